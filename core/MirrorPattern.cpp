@@ -1,0 +1,98 @@
+#include "MirrorPattern.h"
+
+#include <string>
+
+#include "NumberText.h"
+
+namespace pathsum {
+
+MirrorPattern PatternFromCaption(std::string_view caption) {
+    constexpr std::array<MirrorPattern, 6> kPatterns = {
+        MirrorPattern::Single, MirrorPattern::Double, MirrorPattern::Triple,
+        MirrorPattern::Four,   MirrorPattern::Five,   MirrorPattern::Grating};
+    for (std::size_t i = 0; i < kPatternCaptions.size(); ++i) {
+        if (caption == kPatternCaptions[i]) {
+            return kPatterns[i];
+        }
+    }
+    return MirrorPattern::None;
+}
+
+std::optional<std::string_view> NextPatternCaption(std::string_view caption) {
+    for (std::size_t i = 0; i < kPatternCaptions.size(); ++i) {
+        if (caption == kPatternCaptions[i]) {
+            return kPatternCaptions[(i + 1) % kPatternCaptions.size()];
+        }
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// The fixed patterns are centred on x = 50; each computes its left edges with its own
+// expressions, so rounding matches what the row has always been.
+std::vector<double> FixedLeftEdges(MirrorPattern pattern, double w, double s) {
+    switch (pattern) {
+        case MirrorPattern::Single:
+            return {(100.0 - w) / 2.0};
+        case MirrorPattern::Double:
+            return {50.0 - (w + s / 2.0), 50.0 + s / 2.0};
+        case MirrorPattern::Triple:
+            return {50.0 - (3.0 * w / 2.0 + s), 50.0 - w / 2.0, 50.0 + s + w / 2.0};
+        case MirrorPattern::Four:
+            return {50.0 - (2.0 * w + 3.0 * s / 2.0), 50.0 - (w + s / 2.0), 50.0 + s / 2.0,
+                    50.0 + w + 3.0 * s / 2.0};
+        case MirrorPattern::Five:
+            return {50.0 - (5.0 * w / 2.0 + 2.0 * s), 50.0 - (3.0 * w / 2.0 + s), 50.0 - w / 2.0,
+                    50.0 + s + w / 2.0, 50.0 + 2.0 * s + 3.0 * w / 2.0};
+        default:
+            return {};
+    }
+}
+
+std::string GratingTooFine(double width, double spacing) {
+    return "The grating of Width" + TextFromNumber(width) + " and Spacing" +
+           TextFromNumber(spacing) + " would hold more than " +
+           std::to_string(kMaxGratingElements) +
+           " elements. Width plus Spacing must be at least .001.";
+}
+
+}  // namespace
+
+Checked<ElementRow> BuildElementRow(MirrorPattern pattern, double width, double spacing) {
+    ElementRow row;
+    row.width = width;
+    row.spacing = spacing;
+    if (pattern == MirrorPattern::None) {
+        return row;
+    }
+    if (pattern != MirrorPattern::Grating) {
+        if (pattern == MirrorPattern::Single) {
+            row.spacing = 100.0 - width;
+        }
+        row.leftEdges = FixedLeftEdges(pattern, width, row.spacing);
+        row.count = static_cast<int>(row.leftEdges.size());
+        row.firstLeft = row.leftEdges.front();
+        return row;
+    }
+    if (!(width + spacing > 0.0)) {
+        return Refusal{"The grating of Width" + TextFromNumber(width) + " and Spacing" +
+                       TextFromNumber(spacing) +
+                       " never reaches the right edge: Width plus Spacing must be more than 0."};
+    }
+    // Accumulated exactly as x = (x + w) + s, so rounding decides the last element the same
+    // way every time.
+    double x = 0.0;
+    while (x < 100.0) {
+        if (row.count == kMaxGratingElements) {
+            return Refusal{GratingTooFine(width, spacing)};
+        }
+        row.leftEdges.push_back(x);
+        ++row.count;
+        x = (x + width) + spacing;
+    }
+    row.firstLeft = 0.0;
+    return row;
+}
+
+}  // namespace pathsum

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pathsum {
+
+// Reads the number a control's text begins with: leading blanks (spaces, tabs) are skipped,
+// then the longest prefix of the form [sign] digits [. digits] [E|e [sign] digits] is taken.
+// Text that does not begin with a number reads as 0. The C locale is always used, so a
+// decimal point is a point whatever the desktop's language. A number beyond the double
+// range reads as plus or minus infinity; callers treat non-finite values as unusable.
+double NumberFromText(std::string_view text);
+
+// Writes a number the way every control of the window shows numbers: one blank before a
+// value that is not negative, the minus sign before a negative one, at most 15 significant
+// digits without trailing zeros, no zero before the decimal point (" .5"), and exponent form
+// (" 1E-05", "-1.5E+20") when the decimal exponent is below -4 or at least 15.
+std::string TextFromNumber(double value);
+
+}  // namespace pathsum

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <variant>
+
+namespace pathsum {
+
+// Why a run cannot go ahead with the values the user gave. The text is written for the user:
+// it names the field, the value and what would be accepted, and the window shows it as it is.
+struct Refusal {
+    std::string reason;
+};
+
+// Either a usable value or the reason it could not be made.
+template <class T>
+using Checked = std::variant<T, Refusal>;
+
+template <class T>
+bool IsRefused(const Checked<T>& checked) {
+    return std::holds_alternative<Refusal>(checked);
+}
+
+}  // namespace pathsum

@@ -1,0 +1,80 @@
+#include "RunDriver.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "PathEngine.h"
+
+namespace pathsum {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Detector points are computed in chunks sized so that one chunk takes about a fifth of the
+// event interval; between chunks the driver can let the window answer.
+class ChunkSizer {
+public:
+    explicit ChunkSizer(std::chrono::milliseconds interval) : target_(interval / 5) {}
+
+    std::size_t Next() const { return size_; }
+
+    void Observe(std::size_t points, Clock::duration took) {
+        if (points == 0) {
+            return;
+        }
+        const double perPoint =
+            std::chrono::duration<double>(took).count() / static_cast<double>(points);
+        const double target = std::chrono::duration<double>(target_).count();
+        const double wanted = perPoint > 0.0 ? target / perPoint : 4096.0;
+        size_ = static_cast<std::size_t>(std::clamp(wanted, 1.0, 4096.0));
+    }
+
+private:
+    Clock::duration target_;
+    std::size_t size_ = 16;
+};
+
+}  // namespace
+
+RunOutcome RunCalculation(const RunPlan& plan, RunHost& host, const RunOptions& options) {
+    host.DrawScene(plan.row);
+    const std::vector<double>& xs = plan.detectorX;
+    std::vector<double> p(xs.size());
+    const int count = plan.paths.Count();
+    ChunkSizer sizer(options.eventInterval);
+    for (double screenY : kScreenYs) {
+        host.StartScreen(screenY);
+        host.ProcessPendingEvents();
+        auto lastEvents = Clock::now();
+        std::size_t next = 0;
+        while (next < xs.size()) {
+            if (host.ShouldStop()) {
+                return RunOutcome::Stopped;
+            }
+            // A run without paths plots nothing, so there is nothing to compute.
+            const std::size_t chunk = std::min(sizer.Next(), xs.size() - next);
+            if (count > 0) {
+                const auto started = Clock::now();
+                ComputeScreen(plan.paths, plan.settings.wavelength, plan.settings.pi, screenY,
+                              std::span(xs).subspan(next, chunk), std::span(p).subspan(next, chunk),
+                              options.threads);
+                sizer.Observe(chunk, Clock::now() - started);
+            }
+            for (std::size_t i = next; i < next + chunk; ++i) {
+                if (host.ShouldStop()) {
+                    return RunOutcome::Stopped;
+                }
+                host.PlotPoint(xs[i], screenY, count, p[i]);
+            }
+            next += chunk;
+            if (Clock::now() - lastEvents >= options.eventInterval) {
+                host.ProcessPendingEvents();
+                lastEvents = Clock::now();
+            }
+        }
+        host.FinishScreen(screenY, count);
+    }
+    return RunOutcome::Finished;
+}
+
+}  // namespace pathsum

@@ -1,0 +1,86 @@
+#include "SettingsCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace pathsum {
+namespace {
+
+struct RefusalCase {
+    const char* name;
+    SettingsTexts texts;
+    const char* expected;  // a part of the reason; empty when the run goes ahead
+};
+
+SettingsTexts With(std::string SettingsTexts::*field, const char* value,
+                   const char* pattern = "Mirror Number Single") {
+    SettingsTexts texts;
+    texts.*field = value;
+    texts.patternCaption = pattern;
+    return texts;
+}
+
+SettingsTexts Grating(const char* width, const char* spacing) {
+    SettingsTexts texts;
+    texts.width = width;
+    texts.spacing = spacing;
+    texts.patternCaption = "Mirror Number Grating";
+    return texts;
+}
+
+void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.name; }
+
+class PlanRunTest : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(PlanRunTest, RefusesWithAReasonThatNamesTheFieldAndTheValue) {
+    const auto plan = PlanRun(ReadExperimentSettings(GetParam().texts, kStartSource));
+    const std::string expected = GetParam().expected;
+    if (expected.empty()) {
+        EXPECT_FALSE(IsRefused(plan)) << std::get<Refusal>(plan).reason;
+        return;
+    }
+    ASSERT_TRUE(IsRefused(plan));
+    EXPECT_NE(std::get<Refusal>(plan).reason.find(expected), std::string::npos)
+        << std::get<Refusal>(plan).reason;
+}
+
+using T = SettingsTexts;
+INSTANTIATE_TEST_SUITE_P(
+    Table, PlanRunTest,
+    ::testing::Values(
+        RefusalCase{"Defaults", T{}, ""},
+        RefusalCase{"WavelengthZero", With(&T::wavelength, "0"), "Wavelength \" 0\""},
+        RefusalCase{"WavelengthLetters", With(&T::wavelength, "abc"), "Wavelength \" 0\""},
+        RefusalCase{"WavelengthInfinite", With(&T::wavelength, "1e999"), "Wavelength"},
+        RefusalCase{"WavelengthNegative", With(&T::wavelength, "-1"), ""},
+        RefusalCase{"ResolutionZero", With(&T::resolution, "0"), "Resolution Radians \" 0\""},
+        RefusalCase{"ResolutionNegative", With(&T::resolution, "-.001"),
+                    "Resolution Radians \"-.001\""},
+        RefusalCase{"ResolutionInfinite", With(&T::resolution, "-1e400"), "Resolution Radians"},
+        RefusalCase{"ResolutionTooFine", With(&T::resolution, "1e-8"), "20,000,000"},
+        RefusalCase{"StepZero", With(&T::resolutionX, "0"), "Resolution X \" 0\""},
+        RefusalCase{"StepNegative", With(&T::resolutionX, "-1"), "Resolution X"},
+        RefusalCase{"StepTooFine", With(&T::resolutionX, ".0009"), "at least .001"},
+        RefusalCase{"StepFinest", With(&T::resolutionX, ".001"), ""},
+        RefusalCase{"GainInfinite", With(&T::gain, "1e999"), "Gain"},
+        RefusalCase{"GainZero", With(&T::gain, "0"), ""},
+        RefusalCase{"WidthInfinite", With(&T::width, "-1e999"), "Width"},
+        RefusalCase{"SpacingInfinite", With(&T::spacing, "1e999"), "Spacing"},
+        RefusalCase{"GratingNeverEnds", Grating("-10", "10"), "more than 0"},
+        RefusalCase{"GratingTooFine", Grating(".0001", ".0001"), "more than 100000"},
+        RefusalCase{"GratingFinest", Grating(".0005", ".0005"), ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PlanRun, KeepsTheRowThePathsAndTheDetectorPoints) {
+    const auto plan = PlanRun(ReadExperimentSettings(SettingsTexts{}, kStartSource));
+    ASSERT_FALSE(IsRefused(plan));
+    const RunPlan& run = std::get<RunPlan>(plan);
+    EXPECT_EQ(run.row.count, 1);
+    EXPECT_EQ(run.row.firstLeft, 45.0);
+    EXPECT_GT(run.paths.Count(), 0);
+    EXPECT_EQ(run.detectorX.size(), 101u);
+}
+
+}  // namespace
+}  // namespace pathsum

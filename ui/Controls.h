@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace pathsum {
+
+// A label that reports clicks and the button released over it.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+    // Button as the window numbers them: 1 left, 2 right, 4 middle, 8 and 16 the extra
+    // buttons; shift holds 1 Shift, 2 Ctrl, 4 Alt; x and y in pixels within the label.
+    void mouseUp(short button, short shift, float x, float y);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A text box that reports a click into it (it also accepts typing).
+class ClickLineEdit : public QLineEdit {
+    Q_OBJECT
+
+public:
+    using QLineEdit::QLineEdit;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A command button whose caption wraps onto several lines when it is wider than the button.
+class WrapButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A filled rectangle placed by its left and top in frame units (single precision).
+class ShapeControl : public QWidget {
+    Q_OBJECT
+
+public:
+    ShapeControl(QWidget* parent, float left, float top, float width, float height,
+                 const QColor& colour);
+
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    void SetLeft(float left);
+    void SetTop(float top);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Place();
+
+    float left_;
+    float top_;
+    float width_;
+    float height_;
+    QColor colour_;
+};
+
+// Mouse button and modifier codes in the window's numbering.
+short ButtonCode(Qt::MouseButton button);
+short ShiftCode(Qt::KeyboardModifiers modifiers);
+
+// The pixel rectangle of a control given in frame units.
+QRect FrameRect(double left, double top, double width, double height);
+
+}  // namespace pathsum

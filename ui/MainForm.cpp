@@ -1,0 +1,268 @@
+#include "MainForm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMouseEvent>
+
+#include "NumberText.h"
+#include "PlotFrame.h"
+#include "SceneDrawing.h"
+
+namespace pathsum {
+namespace {
+
+// Column geometry in frame units: the left column spans 990 twips from x = -10, the right
+// column 868 twips from x = 101.
+constexpr double kLeftColumnX = -10.0;
+const double kLeftColumnWidth = 990.0 / PlotFrame::kClientWidthTwips * PlotFrame::kWidth;
+constexpr double kRightColumnX = 101.0;
+const double kRightColumnWidth = 868.0 / PlotFrame::kClientWidthTwips * PlotFrame::kWidth;
+constexpr double kLabelHeight = 2.65;
+
+constexpr int kFontPixels = 11;
+
+QFont ControlFont(const char* family) {
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(kFontPixels);
+    return font;
+}
+
+void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Window, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+QString MainForm::Caption() {
+    return QStringLiteral(
+        "Light meets matter: the sum-over-paths method, multiple slit and mirror analysis"
+        "                    pathsum home page");
+}
+
+MainForm::MainForm(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(Caption());
+    setFixedSize(PlotFrame::kClientWidth, PlotFrame::kClientHeight);
+    setFont(ControlFont("Arial"));
+    SetColours(this, Qt::white, Qt::black);
+    BuildControls();
+    ConnectEvents();
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::BuildControls() {
+    canvas_ = new QtPlotCanvas(this);
+    canvas_->setObjectName(QStringLiteral("PlotCanvas"));
+    canvas_->move(0, 0);
+
+    auto label = [this](const char* name, const char* caption, double top, double height,
+                        const char* family) {
+        auto* control = new ClickLabel(QString::fromLatin1(caption), this);
+        control->setObjectName(QString::fromLatin1(name));
+        control->setGeometry(FrameRect(kLeftColumnX, top, kLeftColumnWidth, height));
+        control->setAlignment(Qt::AlignCenter);
+        control->setWordWrap(true);
+        control->setFont(ControlFont(family));
+        SetColours(control, Qt::black, Qt::white);
+        return control;
+    };
+    auto textBox = [this](const char* name, const char* text, double top) {
+        auto* control = new ClickLineEdit(QString::fromLatin1(text), this);
+        control->setObjectName(QString::fromLatin1(name));
+        control->setGeometry(FrameRect(kLeftColumnX, top, kLeftColumnWidth, 4.0));
+        control->setFont(ControlFont("Arial"));
+        return control;
+    };
+    auto button = [this](const char* name, const char* caption, double top, double height,
+                         const char* family) {
+        auto* control = new WrapButton(QString::fromLatin1(caption), this);
+        control->setObjectName(QString::fromLatin1(name));
+        control->setGeometry(FrameRect(kLeftColumnX, top, kLeftColumnWidth, height));
+        control->setFont(ControlFont(family));
+        control->setAutoDefault(false);
+        return control;
+    };
+
+    WavelengthLabel = label("WavelengthLabel", "Wave- Length", 100, 5, "Arial");
+    WavelengthText = textBox("WavelengthText", "1", 95);
+    ResolutionLabel = label("ResolutionLabel", " Resolution Radians", 90, 5, "Arial");
+    ResolutionText = textBox("ResolutionText", ".001", 85);
+    ResolutionXLabel = label("ResolutionXLabel", " Resolution X", 80, 5, "Arial");
+    ResolutionXText = textBox("ResolutionXText", "1", 75);
+    GainLabel = label("GainLabel", "Gain", 70, 5, "MS Sans Serif");
+    GainText = textBox("GainText", "10", 65);
+    GratingWidthLabel = label("GratingWidthLabel", "Width", 60, 5, "Arial");
+    GratingWidthText = textBox("GratingWidthText", "10", 55);
+    GratingSpacingLabel = label("GratingSpacingLabel", "Spacing", 50, 5, "Arial");
+    GratingSpacingText = textBox("GratingSpacingText", "10", 45);
+    Calculate = button("Calculate", "CALC AND PLOT", 40, 10, "Arial");
+    Pattern = button("Pattern", "Mirror Number Single", 30, 10, "MS Sans Serif");
+    Printit = button("Printit", "Print", 20, 10, "Arial");
+    Stop = button("Stop", "Stop", 10, 10, "Arial");
+    Help = button("Help", "Help", 0, 8, "MS Sans Serif");
+    Exit = button("Exit", "Exit", -8, 10, "Arial");
+
+    for (int i = 0; i < 10; ++i) {
+        auto* screen = new QLabel(QStringLiteral("%1:").arg(i + 1), this);
+        screen->setObjectName(QStringLiteral("ScreenLabel(%1)").arg(i));
+        screen->setGeometry(FrameRect(kRightColumnX, 90.0 - 10.0 * i, kRightColumnWidth,
+                                      kLabelHeight));
+        SetColours(screen, Qt::black, QColor(192, 192, 192));
+        ScreenLabel[static_cast<std::size_t>(i)] = screen;
+
+        auto* paths = new QLabel(QStringLiteral("1:"), this);
+        paths->setObjectName(QStringLiteral("PathsLabel(%1)").arg(i));
+        paths->setGeometry(FrameRect(kRightColumnX, 93.3 - 10.0 * i, kRightColumnWidth,
+                                     kLabelHeight));
+        SetColours(paths, Qt::white, Qt::black);
+        PathsLabel[static_cast<std::size_t>(i)] = paths;
+    }
+    auto sourceLabel = [this](const char* name, const char* caption, double top) {
+        auto* control = new ClickLabel(QString::fromLatin1(caption), this);
+        control->setObjectName(QString::fromLatin1(name));
+        control->setGeometry(FrameRect(kRightColumnX, top, kRightColumnWidth, 3.0));
+        SetColours(control, QColor(0, 255, 0), Qt::black);
+        return control;
+    };
+    SourceYLabel = sourceLabel("SourceYLabel", "Y=100", -12);
+    SourceXLabel = sourceLabel("SourceXLabel", "X=0", -15);
+
+    const QColor green(0, 255, 0);
+    Source = new ShapeControl(this, kStartSource.x, kStartSource.y, 2.0f, 2.0f, green);
+    Source->setObjectName(QStringLiteral("Source"));
+    Source0 = new ShapeControl(this, kStartSource.x - 2.0f, kStartSource.y, 2.0f, 2.0f, green);
+    Source0->setObjectName(QStringLiteral("Source0"));
+}
+
+void MainForm::ConnectEvents() {
+    connect(Calculate, &QPushButton::clicked, this, &MainForm::Calculate_Click);
+    connect(Stop, &QPushButton::clicked, this, &MainForm::Stop_Click);
+    connect(Pattern, &QPushButton::clicked, this, &MainForm::Pattern_Click);
+    connect(Printit, &QPushButton::clicked, this, &MainForm::Printit_Click);
+    connect(Help, &QPushButton::clicked, this, &MainForm::Help_Click);
+    connect(Exit, &QPushButton::clicked, this, &MainForm::Exit_Click);
+    connect(SourceXLabel, &ClickLabel::clicked, this, &MainForm::SourceXLabel_Click);
+    connect(SourceYLabel, &ClickLabel::clicked, this, &MainForm::SourceYLabel_Click);
+    connect(ResolutionXLabel, &ClickLabel::clicked, this, &MainForm::ResolutionXLabel_Click);
+    connect(WavelengthText, &ClickLineEdit::clicked, this, &MainForm::WavelengthText_Click);
+    connect(ResolutionText, &ClickLineEdit::clicked, this, &MainForm::ResolutionText_Click);
+    connect(GainText, &ClickLineEdit::clicked, this, &MainForm::GainText_Click);
+    connect(GratingWidthText, &ClickLineEdit::clicked, this, &MainForm::GratingWidthText_Click);
+    connect(GratingSpacingText, &ClickLineEdit::clicked, this,
+            &MainForm::GratingSpacingText_Click);
+    connect(WavelengthLabel, &ClickLabel::mouseUp, this, &MainForm::WavelengthLabel_MouseUp);
+    connect(ResolutionLabel, &ClickLabel::mouseUp, this, &MainForm::ResolutionLabel_MouseUp);
+    connect(GainLabel, &ClickLabel::mouseUp, this, &MainForm::GainLabel_MouseUp);
+    connect(GratingWidthLabel, &ClickLabel::mouseUp, this, &MainForm::GratingWidthLabel_MouseUp);
+    connect(GratingSpacingLabel, &ClickLabel::mouseUp, this,
+            &MainForm::GratingSpacingLabel_MouseUp);
+}
+
+// ---- The calculation run -------------------------------------------------------------------
+
+ExperimentSettings MainForm::ReadSettingsFromControls() {
+    SettingsTexts texts;
+    texts.wavelength = WavelengthText->text().toStdString();
+    texts.width = GratingWidthText->text().toStdString();
+    texts.spacing = GratingSpacingText->text().toStdString();
+    texts.gain = GainText->text().toStdString();
+    texts.resolution = ResolutionText->text().toStdString();
+    // The companion shape is put beside the marker before the marker is read.
+    Source0->SetTop(Source->Top());
+    Source0->SetLeft(Source->Left() - Source->Width());
+    const SourcePoint marker{Source->Left(), Source->Top()};
+    texts.resolutionX = ResolutionXText->text().toStdString();
+    texts.patternCaption = Pattern->text().toStdString();
+    ExperimentSettings settings = ReadExperimentSettings(texts, marker);
+    ShowSourceCaptions(settings.source);
+    return settings;
+}
+
+void MainForm::ShowSourceCaptions(SourcePoint source) {
+    SourceXLabel->setText(QString::fromStdString(SourceXCaption(source)));
+    SourceYLabel->setText(QString::fromStdString(SourceYCaption(source)));
+}
+
+void MainForm::Calculate_Click() {
+    if (running_) {
+        return;
+    }
+    Calculate->setEnabled(false);
+    // A Stop pressed while no run was going on must not end this run before it begins.
+    StopRequested = 0;
+    const ExperimentSettings settings = ReadSettingsFromControls();
+    const Checked<RunPlan> plan = PlanRun(settings);
+    if (const auto* refusal = std::get_if<Refusal>(&plan)) {
+        ShowRefusal(QString::fromStdString(refusal->reason));
+    } else {
+        running_ = true;
+        plotter_.emplace(*canvas_, settings.gain);
+        const RunOutcome outcome = RunCalculation(std::get<RunPlan>(plan), *this);
+        plotter_.reset();
+        running_ = false;
+        if (outcome == RunOutcome::Stopped) {
+            StopRequested = 0;
+        }
+    }
+    Calculate->setEnabled(true);
+    emit runEnded();
+}
+
+void MainForm::Stop_Click() { StopRequested = 1; }
+
+void MainForm::ProcessPendingEvents() { QApplication::processEvents(QEventLoop::AllEvents); }
+
+bool MainForm::ShouldStop() { return StopRequested == 1 || closing_; }
+
+void MainForm::DrawScene(const ElementRow& row) { pathsum::DrawScene(*canvas_, row); }
+
+void MainForm::StartScreen(double screenY) { plotter_->StartScreen(screenY); }
+
+void MainForm::PlotPoint(double x, double, int count, double p) { plotter_->Plot(x, count, p); }
+
+void MainForm::FinishScreen(double screenY, int count) {
+    const ScreenLabels labels = LabelsForScreen(screenY, count);
+    const auto i = static_cast<std::size_t>(labels.index);
+    ScreenLabel[i]->setText(QString::fromStdString(labels.distance));
+    PathsLabel[i]->setText(QString::fromStdString(labels.paths));
+}
+
+// ---- Window events --------------------------------------------------------------------------
+
+void MainForm::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    // Only the client area itself places the source; a press on a control (a disabled one
+    // included, whose presses Qt hands on to the window) is not a placement.
+    if (childAt(at.toPoint()) != nullptr) {
+        return;
+    }
+    Form_MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()),
+                   static_cast<float>(PlotFrame::FrameX(at.x())),
+                   static_cast<float>(PlotFrame::FrameY(at.y())));
+}
+
+void MainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The window is activated once, when it is first shown; doing it here rather than on the
+    // platform's activation keeps the start-up state the same on every platform.
+    if (!activated_) {
+        activated_ = true;
+        Form_Activate();
+    }
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    // A run in progress ends at its next detector point; the program then leaves its loop.
+    closing_ = true;
+    event->accept();
+    QApplication::exit(0);
+}
+
+void MainForm::Exit_Click() { close(); }
+
+}  // namespace pathsum

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "Controls.h"
+#include "ExperimentSettings.h"
+#include "GraphPlotter.h"
+#include "ParameterStep.h"
+#include "QtPlotCanvas.h"
+#include "RunDriver.h"
+
+namespace pathsum {
+
+// The program's only window: the plot surface over the whole client area, the column of
+// inputs and commands at its left, the screen and path labels at its right and the source
+// labels at its bottom right. Controls carry the names the program's documentation uses.
+// Every event procedure only edits controls, except Calculate_Click, which performs a run.
+class MainForm : public QWidget, public RunHost {
+    Q_OBJECT
+
+public:
+    explicit MainForm(QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    // Left column.
+    ClickLabel* WavelengthLabel;
+    ClickLineEdit* WavelengthText;
+    ClickLabel* ResolutionLabel;
+    ClickLineEdit* ResolutionText;
+    ClickLabel* ResolutionXLabel;
+    ClickLineEdit* ResolutionXText;
+    ClickLabel* GainLabel;
+    ClickLineEdit* GainText;
+    ClickLabel* GratingWidthLabel;
+    ClickLineEdit* GratingWidthText;
+    ClickLabel* GratingSpacingLabel;
+    ClickLineEdit* GratingSpacingText;
+    WrapButton* Calculate;
+    WrapButton* Pattern;
+    WrapButton* Printit;
+    WrapButton* Stop;
+    WrapButton* Help;
+    WrapButton* Exit;
+
+    // Right column and bottom right.
+    std::array<QLabel*, 10> ScreenLabel{};
+    std::array<QLabel*, 10> PathsLabel{};
+    ClickLabel* SourceYLabel;
+    ClickLabel* SourceXLabel;
+
+    // The light source marker.
+    ShapeControl* Source;
+    ShapeControl* Source0;
+
+    QtPlotCanvas* Canvas() { return canvas_; }
+
+    // 1 while a stop has been asked for and no run has acted on it.
+    int StopRequested = 0;
+
+    // Event procedures.
+    void Calculate_Click();
+    void Stop_Click();
+    void Pattern_Click();
+    void Printit_Click();
+    void Help_Click();
+    void Exit_Click();
+    void Form_Activate();
+    void Form_MouseDown(short button, short shift, float x, float y);
+    void SourceXLabel_Click();
+    void SourceYLabel_Click();
+    void ResolutionXLabel_Click();
+    void WavelengthText_Click();
+    void ResolutionText_Click();
+    void GainText_Click();
+    void GratingWidthText_Click();
+    void GratingSpacingText_Click();
+    void WavelengthLabel_MouseUp(short button, short shift, float x, float y);
+    void ResolutionLabel_MouseUp(short button, short shift, float x, float y);
+    void GainLabel_MouseUp(short button, short shift, float x, float y);
+    void GratingWidthLabel_MouseUp(short button, short shift, float x, float y);
+    void GratingSpacingLabel_MouseUp(short button, short shift, float x, float y);
+
+    // True while Calculate_Click is performing a run.
+    bool Running() const { return running_; }
+
+    // The window's title line.
+    static QString Caption();
+
+    // RunHost.
+    void ProcessPendingEvents() override;
+    bool ShouldStop() override;
+    void DrawScene(const ElementRow& row) override;
+    void StartScreen(double screenY) override;
+    void PlotPoint(double x, double screenY, int count, double p) override;
+    void FinishScreen(double screenY, int count) override;
+
+signals:
+    // A run has ended (finished, stopped or refused) and Calculate is enabled again.
+    void runEnded();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void ConnectEvents();
+    ExperimentSettings ReadSettingsFromControls();
+    void ShowSourceCaptions(SourcePoint source);
+    void AskForText(ClickLineEdit* box, const QString& prompt);
+    void StepText(ClickLineEdit* box, Parameter parameter, short button);
+    void ShowRefusal(const QString& reason);
+
+    QtPlotCanvas* canvas_ = nullptr;
+    std::optional<GraphPlotter> plotter_;
+    bool activated_ = false;
+    bool running_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace pathsum

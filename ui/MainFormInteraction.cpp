@@ -1,0 +1,178 @@
+// The event procedures that only edit controls: source placement, parameter entry, the
+// pattern selector and start-up state, Help, Print and Exit.
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "HelpText.h"
+#include "MainForm.h"
+#include "MirrorPattern.h"
+#include "NumberText.h"
+
+namespace pathsum {
+
+// ---- Source placement -----------------------------------------------------------------------
+
+void MainForm::Form_MouseDown(short button, short, float x, float y) {
+    if (button != 1) {
+        return;
+    }
+    Source->SetTop(y);
+    Source->SetLeft(x);
+    Source0->SetTop(Source->Top());
+    Source0->SetLeft(Source->Left() - Source->Width());
+    ShowSourceCaptions(ApplyFarSourceRule({x, y}));
+}
+
+void MainForm::SourceXLabel_Click() {
+    Source->SetLeft(50.0f);
+    Source0->SetLeft(Source->Left() - Source->Width());
+    SourceXLabel->setText(QStringLiteral("X= 0"));
+}
+
+void MainForm::SourceYLabel_Click() {
+    Source->SetTop(0.0f);
+    Source0->SetTop(Source->Top());
+    SourceYLabel->setText(QStringLiteral("Y= 100"));
+}
+
+void MainForm::ResolutionXLabel_Click() {
+    ResolutionXText->setText(
+        QString::fromStdString(NextDetectorStepText(ResolutionXText->text().toStdString())));
+}
+
+// ---- Parameter entry ------------------------------------------------------------------------
+
+void MainForm::AskForText(ClickLineEdit* box, const QString& prompt) {
+    bool accepted = false;
+    const QString answer =
+        QInputDialog::getText(this, QString(), prompt, QLineEdit::Normal, QString(), &accepted);
+    // Cancelling keeps what the box held; an answer confirmed with OK is stored as typed.
+    if (accepted) {
+        box->setText(answer);
+    }
+}
+
+void MainForm::StepText(ClickLineEdit* box, Parameter parameter, short button) {
+    const auto stepped = StepParameterText(box->text().toStdString(), button, RangeOf(parameter));
+    if (stepped) {
+        box->setText(QString::fromStdString(*stepped));
+    }
+}
+
+void MainForm::WavelengthText_Click() {
+    AskForText(WavelengthText, QStringLiteral("Input Wavelength:"));
+}
+
+void MainForm::ResolutionText_Click() {
+    AskForText(ResolutionText, QStringLiteral("Input Resolution in radians:"));
+}
+
+void MainForm::GainText_Click() { AskForText(GainText, QStringLiteral("Input Gain:")); }
+
+void MainForm::GratingWidthText_Click() {
+    AskForText(GratingWidthText, QStringLiteral("Input Grating Width:"));
+}
+
+void MainForm::GratingSpacingText_Click() {
+    AskForText(GratingSpacingText, QStringLiteral("Input Spacing:"));
+}
+
+void MainForm::WavelengthLabel_MouseUp(short button, short, float, float) {
+    StepText(WavelengthText, Parameter::Wavelength, button);
+}
+
+void MainForm::ResolutionLabel_MouseUp(short button, short, float, float) {
+    StepText(ResolutionText, Parameter::Resolution, button);
+}
+
+void MainForm::GainLabel_MouseUp(short button, short, float, float) {
+    StepText(GainText, Parameter::Gain, button);
+}
+
+void MainForm::GratingWidthLabel_MouseUp(short button, short, float, float) {
+    StepText(GratingWidthText, Parameter::Width, button);
+}
+
+void MainForm::GratingSpacingLabel_MouseUp(short button, short, float, float) {
+    StepText(GratingSpacingText, Parameter::Spacing, button);
+}
+
+// ---- Pattern selector and start-up state ----------------------------------------------------
+
+void MainForm::Pattern_Click() {
+    GratingSpacingText->setEnabled(true);
+    GratingSpacingLabel->setEnabled(true);
+    const auto next = NextPatternCaption(Pattern->text().toStdString());
+    if (!next) {
+        return;
+    }
+    Pattern->setText(QString::fromUtf8(next->data(), static_cast<qsizetype>(next->size())));
+    if (*next == kPatternCaptions.front()) {
+        GratingSpacingText->setEnabled(false);
+        GratingSpacingLabel->setEnabled(false);
+    }
+}
+
+void MainForm::Form_Activate() {
+    Pattern->setText(QString::fromUtf8(kPatternCaptions.front().data(),
+                                       static_cast<qsizetype>(kPatternCaptions.front().size())));
+    GratingSpacingText->setEnabled(false);
+    GratingSpacingLabel->setEnabled(false);
+}
+
+// ---- Help, Print and Exit -------------------------------------------------------------------
+
+void MainForm::Help_Click() {
+    // The text keeps its carriage returns; Qt breaks lines only at line feeds, so the box is
+    // given the same text with each carriage return shown as a line break.
+    QString shown = QString::fromStdString(HelpText());
+    shown.replace(QChar('\r'), QChar('\n'));
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(HelpTitle()), shown,
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("HelpBox"));
+    box.exec();
+}
+
+void MainForm::Printit_Click() {
+    const QPrinterInfo destination = QPrinterInfo::defaultPrinter();
+    if (destination.isNull()) {
+        QMessageBox::information(this, QStringLiteral("Print"),
+                                 QStringLiteral("No printer is available, so the window was not "
+                                                "printed. Set up a default printer and try "
+                                                "again."));
+        return;
+    }
+    // The window as it stands: the drawing so far, with every control over it.
+    const QPixmap image = grab();
+    QPrinter printer(destination, QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("pathsum"));
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        QMessageBox::information(this, QStringLiteral("Print"),
+                                 QStringLiteral("The printer \"%1\" could not be used, so the "
+                                                "window was not printed.")
+                                     .arg(destination.printerName()));
+        return;
+    }
+    const QRect page = painter.viewport();
+    QSize fitted = image.size();
+    fitted.scale(page.size(), Qt::KeepAspectRatio);
+    const QRect target(page.x() + (page.width() - fitted.width()) / 2,
+                       page.y() + (page.height() - fitted.height()) / 2, fitted.width(),
+                       fitted.height());
+    painter.drawPixmap(target, image);
+    painter.end();
+}
+
+void MainForm::ShowRefusal(const QString& reason) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Cannot calculate"), reason,
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("RefusalBox"));
+    box.exec();
+}
+
+}  // namespace pathsum
