@@ -1,0 +1,168 @@
+#include <QElapsedTimer>
+#include <QMessageBox>
+
+#include "FormFixture.h"
+#include "NumberText.h"
+#include "SettingsCheck.h"
+
+namespace pathsum::testing {
+namespace {
+
+struct MarkerCase {
+    float x;
+    float y;
+    const char* xCaption;
+    const char* yCaption;
+};
+
+void PrintTo(const MarkerCase& c, std::ostream* out) { *out << c.x << ", " << c.y; }
+
+class CalculateCaptionTest : public FormTest, public ::testing::WithParamInterface<MarkerCase> {};
+
+TEST_P(CalculateCaptionTest, PutsSource0BesideTheMarkerAndCaptionsTheSourceOfTheRun) {
+    const MarkerCase& c = GetParam();
+    form->Source->SetLeft(c.x);
+    form->Source->SetTop(c.y);
+    form->Calculate_Click();
+    EXPECT_EQ(form->SourceXLabel->text().toStdString(), c.xCaption);
+    EXPECT_EQ(form->SourceYLabel->text().toStdString(), c.yCaption);
+    EXPECT_EQ(form->Source0->Left(), c.x - 2.0f);
+    EXPECT_EQ(form->Source0->Top(), c.y);
+    // The marker itself stays where it was put.
+    EXPECT_EQ(form->Source->Left(), c.x);
+    EXPECT_EQ(form->Source->Top(), c.y);
+    EXPECT_TRUE(form->Calculate->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CalculateCaptionTest,
+                         ::testing::Values(MarkerCase{50, 0, "X= 0", "Y= 100"},
+                                           MarkerCase{30, 20, "X=-20", "Y= 80"},
+                                           MarkerCase{40, -5, "X=-57", "Y= 600"},
+                                           MarkerCase{60, -0.5f, "X= 15", "Y= 150"}));
+
+TEST_F(FormTest, ARunWritesEveryScreenLabelAndDrawsTheCurves) {
+    form->Calculate_Click();
+    const auto plan = PlanRun(ReadExperimentSettings(SettingsTexts{}, kStartSource));
+    const QString count =
+        QString::fromStdString(TextFromNumber(std::get<RunPlan>(plan).paths.Count()));
+    for (std::size_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(form->ScreenLabel[i]->text(),
+                  QString::fromStdString(TextFromNumber(10.0 * static_cast<double>(i + 1))));
+        EXPECT_EQ(form->PathsLabel[i]->text(), count);
+    }
+    // The centre of the nearest screen carries the brightest part of its band.
+    const QImage& image = form->Canvas()->Image();
+    EXPECT_EQ(image.pixelColor(static_cast<int>(PlotFrame::PixelX(50)),
+                               static_cast<int>(PlotFrame::PixelY(91))),
+              QColor(Qt::white));
+    EXPECT_FALSE(form->Running());
+}
+
+TEST_F(FormTest, AStopPressedWhileIdleDoesNotCutTheNextRunShort) {
+    form->Stop->click();
+    EXPECT_EQ(form->StopRequested, 1);
+    form->Calculate_Click();
+    EXPECT_EQ(form->ScreenLabel[0]->text(), " 10");
+    EXPECT_EQ(form->ScreenLabel[9]->text(), " 100");
+    EXPECT_EQ(form->StopRequested, 0);
+}
+
+TEST_F(FormTest, StopEndsALongRunWithinAFractionOfASecond) {
+    // Several seconds of computing at these settings.
+    form->ResolutionText->setText("1E-05");
+    form->ResolutionXText->setText(".01");
+    form->Pattern->setText("Mirror Number Grating");
+    QElapsedTimer clock;
+    QTimer::singleShot(300, form->Stop, [this, &clock] {
+        clock.start();
+        form->Stop->click();
+    });
+    form->Calculate->click();
+    const qint64 afterStop = clock.elapsed();
+    EXPECT_LT(afterStop, 500) << "the run went on for " << afterStop << " ms after Stop";
+    EXPECT_TRUE(form->Calculate->isEnabled());
+    EXPECT_EQ(form->StopRequested, 0);
+    EXPECT_EQ(form->ScreenLabel[9]->text(), "10:") << "the last screen was never reached";
+}
+
+TEST_F(FormTest, CalculateIsDisabledWhileARunGoesOn) {
+    form->ResolutionXText->setText(".01");
+    bool disabledDuringRun = false;
+    QTimer::singleShot(0, form.get(), [this, &disabledDuringRun] {
+        disabledDuringRun = !form->Calculate->isEnabled() && form->Running();
+        form->Stop_Click();
+    });
+    form->Calculate_Click();
+    EXPECT_TRUE(disabledDuringRun);
+    EXPECT_TRUE(form->Calculate->isEnabled());
+}
+
+TEST_F(FormTest, ClosingTheWindowDuringARunEndsTheRun) {
+    form->ResolutionText->setText("1E-05");
+    form->ResolutionXText->setText(".01");
+    QTimer::singleShot(200, form.get(), [this] { form->Exit->click(); });
+    QElapsedTimer clock;
+    clock.start();
+    form->Calculate_Click();
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->Running());
+    // Closing asked the application to leave its event loop; entering and leaving it once
+    // settles that request, so later tests can open dialogs again.
+    QTimer::singleShot(0, [] { QApplication::exit(0); });
+    QApplication::exec();
+}
+
+struct RefusedCase {
+    const char* name;
+    ClickLineEdit* MainForm::*box;
+    const char* text;
+    const char* pattern;
+    const char* inMessage;
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* out) { *out << c.name; }
+
+class RefusedRunTest : public FormTest, public ::testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedRunTest, ShowsWhyAndLeavesThePreviousDrawingAlone) {
+    const RefusedCase& c = GetParam();
+    form->Calculate_Click();  // a finished run to leave a drawing behind
+    const QImage before = form->Canvas()->Image().copy();
+    const QString labelBefore = form->PathsLabel[0]->text();
+
+    (form.get()->*c.box)->setText(QString::fromLatin1(c.text));
+    form->Pattern->setText(QString::fromLatin1(c.pattern));
+    QString shown;
+    OnNextModal([&shown](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            shown = box->text();
+        }
+        modal->close();
+    });
+    form->Calculate_Click();
+    EXPECT_TRUE(shown.contains(QString::fromLatin1(c.inMessage))) << shown.toStdString();
+    EXPECT_TRUE(form->Calculate->isEnabled());
+    EXPECT_EQ(form->Canvas()->Image(), before);
+    EXPECT_EQ(form->PathsLabel[0]->text(), labelBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, RefusedRunTest,
+    ::testing::Values(
+        RefusedCase{"WavelengthZero", &MainForm::WavelengthText, "0", "Mirror Number Single",
+                    "Wavelength \" 0\""},
+        RefusedCase{"ResolutionNegative", &MainForm::ResolutionText, "-1",
+                    "Mirror Number Single", "Resolution Radians \"-1\""},
+        RefusedCase{"ResolutionTooFine", &MainForm::ResolutionText, "1e-9",
+                    "Mirror Number Single", "Resolution Radians"},
+        RefusedCase{"DetectorStepZero", &MainForm::ResolutionXText, "0", "Mirror Number Single",
+                    "Resolution X \" 0\""},
+        RefusedCase{"GainInfinite", &MainForm::GainText, "9e999", "Mirror Number Single",
+                    "Gain"},
+        RefusedCase{"EndlessGrating", &MainForm::GratingWidthText, "-10",
+                    "Mirror Number Grating", "Width-10 and Spacing 10"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace pathsum::testing
