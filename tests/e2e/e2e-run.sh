@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Starts the program under a private X server, clicks "CALC AND PLOT" where it stands, and
+# checks a screenshot of the finished run; then starts a long run and ends the program with
+# Exit in the middle of it.
+#   e2e-run.sh <pathsum binary> <screenshot checker> <work folder>
+set -euo pipefail
+program=$1
+checker=$2
+work=$3
+rm -rf "$work"
+mkdir -p "$work"
+
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+}
+trap cleanup EXIT
+
+# A private X server on a free display number.
+exec 5>"$work/display"
+Xvfb -displayfd 5 -screen 0 1024x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do
+    [[ -s "$work/display" ]] && break
+    sleep 0.1
+done
+display=$(head -n 1 "$work/display")
+[[ -n "$display" ]] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$display"
+unset QT_QPA_PLATFORM
+
+# Frame point to window pixel: x from -10 to 110 over 794 pixels, y from 102 down over 771.
+pixel_x() { awk -v x="$1" 'BEGIN { printf "%d", (x + 10) / 120 * 794 }'; }
+pixel_y() { awk -v y="$1" 'BEGIN { printf "%d", (102 - y) / 120 * 771 }'; }
+
+start_program() {
+    "$program" >"$work/program.log" 2>&1 &
+    program_pid=$!
+    pids+=("$program_pid")
+    window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$program_pid" --name "sum-over-paths" | head -n 1)
+    [[ -n "$window" ]] || { echo "the window did not appear"; exit 1; }
+    sleep 0.5
+}
+
+click_at() {  # frame x, frame y
+    xdotool mousemove --window "$window" "$(pixel_x "$1")" "$(pixel_y "$2")" click 1
+}
+
+# 1. A run with the default settings.
+start_program
+click_at -5 35  # CALC AND PLOT
+passed=no
+for _ in $(seq 40); do
+    sleep 0.25
+    import -window "$window" "$work/run.png"
+    if "$checker" "$work/run.png" --quiet; then
+        passed=yes
+        break
+    fi
+done
+"$checker" "$work/run.png" || true
+[[ $passed == yes ]] || { echo "the screenshot of the run does not show a correct run"; exit 1; }
+
+# 2. Exit in the middle of a long run ends the program at once, with status 0.
+click_at -5 87  # the resolution box: its input dialog opens
+sleep 1
+xdotool type --delay 20 "1E-05"
+xdotool key Return
+sleep 0.5
+click_at -5 77.5  # Resolution X label: detector step .5
+click_at -5 35    # CALC AND PLOT
+sleep 1.5
+kill -0 "$program_pid" || { echo "the long run ended too early"; exit 1; }
+click_at -5 -13   # Exit
+status=0
+for _ in $(seq 50); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$program_pid" 2>/dev/null; then
+    echo "the program did not end within 5 seconds of Exit"
+    exit 1
+fi
+wait "$program_pid" || status=$?
+[[ $status -eq 0 ]] || { echo "the program ended with status $status"; cat "$work/program.log"; exit 1; }
+echo "end-to-end checks passed"
