@@ -64,7 +64,7 @@ done
 [[ $passed == yes ]] || { echo "the screenshot of the run does not show a correct run"; exit 1; }
 
 # 2. Exit in the middle of a long run ends the program at once, with status 0.
-click_at -5 87  # the resolution box: its input dialog opens
+click_at -5 83  # the resolution box: its input dialog opens
 sleep 1
 xdotool type --delay 20 "1E-05"
 xdotool key Return
