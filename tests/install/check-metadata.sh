@@ -3,11 +3,11 @@
 # checks that the desktop files agree with each other and with the build: one id for the
 # entry, the icon and the metadata, the program the entry starts, and a release entry for
 # the version being built.
-#   check-metadata.sh PACKAGING_DIR APP_ID PROJECT_VERSION
+#   check-metadata.sh PACKAGING_DIR APP_ID PROJECT_VERSION SCREENSHOT
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
-packaging=$1 id=$2 version=$3
+packaging=$1 id=$2 version=$3 screenshot=$4
 desktop=$packaging/$id.desktop
 metainfo=$packaging/$id.metainfo.xml
 icon=$packaging/$id.svg
@@ -41,6 +41,22 @@ launchable=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|
     fail "metadata launchable is '$launchable', not $id.desktop"
 grep -q '<binary>pathsum</binary>' "$metainfo" || fail "metadata does not provide the binary pathsum"
 grep -q '<screenshot type="default">' "$metainfo" || fail "metadata has no default screenshot"
+
+# The default screenshot is the one in docs/, published under its own name; its size is
+# given so that software centres can lay it out before it loads.
+image=$(sed -n '/<screenshot type="default">/,/<\/screenshot>/p' "$metainfo" | grep -m1 '<image' | sed 's/^ *//')
+image_url=$(sed 's|.*<image[^>]*>\(.*\)</image>.*|\1|' <<<"$image")
+[[ "${image_url##*/}" == "${screenshot##*/}" ]] ||
+    fail "the metadata's screenshot is ${image_url##*/}, not ${screenshot##*/}"
+if [[ ! -f "$screenshot" ]]; then
+    fail "missing $screenshot"
+elif shot_size=$(identify -format '%w %h' "$screenshot" 2>&1); then
+    read -r shot_width shot_height <<<"$shot_size"
+    [[ "$image" == *" width=\"$shot_width\""* && "$image" == *" height=\"$shot_height\""* ]] ||
+        fail "the metadata's screenshot size ($image) is not that of $screenshot (${shot_width}x$shot_height)"
+else
+    fail "$screenshot cannot be read: $shot_size"
+fi
 
 # Releases are listed newest first; the newest must be the version being built, so that a
 # version bump without a release note is caught here.
