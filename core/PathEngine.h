@@ -30,7 +30,7 @@ struct EngineInputs {
 // element row and the length of its first leg (source to row). Every detector point of every
 // screen sums over the same paths.
 class PathSet {
-public:
+  public:
     PathSet() = default;
     PathSet(std::vector<double> hitX, std::vector<double> firstLeg, std::int64_t raysTried);
 
@@ -40,7 +40,7 @@ public:
     // Every ray the sweep tried, counted or not, the first one (hit x = 0) included.
     std::int64_t RaysTried() const { return raysTried_; }
 
-private:
+  private:
     std::vector<double> hitX_;
     std::vector<double> firstLeg_;
     std::int64_t raysTried_ = 0;
@@ -52,8 +52,8 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
                                 std::int64_t maxRays = kMaxRaysPerSweep);
 
 // The detector points of a screen: x = 0, then repeated additions of `step` while x <= 100.
-// Requires step > 0 (checked by the caller); a step that is not greater than 0 gives no
-// points, and the list ends where an addition no longer moves x.
+// Requires a step the run accepts (checked by the caller); a step that is not greater than 0
+// gives no points rather than an endless list.
 std::vector<double> DetectorPoints(double step);
 
 // The instruction sets the screen kernel is built for. All of them give the same bits; the

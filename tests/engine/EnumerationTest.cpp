@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "ExperimentSettings.h"
+#include "MirrorPattern.h"
+#include "PathEngine.h"
+#include "SettingsCheck.h"
+#include "SweepOracle.h"
+
+namespace pathsum {
+namespace {
+
+const double kPi = std::atan(1.0) * 4.0;
+
+struct SweepCase {
+    const char* name;
+    MirrorPattern pattern;
+    double width;
+    double spacing;
+    SourcePoint marker;  // the far-source rule is applied to it
+    double resolution;
+    double wavelength = 1.0;
+    int count = -1;  // the path count worked out by hand, where there is one
+};
+
+EngineInputs InputsOf(const SweepCase& s) {
+    EngineInputs inputs;
+    inputs.source = ApplyFarSourceRule(s.marker);
+    inputs.resolution = s.resolution;
+    inputs.wavelength = s.wavelength;
+    inputs.pi = kPi;
+    return inputs;
+}
+
+ElementRow RowOf(const SweepCase& s) {
+    return std::get<ElementRow>(BuildElementRow(s.pattern, s.width, s.spacing));
+}
+
+void PrintTo(const SweepCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class EngineMatchesSweep : public testing::TestWithParam<SweepCase> {};
+
+// The engine must keep exactly the rays the sweep counts, and every detector point must get
+// the sweep's count and, to rounding, its arrow.
+TEST_P(EngineMatchesSweep, SamePathsAndSameSums) {
+    const EngineInputs inputs = InputsOf(GetParam());
+    const ElementRow row = RowOf(GetParam());
+    const auto enumerated = EnumeratePaths(inputs, row);
+    ASSERT_TRUE(std::holds_alternative<PathSet>(enumerated));
+    const PathSet& paths = std::get<PathSet>(enumerated);
+
+    SweepTrace trace;
+    const SweepPoint traced = SweepAtPoint(inputs, row, 50.0, 0.0, kMaxRaysPerSweep, &trace);
+    ASSERT_FALSE(traced.refused);
+    EXPECT_EQ(paths.RaysTried(), traced.raysTried);
+    ASSERT_EQ(paths.Count(), traced.count);
+    if (GetParam().count >= 0) {
+        EXPECT_EQ(paths.Count(), GetParam().count);
+    }
+    for (int i = 0; i < paths.Count(); ++i) {
+        ASSERT_EQ(paths.HitX()[i], trace.hitX[i]) << "path " << i;
+        ASSERT_EQ(paths.FirstLeg()[i], trace.firstLeg[i]) << "path " << i;
+    }
+
+    const std::vector<double> xs = {0.0, 0.1, 37.5, 50.0, 99.9, 100.0};
+    for (double y : {0.0, 50.0, 90.0}) {
+        std::vector<double> p(xs.size());
+        ComputeScreen(paths, inputs.wavelength, inputs.pi, y, xs, p);
+        for (std::size_t i = 0; i < xs.size(); ++i) {
+            const SweepPoint expected = SweepAtPoint(inputs, row, xs[i], y);
+            ASSERT_EQ(expected.count, paths.Count());
+            if (expected.count == 0) {
+                EXPECT_EQ(p[i], 0.0);
+                continue;
+            }
+            const double countSquared = static_cast<double>(expected.count) * expected.count;
+            EXPECT_NEAR(p[i] / countSquared, expected.p / countSquared, 1e-12)
+                << "x " << xs[i] << " y " << y;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, EngineMatchesSweep,
+    testing::Values(
+        SweepCase{"Defaults", MirrorPattern::Single, 10, 10, {50, 0}, 0.001},
+        SweepCase{"SourceLeft", MirrorPattern::Double, 10, 10, {10, 20}, 0.002},
+        SweepCase{"SourceRight", MirrorPattern::Triple, 10, 10, {90, 40}, 0.002},
+        SweepCase{"SourceNearTheRow", MirrorPattern::Four, 10, 10, {30, 95}, 0.002},
+        SweepCase{"SourceAboveTheRow", MirrorPattern::Single, 10, 10, {50, 120}, 0.01},
+        SweepCase{"FarSource", MirrorPattern::Grating, 10, 10, {40, -5}, 0.0002},
+        SweepCase{"FarSourceBelowTheCentre", MirrorPattern::Double, 10, 10, {50, -1}, 0.0005},
+        SweepCase{"NarrowElements", MirrorPattern::Five, 1, 3, {50, 0}, 0.0005},
+        // Elements narrower than the gap between two rays: the ray found after a skip is
+        // counted without a look at the right edge.
+        SweepCase{"ElementsNarrowerThanARayStep", MirrorPattern::Five, 0.05, 3, {50, 0}, 0.002},
+        SweepCase{"Grating", MirrorPattern::Grating, 10, 10, {50, 0}, 0.002},
+        SweepCase{"GratingPastTheFrame", MirrorPattern::Grating, 30, 3, {20, 10}, 0.002},
+        SweepCase{"ElementsPartlyOutside", MirrorPattern::Five, 20, 10, {60, 0}, 0.002},
+        SweepCase{"ElementWiderThanTheFrame", MirrorPattern::Single, 120, 10, {50, 0}, 0.002},
+        SweepCase{"NegativeWidth", MirrorPattern::Triple, -5, 20, {50, 0}, 0.002},
+        SweepCase{"AllElementsOutside", MirrorPattern::Double, 10, 150, {50, 0}, 0.002},
+        SweepCase{"NoPattern", MirrorPattern::None, 10, 10, {50, 0}, 0.002},
+        SweepCase{"TinyWavelength", MirrorPattern::Double, 10, 10, {50, 0}, 0.002, 0.001},
+        SweepCase{"WavelengthPowerOfTwo", MirrorPattern::Double, 10, 10, {50, 0}, 0.002, 0.5},
+        SweepCase{"NegativeWavelength", MirrorPattern::Double, 10, 10, {50, 0}, 0.002, -0.7},
+        // Quarter-turn rays: the second ray is exactly vertical (angle 0), so it hits exactly
+        // at the source x, and the third hits just short of source x + 100.
+        // Grating from 0: the first ray (hit 0) and the vertical one (hit exactly 0) do not
+        // count; the third does; the fourth is horizontal and ends the sweep.
+        SweepCase{"HitExactlyZero", MirrorPattern::Grating, 10, 10, {0, 0}, kPi / 4, 1, 1},
+        // Triple -25..-15, 45..55, 115..125: the first ray passes the first element, the skip
+        // to the second stops at the vertical ray, which hits exactly 100 and does not count;
+        // at 99.5 it does.
+        SweepCase{"HitExactlyHundred", MirrorPattern::Triple, 10, 60, {100, 0}, kPi / 4, 1, 0},
+        SweepCase{"HitJustInside", MirrorPattern::Triple, 10, 60, {99.5f, 0}, kPi / 4, 1, 1},
+        // The vertical ray on the right edge of the first grating element still counts; on
+        // the left edge of the second it is the first ray of that element and counts too.
+        SweepCase{"HitOnRightEdge", MirrorPattern::Grating, 10, 10, {10, 0}, kPi / 4, 1, 1},
+        SweepCase{"HitOnLeftEdge", MirrorPattern::Grating, 10, 10, {20, 0}, kPi / 4, 1, 1}),
+    [](const testing::TestParamInfo<SweepCase>& info) { return std::string(info.param.name); });
+
+// With one element spanning the whole frame (Single of width 100: 0 to 100) no element is ever
+// left behind, so the sweep counts exactly the rays, from the second on, that hit strictly
+// inside the frame, until the first ray that hits at 100 or beyond.
+int FrameWideCount(SourcePoint source, double resolution) {
+    double angle = resolution + (-kPi) / 2.0;
+    int count = 0;
+    for (;;) {
+        angle = angle + resolution;
+        const double hit = source.x + (100.0 - source.y) * std::tan(angle);
+        if (hit >= 100.0) {
+            return count;
+        }
+        count += hit > 0.0 ? 1 : 0;
+    }
+}
+
+TEST(FrameWideElement, CountsRaysStrictlyInsideTheFrame) {
+    // Quarter turns reach angle 0 exactly, so one ray hits exactly at the source x.
+    ASSERT_EQ(kPi / 4 + (kPi / 4 + (-kPi) / 2.0), 0.0);
+    const ElementRow row = std::get<ElementRow>(BuildElementRow(MirrorPattern::Single, 100, 10));
+    struct Case {
+        SourcePoint source;
+        double resolution;
+        int expected;  // -1: whatever FrameWideCount says
+    };
+    const Case cases[] = {
+        {{100, 0}, kPi / 4, 0},    // the vertical ray hits exactly 100: not counted, sweep ends
+        {{99.5f, 0}, kPi / 4, 1},  // the vertical ray counts, the next hits about 199.5
+        {{0, 0}, kPi / 4, 1},      // the vertical ray hits exactly 0: only the next counts
+        {{50, 0}, 0.001, -1},     {{5, 60}, 0.003, -1},
+    };
+    for (const Case& c : cases) {
+        EngineInputs inputs;
+        inputs.source = c.source;
+        inputs.resolution = c.resolution;
+        inputs.pi = kPi;
+        const int expected = c.expected >= 0 ? c.expected : FrameWideCount(c.source, c.resolution);
+        const auto paths = EnumeratePaths(inputs, row);
+        ASSERT_TRUE(std::holds_alternative<PathSet>(paths));
+        EXPECT_EQ(std::get<PathSet>(paths).Count(), expected) << "source x " << c.source.x;
+        EXPECT_EQ(SweepAtPoint(inputs, row, 50, 0).count, expected) << "source x " << c.source.x;
+    }
+}
+
+// The sweep is bounded: a run whose sweep tries exactly the allowed rays goes ahead, one ray
+// more is refused, and the sweep done point by point stops at the same ray.
+TEST(RayBound, RefusesOneRayMoreThanAllowed) {
+    const SweepCase setups[] = {
+        {"Defaults", MirrorPattern::Single, 10, 10, {50, 0}, 0.001},
+        {"Grating", MirrorPattern::Grating, 10, 10, {50, 0}, 0.002},
+        {"FarSource", MirrorPattern::Five, 1, 3, {40, -5}, 0.001},
+    };
+    for (const SweepCase& s : setups) {
+        const EngineInputs inputs = InputsOf(s);
+        const ElementRow row = RowOf(s);
+        const std::int64_t rays = std::get<PathSet>(EnumeratePaths(inputs, row)).RaysTried();
+        EXPECT_FALSE(IsRefused(EnumeratePaths(inputs, row, rays))) << s.name;
+        const auto refused = EnumeratePaths(inputs, row, rays - 1);
+        ASSERT_TRUE(IsRefused(refused)) << s.name;
+        EXPECT_FALSE(SweepAtPoint(inputs, row, 30, 20, rays).refused) << s.name;
+        EXPECT_TRUE(SweepAtPoint(inputs, row, 30, 20, rays - 1).refused) << s.name;
+    }
+}
+
+// A source on the line of the row sends every ray to the same x; left of the element the sweep
+// would never end.
+TEST(RayBound, EndlessSweepIsRefused) {
+    const SweepCase s{"OnTheRow", MirrorPattern::Single, 10, 10, {20, 100}, 0.01};
+    EXPECT_TRUE(IsRefused(EnumeratePaths(InputsOf(s), RowOf(s), 100'000)));
+    EXPECT_TRUE(SweepAtPoint(InputsOf(s), RowOf(s), 50, 0, 100'000).refused);
+}
+
+TEST(RayBound, TooFineResolutionIsRefusedBeforeTheRun) {
+    ExperimentSettings settings;
+    settings.pi = kPi;
+    settings.resolution = 1e-9;
+    const auto plan = PlanRun(settings);
+    ASSERT_TRUE(IsRefused(plan));
+    const std::string& reason = std::get<Refusal>(plan).reason;
+    EXPECT_NE(reason.find("Resolution Radians \" 1E-09\""), std::string::npos) << reason;
+    EXPECT_NE(reason.find("coarser"), std::string::npos) << reason;
+}
+
+struct PointsCase {
+    double step;
+    std::size_t count;
+    double last;
+};
+
+TEST(DetectorPoints, AccumulateTheStepUpTo100) {
+    const PointsCase cases[] = {
+        {1, 101, 100},
+        {0.25, 401, 100},
+        // 0.1 added a thousand times stays below 100, so the point list ends just short of it.
+        {0.1, 1001, 99.999999999998593},
+        {0.3, 334, 99.899999999999409},
+        {150, 1, 0},
+        {100, 2, 100},
+    };
+    for (const PointsCase& c : cases) {
+        const std::vector<double> points = DetectorPoints(c.step);
+        ASSERT_EQ(points.size(), c.count) << "step " << c.step;
+        EXPECT_EQ(points.front(), 0.0);
+        EXPECT_EQ(points.back(), c.last) << "step " << c.step;
+    }
+    EXPECT_TRUE(DetectorPoints(0).empty());
+    EXPECT_TRUE(DetectorPoints(-1).empty());
+    EXPECT_TRUE(DetectorPoints(NAN).empty());
+}
+
+}  // namespace
+}  // namespace pathsum

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <span>
+#include <stdexcept>
+#include <variant>
+#include <vector>
+
+#include "MirrorPattern.h"
+#include "PathEngine.h"
+
+namespace pathsum {
+namespace {
+
+const double kPi = std::atan(1.0) * 4.0;
+
+PathSet GratingPaths() {
+    EngineInputs inputs;
+    inputs.source = {35, 10};
+    inputs.resolution = 0.002;
+    inputs.pi = kPi;
+    const auto row = std::get<ElementRow>(BuildElementRow(MirrorPattern::Grating, 10, 10));
+    return std::get<PathSet>(EnumeratePaths(inputs, row));
+}
+
+std::vector<double> Screen(const PathSet& paths, double wavelength, double y,
+                           std::span<const double> xs, int threads, KernelLevel level) {
+    std::vector<double> p(xs.size());
+    ComputeScreen(paths, wavelength, kPi, y, xs, p, threads, level);
+    return p;
+}
+
+// The same bits whatever the number of threads, the instruction set, or how the points of a
+// screen are split into calls (the run hands the kernel a few dozen points at a time).
+TEST(ScreenKernel, ResultDoesNotDependOnThreadsLevelOrChunks) {
+    const PathSet paths = GratingPaths();
+    ASSERT_GT(paths.Count(), 0);
+    const std::vector<double> xs = DetectorPoints(0.7);  // 143 points: no block size divides it
+    for (double wavelength : {1.0, 0.37}) {
+        const std::vector<double> reference =
+            Screen(paths, wavelength, 30, xs, 1, KernelLevel::Baseline);
+        for (KernelLevel level : SupportedKernelLevels()) {
+            for (int threads : {1, 2, 3, 0}) {
+                EXPECT_EQ(Screen(paths, wavelength, 30, xs, threads, level), reference)
+                    << "level " << static_cast<int>(level) << " threads " << threads;
+            }
+            for (std::size_t chunk : {1, 7, 64}) {
+                std::vector<double> p(xs.size());
+                for (std::size_t first = 0; first < xs.size(); first += chunk) {
+                    const std::size_t n = std::min(chunk, xs.size() - first);
+                    ComputeScreen(paths, wavelength, kPi, 30, std::span(xs).subspan(first, n),
+                                  std::span(p).subspan(first, n), 2, level);
+                }
+                EXPECT_EQ(p, reference)
+                    << "level " << static_cast<int>(level) << " chunk " << chunk;
+            }
+        }
+    }
+}
+
+TEST(ScreenKernel, NoPathsGiveZero) {
+    const std::vector<double> xs = {0, 50, 100};
+    std::vector<double> p(xs.size(), 7.0);
+    ComputeScreen(PathSet{}, 1.0, kPi, 0, xs, p);
+    EXPECT_EQ(p, std::vector<double>(3, 0.0));
+}
+
+TEST(ScreenKernel, RefusesMismatchedSpans) {
+    const std::vector<double> xs = {0, 50, 100};
+    std::vector<double> p(2);
+    EXPECT_THROW(ComputeScreen(GratingPaths(), 1.0, kPi, 0, xs, p), std::invalid_argument);
+}
+
+// The arrow of every phase, against the long-double cosine and sine of the exact fraction of
+// a turn, at the quarter-turn seams, across whole turns and beyond 2^52, where every double
+// is a whole number of turns.
+TEST(PhaseArrows, WithinRoundingOfTheTrueArrow) {
+    std::vector<double> turns;
+    for (double base : {0.0, 1.0, 7.0, 12345.0, 4.0e9, -3.0}) {
+        for (int i = 0; i <= 800; ++i) {
+            turns.push_back(base + i / 800.0);
+        }
+    }
+    for (double seam : {0.125, 0.375, 0.625, 0.875, 0.5, 0.25, 1.0}) {
+        turns.push_back(std::nextafter(seam, 0.0));
+        turns.push_back(std::nextafter(seam, 2.0));
+    }
+    turns.push_back(std::ldexp(1.0, 52) + 2.0);
+    turns.push_back(std::ldexp(1.0, 60));
+    turns.push_back(-std::ldexp(1.0, 53));
+
+    std::vector<double> reference;
+    for (KernelLevel level : SupportedKernelLevels()) {
+        std::vector<double> c(turns.size());
+        std::vector<double> s(turns.size());
+        PhaseArrows(turns, kPi, c, s, level);
+        for (std::size_t i = 0; i < turns.size(); ++i) {
+            const long double fraction = turns[i] - std::floor(turns[i]);  // exact
+            const long double angle = 2.0L * 3.141592653589793238462643383279503L * fraction;
+            EXPECT_NEAR(c[i], std::cos(angle), 1e-15) << "turns " << turns[i];
+            EXPECT_NEAR(s[i], std::sin(angle), 1e-15) << "turns " << turns[i];
+        }
+        std::vector<double> both = c;
+        both.insert(both.end(), s.begin(), s.end());
+        if (reference.empty()) {
+            reference = both;
+        } else {
+            EXPECT_EQ(both, reference) << "level " << static_cast<int>(level);
+        }
+    }
+}
+
+TEST(PhaseArrows, InfiniteTurnsGiveNoArrow) {
+    const std::vector<double> turns = {std::numeric_limits<double>::infinity(),
+                                       std::numeric_limits<double>::quiet_NaN()};
+    for (KernelLevel level : SupportedKernelLevels()) {
+        std::vector<double> c(2);
+        std::vector<double> s(2);
+        PhaseArrows(turns, kPi, c, s, level);
+        EXPECT_TRUE(std::isnan(c[0]) && std::isnan(s[0]) && std::isnan(c[1]) && std::isnan(s[1]));
+    }
+}
+
+}  // namespace
+}  // namespace pathsum
