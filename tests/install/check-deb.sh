@@ -209,13 +209,28 @@ startup_class=$(desktop_key "$root/usr/share/applications/$id.desktop" StartupWM
 [[ "$(readlink "/proc/$app_pid/exe")" == "$program" ]] ||
     fail "the running program is $(readlink "/proc/$app_pid/exe"), not $program"
 
-owner() {
-    local path=$1 found
-    found=$(dpkg-query -S "$path" 2>/dev/null) ||
-        { [[ "$path" == /usr/lib/* ]] && found=$(dpkg-query -S "${path#/usr}" 2>/dev/null); } ||
-        return 1
-    found=${found%%:*}
-    echo "${found%%,*}"
+# The installed package that owns each path, in owners[]; a path dpkg knows by its
+# unmerged name (/lib for /usr/lib) is looked up by that too. One dpkg-query for many paths,
+# since each call reads the whole package database.
+declare -A owners=()
+find_owners() {
+    local path paths=() line package
+    for path in "$@"; do
+        [[ -v "owners[$path]" ]] && continue
+        owners[$path]=""
+        paths+=("$path")
+        [[ "$path" == /usr/lib/* ]] && paths+=("${path#/usr}")
+    done
+    ((${#paths[@]} > 0)) || return 0
+    while IFS= read -r line; do
+        [[ "$line" == diversion* || "$line" != *": /"* ]] && continue
+        path=${line#*: }
+        package=${line%%: /*}
+        package=${package%%,*}
+        package=${package%%:*}
+        [[ -v "owners[$path]" ]] || path=/usr$path
+        [[ -v "owners[$path]" && -z "${owners[$path]}" ]] && owners[$path]=$package
+    done < <(dpkg-query -S "${paths[@]}" 2>/dev/null || true)
 }
 depends=$(dpkg-deb -f "$deb" Depends)
 named_in_depends() {
@@ -227,17 +242,20 @@ font_from_depends=""
 deadline=$((SECONDS + 10))
 while :; do
     mapped=$(awk '$6 ~ /^\// { print $6 }' "/proc/$app_pid/maps" | LC_ALL=C sort -u)
-    while read -r path; do
-        case $path in
-            *.ttf | *.otf | *.pfb)
-                package=$(owner "$path") && named_in_depends "$package" &&
-                    font_from_depends="$path ($package)" ;;
-        esac
-    done <<<"$mapped"
+    mapfile -t fonts < <(grep -E '\.(ttf|otf|pfb)$' <<<"$mapped" || true)
+    find_owners "${fonts[@]}"
+    for path in "${fonts[@]}"; do
+        package=${owners[$path]}
+        if [[ -n "$package" ]] && named_in_depends "$package"; then
+            font_from_depends="$path ($package)"
+        fi
+    done
     [[ -n "$font_from_depends" ]] || ((SECONDS >= deadline)) || { sleep 0.2; continue; }
     break
 done
 
+mapfile -t qt_paths < <(grep -E '/libQt6[^/]*\.so|/platforms/[^/]*\.so$' <<<"$mapped" || true)
+find_owners "${qt_paths[@]}"
 qt_libraries=0
 platform_plugins=0
 while read -r path; do
@@ -246,10 +264,11 @@ while read -r path; do
             [[ "$path" == "$program" ]] || fail "the program maps $path from outside the system" ;;
         */libQt6*.so*)
             qt_libraries=$((qt_libraries + 1))
-            owner "$path" >/dev/null || fail "the Qt library $path belongs to no installed package" ;;
+            [[ -n "${owners[$path]}" ]] || fail "the Qt library $path belongs to no installed package" ;;
         */platforms/*.so)
             platform_plugins=$((platform_plugins + 1))
-            if package=$(owner "$path"); then
+            package=${owners[$path]}
+            if [[ -n "$package" ]]; then
                 echo "platform plugin: $path ($package)"
                 named_in_depends "$package" ||
                     fail "the platform plugin comes from $package, which the package does not depend on"
