@@ -2,6 +2,7 @@
 
 #include <locale.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -86,10 +87,14 @@ std::string TextFromNumber(double value) {
     }
     std::string text(1, value < 0 ? '-' : ' ');
 
-    // Round to 15 significant digits once; everything after works on those digits.
+    // Round to 15 significant digits once; everything after works on those digits. The
+    // largest doubles would round up past the double range and read back as infinity, so
+    // they are written as the largest 15-digit number that stays in range.
+    constexpr double kLargestWritten = 1.79769313486231E+308;
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                      std::fabs(value), std::chars_format::scientific, 14);
+    const double size = std::min(std::fabs(value), kLargestWritten);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), size,
+                                      std::chars_format::scientific, 14);
     const std::string_view formatted(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t ePos = formatted.find('e');
     std::string digits;

@@ -40,7 +40,12 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{999999999999999.0, " 999999999999999"}, FormatCase{1e15, " 1E+15"},
         FormatCase{1.5e20, " 1.5E+20"}, FormatCase{-1.5e20, "-1.5E+20"},
         FormatCase{1e100, " 1E+100"}, FormatCase{1e-300, " 1E-300"},
-        FormatCase{std::numeric_limits<double>::max(), " 1.79769313486232E+308"},
+        // The largest doubles are written rounded down: rounded up they would read back as
+        // infinity.
+        FormatCase{std::numeric_limits<double>::max(), " 1.79769313486231E+308"},
+        FormatCase{-std::numeric_limits<double>::max(), "-1.79769313486231E+308"},
+        FormatCase{std::nextafter(std::numeric_limits<double>::max(), 0.0),
+                   " 1.79769313486231E+308"},
         FormatCase{std::numeric_limits<double>::denorm_min(), " 4.94065645841247E-324"},
         // Fifteen significant digits, rounded, trailing zeros dropped.
         FormatCase{1.0 / 3.0, " .333333333333333"}, FormatCase{2.0 / 3.0, " .666666666666667"},
@@ -101,7 +106,9 @@ TEST(NumberFromText, IgnoresTheProcessLocale) {
 
 TEST(NumberText, EveryWrittenNumberReadsBackToTheSameText) {
     for (double v : {0.5, -0.25, 1e-5, 1.5e20, 1.0 / 3.0, -123456.789e-10, 6.02214076e23, 1e15,
-                     99999.5, 4.94e-324}) {
+                     99999.5, 4.94e-324, std::numeric_limits<double>::max(),
+                     -std::numeric_limits<double>::max(), 1.797693134862315E+308,
+                     std::numeric_limits<double>::min(), 2.2250738585072e-308}) {
         const std::string text = TextFromNumber(v);
         EXPECT_EQ(TextFromNumber(NumberFromText(text)), text) << v;
     }
