@@ -204,7 +204,7 @@ constexpr __mmask8 kAllLanes = 0xff;
     return (V)_mm512_maskz_roundscale_pd(kAllLanes, (__m512d)x,
                                          _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
 }
-constexpr int kVectorsPerBlock = 2;
+constexpr int kVectorsPerBlock = 1;
 #include "PathEngineKernel.inc"
 }  // namespace
 }  // namespace avx512
@@ -222,7 +222,7 @@ using M = long long __attribute__((vector_size(32)));
 [[gnu::always_inline]] inline V RoundNearest(V x) {
     return (V)_mm256_round_pd((__m256d)x, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
 }
-constexpr int kVectorsPerBlock = 3;
+constexpr int kVectorsPerBlock = 2;
 #include "PathEngineKernel.inc"
 }  // namespace
 }  // namespace avx2
@@ -244,10 +244,10 @@ using M = long long __attribute__((vector_size(16)));
     const M sign = (M)x & signBit;
     const V magic = (V)((M)(V{} + kTwoTo52) | sign);
     const V rounded = (V)((M)((x + magic) - magic) | sign);
-    const M small = (M)((V)((M)x & ~signBit)) < (M)(V{} + kTwoTo52);
+    const M small = (V)((M)x & ~signBit) < V{} + kTwoTo52;
     return (V)((small & (M)rounded) | (~small & (M)x));
 }
-constexpr int kVectorsPerBlock = 4;
+constexpr int kVectorsPerBlock = 2;
 #include "PathEngineKernel.inc"
 }  // namespace
 }  // namespace baseline
