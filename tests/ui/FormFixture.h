@@ -46,22 +46,23 @@ protected:
 // Runs `act` on the next modal dialog as soon as it is open (polling, bounded), so a test can
 // read and answer a dialog that an event procedure opens and waits on.
 inline void OnNextModal(std::function<void(QWidget*)> act) {
-    auto tries = std::make_shared<int>(0);
-    auto poll = std::make_shared<std::function<void()>>();
+    // Owned by the application, so a watcher that never fires is still released at the end.
+    auto* timer = new QTimer(qApp);
     const int generation = DialogWatchGeneration();
-    *poll = [act = std::move(act), tries, poll, generation]() {
-        if (generation != DialogWatchGeneration()) {
-            return;
-        }
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            act(modal);
-            return;
-        }
-        if (++*tries < 500) {
-            QTimer::singleShot(10, *poll);
-        }
-    };
-    QTimer::singleShot(0, *poll);
+    QObject::connect(timer, &QTimer::timeout, timer,
+                     [timer, act = std::move(act), generation, tries = 0]() mutable {
+                         if (generation != DialogWatchGeneration() || ++tries > 500) {
+                             timer->stop();
+                             timer->deleteLater();
+                             return;
+                         }
+                         if (QWidget* modal = QApplication::activeModalWidget()) {
+                             timer->stop();
+                             timer->deleteLater();
+                             act(modal);
+                         }
+                     });
+    timer->start(10);
 }
 
 }  // namespace pathsum::testing
