@@ -1,5 +1,6 @@
 #include "SettingsCheck.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -21,6 +22,24 @@ std::optional<Refusal> RequireFinite(const char* field, double value) {
     }
     return Refusal{std::string(field) + " " + Quoted(value) +
                    " cannot be used: it must be a finite number."};
+}
+
+// A phase is the fractional part of length / wavelength. A wavelength so small that the
+// quotient leaves the double range would give no phase at all, only NaN sums.
+std::optional<Refusal> RequirePhases(const PathSet& paths, double wavelength) {
+    // No second leg is longer than the diagonal of the plot square.
+    constexpr double kLongestSecondLeg = 142.0;
+    double longestFirstLeg = 0.0;
+    for (double leg : paths.FirstLeg()) {
+        longestFirstLeg = std::max(longestFirstLeg, leg);
+    }
+    if (paths.Count() == 0 ||
+        std::isfinite((longestFirstLeg + kLongestSecondLeg) / std::fabs(wavelength))) {
+        return std::nullopt;
+    }
+    return Refusal{"Wavelength " + Quoted(wavelength) +
+                   " cannot be used: it is so small that the path lengths measured in it go "
+                   "beyond the number range. Use a larger wavelength."};
 }
 
 }  // namespace
@@ -49,6 +68,12 @@ std::optional<Refusal> CheckSettings(const ExperimentSettings& s) {
     if (auto refusal = RequireFinite("Spacing", s.spacing)) {
         return refusal;
     }
+    // The marker is finite, but the far-source rule multiplies its height by a hundred in
+    // single precision, which can leave the float range.
+    if (!std::isfinite(s.source.x) || !std::isfinite(s.source.y)) {
+        return Refusal{"The source marker is too far below the plot: the source it stands for "
+                       "lies beyond the number range. Move the marker closer to the plot."};
+    }
     return std::nullopt;
 }
 
@@ -74,6 +99,9 @@ Checked<RunPlan> PlanRun(const ExperimentSettings& settings) {
         return *refusal;
     }
     plan.paths = std::move(std::get<PathSet>(paths));
+    if (auto refusal = RequirePhases(plan.paths, settings.wavelength)) {
+        return *refusal;
+    }
     plan.detectorX = DetectorPoints(settings.resolutionX);
     return plan;
 }

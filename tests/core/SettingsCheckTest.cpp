@@ -54,6 +54,13 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"WavelengthLetters", With(&T::wavelength, "abc"), "Wavelength \" 0\""},
         RefusalCase{"WavelengthInfinite", With(&T::wavelength, "1e999"), "Wavelength"},
         RefusalCase{"WavelengthNegative", With(&T::wavelength, "-1"), ""},
+        // Path lengths of up to about 240 divided by these leave the double range.
+        RefusalCase{"WavelengthTooSmallForAPhase", With(&T::wavelength, "1e-307"),
+                    "Wavelength \" 1E-307\""},
+        RefusalCase{"WavelengthSubnormal", With(&T::wavelength, "-4.9e-324"), "Wavelength"},
+        RefusalCase{"WavelengthSmallButUsable", With(&T::wavelength, "1e-300"), ""},
+        RefusalCase{"WavelengthTinyWithoutPaths",
+                    With(&T::wavelength, "1e-310", "Mirror Number single"), ""},
         RefusalCase{"ResolutionZero", With(&T::resolution, "0"), "Resolution Radians \" 0\""},
         RefusalCase{"ResolutionNegative", With(&T::resolution, "-.001"),
                     "Resolution Radians \"-.001\""},
@@ -80,6 +87,25 @@ TEST(PlanRun, KeepsTheRowThePathsAndTheDetectorPoints) {
     EXPECT_EQ(run.row.firstLeft, 45.0);
     EXPECT_GT(run.paths.Count(), 0);
     EXPECT_EQ(run.detectorX.size(), 101u);
+}
+
+TEST(PlanRun, RefusesAMarkerWhoseFarSourceLeavesTheFloatRange) {
+    struct MarkerCase {
+        SourcePoint marker;
+        bool refused;
+    };
+    for (const MarkerCase& c : {
+             MarkerCase{{50.0f, -1e37f}, true},   // 100 y overflows, and x becomes 0 times inf
+             MarkerCase{{70.0f, -1e37f}, true},
+             MarkerCase{{50.0f, -1e36f}, false},  // the far source is still a float
+             MarkerCase{{-1e30f, 1e30f}, false},  // far outside, but used as it is
+         }) {
+        const auto plan = PlanRun(ReadExperimentSettings(SettingsTexts{}, c.marker));
+        EXPECT_EQ(IsRefused(plan), c.refused) << c.marker.x << ", " << c.marker.y;
+        if (IsRefused(plan)) {
+            EXPECT_NE(std::get<Refusal>(plan).reason.find("source marker"), std::string::npos);
+        }
+    }
 }
 
 }  // namespace
