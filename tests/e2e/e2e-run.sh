@@ -66,7 +66,11 @@ done
 # 2. Exit in the middle of a long run (a grating at resolution 1E-05, 10,001 points a screen:
 # seconds of computing) ends the program at once, with status 0.
 click_at -5 83  # the resolution box: its input dialog opens
-sleep 1
+for _ in $(seq 100); do
+    [[ $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null | wc -l) -gt 1 ]] && break
+    sleep 0.1
+done
+sleep 0.3
 xdotool type --delay 20 "1E-05"
 xdotool key Return
 sleep 0.5
@@ -75,14 +79,22 @@ xdotool key ctrl+a
 xdotool type --delay 20 ".01"
 for _ in 1 2 3 4 5; do click_at -5 25; sleep 0.1; done  # Pattern: Mirror Number Grating
 click_at -5 35    # CALC AND PLOT
-sleep 1.5
-kill -0 "$program_pid" || { echo "the program ended before Exit"; exit 1; }
-# The run is under way: the grating's first bar is drawn, the last screen (y = 90) is not.
-import -window "$window" "$work/running.png"
+# The run is under way once the grating's first bar is drawn; the last screen (y = 90) must
+# still be empty then.
 pixel() { convert "$work/running.png" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" \
               -crop "1x1+$(pixel_x "$1")+$(pixel_y "$2")" info:; }
-[[ $(pixel 5 100.25) == "255,255,255" ]] || { echo "the grating was not drawn"; exit 1; }
+started=no
+for _ in $(seq 40); do
+    sleep 0.25
+    import -window "$window" "$work/running.png"
+    if [[ $(pixel 5 100.25) == "255,255,255" ]]; then
+        started=yes
+        break
+    fi
+done
+[[ $started == yes ]] || { echo "the grating was not drawn"; exit 1; }
 [[ $(pixel 5 90) != "255,255,255" ]] || { echo "the long run had already finished"; exit 1; }
+kill -0 "$program_pid" || { echo "the program ended before Exit"; exit 1; }
 click_at -5 -13   # Exit
 status=0
 for _ in $(seq 50); do
