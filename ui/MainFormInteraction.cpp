@@ -140,10 +140,14 @@ void MainForm::Help_Click() {
 void MainForm::Printit_Click() {
     const QPrinterInfo destination = QPrinterInfo::defaultPrinter();
     if (destination.isNull()) {
+        // Printing to some other queue than the user's default would surprise; say what is
+        // missing instead.
+        const QString why = QPrinterInfo::availablePrinterNames().isEmpty()
+                                ? QStringLiteral("No printer is available")
+                                : QStringLiteral("No default printer is set");
         QMessageBox::information(this, QStringLiteral("Print"),
-                                 QStringLiteral("No printer is available, so the window was not "
-                                                "printed. Set up a default printer and try "
-                                                "again."));
+                                 why + QStringLiteral(", so the window was not printed. Set up "
+                                                      "a default printer and try again."));
         return;
     }
     // The window as it stands: the drawing so far, with every control over it.
