@@ -56,6 +56,9 @@ std::size_t ExpectedPaths(double sx, double rowDistance, double resolution) {
     }
     const double span = std::atan((100.0 - sx) / rowDistance) - std::atan((0.0 - sx) / rowDistance);
     const double expected = span / resolution + 2.0;
+    if (std::isnan(expected)) {
+        return 0;  // a source beyond the number range: nothing to size the lists from
+    }
     constexpr double kMostReserved = 1 << 20;
     return static_cast<std::size_t>(std::clamp(expected, 0.0, kMostReserved));
 }
@@ -185,11 +188,21 @@ struct ScreenKernelArgs {
 
 // The kernel for each instruction set. Products and sums are never fused into multiply-adds
 // (AVX-512 has them even without the FMA extension), so every instruction set rounds exactly
-// as the baseline does, and the second leg is the sweep's to the bit.
+// as the baseline does, and the second leg is the sweep's to the bit. Clang has no
+// "#pragma GCC target"; it gets the same instruction sets from an attribute on every function
+// of the region.
+#if defined(__clang__)
+#pragma clang fp contract(off)
+#else
 #pragma GCC optimize("fp-contract=off")
+#endif
 
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx512f"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx512f")
+#endif
 namespace avx512 {
 namespace {
 using V = double __attribute__((vector_size(64)));
@@ -208,10 +221,18 @@ constexpr int kVectorsPerBlock = 1;
 #include "PathEngineKernel.inc"
 }  // namespace
 }  // namespace avx512
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx2")
+#endif
 namespace avx2 {
 namespace {
 using V = double __attribute__((vector_size(32)));
@@ -226,7 +247,11 @@ constexpr int kVectorsPerBlock = 2;
 #include "PathEngineKernel.inc"
 }  // namespace
 }  // namespace avx2
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
 namespace baseline {
 namespace {

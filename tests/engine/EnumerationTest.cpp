@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <variant>
 #include <vector>
@@ -197,6 +198,24 @@ TEST(RayBound, EndlessSweepIsRefused) {
     const SweepCase s{"OnTheRow", MirrorPattern::Single, 10, 10, {20, 100}, 0.01};
     EXPECT_TRUE(IsRefused(EnumeratePaths(InputsOf(s), RowOf(s), 100'000)));
     EXPECT_TRUE(SweepAtPoint(InputsOf(s), RowOf(s), 50, 0, 100'000).refused);
+}
+
+// A source beyond the number range meets no element anywhere: no paths, and no list sized
+// from a NaN estimate.
+TEST(RayBound, SourceBeyondTheNumberRangeFindsNoPaths) {
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (const SourcePoint source : {SourcePoint{nan, 0}, SourcePoint{inf, -inf},
+                                     SourcePoint{-inf, -inf}, SourcePoint{50, nan}}) {
+        EngineInputs inputs;
+        inputs.source = source;
+        inputs.resolution = 0.01;
+        const ElementRow row = std::get<ElementRow>(BuildElementRow(MirrorPattern::Five, 10, 10));
+        const auto paths = EnumeratePaths(inputs, row);
+        if (!IsRefused(paths)) {
+            EXPECT_EQ(std::get<PathSet>(paths).Count(), 0) << source.x << ", " << source.y;
+        }
+    }
 }
 
 TEST(RayBound, TooFineResolutionIsRefusedBeforeTheRun) {
