@@ -385,8 +385,9 @@ void ComputeScreen(const PathSet& paths, double wavelength, double pi, double sc
     }
     teams = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(teams), blocks));
     // Each block writes its own points only, and a point's sum never depends on which block or
-    // thread it falls in.
-#pragma omp parallel for schedule(static) num_threads(teams) if (teams > 1)
+    // thread it falls in, so blocks can go to whichever thread is free: on a busy machine a
+    // thread that shares its core with another program then takes fewer of them.
+#pragma omp parallel for schedule(dynamic) num_threads(teams) if (teams > 1)
     for (std::size_t b = 0; b < blocks; ++b) {
         kernel.block(args, b);
     }
