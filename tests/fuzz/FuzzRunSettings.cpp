@@ -74,7 +74,16 @@ class CheckingHost : public RunHost {
     bool ShouldStop() override { return false; }
     void DrawScene(const ElementRow& row) override { pathsum::DrawScene(canvas_, row); }
     void StartScreen(double screenY) override { plotter_.StartScreen(screenY); }
-    void PlotPoint(double x, double, int count, double p) override { plotter_.Plot(x, count, p); }
+    void PlotPoint(double x, double, int count, double p) override {
+        // The squared length of `count` unit arrows added up.
+        const double most = static_cast<double>(count) * count * (1.0 + 1e-9) + 1e-9;
+        if (!(p >= 0.0 && p <= most)) {
+            std::fprintf(stderr, "sum %g out of range for %d paths\n", p, count);
+            std::abort();
+        }
+        plotter_.Plot(x, count, p);
+        ++points_;
+    }
     void FinishScreen(double screenY, int count) override {
         if (count != plan_.paths.Count()) {
             Fail("a screen finished with a path count other than the plan's");
@@ -85,6 +94,10 @@ class CheckingHost : public RunHost {
         }
         CheckNumberLabel(labels.distance, 100.0 - screenY);
         CheckNumberLabel(labels.paths, count);
+        if (points_ != plan_.detectorX.size()) {
+            Fail("a screen finished without plotting each of its detector points");
+        }
+        points_ = 0;
         ++screens;
     }
 
@@ -94,6 +107,7 @@ class CheckingHost : public RunHost {
     PlotCanvas& canvas_;
     GraphPlotter plotter_;
     const RunPlan& plan_;
+    std::size_t points_ = 0;
 };
 
 std::vector<std::string_view> Lines(std::string_view input) {
