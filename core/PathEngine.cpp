@@ -13,6 +13,15 @@
 
 #include "NumberText.h"
 
+// No product and sum in this file is fused into a multiply-add, whatever the instruction set
+// (AVX-512 has them even without the FMA extension, and a build for a newer baseline would
+// allow them everywhere): the hit points, legs and phases must round exactly as the sweep's.
+#if defined(__clang__)
+#pragma clang fp contract(off)
+#else
+#pragma GCC optimize("fp-contract=off")
+#endif
+
 namespace pathsum {
 
 PathSet::PathSet(std::vector<double> hitX, std::vector<double> firstLeg, std::int64_t raysTried)
@@ -186,16 +195,10 @@ struct ScreenKernelArgs {
 
 }  // namespace
 
-// The kernel for each instruction set. Products and sums are never fused into multiply-adds
-// (AVX-512 has them even without the FMA extension), so every instruction set rounds exactly
-// as the baseline does, and the second leg is the sweep's to the bit. Clang has no
+// The kernel for each instruction set. Thanks to the ban on fused multiply-adds at the top of
+// this file every instruction set rounds exactly as the baseline does. Clang has no
 // "#pragma GCC target"; it gets the same instruction sets from an attribute on every function
 // of the region.
-#if defined(__clang__)
-#pragma clang fp contract(off)
-#else
-#pragma GCC optimize("fp-contract=off")
-#endif
 
 #if defined(__clang__)
 #pragma clang attribute push(__attribute__((target("avx512f"))), apply_to = function)
