@@ -51,8 +51,8 @@ std::vector<double> FixedLeftEdges(MirrorPattern pattern, double w, double s) {
 }
 
 std::string GratingTooFine(double width, double spacing) {
-    return "The grating of Width" + TextFromNumber(width) + " and Spacing" +
-           TextFromNumber(spacing) + " would hold more than " +
+    return "The grating of Width " + QuotedValue(width) + " and Spacing " +
+           QuotedValue(spacing) + " would hold more than " +
            std::to_string(kMaxGratingElements) +
            " elements. Width plus Spacing must be at least .001.";
 }
@@ -76,8 +76,8 @@ Checked<ElementRow> BuildElementRow(MirrorPattern pattern, double width, double 
         return row;
     }
     if (!(width + spacing > 0.0)) {
-        return Refusal{"The grating of Width" + TextFromNumber(width) + " and Spacing" +
-                       TextFromNumber(spacing) +
+        return Refusal{"The grating of Width " + QuotedValue(width) + " and Spacing " +
+                       QuotedValue(spacing) +
                        " never reaches the right edge: Width plus Spacing must be more than 0."};
     }
     // Accumulated exactly as x = (x + w) + s, so rounding decides the last element the same

@@ -49,8 +49,8 @@ std::string WithThousands(std::int64_t value) {
 // The sweep can run long for two reasons: a fine resolution, or a source and row for which the
 // rays take long to reach the elements or never do. The text holds in both cases.
 Refusal TooManyRays(double resolution, std::int64_t maxRays) {
-    return Refusal{"Resolution Radians \"" + TextFromNumber(resolution) +
-                   "\" cannot be used with this source and these elements: the sweep of rays "
+    return Refusal{"Resolution Radians " + QuotedValue(resolution) +
+                   " cannot be used with this source and these elements: the sweep of rays "
                    "from the source would try more than " +
                    WithThousands(maxRays) +
                    " rays. Use a coarser resolution (a larger number of radians), or move the "

@@ -9,18 +9,11 @@
 namespace pathsum {
 namespace {
 
-std::string Quoted(double value) {
-    std::string text(1, '"');
-    text += TextFromNumber(value);
-    text += '"';
-    return text;
-}
-
 std::optional<Refusal> RequireFinite(const char* field, double value) {
     if (std::isfinite(value)) {
         return std::nullopt;
     }
-    return Refusal{std::string(field) + " " + Quoted(value) +
+    return Refusal{std::string(field) + " " + QuotedValue(value) +
                    " cannot be used: it must be a finite number."};
 }
 
@@ -37,7 +30,7 @@ std::optional<Refusal> RequirePhases(const PathSet& paths, double wavelength) {
         std::isfinite((longestFirstLeg + kLongestSecondLeg) / std::fabs(wavelength))) {
         return std::nullopt;
     }
-    return Refusal{"Wavelength " + Quoted(wavelength) +
+    return Refusal{"Wavelength " + QuotedValue(wavelength) +
                    " cannot be used: it is so small that the path lengths measured in it go "
                    "beyond the number range. Use a larger wavelength."};
 }
@@ -46,16 +39,16 @@ std::optional<Refusal> RequirePhases(const PathSet& paths, double wavelength) {
 
 std::optional<Refusal> CheckSettings(const ExperimentSettings& s) {
     if (!std::isfinite(s.wavelength) || s.wavelength == 0.0) {
-        return Refusal{"Wavelength " + Quoted(s.wavelength) +
+        return Refusal{"Wavelength " + QuotedValue(s.wavelength) +
                        " cannot be used: the wavelength must be a finite number other than 0."};
     }
     if (!std::isfinite(s.resolution) || !(s.resolution > 0.0)) {
-        return Refusal{"Resolution Radians " + Quoted(s.resolution) +
+        return Refusal{"Resolution Radians " + QuotedValue(s.resolution) +
                        " cannot be used: the angular resolution must be a finite number "
                        "greater than 0."};
     }
     if (!std::isfinite(s.resolutionX) || !(s.resolutionX >= kMinDetectorStep)) {
-        return Refusal{"Resolution X " + Quoted(s.resolutionX) +
+        return Refusal{"Resolution X " + QuotedValue(s.resolutionX) +
                        " cannot be used: the detector step must be a finite number of at least" +
                        TextFromNumber(kMinDetectorStep) + "."};
     }

@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"GainInfinite", &MainForm::GainText, "9e999", "Mirror Number Single",
                     "Gain"},
         RefusedCase{"EndlessGrating", &MainForm::GratingWidthText, "-10",
-                    "Mirror Number Grating", "Width-10 and Spacing 10"}),
+                    "Mirror Number Grating", "Width \"-10\" and Spacing \" 10\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
