@@ -20,7 +20,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+double Seconds(Clock::duration d) {
+    return std::chrono::duration<double>(d).count();
+}
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -31,8 +33,8 @@ double Median(std::vector<double> values) {
 // The engine's share of a run: the enumeration and every point of the ten screens.
 double EngineSeconds(const pathsum::SettingsTexts& texts) {
     const auto started = Clock::now();
-    const auto planned = pathsum::PlanRun(
-        pathsum::ReadExperimentSettings(texts, pathsum::kStartSource));
+    const auto planned =
+        pathsum::PlanRun(pathsum::ReadExperimentSettings(texts, pathsum::kStartSource));
     const auto& plan = std::get<pathsum::RunPlan>(planned);
     std::vector<double> p(plan.detectorX.size());
     for (double y : pathsum::kScreenYs) {
@@ -92,8 +94,8 @@ int main(int argc, char* argv[]) {
         form.Calculate_Click();
         QApplication::processEvents();  // the last repaint belongs to the run
         run.push_back(Seconds(Clock::now() - started));
-        std::printf("repeat %d engine %.4f run %.4f ratio %.3f\n", i + 1, engine.back(),
-                    run.back(), run.back() / engine.back());
+        std::printf("repeat %d engine %.4f run %.4f ratio %.3f\n", i + 1, engine.back(), run.back(),
+                    run.back() / engine.back());
     }
     std::printf("median engine %.4f seconds, run %.4f seconds, ratio %.3f\n", Median(engine),
                 Median(run), Median(run) / Median(engine));

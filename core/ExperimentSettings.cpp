@@ -17,7 +17,9 @@ SourcePoint ApplyFarSourceRule(SourcePoint marker) {
     return far;
 }
 
-double CaptionNumber(double value) { return std::floor(value + 0.5); }
+double CaptionNumber(double value) {
+    return std::floor(value + 0.5);
+}
 
 std::string SourceXCaption(SourcePoint source) {
     return "X=" + TextFromNumber(CaptionNumber(static_cast<double>(source.x) - 50.0));

@@ -45,7 +45,7 @@ struct ExperimentSettings {
     double spacing = 10.0;
     double gain = 10.0;
     double resolution = 0.001;
-    double resolutionX = 1.0;   // the step between detector points along a screen
+    double resolutionX = 1.0;           // the step between detector points along a screen
     SourcePoint marker = kStartSource;  // where the marker stands
     SourcePoint source = kStartSource;  // the point the calculation uses (far-source rule applied)
     std::string patternCaption = "Mirror Number Single";

@@ -51,9 +51,8 @@ std::vector<double> FixedLeftEdges(MirrorPattern pattern, double w, double s) {
 }
 
 std::string GratingTooFine(double width, double spacing) {
-    return "The grating of Width " + QuotedValue(width) + " and Spacing " +
-           QuotedValue(spacing) + " would hold more than " +
-           std::to_string(kMaxGratingElements) +
+    return "The grating of Width " + QuotedValue(width) + " and Spacing " + QuotedValue(spacing) +
+           " would hold more than " + std::to_string(kMaxGratingElements) +
            " elements. Width plus Spacing must be at least .001.";
 }
 

@@ -12,7 +12,9 @@
 namespace pathsum {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The length of the longest prefix of `text` that forms a number, 0 when there is none.
 std::size_t NumberPrefixLength(std::string_view text) {
@@ -95,7 +97,8 @@ std::string TextFromNumber(double value) {
     const double size = std::min(std::fabs(value), kLargestWritten);
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), size,
                                       std::chars_format::scientific, 14);
-    const std::string_view formatted(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::string_view formatted(buffer.data(),
+                                     static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t ePos = formatted.find('e');
     std::string digits;
     for (char c : formatted.substr(0, ePos)) {

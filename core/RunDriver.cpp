@@ -13,7 +13,7 @@ using Clock = std::chrono::steady_clock;
 // Detector points are computed in chunks sized so that one chunk takes about a fifth of the
 // event interval; between chunks the driver can let the window answer.
 class ChunkSizer {
-public:
+  public:
     explicit ChunkSizer(std::chrono::milliseconds interval) : target_(interval / 5) {}
 
     std::size_t Next() const { return size_; }
@@ -29,7 +29,7 @@ public:
         size_ = static_cast<std::size_t>(std::clamp(wanted, 1.0, 4096.0));
     }
 
-private:
+  private:
     Clock::duration target_;
     std::size_t size_ = 16;
 };

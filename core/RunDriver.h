@@ -11,7 +11,7 @@ namespace pathsum {
 // What a run needs from the window it runs in. The driver never reads a control and never
 // draws itself; the window decides how the scene, the points and the labels appear.
 class RunHost {
-public:
+  public:
     virtual ~RunHost() = default;
 
     // Lets the window answer its user: clicks, repaints, Stop.

@@ -64,8 +64,9 @@ std::optional<Refusal> CheckSettings(const ExperimentSettings& s) {
     // The marker is finite, but the far-source rule multiplies its height by a hundred in
     // single precision, which can leave the float range.
     if (!std::isfinite(s.source.x) || !std::isfinite(s.source.y)) {
-        return Refusal{"The source marker is too far below the plot: the source it stands for "
-                       "lies beyond the number range. Move the marker closer to the plot."};
+        return Refusal{
+            "The source marker is too far below the plot: the source it stands for "
+            "lies beyond the number range. Move the marker closer to the plot."};
     }
     return std::nullopt;
 }

@@ -33,8 +33,7 @@ void GraphPlotter::Plot(double x, int count, double p) {
     const float top = CanvasCoordinate(screenY_ + v);
     const float bottom = CanvasCoordinate(screenY_ - v);
     canvas_.Line(fx, bottom, fx, top, white, LineKind::Segment);
-    canvas_.Line(fPrevX, CanvasCoordinate(screenY_ + vPrevious), fx, top, white,
-                 LineKind::Segment);
+    canvas_.Line(fPrevX, CanvasCoordinate(screenY_ + vPrevious), fx, top, white, LineKind::Segment);
     canvas_.Line(fPrevX, CanvasCoordinate(screenY_ - vPrevious), fx, bottom, white,
                  LineKind::Segment);
     previousX_ = x;

@@ -8,9 +8,9 @@ namespace pathsum {
 
 // What a finished screen writes into its pair of labels.
 struct ScreenLabels {
-    int index = 0;            // 0 for the screen nearest the element row, 9 for y = 0
-    std::string distance;     // the screen's distance from the row
-    std::string paths;        // the path count of its last detector point
+    int index = 0;         // 0 for the screen nearest the element row, 9 for y = 0
+    std::string distance;  // the screen's distance from the row
+    std::string paths;     // the path count of its last detector point
 };
 
 // The labels of the screen at height y after its last point, `count` being that point's count.
@@ -20,7 +20,7 @@ ScreenLabels LabelsForScreen(double screenY, int count);
 // screen line, v = gain * p / count^2 above and below it, with a vertical bar at every point
 // and the two edges joined to the previous point.
 class GraphPlotter {
-public:
+  public:
     GraphPlotter(PlotCanvas& canvas, double gain) : canvas_(canvas), gain_(gain) {}
 
     // Forgets the previous point: the first point of a screen joins to (0, y).
@@ -29,7 +29,7 @@ public:
     // One detector point; nothing is drawn and nothing remembered when count is 0.
     void Plot(double x, int count, double p);
 
-private:
+  private:
     PlotCanvas& canvas_;
     double gain_;
     double screenY_ = 0.0;

@@ -12,7 +12,7 @@ struct Rgb {
 };
 
 // The two colours of the classic 16-colour palette the drawing uses.
-inline constexpr int kGridColour = 8;     // grey
+inline constexpr int kGridColour = 8;      // grey
 inline constexpr int kElementColour = 15;  // bright white, elements and curves
 
 // The RGB value of a palette index (0 to 15 of the classic palette).
@@ -32,7 +32,7 @@ enum class LineKind {
 // to 110 at the right, y from 102 at the top down to -18 at the bottom; the plot square is
 // 0..100 by 0..100. Points are passed in single precision.
 class PlotCanvas {
-public:
+  public:
     virtual ~PlotCanvas() = default;
 
     // Erases all drawing to the background; controls are not affected.

@@ -10,16 +10,16 @@ namespace pathsum {
 class ClickLabel : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     using QLabel::QLabel;
 
-signals:
+  signals:
     void clicked();
     // Button as the window numbers them: 1 left, 2 right, 4 middle, 8 and 16 the extra
     // buttons; shift holds 1 Shift, 2 Ctrl, 4 Alt; x and y in pixels within the label.
     void mouseUp(short button, short shift, float x, float y);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
@@ -28,13 +28,13 @@ protected:
 class ClickLineEdit : public QLineEdit {
     Q_OBJECT
 
-public:
+  public:
     using QLineEdit::QLineEdit;
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
@@ -42,10 +42,10 @@ protected:
 class WrapButton : public QPushButton {
     Q_OBJECT
 
-public:
+  public:
     using QPushButton::QPushButton;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
@@ -53,7 +53,7 @@ protected:
 class ShapeControl : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     ShapeControl(QWidget* parent, float left, float top, float width, float height,
                  const QColor& colour);
 
@@ -64,10 +64,10 @@ public:
     void SetLeft(float left);
     void SetTop(float top);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void Place();
 
     float left_;

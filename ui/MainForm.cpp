@@ -110,15 +110,15 @@ void MainForm::BuildControls() {
     for (int i = 0; i < 10; ++i) {
         auto* screen = new QLabel(QStringLiteral("%1:").arg(i + 1), this);
         screen->setObjectName(QStringLiteral("ScreenLabel(%1)").arg(i));
-        screen->setGeometry(FrameRect(kRightColumnX, 90.0 - 10.0 * i, kRightColumnWidth,
-                                      kLabelHeight));
+        screen->setGeometry(
+            FrameRect(kRightColumnX, 90.0 - 10.0 * i, kRightColumnWidth, kLabelHeight));
         SetColours(screen, Qt::black, QColor(192, 192, 192));
         ScreenLabel[static_cast<std::size_t>(i)] = screen;
 
         auto* paths = new QLabel(QStringLiteral("1:"), this);
         paths->setObjectName(QStringLiteral("PathsLabel(%1)").arg(i));
-        paths->setGeometry(FrameRect(kRightColumnX, 93.3 - 10.0 * i, kRightColumnWidth,
-                                     kLabelHeight));
+        paths->setGeometry(
+            FrameRect(kRightColumnX, 93.3 - 10.0 * i, kRightColumnWidth, kLabelHeight));
         SetColours(paths, Qt::white, Qt::black);
         PathsLabel[static_cast<std::size_t>(i)] = paths;
     }
@@ -153,8 +153,7 @@ void MainForm::ConnectEvents() {
     connect(ResolutionText, &ClickLineEdit::clicked, this, &MainForm::ResolutionText_Click);
     connect(GainText, &ClickLineEdit::clicked, this, &MainForm::GainText_Click);
     connect(GratingWidthText, &ClickLineEdit::clicked, this, &MainForm::GratingWidthText_Click);
-    connect(GratingSpacingText, &ClickLineEdit::clicked, this,
-            &MainForm::GratingSpacingText_Click);
+    connect(GratingSpacingText, &ClickLineEdit::clicked, this, &MainForm::GratingSpacingText_Click);
     connect(WavelengthLabel, &ClickLabel::mouseUp, this, &MainForm::WavelengthLabel_MouseUp);
     connect(ResolutionLabel, &ClickLabel::mouseUp, this, &MainForm::ResolutionLabel_MouseUp);
     connect(GainLabel, &ClickLabel::mouseUp, this, &MainForm::GainLabel_MouseUp);
@@ -213,17 +212,29 @@ void MainForm::Calculate_Click() {
     emit runEnded();
 }
 
-void MainForm::Stop_Click() { StopRequested = 1; }
+void MainForm::Stop_Click() {
+    StopRequested = 1;
+}
 
-void MainForm::ProcessPendingEvents() { QApplication::processEvents(QEventLoop::AllEvents); }
+void MainForm::ProcessPendingEvents() {
+    QApplication::processEvents(QEventLoop::AllEvents);
+}
 
-bool MainForm::ShouldStop() { return StopRequested == 1 || closing_; }
+bool MainForm::ShouldStop() {
+    return StopRequested == 1 || closing_;
+}
 
-void MainForm::DrawScene(const ElementRow& row) { pathsum::DrawScene(*canvas_, row); }
+void MainForm::DrawScene(const ElementRow& row) {
+    pathsum::DrawScene(*canvas_, row);
+}
 
-void MainForm::StartScreen(double screenY) { plotter_->StartScreen(screenY); }
+void MainForm::StartScreen(double screenY) {
+    plotter_->StartScreen(screenY);
+}
 
-void MainForm::PlotPoint(double x, double, int count, double p) { plotter_->Plot(x, count, p); }
+void MainForm::PlotPoint(double x, double, int count, double p) {
+    plotter_->Plot(x, count, p);
+}
 
 void MainForm::FinishScreen(double screenY, int count) {
     const ScreenLabels labels = LabelsForScreen(screenY, count);
@@ -263,6 +274,8 @@ void MainForm::closeEvent(QCloseEvent* event) {
     QApplication::exit(0);
 }
 
-void MainForm::Exit_Click() { close(); }
+void MainForm::Exit_Click() {
+    close();
+}
 
 }  // namespace pathsum

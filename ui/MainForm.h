@@ -23,7 +23,7 @@ namespace pathsum {
 class MainForm : public QWidget, public RunHost {
     Q_OBJECT
 
-public:
+  public:
     explicit MainForm(QWidget* parent = nullptr);
     ~MainForm() override;
 
@@ -99,16 +99,16 @@ public:
     void PlotPoint(double x, double screenY, int count, double p) override;
     void FinishScreen(double screenY, int count) override;
 
-signals:
+  signals:
     // A run has ended (finished, stopped or refused) and Calculate is enabled again.
     void runEnded();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BuildControls();
     void ConnectEvents();
     ExperimentSettings ReadSettingsFromControls();

@@ -71,7 +71,9 @@ void MainForm::ResolutionText_Click() {
     AskForText(ResolutionText, QStringLiteral("Input Resolution in radians:"));
 }
 
-void MainForm::GainText_Click() { AskForText(GainText, QStringLiteral("Input Gain:")); }
+void MainForm::GainText_Click() {
+    AskForText(GainText, QStringLiteral("Input Gain:"));
+}
 
 void MainForm::GratingWidthText_Click() {
     AskForText(GratingWidthText, QStringLiteral("Input Grating Width:"));

@@ -14,7 +14,9 @@ namespace {
 // a light theme colour would swallow it.
 constexpr QRgb kBackground = qRgb(0, 0, 0);
 
-QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 // Logical pixel of a frame point. Values far outside the window are clamped well outside it,
 // so that a huge curve value still draws as a clipped line instead of overflowing the raster.

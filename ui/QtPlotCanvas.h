@@ -15,7 +15,7 @@ namespace pathsum {
 class QtPlotCanvas : public QWidget, public PlotCanvas {
     Q_OBJECT
 
-public:
+  public:
     explicit QtPlotCanvas(QWidget* parent = nullptr);
 
     void Clear() override;
@@ -24,10 +24,10 @@ public:
     // The drawing as it stands, every queued operation included.
     const QImage& Image();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     struct PendingLine {
         QPointF from;
         QPointF to;

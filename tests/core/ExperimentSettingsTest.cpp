@@ -1,8 +1,8 @@
-#include "ExperimentSettings.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "ExperimentSettings.h"
 
 namespace pathsum {
 namespace {
@@ -36,15 +36,17 @@ constexpr float kFarX40 = ((100.0f + 500.0f) * (40.0f - 50.0f)) / 105.0f + 50.0f
 INSTANTIATE_TEST_SUITE_P(
     Table, FarSourceTest,
     ::testing::Values(
-        FarSourceCase{{50, 0}, {50, 0}, "X= 0", "Y= 100"},         // the start position
-        FarSourceCase{{30, 20}, {30, 20}, "X=-20", "Y= 80"},       // inside the plot
-        FarSourceCase{{50, -0.0f}, {50, -0.0f}, "X= 0", "Y= 100"}, // y = 0 is no far click
-        FarSourceCase{{50, -1}, {50, -100}, "X= 0", "Y= 200"},     // straight below the centre
+        FarSourceCase{{50, 0}, {50, 0}, "X= 0", "Y= 100"},          // the start position
+        FarSourceCase{{30, 20}, {30, 20}, "X=-20", "Y= 80"},        // inside the plot
+        FarSourceCase{{50, -0.0f}, {50, -0.0f}, "X= 0", "Y= 100"},  // y = 0 is no far click
+        FarSourceCase{{50, -1}, {50, -100}, "X= 0", "Y= 200"},      // straight below the centre
         FarSourceCase{{60, -0.5f}, {kFarX60, -50}, "X= 15", "Y= 150"},
         FarSourceCase{{40, -5}, {kFarX40, -500}, "X=-57", "Y= 600"},
         FarSourceCase{{60, -10}, {150, -1000}, "X= 100", "Y= 1100"},
-        FarSourceCase{{-10, -18}, {((100.0f + 1800.0f) * -60.0f) / 118.0f + 50.0f, -1800},
-                      "X=-966", "Y= 1900"}));
+        FarSourceCase{{-10, -18},
+                      {((100.0f + 1800.0f) * -60.0f) / 118.0f + 50.0f, -1800},
+                      "X=-966",
+                      "Y= 1900"}));
 
 struct CaptionCase {
     float x;
@@ -53,7 +55,9 @@ struct CaptionCase {
     const char* yCaption;
 };
 
-void PrintTo(const CaptionCase& c, std::ostream* out) { *out << c.x << ", " << c.y; }
+void PrintTo(const CaptionCase& c, std::ostream* out) {
+    *out << c.x << ", " << c.y;
+}
 
 class SourceCaptionTest : public ::testing::TestWithParam<CaptionCase> {};
 

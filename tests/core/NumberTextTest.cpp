@@ -1,12 +1,12 @@
-#include "NumberText.h"
-
 #include <gtest/gtest.h>
+#include <locale.h>
 
 #include <clocale>
-#include <locale.h>
 #include <cmath>
 #include <limits>
 #include <string>
+
+#include "NumberText.h"
 
 namespace pathsum {
 namespace {
@@ -16,7 +16,9 @@ struct FormatCase {
     const char* text;
 };
 
-void PrintTo(const FormatCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
+void PrintTo(const FormatCase& c, std::ostream* out) {
+    *out << '"' << c.text << '"';
+}
 
 class TextFromNumberTest : public ::testing::TestWithParam<FormatCase> {};
 
@@ -60,7 +62,9 @@ struct ParseCase {
     double value;
 };
 
-void PrintTo(const ParseCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
+void PrintTo(const ParseCase& c, std::ostream* out) {
+    *out << '"' << c.text << '"';
+}
 
 class NumberFromTextTest : public ::testing::TestWithParam<ParseCase> {};
 
@@ -70,20 +74,20 @@ TEST_P(NumberFromTextTest, ReadsTheLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, NumberFromTextTest,
-    ::testing::Values(
-        ParseCase{"1", 1.0}, ParseCase{" 10", 10.0}, ParseCase{"\t 10", 10.0},
-        ParseCase{".001", 0.001}, ParseCase{" .5", 0.5}, ParseCase{"-.25", -0.25},
-        ParseCase{"+7", 7.0}, ParseCase{"5.", 5.0}, ParseCase{"1E-05", 1e-5},
-        ParseCase{" 1.5E+20", 1.5e20}, ParseCase{"2e3", 2000.0}, ParseCase{"2E+", 2.0},
-        ParseCase{"2Ex", 2.0}, ParseCase{"2E-", 2.0}, ParseCase{"2.5abc", 2.5},
-        ParseCase{"3 4", 3.0}, ParseCase{"1.2.3", 1.2}, ParseCase{"1,5", 1.0},
-        // Text that does not begin with a number.
-        ParseCase{"", 0.0}, ParseCase{"   ", 0.0}, ParseCase{"abc", 0.0}, ParseCase{".", 0.0},
-        ParseCase{"-", 0.0}, ParseCase{"+.", 0.0}, ParseCase{"E5", 0.0}, ParseCase{"- 1", 0.0},
-        ParseCase{"\n1", 0.0}, ParseCase{"inf", 0.0}, ParseCase{"nan", 0.0},
-        ParseCase{"0x10", 0.0},
-        // Underflow reads as zero (or the nearest subnormal), never as an error.
-        ParseCase{"1e-400", 0.0}, ParseCase{"-1e-400", -0.0}));
+    ::testing::Values(ParseCase{"1", 1.0}, ParseCase{" 10", 10.0}, ParseCase{"\t 10", 10.0},
+                      ParseCase{".001", 0.001}, ParseCase{" .5", 0.5}, ParseCase{"-.25", -0.25},
+                      ParseCase{"+7", 7.0}, ParseCase{"5.", 5.0}, ParseCase{"1E-05", 1e-5},
+                      ParseCase{" 1.5E+20", 1.5e20}, ParseCase{"2e3", 2000.0},
+                      ParseCase{"2E+", 2.0}, ParseCase{"2Ex", 2.0}, ParseCase{"2E-", 2.0},
+                      ParseCase{"2.5abc", 2.5}, ParseCase{"3 4", 3.0}, ParseCase{"1.2.3", 1.2},
+                      ParseCase{"1,5", 1.0},
+                      // Text that does not begin with a number.
+                      ParseCase{"", 0.0}, ParseCase{"   ", 0.0}, ParseCase{"abc", 0.0},
+                      ParseCase{".", 0.0}, ParseCase{"-", 0.0}, ParseCase{"+.", 0.0},
+                      ParseCase{"E5", 0.0}, ParseCase{"- 1", 0.0}, ParseCase{"\n1", 0.0},
+                      ParseCase{"inf", 0.0}, ParseCase{"nan", 0.0}, ParseCase{"0x10", 0.0},
+                      // Underflow reads as zero (or the nearest subnormal), never as an error.
+                      ParseCase{"1e-400", 0.0}, ParseCase{"-1e-400", -0.0}));
 
 TEST(NumberFromText, BeyondTheDoubleRangeReadsAsInfinity) {
     EXPECT_EQ(NumberFromText("1e400"), std::numeric_limits<double>::infinity());
@@ -105,10 +109,10 @@ TEST(NumberFromText, IgnoresTheProcessLocale) {
 }
 
 TEST(NumberText, EveryWrittenNumberReadsBackToTheSameText) {
-    for (double v : {0.5, -0.25, 1e-5, 1.5e20, 1.0 / 3.0, -123456.789e-10, 6.02214076e23, 1e15,
-                     99999.5, 4.94e-324, std::numeric_limits<double>::max(),
-                     -std::numeric_limits<double>::max(), 1.797693134862315E+308,
-                     std::numeric_limits<double>::min(), 2.2250738585072e-308}) {
+    for (double v :
+         {0.5, -0.25, 1e-5, 1.5e20, 1.0 / 3.0, -123456.789e-10, 6.02214076e23, 1e15, 99999.5,
+          4.94e-324, std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
+          1.797693134862315E+308, std::numeric_limits<double>::min(), 2.2250738585072e-308}) {
         const std::string text = TextFromNumber(v);
         EXPECT_EQ(TextFromNumber(NumberFromText(text)), text) << v;
     }

@@ -1,9 +1,9 @@
-#include "ParameterStep.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "ParameterStep.h"
 
 namespace pathsum {
 namespace {
@@ -14,7 +14,9 @@ struct CycleCase {
     std::vector<const char*> leftCycle;  // texts after each left release
 };
 
-void PrintTo(const CycleCase& c, std::ostream* out) { *out << c.start; }
+void PrintTo(const CycleCase& c, std::ostream* out) {
+    *out << c.start;
+}
 
 class StepCycleTest : public ::testing::TestWithParam<CycleCase> {};
 
@@ -51,7 +53,9 @@ struct StepCase {
     std::optional<std::string> result;
 };
 
-void PrintTo(const StepCase& c, std::ostream* out) { *out << c.text << " button " << c.button; }
+void PrintTo(const StepCase& c, std::ostream* out) {
+    *out << c.text << " button " << c.button;
+}
 
 class StepTest : public ::testing::TestWithParam<StepCase> {};
 
@@ -75,8 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{Parameter::Gain, "10", 4, " 10"}, StepCase{Parameter::Gain, "010.50", 0, " 10.5"},
         // Text that is not a number reads as 0.
         StepCase{Parameter::Wavelength, "abc", 2, " 0"},
-        StepCase{Parameter::Wavelength, "abc", 1, " 1"},
-        StepCase{Parameter::Width, "-3", 2, "-30"}, StepCase{Parameter::Width, "-3", 1, " 100"},
+        StepCase{Parameter::Wavelength, "abc", 1, " 1"}, StepCase{Parameter::Width, "-3", 2, "-30"},
+        StepCase{Parameter::Width, "-3", 1, " 100"},
         // Beyond the double range: left as it is; an overflowing step wraps to the low end.
         StepCase{Parameter::Gain, "1e999", 1, std::nullopt},
         StepCase{Parameter::Gain, "-1e999", 4, std::nullopt},

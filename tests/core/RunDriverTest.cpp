@@ -1,16 +1,16 @@
-#include "RunDriver.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "RunDriver.h"
 
 namespace pathsum {
 namespace {
 
 // Records what the driver asks of the window, in order.
 class RecordingHost : public RunHost {
-public:
+  public:
     std::vector<std::string> calls;
     std::vector<double> plottedX;
     std::vector<double> plottedP;

@@ -1,8 +1,8 @@
-#include "SettingsCheck.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "SettingsCheck.h"
 
 namespace pathsum {
 namespace {
@@ -29,7 +29,9 @@ SettingsTexts Grating(const char* width, const char* spacing) {
     return texts;
 }
 
-void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const RefusalCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class PlanRunTest : public ::testing::TestWithParam<RefusalCase> {};
 
@@ -95,7 +97,7 @@ TEST(PlanRun, RefusesAMarkerWhoseFarSourceLeavesTheFloatRange) {
         bool refused;
     };
     for (const MarkerCase& c : {
-             MarkerCase{{50.0f, -1e37f}, true},   // 100 y overflows, and x becomes 0 times inf
+             MarkerCase{{50.0f, -1e37f}, true},  // 100 y overflows, and x becomes 0 times inf
              MarkerCase{{70.0f, -1e37f}, true},
              MarkerCase{{50.0f, -1e36f}, false},  // the far source is still a float
              MarkerCase{{-1e30f, 1e30f}, false},  // far outside, but used as it is

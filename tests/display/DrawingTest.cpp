@@ -37,7 +37,9 @@ struct SceneCase {
     std::vector<CanvasOp> boxes;
 };
 
-void PrintTo(const SceneCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const SceneCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SceneTest : public ::testing::TestWithParam<SceneCase> {};
 
@@ -53,15 +55,18 @@ INSTANTIATE_TEST_SUITE_P(
     Table, SceneTest,
     ::testing::Values(
         SceneCase{"Defaults", Row(MirrorPattern::Single, 10, 10), {BoxOp(45, 100, 55, 100.5f, 15)}},
-        SceneCase{"ZeroWidth", Row(MirrorPattern::Double, 0, 10),
+        SceneCase{"ZeroWidth",
+                  Row(MirrorPattern::Double, 0, 10),
                   {BoxOp(45, 100, 45, 100.5f, 15), BoxOp(55, 100, 55, 100.5f, 15)}},
-        SceneCase{"NegativeWidth", Row(MirrorPattern::Single, -10, 10),
-                  {BoxOp(55, 100, 45, 100.5f, 15)}},
-        SceneCase{"GratingPastTheEdge", Row(MirrorPattern::Grating, 30, 3),
+        SceneCase{
+            "NegativeWidth", Row(MirrorPattern::Single, -10, 10), {BoxOp(55, 100, 45, 100.5f, 15)}},
+        SceneCase{"GratingPastTheEdge",
+                  Row(MirrorPattern::Grating, 30, 3),
                   {BoxOp(0, 100, 30, 100.5f, 15), BoxOp(33, 100, 63, 100.5f, 15),
                    BoxOp(66, 100, 96, 100.5f, 15), BoxOp(99, 100, 129, 100.5f, 15)}},
         SceneCase{"NoPattern", Row(MirrorPattern::None, 10, 10), {}},
-        SceneCase{"HugeWidthStaysFinite", Row(MirrorPattern::Single, 1e300, 10),
+        SceneCase{"HugeWidthStaysFinite",
+                  Row(MirrorPattern::Single, 1e300, 10),
                   {BoxOp(-1e30f, 100, 1e30f, 100.5f, 15)}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -69,8 +74,8 @@ TEST(GraphPlotter, FirstPointJoinsFromTheScreenStartThenFromThePreviousPoint) {
     RecordingCanvas canvas;
     GraphPlotter plotter(canvas, 10.0);
     plotter.StartScreen(30);
-    plotter.Plot(0, 2, 1.0);    // v = 10 * 1 / 4 = 2.5
-    plotter.Plot(1, 2, 0.4);    // v = 1
+    plotter.Plot(0, 2, 1.0);  // v = 10 * 1 / 4 = 2.5
+    plotter.Plot(1, 2, 0.4);  // v = 1
     const std::vector<CanvasOp> expected{
         SegmentOp(0, 27.5f, 0, 32.5f, 15), SegmentOp(0, 30, 0, 32.5f, 15),
         SegmentOp(0, 30, 0, 27.5f, 15),    SegmentOp(1, 29, 1, 31, 15),
@@ -109,7 +114,9 @@ struct LabelCase {
     const char* paths;
 };
 
-void PrintTo(const LabelCase& c, std::ostream* out) { *out << "y " << c.y; }
+void PrintTo(const LabelCase& c, std::ostream* out) {
+    *out << "y " << c.y;
+}
 
 class ScreenLabelsTest : public ::testing::TestWithParam<LabelCase> {};
 

@@ -29,8 +29,12 @@ void Check(bool ok, const std::string& what) {
     }
 }
 
-int Column(double x) { return static_cast<int>(std::floor(PlotFrame::PixelX(x))); }
-int Row(double y) { return static_cast<int>(std::floor(PlotFrame::PixelY(y))); }
+int Column(double x) {
+    return static_cast<int>(std::floor(PlotFrame::PixelX(x)));
+}
+int Row(double y) {
+    return static_cast<int>(std::floor(PlotFrame::PixelY(y)));
+}
 
 bool IsWhite(const QImage& image, int x, int y) {
     return image.pixelColor(x, y) == QColor(255, 255, 255);
@@ -77,8 +81,8 @@ int main(int argc, char* argv[]) {
     for (double screenY : {30.0, 50.0, 70.0, 90.0}) {
         const std::vector<double> xs{30, 40, 45, 60, 70};
         std::vector<double> p(xs.size());
-        pathsum::ComputeScreen(plan.paths, plan.settings.wavelength, plan.settings.pi, screenY,
-                               xs, p, 1);
+        pathsum::ComputeScreen(plan.paths, plan.settings.wavelength, plan.settings.pi, screenY, xs,
+                               p, 1);
         for (std::size_t k = 0; k < xs.size(); ++k) {
             const double v = plan.settings.gain * p[k] / (count * count);
             const int column = Column(xs[k]);
@@ -91,15 +95,16 @@ int main(int argc, char* argv[]) {
             const double expected = PlotFrame::PixelHeight(v);
             char what[160];
             std::snprintf(what, sizeof what,
-                          "band at x = %g on screen %g: %.1f pixels high, engine says %.1f",
-                          xs[k], screenY, measured, expected);
-            Check(std::fabs(measured - expected) <= 1.0 + 1e-9 ||
-                      (expected < 1.0 && measured <= 1.0),
-                  what);
+                          "band at x = %g on screen %g: %.1f pixels high, engine says %.1f", xs[k],
+                          screenY, measured, expected);
+            Check(
+                std::fabs(measured - expected) <= 1.0 + 1e-9 || (expected < 1.0 && measured <= 1.0),
+                what);
         }
     }
     if (!quiet) {
-        std::printf("%s\n", failures == 0 ? "screenshot checks passed" : "screenshot checks failed");
+        std::printf("%s\n",
+                    failures == 0 ? "screenshot checks passed" : "screenshot checks failed");
     }
     return failures == 0 ? 0 : 1;
 }

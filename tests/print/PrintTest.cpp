@@ -44,8 +44,8 @@ QString RunTool(const QString& program, const QStringList& arguments) {
         return {};
     }
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << program.toStdString();
-    EXPECT_EQ(process.exitCode(), 0) << program.toStdString() << ": "
-                                     << process.readAllStandardError().toStdString();
+    EXPECT_EQ(process.exitCode(), 0)
+        << program.toStdString() << ": " << process.readAllStandardError().toStdString();
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
@@ -62,7 +62,9 @@ bool WaitUntil(const std::function<bool()>& done, int milliseconds) {
     return true;
 }
 
-QImage Grey(const QImage& image) { return image.convertToFormat(QImage::Format_Grayscale8); }
+QImage Grey(const QImage& image) {
+    return image.convertToFormat(QImage::Format_Grayscale8);
+}
 
 // Mean grey level of the pixels whose centres lie in `area`; -1 when there are none.
 double MeanIn(const QImage& grey, const QRectF& area) {
@@ -218,7 +220,7 @@ int Differences(const QStringList& a, const QStringList& b) {
 // Answers every modal window that opens while it exists, so that no dialog can hold a test:
 // notes what it was, then clicks the first button of a message box or closes anything else.
 class ModalWatch {
-public:
+  public:
     struct Seen {
         QString className;
         QString text;
@@ -234,15 +236,15 @@ public:
 
     const std::vector<Seen>& seen() const { return seen_; }
 
-private:
+  private:
     void Answer() {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || modal == last_) {
             return;
         }
         last_ = modal;
-        Seen seen{QString::fromLatin1(modal->metaObject()->className()), {}, 0,
-                  modal->parentWidget()};
+        Seen seen{
+            QString::fromLatin1(modal->metaObject()->className()), {}, 0, modal->parentWidget()};
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (box != nullptr) {
             seen.text = box->text();
@@ -272,7 +274,7 @@ std::string Describe(const std::vector<ModalWatch::Seen>& seen) {
 // ---- A print that reaches a queue -----------------------------------------------------------
 
 class PrintToQueue : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         capture_ = QDir(qEnvironmentVariable("PRINT_TEST_CAPTURE_DIR"));
         queue_ = qEnvironmentVariable("PRINT_TEST_QUEUE");
@@ -414,8 +416,7 @@ TEST_F(PrintToQueue, DuringARunPrintsWhatIsDrawnSoFar) {
     });
     watcher.start();
 
-    const QStringList jobs =
-        JobsFrom([&] { QTest::mouseClick(form.Calculate, Qt::LeftButton); });
+    const QStringList jobs = JobsFrom([&] { QTest::mouseClick(form.Calculate, Qt::LeftButton); });
     watcher.stop();
     ASSERT_TRUE(printedWhileRunning) << "the test did not get to print during the run";
     EXPECT_TRUE(dialogs_.seen().empty()) << "Print opened " << Describe(dialogs_.seen());

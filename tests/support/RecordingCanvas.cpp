@@ -17,7 +17,9 @@ std::ostream& operator<<(std::ostream& out, const CanvasOp& op) {
                << int(op.colour.r) << "," << int(op.colour.g) << "," << int(op.colour.b) << ")";
 }
 
-CanvasOp ClearOp() { return CanvasOp{}; }
+CanvasOp ClearOp() {
+    return CanvasOp{};
+}
 
 CanvasOp SegmentOp(float x1, float y1, float x2, float y2, int paletteIndex) {
     return CanvasOp{CanvasOp::Kind::Segment, x1, y1, x2, y2, PaletteColour(paletteIndex)};
@@ -27,7 +29,9 @@ CanvasOp BoxOp(float x1, float y1, float x2, float y2, int paletteIndex) {
     return CanvasOp{CanvasOp::Kind::Box, x1, y1, x2, y2, PaletteColour(paletteIndex)};
 }
 
-void RecordingCanvas::Clear() { ops_.push_back(ClearOp()); }
+void RecordingCanvas::Clear() {
+    ops_.push_back(ClearOp());
+}
 
 void RecordingCanvas::Line(float x1, float y1, float x2, float y2, Rgb colour, LineKind kind) {
     ops_.push_back(CanvasOp{kind == LineKind::Box ? CanvasOp::Kind::Box : CanvasOp::Kind::Segment,

@@ -24,14 +24,14 @@ CanvasOp BoxOp(float x1, float y1, float x2, float y2, int paletteIndex);
 
 // A canvas that draws nothing and records every operation in order.
 class RecordingCanvas : public PlotCanvas {
-public:
+  public:
     void Clear() override;
     void Line(float x1, float y1, float x2, float y2, Rgb colour, LineKind kind) override;
 
     const std::vector<CanvasOp>& Ops() const { return ops_; }
     void Forget() { ops_.clear(); }
 
-private:
+  private:
     std::vector<CanvasOp> ops_;
 };
 

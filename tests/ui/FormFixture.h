@@ -24,7 +24,7 @@ inline int& DialogWatchGeneration() {
 
 // A shown main window, fresh for every test.
 class FormTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form = std::make_unique<MainForm>();
         form->show();

@@ -18,7 +18,9 @@ struct ClickCase {
     const char* yCaption;
 };
 
-void PrintTo(const ClickCase& c, std::ostream* out) { *out << c.x << ", " << c.y; }
+void PrintTo(const ClickCase& c, std::ostream* out) {
+    *out << c.x << ", " << c.y;
+}
 
 class SourceClickTest : public FormTest, public ::testing::WithParamInterface<ClickCase> {};
 
@@ -105,7 +107,9 @@ struct LabelStepCase {
     std::vector<const char*> texts;  // after each release, from the default text
 };
 
-void PrintTo(const LabelStepCase& c, std::ostream* out) { *out << c.label << " " << c.button; }
+void PrintTo(const LabelStepCase& c, std::ostream* out) {
+    *out << c.label << " " << c.button;
+}
 
 class LabelStepTest : public FormTest, public ::testing::WithParamInterface<LabelStepCase> {};
 
@@ -124,25 +128,34 @@ TEST_P(LabelStepTest, EachReleaseStepsTheValueByTen) {
 INSTANTIATE_TEST_SUITE_P(
     Table, LabelStepTest,
     ::testing::Values(
-        LabelStepCase{"WavelengthLabel", "WavelengthText", Qt::LeftButton,
-                      {" .1", " .01", " .001", " 1"}},
-        LabelStepCase{"WavelengthLabel", "WavelengthText", Qt::RightButton,
-                      {" .001", " .01", " .1", " 1"}},
-        LabelStepCase{"ResolutionLabel", "ResolutionText", Qt::LeftButton,
+        LabelStepCase{
+            "WavelengthLabel", "WavelengthText", Qt::LeftButton, {" .1", " .01", " .001", " 1"}},
+        LabelStepCase{
+            "WavelengthLabel", "WavelengthText", Qt::RightButton, {" .001", " .01", " .1", " 1"}},
+        LabelStepCase{"ResolutionLabel",
+                      "ResolutionText",
+                      Qt::LeftButton,
                       {" .0001", " 1E-05", " .01", " .001"}},
-        LabelStepCase{"ResolutionLabel", "ResolutionText", Qt::RightButton,
+        LabelStepCase{"ResolutionLabel",
+                      "ResolutionText",
+                      Qt::RightButton,
                       {" .01", " 1E-05", " .0001", " .001"}},
-        LabelStepCase{"GainLabel", "GainText", Qt::LeftButton,
-                      {" 1", " .1", " .01", " .001", " 10"}},
+        LabelStepCase{
+            "GainLabel", "GainText", Qt::LeftButton, {" 1", " .1", " .01", " .001", " 10"}},
         LabelStepCase{"GainLabel", "GainText", Qt::RightButton, {" .001", " .01"}},
         LabelStepCase{"GainLabel", "GainText", Qt::MiddleButton, {" 10", " 10"}},
-        LabelStepCase{"GratingWidthLabel", "GratingWidthText", Qt::LeftButton,
+        LabelStepCase{"GratingWidthLabel",
+                      "GratingWidthText",
+                      Qt::LeftButton,
                       {" 1", " .1", " .01", " .001", " 100", " 10"}},
-        LabelStepCase{"GratingWidthLabel", "GratingWidthText", Qt::RightButton,
-                      {" 100", " .001"}},
-        LabelStepCase{"GratingSpacingLabel", "GratingSpacingText", Qt::LeftButton,
+        LabelStepCase{"GratingWidthLabel", "GratingWidthText", Qt::RightButton, {" 100", " .001"}},
+        LabelStepCase{"GratingSpacingLabel",
+                      "GratingSpacingText",
+                      Qt::LeftButton,
                       {" 1", " .1", " .01", " .001", " 100"}},
-        LabelStepCase{"GratingSpacingLabel", "GratingSpacingText", Qt::RightButton,
+        LabelStepCase{"GratingSpacingLabel",
+                      "GratingSpacingText",
+                      Qt::RightButton,
                       {" 100", " .001", " .01"}}));
 
 TEST_F(FormTest, ADoubleClickOnALabelStepsTwice) {
@@ -171,10 +184,12 @@ struct DialogCase {
     const char* prompt;
 };
 
-void PrintTo(const DialogCase& c, std::ostream* out) { *out << c.box; }
+void PrintTo(const DialogCase& c, std::ostream* out) {
+    *out << c.box;
+}
 
 class EntryDialogTest : public FormTest, public ::testing::WithParamInterface<DialogCase> {
-protected:
+  protected:
     // Clicks into the box and answers the dialog; returns the prompt it showed.
     QString Answer(QLineEdit* box, const QString& typed, bool accept) {
         QString prompt;
@@ -213,19 +228,19 @@ TEST_P(EntryDialogTest, StoresWhatWasTypedAndKeepsTheTextWhenCancelled) {
     EXPECT_EQ(box->text(), "") << "an empty answer confirmed with OK is stored";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, EntryDialogTest,
-    ::testing::Values(DialogCase{"WavelengthText", "Input Wavelength:"},
-                      DialogCase{"ResolutionText", "Input Resolution in radians:"},
-                      DialogCase{"GainText", "Input Gain:"},
-                      DialogCase{"GratingWidthText", "Input Grating Width:"},
-                      DialogCase{"GratingSpacingText", "Input Spacing:"}));
+INSTANTIATE_TEST_SUITE_P(Table, EntryDialogTest,
+                         ::testing::Values(DialogCase{"WavelengthText", "Input Wavelength:"},
+                                           DialogCase{"ResolutionText",
+                                                      "Input Resolution in radians:"},
+                                           DialogCase{"GainText", "Input Gain:"},
+                                           DialogCase{"GratingWidthText", "Input Grating Width:"},
+                                           DialogCase{"GratingSpacingText", "Input Spacing:"}));
 
 // ---- Pattern selector ----
 
 TEST_F(FormTest, PatternCyclesThroughSixCaptionsAndTheSpacingEntryFollows) {
-    const char* captions[] = {"Mirror Number Double", "Mirror Number Triple",
-                              "Mirror Number Four",   "Mirror Number Five",
+    const char* captions[] = {"Mirror Number Double",  "Mirror Number Triple",
+                              "Mirror Number Four",    "Mirror Number Five",
                               "Mirror Number Grating", "Mirror Number Single"};
     for (const char* caption : captions) {
         QTest::mouseClick(form->Pattern, Qt::LeftButton);

@@ -10,14 +10,16 @@ namespace {
 
 struct ControlCase {
     const char* name;
-    double left;    // frame units
+    double left;  // frame units
     double top;
     double width;
     double height;
     const char* caption;
 };
 
-void PrintTo(const ControlCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ControlCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 // Twips to frame units across and down.
 constexpr double kAcross = 120.0 / 11910.0;

@@ -15,7 +15,9 @@ struct MarkerCase {
     const char* yCaption;
 };
 
-void PrintTo(const MarkerCase& c, std::ostream* out) { *out << c.x << ", " << c.y; }
+void PrintTo(const MarkerCase& c, std::ostream* out) {
+    *out << c.x << ", " << c.y;
+}
 
 class CalculateCaptionTest : public FormTest, public ::testing::WithParamInterface<MarkerCase> {};
 
@@ -121,7 +123,9 @@ struct RefusedCase {
     const char* inMessage;
 };
 
-void PrintTo(const RefusedCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const RefusedCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class RefusedRunTest : public FormTest, public ::testing::WithParamInterface<RefusedCase> {};
 
@@ -149,19 +153,18 @@ TEST_P(RefusedRunTest, ShowsWhyAndLeavesThePreviousDrawingAlone) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, RefusedRunTest,
-    ::testing::Values(
-        RefusedCase{"WavelengthZero", &MainForm::WavelengthText, "0", "Mirror Number Single",
-                    "Wavelength \" 0\""},
-        RefusedCase{"ResolutionNegative", &MainForm::ResolutionText, "-1",
-                    "Mirror Number Single", "Resolution Radians \"-1\""},
-        RefusedCase{"ResolutionTooFine", &MainForm::ResolutionText, "1e-9",
-                    "Mirror Number Single", "Resolution Radians"},
-        RefusedCase{"DetectorStepZero", &MainForm::ResolutionXText, "0", "Mirror Number Single",
-                    "Resolution X \" 0\""},
-        RefusedCase{"GainInfinite", &MainForm::GainText, "9e999", "Mirror Number Single",
-                    "Gain"},
-        RefusedCase{"EndlessGrating", &MainForm::GratingWidthText, "-10",
-                    "Mirror Number Grating", "Width \"-10\" and Spacing \" 10\""}),
+    ::testing::Values(RefusedCase{"WavelengthZero", &MainForm::WavelengthText, "0",
+                                  "Mirror Number Single", "Wavelength \" 0\""},
+                      RefusedCase{"ResolutionNegative", &MainForm::ResolutionText, "-1",
+                                  "Mirror Number Single", "Resolution Radians \"-1\""},
+                      RefusedCase{"ResolutionTooFine", &MainForm::ResolutionText, "1e-9",
+                                  "Mirror Number Single", "Resolution Radians"},
+                      RefusedCase{"DetectorStepZero", &MainForm::ResolutionXText, "0",
+                                  "Mirror Number Single", "Resolution X \" 0\""},
+                      RefusedCase{"GainInfinite", &MainForm::GainText, "9e999",
+                                  "Mirror Number Single", "Gain"},
+                      RefusedCase{"EndlessGrating", &MainForm::GratingWidthText, "-10",
+                                  "Mirror Number Grating", "Width \"-10\" and Spacing \" 10\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
