@@ -10,43 +10,14 @@ work=$3
 rm -rf "$work"
 mkdir -p "$work"
 
-pids=()
+source "$(dirname "$0")/window-lib.sh"
 cleanup() {
     for pid in "${pids[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
 }
 trap cleanup EXIT
-
-# A private X server on a free display number.
-exec 5>"$work/display"
-Xvfb -displayfd 5 -screen 0 1024x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.1
-done
-display=$(head -n 1 "$work/display")
-[[ -n "$display" ]] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$display"
-unset QT_QPA_PLATFORM
-
-# Frame point to window pixel: x from -10 to 110 over 794 pixels, y from 102 down over 771.
-pixel_x() { awk -v x="$1" 'BEGIN { printf "%d", (x + 10) / 120 * 794 }'; }
-pixel_y() { awk -v y="$1" 'BEGIN { printf "%d", (102 - y) / 120 * 771 }'; }
-
-start_program() {
-    "$program" >"$work/program.log" 2>&1 &
-    program_pid=$!
-    pids+=("$program_pid")
-    window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$program_pid" --name "sum-over-paths" | head -n 1)
-    [[ -n "$window" ]] || { echo "the window did not appear"; exit 1; }
-    sleep 0.5
-}
-
-click_at() {  # frame x, frame y
-    xdotool mousemove --window "$window" "$(pixel_x "$1")" "$(pixel_y "$2")" click 1
-}
+start_xvfb
 
 # 1. A run with the default settings.
 start_program
@@ -65,15 +36,7 @@ done
 
 # 2. Exit in the middle of a long run (a grating at resolution 1E-05, 10,001 points a screen:
 # seconds of computing) ends the program at once, with status 0.
-click_at -5 83  # the resolution box: its input dialog opens
-for _ in $(seq 100); do
-    [[ $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null | wc -l) -gt 1 ]] && break
-    sleep 0.1
-done
-sleep 0.3
-xdotool type --delay 20 "1E-05"
-xdotool key Return
-sleep 0.5
+type_into -5 83 "1E-05"  # the resolution box, through its input dialog
 click_at -5 73     # the detector step box takes typing
 xdotool key ctrl+a
 xdotool type --delay 20 ".01"
