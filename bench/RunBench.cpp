@@ -14,7 +14,7 @@
 
 #include "MainForm.h"
 #include "PathEngine.h"
-#include "SettingsCheck.h"
+#include "RunPlan.h"
 
 namespace {
 

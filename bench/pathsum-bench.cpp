@@ -17,7 +17,7 @@
 #include "MirrorPattern.h"
 #include "NumberText.h"
 #include "PathEngine.h"
-#include "SettingsCheck.h"
+#include "RunPlan.h"
 #include "SweepOracle.h"
 
 namespace {
@@ -130,15 +130,6 @@ using Clock = std::chrono::steady_clock;
 
 double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-EngineInputs InputsOf(const ExperimentSettings& settings) {
-    EngineInputs inputs;
-    inputs.source = settings.source;
-    inputs.wavelength = settings.wavelength;
-    inputs.resolution = settings.resolution;
-    inputs.pi = settings.pi;
-    return inputs;
 }
 
 EngineRun RunFast(const RunPlan& plan) {

@@ -29,8 +29,15 @@ std::string SourceYCaption(SourcePoint source) {
     return "Y=" + TextFromNumber(CaptionNumber(100.0 - static_cast<double>(source.y)));
 }
 
+double RunPi() {
+    return std::atan(1.0) * 4.0;
+}
+
+ExperimentSettings::ExperimentSettings()
+    : ExperimentSettings(ReadExperimentSettings(SettingsTexts{}, kStartSource)) {}
+
 ExperimentSettings ReadExperimentSettings(const SettingsTexts& texts, SourcePoint marker) {
-    ExperimentSettings settings;
+    ExperimentSettings settings{ExperimentSettings::Unread{}};
     settings.wavelength = NumberFromText(texts.wavelength);
     settings.width = NumberFromText(texts.width);
     settings.spacing = NumberFromText(texts.spacing);
@@ -40,7 +47,7 @@ ExperimentSettings ReadExperimentSettings(const SettingsTexts& texts, SourcePoin
     settings.resolutionX = NumberFromText(texts.resolutionX);
     settings.source = ApplyFarSourceRule(marker);
     settings.patternCaption = texts.patternCaption;
-    settings.pi = std::atan(1.0) * 4.0;
+    settings.pi = RunPi();
     return settings;
 }
 

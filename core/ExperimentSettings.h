@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "MirrorPattern.h"
+
 namespace pathsum {
 
 // A point of the plot frame in the single precision the source marker is stored in.
@@ -27,7 +29,12 @@ double CaptionNumber(double value);
 std::string SourceXCaption(SourcePoint source);
 std::string SourceYCaption(SourcePoint source);
 
-// The texts a run reads its settings from, as the window's controls hold them.
+// Pi as a run computes it: 4 arctan(1), in double precision.
+double RunPi();
+
+// The texts a run reads its settings from, as the window's controls hold them. A
+// default-made one holds the texts the boxes and the Pattern button start with: these are the
+// program's defaults, written nowhere else.
 struct SettingsTexts {
     std::string wavelength = "1";
     std::string width = "10";
@@ -35,21 +42,29 @@ struct SettingsTexts {
     std::string gain = "10";
     std::string resolution = ".001";
     std::string resolutionX = "1";
-    std::string patternCaption = "Mirror Number Single";
+    std::string patternCaption = std::string(kPatternCaptions.front());
 };
 
 // The inputs of one run, taken once when it starts.
 struct ExperimentSettings {
-    double wavelength = 1.0;
-    double width = 10.0;
-    double spacing = 10.0;
-    double gain = 10.0;
-    double resolution = 0.001;
-    double resolutionX = 1.0;           // the step between detector points along a screen
+    // The settings a run takes from the default texts with the marker where it starts.
+    ExperimentSettings();
+
+    double wavelength = 0.0;
+    double width = 0.0;
+    double spacing = 0.0;
+    double gain = 0.0;
+    double resolution = 0.0;
+    double resolutionX = 0.0;           // the step between detector points along a screen
     SourcePoint marker = kStartSource;  // where the marker stands
     SourcePoint source = kStartSource;  // the point the calculation uses (far-source rule applied)
-    std::string patternCaption = "Mirror Number Single";
+    std::string patternCaption;
     double pi = 0.0;
+
+  private:
+    struct Unread {};
+    explicit ExperimentSettings(Unread) {}
+    friend ExperimentSettings ReadExperimentSettings(const SettingsTexts&, SourcePoint);
 };
 
 // Converts the texts and the marker position into the settings of a run.

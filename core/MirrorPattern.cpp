@@ -1,9 +1,5 @@
 #include "MirrorPattern.h"
 
-#include <string>
-
-#include "NumberText.h"
-
 namespace pathsum {
 
 MirrorPattern PatternFromCaption(std::string_view caption) {
@@ -50,12 +46,6 @@ std::vector<double> FixedLeftEdges(MirrorPattern pattern, double w, double s) {
     }
 }
 
-std::string GratingTooFine(double width, double spacing) {
-    return "The grating of Width " + QuotedValue(width) + " and Spacing " + QuotedValue(spacing) +
-           " would hold more than " + std::to_string(kMaxGratingElements) +
-           " elements. Width plus Spacing must be at least .001.";
-}
-
 }  // namespace
 
 Checked<ElementRow> BuildElementRow(MirrorPattern pattern, double width, double spacing) {
@@ -75,16 +65,14 @@ Checked<ElementRow> BuildElementRow(MirrorPattern pattern, double width, double 
         return row;
     }
     if (!(width + spacing > 0.0)) {
-        return Refusal{"The grating of Width " + QuotedValue(width) + " and Spacing " +
-                       QuotedValue(spacing) +
-                       " never reaches the right edge: Width plus Spacing must be more than 0."};
+        return refusals::GratingNeverEnds(width, spacing);
     }
     // Accumulated exactly as x = (x + w) + s, so rounding decides the last element the same
     // way every time.
     double x = 0.0;
     while (x < 100.0) {
         if (row.count == kMaxGratingElements) {
-            return Refusal{GratingTooFine(width, spacing)};
+            return refusals::GratingTooFine(width, spacing);
         }
         row.leftEdges.push_back(x);
         ++row.count;

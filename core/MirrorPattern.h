@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Limits.h"
 #include "Refusal.h"
 
 namespace pathsum {
@@ -22,9 +23,6 @@ MirrorPattern PatternFromCaption(std::string_view caption);
 // The caption after `caption` in the cycle (Grating wraps to Single); nothing when `caption`
 // is not one of the six.
 std::optional<std::string_view> NextPatternCaption(std::string_view caption);
-
-// The largest grating the program builds; a finer one is refused.
-inline constexpr int kMaxGratingElements = 100000;
 
 // The row of equal elements on the line y = 100 that a run works on. Element k spans
 // leftEdges[k] to leftEdges[k] + width; the edges are listed left to right.

@@ -1,28 +1,12 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "Limits.h"
+
 namespace pathsum {
-
-// The five parameters a label steps by a factor of ten, with the range each cycles through.
-enum class Parameter { Wavelength, Resolution, Gain, Width, Spacing };
-
-struct ParameterRange {
-    Parameter parameter;
-    double low;   // a downward step below this jumps to high
-    double high;  // an upward step above this jumps to low
-};
-
-inline constexpr std::array<ParameterRange, 5> kParameterRanges = {{
-    {Parameter::Wavelength, 0.001, 1.0},
-    {Parameter::Resolution, 1E-05, 0.01},
-    {Parameter::Gain, 0.001, 10.0},
-    {Parameter::Width, 0.001, 100.0},
-    {Parameter::Spacing, 0.001, 100.0},
-}};
 
 const ParameterRange& RangeOf(Parameter parameter);
 

@@ -8,14 +8,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
-#include <string>
-#include <utility>
-
-#include "NumberText.h"
 
 // No product and sum in this file is fused into a multiply-add, whatever the instruction set
 // (AVX-512 has them even without the FMA extension, and a build for a newer baseline would
-// allow them everywhere): the hit points, legs and phases must round exactly as the sweep's.
+// allow them everywhere): the legs and phases must round exactly as the sweep's. The build
+// says -ffp-contract=off for the whole core as well, and a test disassembles this object to
+// check that no fused instruction slipped in.
 #if defined(__clang__)
 #pragma clang fp contract(off)
 #else
@@ -23,133 +21,6 @@
 #endif
 
 namespace pathsum {
-
-PathSet::PathSet(std::vector<double> hitX, std::vector<double> firstLeg, std::int64_t raysTried)
-    : hitX_(std::move(hitX)), firstLeg_(std::move(firstLeg)), raysTried_(raysTried) {
-    if (hitX_.size() != firstLeg_.size()) {
-        throw std::invalid_argument("PathSet: every path needs a hit x and a first leg");
-    }
-}
-
-namespace {
-
-std::string WithThousands(std::int64_t value) {
-    const std::string digits = std::to_string(value);
-    std::string grouped;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        const std::size_t fromEnd = digits.size() - i;
-        if (i > 0 && digits[i - 1] != '-' && fromEnd % 3 == 0) {
-            grouped += ',';
-        }
-        grouped += digits[i];
-    }
-    return grouped;
-}
-
-// The sweep can run long for two reasons: a fine resolution, or a source and row for which the
-// rays take long to reach the elements or never do. The text holds in both cases.
-Refusal TooManyRays(double resolution, std::int64_t maxRays) {
-    return Refusal{"Resolution Radians " + QuotedValue(resolution) +
-                   " cannot be used with this source and these elements: the sweep of rays "
-                   "from the source would try more than " +
-                   WithThousands(maxRays) +
-                   " rays. Use a coarser resolution (a larger number of radians), or move the "
-                   "source or change the elements."};
-}
-
-// How many paths a sweep that meets the frame once will find, to size the lists up front.
-// Sweeps that wrap past a right angle find more; the lists then grow as usual.
-std::size_t ExpectedPaths(double sx, double rowDistance, double resolution) {
-    if (!(rowDistance > 0.0) || !(resolution > 0.0)) {
-        return 0;
-    }
-    const double span = std::atan((100.0 - sx) / rowDistance) - std::atan((0.0 - sx) / rowDistance);
-    const double expected = span / resolution + 2.0;
-    if (std::isnan(expected)) {
-        return 0;  // a source beyond the number range: nothing to size the lists from
-    }
-    constexpr double kMostReserved = 1 << 20;
-    return static_cast<std::size_t>(std::clamp(expected, 0.0, kMostReserved));
-}
-
-}  // namespace
-
-// The rays are tried in exactly the order and with exactly the arithmetic of the sweep every
-// detector point used to repeat: the same angle additions, the same strict comparisons, the
-// first ray taken at hit x = 0 without a tangent. Only the rays that count are kept.
-Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& row,
-                                std::int64_t maxRays) {
-    const double sx = inputs.source.x;
-    const double sy = inputs.source.y;
-    const double rowDistance = 100.0 - sy;
-    const double resolution = inputs.resolution;
-    const double w = row.width;
-    const double s = row.spacing;
-
-    std::vector<double> hits;
-    std::vector<double> firstLegs;
-    const std::size_t expected = ExpectedPaths(sx, rowDistance, resolution);
-    hits.reserve(expected);
-    firstLegs.reserve(expected);
-
-    int remaining = row.count;
-    double left = row.firstLeft;
-    double angle = resolution + (-inputs.pi) / 2.0;
-    double hitX = 0.0;
-    std::int64_t rays = 1;
-    // Tries the next ray; false when that would be one ray too many.
-    const auto nextRay = [&]() {
-        if (rays >= maxRays) {
-            return false;
-        }
-        ++rays;
-        angle = angle + resolution;
-        hitX = sx + rowDistance * std::tan(angle);
-        return true;
-    };
-
-    while (hitX < left) {
-        if (!nextRay()) {
-            return TooManyRays(resolution, maxRays);
-        }
-    }
-    while (hitX < 100.0 && remaining > 0) {
-        if (hitX > left + w) {
-            remaining = remaining - 1;
-            if (remaining > 0) {
-                left = (left + w) + s;
-                while (hitX < left) {
-                    if (!nextRay()) {
-                        return TooManyRays(resolution, maxRays);
-                    }
-                }
-            }
-        }
-        if (hitX > 0.0 && hitX < 100.0) {
-            const double d = sx - hitX;
-            hits.push_back(hitX);
-            firstLegs.push_back(std::sqrt(d * d + rowDistance * rowDistance));
-        }
-        if (!nextRay()) {
-            return TooManyRays(resolution, maxRays);
-        }
-        if (remaining == 0) {
-            hitX = 100.0;
-        }
-    }
-    return PathSet(std::move(hits), std::move(firstLegs), rays);
-}
-
-std::vector<double> DetectorPoints(double step) {
-    std::vector<double> points;
-    if (!(step > 0.0)) {
-        return points;
-    }
-    for (double x = 0.0; x <= 100.0; x = x + step) {
-        points.push_back(x);
-    }
-    return points;
-}
 
 namespace {
 
@@ -329,9 +200,17 @@ constexpr double kParallelWork = 200'000.0;
 
 }  // namespace
 
+std::vector<KernelLevel> AllKernelLevels() {
+    return {KernelLevel::Baseline, KernelLevel::Avx2, KernelLevel::Avx512};
+}
+
+bool KernelLevelSupported(KernelLevel level) {
+    return LevelSupported(level);
+}
+
 std::vector<KernelLevel> SupportedKernelLevels() {
     std::vector<KernelLevel> levels;
-    for (KernelLevel level : {KernelLevel::Baseline, KernelLevel::Avx2, KernelLevel::Avx512}) {
+    for (KernelLevel level : AllKernelLevels()) {
         if (LevelSupported(level)) {
             levels.push_back(level);
         }

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "MirrorPattern.h"
-#include "SettingsCheck.h"
+#include "RunPlan.h"
 
 namespace pathsum {
 

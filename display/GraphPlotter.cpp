@@ -1,14 +1,13 @@
 #include "GraphPlotter.h"
 
-#include <cmath>
-
 #include "NumberText.h"
+#include "Screens.h"
 
 namespace pathsum {
 
 ScreenLabels LabelsForScreen(double screenY, int count) {
     ScreenLabels labels;
-    labels.index = 9 - static_cast<int>(std::floor(screenY / 10.0));
+    labels.index = ScreenLabelIndex(screenY);
     labels.distance = TextFromNumber(100.0 - screenY);
     labels.paths = TextFromNumber(count);
     return labels;

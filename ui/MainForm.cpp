@@ -71,8 +71,8 @@ void MainForm::BuildControls() {
         SetColours(control, Qt::black, Qt::white);
         return control;
     };
-    auto textBox = [this](const char* name, const char* text, double top) {
-        auto* control = new ClickLineEdit(QString::fromLatin1(text), this);
+    auto textBox = [this](const char* name, const std::string& text, double top) {
+        auto* control = new ClickLineEdit(QString::fromStdString(text), this);
         control->setObjectName(QString::fromLatin1(name));
         control->setGeometry(FrameRect(kLeftColumnX, top, kLeftColumnWidth, 4.0));
         control->setFont(ControlFont("Arial"));
@@ -88,20 +88,22 @@ void MainForm::BuildControls() {
         return control;
     };
 
+    // The boxes and the Pattern button start with the texts a run's settings default to.
+    const SettingsTexts defaults;
     WavelengthLabel = label("WavelengthLabel", "Wave- Length", 100, 5, "Arial");
-    WavelengthText = textBox("WavelengthText", "1", 95);
+    WavelengthText = textBox("WavelengthText", defaults.wavelength, 95);
     ResolutionLabel = label("ResolutionLabel", " Resolution Radians", 90, 5, "Arial");
-    ResolutionText = textBox("ResolutionText", ".001", 85);
+    ResolutionText = textBox("ResolutionText", defaults.resolution, 85);
     ResolutionXLabel = label("ResolutionXLabel", " Resolution X", 80, 5, "Arial");
-    ResolutionXText = textBox("ResolutionXText", "1", 75);
+    ResolutionXText = textBox("ResolutionXText", defaults.resolutionX, 75);
     GainLabel = label("GainLabel", "Gain", 70, 5, "MS Sans Serif");
-    GainText = textBox("GainText", "10", 65);
+    GainText = textBox("GainText", defaults.gain, 65);
     GratingWidthLabel = label("GratingWidthLabel", "Width", 60, 5, "Arial");
-    GratingWidthText = textBox("GratingWidthText", "10", 55);
+    GratingWidthText = textBox("GratingWidthText", defaults.width, 55);
     GratingSpacingLabel = label("GratingSpacingLabel", "Spacing", 50, 5, "Arial");
-    GratingSpacingText = textBox("GratingSpacingText", "10", 45);
+    GratingSpacingText = textBox("GratingSpacingText", defaults.spacing, 45);
     Calculate = button("Calculate", "CALC AND PLOT", 40, 10, "Arial");
-    Pattern = button("Pattern", "Mirror Number Single", 30, 10, "MS Sans Serif");
+    Pattern = button("Pattern", defaults.patternCaption.c_str(), 30, 10, "MS Sans Serif");
     Printit = button("Printit", "Print", 20, 10, "Arial");
     Stop = button("Stop", "Stop", 10, 10, "Arial");
     Help = button("Help", "Help", 0, 8, "MS Sans Serif");

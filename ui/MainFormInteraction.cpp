@@ -30,13 +30,15 @@ void MainForm::Form_MouseDown(short button, short, float x, float y) {
 void MainForm::SourceXLabel_Click() {
     Source->SetLeft(50.0f);
     Source0->SetLeft(Source->Left() - Source->Width());
-    SourceXLabel->setText(QStringLiteral("X= 0"));
+    // A marker at x = 50 stands for a source at x = 50, far or not.
+    SourceXLabel->setText(QString::fromStdString(SourceXCaption({Source->Left(), Source->Top()})));
 }
 
 void MainForm::SourceYLabel_Click() {
     Source->SetTop(0.0f);
     Source0->SetTop(Source->Top());
-    SourceYLabel->setText(QStringLiteral("Y= 100"));
+    // A marker at y = 0 is no far source: it is captioned as it stands.
+    SourceYLabel->setText(QString::fromStdString(SourceYCaption({Source->Left(), Source->Top()})));
 }
 
 void MainForm::ResolutionXLabel_Click() {

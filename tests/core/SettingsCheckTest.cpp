@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "SettingsCheck.h"
+#include "RunPlan.h"
 
 namespace pathsum {
 namespace {
@@ -68,6 +68,14 @@ INSTANTIATE_TEST_SUITE_P(
                     "Resolution Radians \"-.001\""},
         RefusalCase{"ResolutionInfinite", With(&T::resolution, "-1e400"), "Resolution Radians"},
         RefusalCase{"ResolutionTooFine", With(&T::resolution, "1e-8"), "20,000,000"},
+        // An element no ray reaches is the elements' fault, not the resolution's.
+        RefusalCase{"ElementOutOfReachByWidth", With(&T::width, "-1e308", "Mirror Number Double"),
+                    "Width \"-1E+308\" and Spacing \" 10\" cannot be used with this source"},
+        RefusalCase{"ElementOutOfReachBySpacing",
+                    With(&T::spacing, "1e308", "Mirror Number Double"),
+                    "they put an element at x = 5E+307, where no ray"},
+        RefusalCase{"SingleElementOutOfReach", With(&T::width, "-1e308"),
+                    "Width \"-1E+308\" cannot be used with this source: it puts"},
         RefusalCase{"StepZero", With(&T::resolutionX, "0"), "Resolution X \" 0\""},
         RefusalCase{"StepNegative", With(&T::resolutionX, "-1"), "Resolution X"},
         RefusalCase{"StepTooFine", With(&T::resolutionX, ".0009"), "at least .001"},
@@ -77,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"WidthInfinite", With(&T::width, "-1e999"), "Width"},
         RefusalCase{"SpacingInfinite", With(&T::spacing, "1e999"), "Spacing"},
         RefusalCase{"GratingNeverEnds", Grating("-10", "10"), "more than 0"},
-        RefusalCase{"GratingTooFine", Grating(".0001", ".0001"), "more than 100000"},
+        RefusalCase{"GratingTooFine", Grating(".0001", ".0001"), "more than 100,000"},
         RefusalCase{"GratingFinest", Grating(".0005", ".0005"), ""}),
     [](const auto& info) { return std::string(info.param.name); });
 

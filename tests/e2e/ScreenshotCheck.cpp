@@ -11,7 +11,7 @@
 
 #include "PathEngine.h"
 #include "PlotFrame.h"
-#include "SettingsCheck.h"
+#include "RunPlan.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "ExperimentSettings.h"
 #include "MirrorPattern.h"
 #include "PathEngine.h"
-#include "SettingsCheck.h"
+#include "RunPlan.h"
 #include "SweepOracle.h"
 
 namespace pathsum {

@@ -28,7 +28,7 @@
 #include "PlotCanvas.h"
 #include "RunDriver.h"
 #include "SceneDrawing.h"
-#include "SettingsCheck.h"
+#include "RunPlan.h"
 
 namespace {
 

@@ -23,7 +23,7 @@
 #include "RecordingCanvas.h"
 #include "RunDriver.h"
 #include "SceneDrawing.h"
-#include "SettingsCheck.h"
+#include "RunPlan.h"
 
 namespace pathsum {
 namespace {

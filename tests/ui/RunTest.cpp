@@ -3,7 +3,7 @@
 
 #include "FormFixture.h"
 #include "NumberText.h"
-#include "SettingsCheck.h"
+#include "RunPlan.h"
 
 namespace pathsum::testing {
 namespace {

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace pathsum {
+
+// Every limit the program enforces, with the reason it exists. A value beyond one of these is
+// refused before a run starts (with a text from Refusal.h) or, for the step ranges, wrapped to
+// the other end of its range.
+
+// The most rays one sweep of the source may try: it bounds both the time of the enumeration
+// (about a third of a second) and the memory of the paths it keeps.
+inline constexpr std::int64_t kMaxRaysPerSweep = 20'000'000;
+
+// The largest grating built; more elements would only slow the drawing of the row.
+inline constexpr int kMaxGratingElements = 100'000;
+
+// The narrowest grating period (width plus spacing) that stays within kMaxGratingElements
+// across the 100 units of the row.
+inline constexpr double kMinGratingPeriod = 100.0 / kMaxGratingElements;
+
+// The finest detector step: 100,001 points a screen, which keeps a run's arrays and drawing
+// bounded.
+inline constexpr double kMinDetectorStep = 0.001;
+
+// No second leg (element row to detector point) is longer than the diagonal of the plot
+// square; a wavelength must leave the longest path, in wavelengths, inside the double range.
+inline constexpr double kLongestSecondLeg = 142.0;
+
+// The five parameters a label steps by a factor of ten, and the range each cycles through.
+enum class Parameter { Wavelength, Resolution, Gain, Width, Spacing };
+
+struct ParameterRange {
+    Parameter parameter;
+    double low;   // a downward step below this jumps to high
+    double high;  // an upward step above this jumps to low
+};
+
+// The ranges the step procedures keep a value in, chosen so that each cycle runs through the
+// useful decades of its parameter.
+inline constexpr std::array<ParameterRange, 5> kParameterRanges = {{
+    {Parameter::Wavelength, 0.001, 1.0},
+    {Parameter::Resolution, 1E-05, 0.01},
+    {Parameter::Gain, 0.001, 10.0},
+    {Parameter::Width, 0.001, 100.0},
+    {Parameter::Spacing, 0.001, 100.0},
+}};
+
+}  // namespace pathsum

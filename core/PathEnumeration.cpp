@@ -1,0 +1,140 @@
+#include "PathEnumeration.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <utility>
+
+// The hit points and first legs must round exactly as the sweep's: no product and sum here is
+// fused into a multiply-add (the build also says -ffp-contract=off for the whole core).
+#if defined(__clang__)
+#pragma clang fp contract(off)
+#else
+#pragma GCC optimize("fp-contract=off")
+#endif
+
+namespace pathsum {
+
+EngineInputs InputsOf(const ExperimentSettings& settings) {
+    EngineInputs inputs;
+    inputs.source = settings.source;
+    inputs.wavelength = settings.wavelength;
+    inputs.resolution = settings.resolution;
+    inputs.pi = settings.pi;
+    return inputs;
+}
+
+PathSet::PathSet(std::vector<double> hitX, std::vector<double> firstLeg, std::int64_t raysTried)
+    : hitX_(std::move(hitX)), firstLeg_(std::move(firstLeg)), raysTried_(raysTried) {
+    if (hitX_.size() != firstLeg_.size()) {
+        throw std::invalid_argument("PathSet: every path needs a hit x and a first leg");
+    }
+}
+
+namespace {
+
+// How many paths a sweep that meets the frame once will find, to size the lists up front.
+// Sweeps that wrap past a right angle find more; the lists then grow as usual.
+std::size_t ExpectedPaths(double sx, double rowDistance, double resolution) {
+    if (!(rowDistance > 0.0) || !(resolution > 0.0)) {
+        return 0;
+    }
+    const double span = std::atan((100.0 - sx) / rowDistance) - std::atan((0.0 - sx) / rowDistance);
+    const double expected = span / resolution + 2.0;
+    if (std::isnan(expected)) {
+        return 0;  // a source beyond the number range: nothing to size the lists from
+    }
+    constexpr double kMostReserved = 1 << 20;
+    return static_cast<std::size_t>(std::clamp(expected, 0.0, kMostReserved));
+}
+
+}  // namespace
+
+// The rays are tried in exactly the order and with exactly the arithmetic of the sweep every
+// detector point used to repeat: the same angle additions, the same strict comparisons, the
+// first ray taken at hit x = 0 without a tangent. Only the rays that count are kept.
+Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& row,
+                                std::int64_t maxRays) {
+    const double sx = inputs.source.x;
+    const double sy = inputs.source.y;
+    const double rowDistance = 100.0 - sy;
+    const double resolution = inputs.resolution;
+    const double w = row.width;
+    const double s = row.spacing;
+
+    std::vector<double> hits;
+    std::vector<double> firstLegs;
+    const std::size_t expected = ExpectedPaths(sx, rowDistance, resolution);
+    hits.reserve(expected);
+    firstLegs.reserve(expected);
+
+    int remaining = row.count;
+    double left = row.firstLeft;
+    double angle = resolution + (-inputs.pi) / 2.0;
+    double hitX = 0.0;
+    std::int64_t rays = 1;
+    // Tries the next ray; false when that would be one ray too many.
+    const auto nextRay = [&]() {
+        if (rays >= maxRays) {
+            return false;
+        }
+        ++rays;
+        angle = angle + resolution;
+        hitX = sx + rowDistance * std::tan(angle);
+        return true;
+    };
+
+    // The sweep gives up at the ray bound. If it was skipping to an element and the rays have
+    // turned through every direction (past a right angle) without reaching it, that element
+    // lies where no ray goes, and a coarser resolution would not help.
+    const auto giveUpSkipping = [&]() {
+        if (angle > inputs.pi / 2.0) {
+            return refusals::ElementOutOfReach(row.count, row.width, row.spacing, left);
+        }
+        return refusals::TooManyRays(resolution);
+    };
+
+    while (hitX < left) {
+        if (!nextRay()) {
+            return giveUpSkipping();
+        }
+    }
+    while (hitX < 100.0 && remaining > 0) {
+        if (hitX > left + w) {
+            remaining = remaining - 1;
+            if (remaining > 0) {
+                left = (left + w) + s;
+                while (hitX < left) {
+                    if (!nextRay()) {
+                        return giveUpSkipping();
+                    }
+                }
+            }
+        }
+        if (hitX > 0.0 && hitX < 100.0) {
+            const double d = sx - hitX;
+            hits.push_back(hitX);
+            firstLegs.push_back(std::sqrt(d * d + rowDistance * rowDistance));
+        }
+        if (!nextRay()) {
+            return refusals::TooManyRays(resolution);
+        }
+        if (remaining == 0) {
+            hitX = 100.0;
+        }
+    }
+    return PathSet(std::move(hits), std::move(firstLegs), rays);
+}
+
+std::vector<double> DetectorPoints(double step) {
+    std::vector<double> points;
+    if (!(step > 0.0)) {
+        return points;
+    }
+    for (double x = 0.0; x <= 100.0; x = x + step) {
+        points.push_back(x);
+    }
+    return points;
+}
+
+}  // namespace pathsum

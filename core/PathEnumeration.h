@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "ExperimentSettings.h"
+#include "Limits.h"
+#include "MirrorPattern.h"
+#include "Refusal.h"
+
+namespace pathsum {
+
+// What the path enumeration depends on, and the wavelength the paths are measured in; never
+// the detector point.
+struct EngineInputs {
+    SourcePoint source;  // after the far-source rule
+    double wavelength = 0.0;
+    double resolution = 0.0;
+    double pi = RunPi();
+};
+
+// The inputs of a run's settings.
+EngineInputs InputsOf(const ExperimentSettings& settings);
+
+// The paths of one run: every ray of the sweep that counts, with the x where it meets the
+// element row and the length of its first leg (source to row). Every detector point of every
+// screen sums over the same paths.
+class PathSet {
+  public:
+    PathSet() = default;
+    PathSet(std::vector<double> hitX, std::vector<double> firstLeg, std::int64_t raysTried);
+
+    int Count() const { return static_cast<int>(hitX_.size()); }
+    std::span<const double> HitX() const { return hitX_; }
+    std::span<const double> FirstLeg() const { return firstLeg_; }
+    // Every ray the sweep tried, counted or not, the first one (hit x = 0) included.
+    std::int64_t RaysTried() const { return raysTried_; }
+
+  private:
+    std::vector<double> hitX_;
+    std::vector<double> firstLeg_;
+    std::int64_t raysTried_ = 0;
+};
+
+// Sweeps the rays from the source over the element row once. Refused when the sweep would
+// try more than `maxRays` rays. Requires resolution > 0 (checked by the caller).
+Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& row,
+                                std::int64_t maxRays = kMaxRaysPerSweep);
+
+// The detector points of a screen: x = 0, then repeated additions of `step` while x <= 100.
+// Requires a step the run accepts (checked by the caller); a step that is not greater than 0
+// gives no points rather than an endless list.
+std::vector<double> DetectorPoints(double step);
+
+}  // namespace pathsum

@@ -1,0 +1,33 @@
+#include "RunPlan.h"
+
+#include <utility>
+
+#include "SettingsCheck.h"
+
+namespace pathsum {
+
+Checked<RunPlan> PlanRun(const ExperimentSettings& settings) {
+    if (auto refusal = CheckSettings(settings)) {
+        return *refusal;
+    }
+    RunPlan plan;
+    plan.settings = settings;
+    auto row = BuildElementRow(PatternFromCaption(settings.patternCaption), settings.width,
+                               settings.spacing);
+    if (auto* refusal = std::get_if<Refusal>(&row)) {
+        return *refusal;
+    }
+    plan.row = std::move(std::get<ElementRow>(row));
+    auto paths = EnumeratePaths(InputsOf(settings), plan.row);
+    if (auto* refusal = std::get_if<Refusal>(&paths)) {
+        return *refusal;
+    }
+    plan.paths = std::move(std::get<PathSet>(paths));
+    if (auto refusal = CheckPhases(plan.paths, settings.wavelength)) {
+        return *refusal;
+    }
+    plan.detectorX = DetectorPoints(settings.resolutionX);
+    return plan;
+}
+
+}  // namespace pathsum

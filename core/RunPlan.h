@@ -1,0 +1,24 @@
+#pragma once
+
+#include <vector>
+
+#include "ExperimentSettings.h"
+#include "MirrorPattern.h"
+#include "PathEngine.h"
+#include "Refusal.h"
+
+namespace pathsum {
+
+// Everything a run computes before its first screen.
+struct RunPlan {
+    ExperimentSettings settings;
+    ElementRow row;
+    PathSet paths;
+    std::vector<double> detectorX;
+};
+
+// Checks the settings, builds the element row and enumerates the paths; the first refusal
+// met is returned instead. Nothing here draws.
+Checked<RunPlan> PlanRun(const ExperimentSettings& settings);
+
+}  // namespace pathsum
