@@ -87,62 +87,26 @@ std::string TextFromNumber(double value) {
     if (value == 0.0) {
         return " 0";  // negative zero too
     }
-    std::string text(1, value < 0 ? '-' : ' ');
-
-    // Round to 15 significant digits once; everything after works on those digits. The
-    // largest doubles would round up past the double range and read back as infinity, so
+    // The general format with 15 significant digits chooses the form and the digits: plain
+    // for decimal exponents from -5 up to 14, exponent form outside, trailing zeros dropped.
+    // The largest doubles would round up past the double range and read back as infinity, so
     // they are written as the largest 15-digit number that stays in range.
     constexpr double kLargestWritten = 1.79769313486231E+308;
-    std::array<char, 64> buffer{};
+    constexpr int kSignificantDigits = 15;
+    std::array<char, 32> buffer{};
     const double size = std::min(std::fabs(value), kLargestWritten);
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), size,
-                                      std::chars_format::scientific, 14);
-    const std::string_view formatted(buffer.data(),
-                                     static_cast<std::size_t>(result.ptr - buffer.data()));
-    const std::size_t ePos = formatted.find('e');
-    std::string digits;
-    for (char c : formatted.substr(0, ePos)) {
-        if (IsDigit(c)) {
-            digits.push_back(c);
-        }
-    }
-    int exponent = 0;
-    const std::string_view exponentText = formatted.substr(ePos + 1);
-    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
-                    exponentText.data() + exponentText.size(), exponent);
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
-    }
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), size,
+                                       std::chars_format::general, kSignificantDigits);
+    std::string_view digits(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
 
-    if (exponent < -4 || exponent >= 15) {
-        text += digits[0];
-        if (digits.size() > 1) {
-            text += '.';
-            text.append(digits, 1);
-        }
-        text += 'E';
-        text += exponent < 0 ? '-' : '+';
-        const std::string magnitude = std::to_string(std::abs(exponent));
-        if (magnitude.size() < 2) {
-            text += '0';
-        }
-        text += magnitude;
-        return text;
+    // What is the window's own: a blank or the minus sign, no zero before the point, and a
+    // capital E.
+    std::string text(1, value < 0 ? '-' : ' ');
+    if (digits.starts_with("0.")) {
+        digits.remove_prefix(1);
     }
-    if (exponent < 0) {
-        text += '.';
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += digits;
-        return text;
-    }
-    const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= integerDigits) {
-        text += digits;
-        text.append(integerDigits - digits.size(), '0');
-    } else {
-        text.append(digits, 0, integerDigits);
-        text += '.';
-        text.append(digits, integerDigits);
+    for (char c : digits) {
+        text += c == 'e' ? 'E' : c;
     }
     return text;
 }

@@ -55,6 +55,10 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{1234567890123456.0, " 1.23456789012346E+15"},
         // Rounding that carries into the next decade changes the form.
         FormatCase{999999999999999.9, " 1E+15"}, FormatCase{0.000099999999999999999, " .0001"},
+        FormatCase{99999999999999.99, " 100000000000000"},
+        FormatCase{0.0000099999999999999999, " 1E-05"},
+        FormatCase{-9.99999999999999e-6, "-9.99999999999999E-06"},
+        FormatCase{std::numeric_limits<double>::min(), " 2.2250738585072E-308"},
         FormatCase{3.14159265358979, " 3.14159265358979"}));
 
 struct ParseCase {
