@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -69,6 +70,22 @@ void ClickLineEdit::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
+    }
+}
+
+void ClickLineEdit::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_PageUp:
+            emit stepKey(2);
+            return;
+        case Qt::Key_PageDown:
+            emit stepKey(1);
+            return;
+        case Qt::Key_F2:
+            emit clicked();
+            return;
+        default:
+            QLineEdit::keyPressEvent(event);
     }
 }
 

@@ -24,7 +24,9 @@ class ClickLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// A text box that reports a click into it (it also accepts typing).
+// A text box that reports a click into it (it also accepts typing). From the keyboard, F2
+// counts as a click, and Page Up and Page Down report the mouse button they stand for on the
+// box's label: 2 (right, up) and 1 (left, down).
 class ClickLineEdit : public QLineEdit {
     Q_OBJECT
 
@@ -33,9 +35,11 @@ class ClickLineEdit : public QLineEdit {
 
   signals:
     void clicked();
+    void stepKey(short button);
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A command button whose caption wraps onto several lines when it is wider than the button.

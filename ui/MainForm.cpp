@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 
+#include "ControlTexts.h"
 #include "NumberText.h"
 #include "PlotFrame.h"
 #include "SceneDrawing.h"
@@ -51,6 +52,7 @@ MainForm::MainForm(QWidget* parent) : QWidget(parent) {
     SetColours(this, Qt::white, Qt::black);
     BuildControls();
     ConnectEvents();
+    DescribeControls(this);
 }
 
 MainForm::~MainForm() = default;
@@ -162,6 +164,19 @@ void MainForm::ConnectEvents() {
     connect(GratingWidthLabel, &ClickLabel::mouseUp, this, &MainForm::GratingWidthLabel_MouseUp);
     connect(GratingSpacingLabel, &ClickLabel::mouseUp, this,
             &MainForm::GratingSpacingLabel_MouseUp);
+
+    // Page Up and Page Down in a box do what the right and left button do on its label.
+    const auto stepsLike = [this](ClickLineEdit* box, auto labelMouseUp) {
+        connect(box, &ClickLineEdit::stepKey, this, [this, labelMouseUp](short button) {
+            (this->*labelMouseUp)(button, 0, 0.0f, 0.0f);
+        });
+    };
+    stepsLike(WavelengthText, &MainForm::WavelengthLabel_MouseUp);
+    stepsLike(ResolutionText, &MainForm::ResolutionLabel_MouseUp);
+    stepsLike(GainText, &MainForm::GainLabel_MouseUp);
+    stepsLike(GratingWidthText, &MainForm::GratingWidthLabel_MouseUp);
+    stepsLike(GratingSpacingText, &MainForm::GratingSpacingLabel_MouseUp);
+    connect(ResolutionXText, &ClickLineEdit::stepKey, this, &MainForm::ResolutionXLabel_Click);
 }
 
 // ---- The calculation run -------------------------------------------------------------------
@@ -270,14 +285,19 @@ void MainForm::showEvent(QShowEvent* event) {
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
+    WindowClosing();
+    event->accept();
+}
+
+void MainForm::WindowClosing() {
     // A run in progress ends at its next detector point; the program then leaves its loop.
     closing_ = true;
-    event->accept();
     QApplication::exit(0);
 }
 
 void MainForm::Exit_Click() {
-    close();
+    // The form is the window, or the client area of the one it shows in.
+    window()->close();
 }
 
 }  // namespace pathsum

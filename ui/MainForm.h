@@ -84,6 +84,13 @@ class MainForm : public QWidget, public RunHost {
     void GainLabel_MouseUp(short button, short shift, float x, float y);
     void GratingWidthLabel_MouseUp(short button, short shift, float x, float y);
     void GratingSpacingLabel_MouseUp(short button, short shift, float x, float y);
+    // The keyboard's way to place the source: a dialog taking X and Y as the labels show them;
+    // the choice is placed as a click there would place it.
+    void PlaceSource_Click();
+
+    // Ends a run in progress at its next detector point and leaves the event loop: the window
+    // this form shows in is closing.
+    void WindowClosing();
 
     // True while Calculate_Click is performing a run.
     bool Running() const { return running_; }

@@ -11,6 +11,7 @@
 #include "MainForm.h"
 #include "MirrorPattern.h"
 #include "NumberText.h"
+#include "PlaceSourceDialog.h"
 
 namespace pathsum {
 
@@ -44,6 +45,16 @@ void MainForm::SourceYLabel_Click() {
 void MainForm::ResolutionXLabel_Click() {
     ResolutionXText->setText(
         QString::fromStdString(NextDetectorStepText(ResolutionXText->text().toStdString())));
+}
+
+void MainForm::PlaceSource_Click() {
+    PlaceSourceDialog dialog({Source->Left(), Source->Top()}, this);
+    dialog.setObjectName(QStringLiteral("PlaceSourceDialog"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const SourcePoint marker = dialog.Marker();
+    Form_MouseDown(1, 0, marker.x, marker.y);
 }
 
 // ---- Parameter entry ------------------------------------------------------------------------

@@ -36,20 +36,20 @@ QtPlotCanvas::QtPlotCanvas(QWidget* parent) : QWidget(parent) {
 }
 
 void QtPlotCanvas::EnsureImage() {
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = devicePixelRatioF() * displayScale_;
     const QSize wanted = (QSizeF(size()) * ratio).toSize();
-    if (image_.size() == wanted && image_.devicePixelRatio() == ratio) {
+    if (image_.size() == wanted && imageScale_ == ratio) {
         return;
     }
     // A new ratio (the window moved to another screen) keeps what was drawn, rescaled.
     QImage fresh(wanted, QImage::Format_RGB32);
-    fresh.setDevicePixelRatio(ratio);
     fresh.fill(kBackground);
     if (!image_.isNull()) {
         QPainter painter(&fresh);
-        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size())), image_);
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(wanted)), image_);
     }
     image_ = std::move(fresh);
+    imageScale_ = ratio;
 }
 
 void QtPlotCanvas::Clear() {
@@ -75,10 +75,17 @@ void QtPlotCanvas::FlushPending() {
         return;
     }
     QPainter painter(&image_);
+    // The scale is applied here rather than through the image's pixel ratio, which painters
+    // ignore below 1.
+    painter.scale(imageScale_, imageScale_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (const PendingLine& line : pending_) {
         const QColor colour = ToQColor(line.colour);
-        painter.setPen(QPen(colour, 1.0));
+        QPen pen(colour, 1.0);
+        // Scaled below 1, a line of one logical pixel would be drawn faint; it stays one device
+        // pixel wide instead.
+        pen.setCosmetic(imageScale_ < 1.0);
+        painter.setPen(pen);
         if (line.kind == LineKind::Box) {
             painter.setBrush(colour);
             painter.drawRect(QRectF(line.from, line.to).normalized());
@@ -90,6 +97,13 @@ void QtPlotCanvas::FlushPending() {
     pending_.clear();
 }
 
+void QtPlotCanvas::SetDisplayScale(double scale) {
+    displayScale_ = scale;
+    FlushPending();
+    EnsureImage();
+    update();
+}
+
 const QImage& QtPlotCanvas::Image() {
     FlushPending();
     return image_;
@@ -98,9 +112,16 @@ const QImage& QtPlotCanvas::Image() {
 void QtPlotCanvas::paintEvent(QPaintEvent* event) {
     FlushPending();
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_,
-                      QRectF(QPointF(event->rect().topLeft()) * image_.devicePixelRatio(),
-                             QSizeF(event->rect().size()) * image_.devicePixelRatio()));
+    // The image has imageScale_ pixels to a logical pixel, as many as the screen shows there,
+    // so whole image pixels are copied onto whole device pixels: a source rectangle cut at
+    // fractional pixels would be blurred by the scaled painter of a scaled window.
+    const QRect source = QRectF(QPointF(event->rect().topLeft()) * imageScale_,
+                                QSizeF(event->rect().size()) * imageScale_)
+                             .toAlignedRect()
+                             .intersected(image_.rect());
+    const QRectF target(QPointF(source.topLeft()) / imageScale_,
+                        QSizeF(source.size()) / imageScale_);
+    painter.drawImage(target, image_, source);
 }
 
 }  // namespace pathsum

@@ -21,8 +21,13 @@ class QtPlotCanvas : public QWidget, public PlotCanvas {
     void Clear() override;
     void Line(float x1, float y1, float x2, float y2, Rgb colour, LineKind kind) override;
 
-    // The drawing as it stands, every queued operation included.
+    // The drawing as it stands, every queued operation included, in device pixels: as many to
+    // a logical pixel as the screen and the display scale give.
     const QImage& Image();
+
+    // The scale the window shows the client area at, below 1 on a screen too small for it:
+    // the backing image then keeps its drawing at the resolution it is shown at.
+    void SetDisplayScale(double scale);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,7 +43,9 @@ class QtPlotCanvas : public QWidget, public PlotCanvas {
     void EnsureImage();
     void FlushPending();
 
-    QImage image_;
+    QImage image_;  // in device pixels: imageScale_ of them to a logical pixel
+    double imageScale_ = 1.0;
+    double displayScale_ = 1.0;
     std::vector<PendingLine> pending_;
 };
 

@@ -25,7 +25,7 @@ click_at -5 35  # CALC AND PLOT
 passed=no
 for _ in $(seq 40); do
     sleep 0.25
-    import -window "$window" "$work/run.png"
+    client_shot "$work/run.png"
     if "$checker" "$work/run.png" --quiet; then
         passed=yes
         break
@@ -45,11 +45,11 @@ click_at -5 35    # CALC AND PLOT
 # The run is under way once the grating's first bar is drawn; the last screen (y = 90) must
 # still be empty then.
 pixel() { convert "$work/running.png" -format "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]" \
-              -crop "1x1+$(pixel_x "$1")+$(pixel_y "$2")" info:; }
+              -crop "1x1+$(pixel_x "$1")+$(( $(pixel_y "$2") - client_top ))" info:; }
 started=no
 for _ in $(seq 40); do
     sleep 0.25
-    import -window "$window" "$work/running.png"
+    client_shot "$work/running.png"
     if [[ $(pixel 5 100.25) == "255,255,255" ]]; then
         started=yes
         break

@@ -4,10 +4,11 @@
 
 pids=()
 
-# A private X server on a free display number; DISPLAY points at it.
-start_xvfb() {
+# A private X server on a free display number, with a screen of the given size (one the whole
+# window fits on unless told); DISPLAY points at it.
+start_xvfb() {  # [WIDTHxHEIGHT]
     exec 5>"$work/display"
-    Xvfb -displayfd 5 -screen 0 1024x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 5 -screen 0 "${1:-1280x1024}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
     pids+=($!)
     for _ in $(seq 50); do
         [[ -s "$work/display" ]] && break
@@ -29,11 +30,37 @@ start_program() {
                  --name "sum-over-paths" | head -n 1)
     [[ -n "$window" ]] || { echo "the window did not appear"; return 1; }
     sleep 0.5
+    find_client_area
 }
 
-# Frame point to window pixel: x from -10 to 110 over 794 pixels, y from 102 down over 771.
-pixel_x() { awk -v x="$1" 'BEGIN { printf "%d", (x + 10) / 120 * 794 }'; }
-pixel_y() { awk -v y="$1" 'BEGIN { printf "%d", (102 - y) / 120 * 771 }'; }
+# The client area of the window: below the menu bar, 794 x 771 pixels, or the same scaled by
+# client_scale on a screen too small for it. Sets client_scale, client_top and client_size.
+find_client_area() {
+    local geometry width height
+    geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
+    width=${geometry%x*}
+    height=${geometry#*x}
+    client_scale=$(awk -v w="$width" 'BEGIN { printf "%.6f", w / 794 }')
+    local client_height
+    client_height=$(awk -v s="$client_scale" 'BEGIN { printf "%d", 771 * s + 0.5 }')
+    client_top=$((height - client_height))
+    client_size="${width}x${client_height}"
+}
+
+# Frame point to window pixel: x from -10 to 110 over the client width, y from 102 down over
+# its height, below the menu bar.
+pixel_x() { awk -v x="$1" -v s="${client_scale:-1}" 'BEGIN { printf "%d", (x + 10) / 120 * 794 * s }'; }
+pixel_y() {
+    awk -v y="$1" -v s="${client_scale:-1}" -v top="${client_top:-0}" \
+        'BEGIN { printf "%d", top + (102 - y) / 120 * 771 * s }'
+}
+
+# A screenshot of the client area alone.
+client_shot() {  # file
+    import -window "$window" "$1.whole.png"
+    convert "$1.whole.png" -crop "${client_size}+0+${client_top}" +repage "$1"
+    rm -f "$1.whole.png"
+}
 
 click_at() {  # frame x, frame y
     xdotool mousemove --window "$window" "$(pixel_x "$1")" "$(pixel_y "$2")" click 1

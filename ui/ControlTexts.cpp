@@ -1,0 +1,196 @@
+#include "ControlTexts.h"
+
+#include <QHash>
+#include <QWidget>
+
+#include "Limits.h"
+#include "NumberText.h"
+#include "ParameterStep.h"
+
+namespace pathsum {
+namespace {
+
+QString Keys(Command command) {
+    return Shortcut(command).toString(QKeySequence::NativeText);
+}
+
+// A number as the window writes it, without the blank a positive number starts with.
+QString Number(double value) {
+    return QString::fromStdString(TextFromNumber(value)).trimmed();
+}
+
+// What a label that steps its parameter by ten says about itself.
+QString StepLabelText(const QString& what, Parameter parameter) {
+    const ParameterRange& range = RangeOf(parameter);
+    return what + QStringLiteral(
+                      " Left button: divide by 10; right button: multiply by 10. "
+                      "Below %1 it wraps to %2, above %2 to %1.")
+                      .arg(Number(range.low), Number(range.high));
+}
+
+// What a parameter box says about itself.
+QString BoxText(const QString& what) {
+    return what + QStringLiteral(
+                      " Click (or press F2) to type a new value in a dialog; Page Up "
+                      "and Page Down multiply and divide it by 10, like the right and "
+                      "left button on its label.");
+}
+
+QHash<QString, ControlDescription> BuildTable() {
+    const QString wavelength =
+        QStringLiteral("The wavelength of the light, in plot units: the plot is 100 by 100 units.");
+    const QString resolution = QStringLiteral(
+        "The angle between neighbouring rays from the source, in radians: a finer resolution "
+        "sums more paths.");
+    const QString gain = QStringLiteral("The factor the plotted curves are multiplied by.");
+    const QString width = QStringLiteral("The width of every mirror or slit, in plot units.");
+    const QString spacing = QStringLiteral(
+        "The gap between one mirror or slit and the next, in plot units (a single mirror has "
+        "none).");
+    const QString detectorStep =
+        QStringLiteral(
+            "Resolution X is the step between detector points along each screen, in "
+            "plot units (at least %1).")
+            .arg(Number(kMinDetectorStep));
+    const QString sourcePlacing =
+        QStringLiteral(
+            "Click with the left button anywhere in the window to move the light "
+            "source there; a click in the strip below the plot makes a far, almost "
+            "parallel source. %1 places it from the keyboard.")
+            .arg(Keys(Command::PlaceSource));
+
+    QHash<QString, ControlDescription> table;
+    const auto add = [&table](const char* control, const char* name, const QString& text) {
+        table.insert(QString::fromLatin1(control), {QString::fromLatin1(name), text});
+    };
+    add("WavelengthLabel", "Wavelength label", StepLabelText(wavelength, Parameter::Wavelength));
+    add("WavelengthText", "Wavelength", BoxText(wavelength));
+    add("ResolutionLabel", "Resolution label", StepLabelText(resolution, Parameter::Resolution));
+    add("ResolutionText", "Resolution in radians", BoxText(resolution));
+    add("ResolutionXLabel", "Resolution X label",
+        detectorStep + QStringLiteral(" Click to step it: 1, .5, .25, .1, then 1 again."));
+    add("ResolutionXText", "Resolution X",
+        detectorStep + QStringLiteral(" Type a new value; Page Up or Page Down steps it like a "
+                                      "click on its label."));
+    add("GainLabel", "Gain label", StepLabelText(gain, Parameter::Gain));
+    add("GainText", "Gain", BoxText(gain));
+    add("GratingWidthLabel", "Width label", StepLabelText(width, Parameter::Width));
+    add("GratingWidthText", "Width", BoxText(width));
+    add("GratingSpacingLabel", "Spacing label", StepLabelText(spacing, Parameter::Spacing));
+    add("GratingSpacingText", "Spacing", BoxText(spacing));
+    add("Calculate", "Calculate and plot",
+        QStringLiteral("Computes the ten screens and draws their curves (%1).")
+            .arg(Keys(Command::Calculate)));
+    add("Pattern", "Mirror pattern",
+        QStringLiteral("The mirrors or slits of the next run. Click to step through one to five "
+                       "mirrors and a grating that fills the row."));
+    add("Printit", "Print",
+        QStringLiteral("Prints the window on the default printer (%1).").arg(Keys(Command::Print)));
+    add("Stop", "Stop",
+        QStringLiteral("Stops a calculation in progress; the curves drawn so far stay (%1).")
+            .arg(Keys(Command::Stop)));
+    add("Help", "Help",
+        QStringLiteral("Explains the program and how to use it (%1).").arg(Keys(Command::Help)));
+    add("Exit", "Exit", QStringLiteral("Ends the program at once (%1).").arg(Keys(Command::Exit)));
+    add("SourceYLabel", "Source Y",
+        QStringLiteral("Y: how far the light source lies below the mirrors. Click to put the "
+                       "source back at Y= 100."));
+    add("SourceXLabel", "Source X",
+        QStringLiteral("X: how far the light source lies right of the centre of the mirrors. "
+                       "Click to put the source back at X= 0."));
+    add("Source", "Light source", QStringLiteral("The light source. ") + sourcePlacing);
+    add("Source0", "Light source", QStringLiteral("The light source. ") + sourcePlacing);
+    add("MainForm", "Plot",
+        QStringLiteral("Ten screens (the horizontal lines) below a row of mirrors or slits at the "
+                       "top. ") +
+            sourcePlacing);
+    add("PlotCanvas", "Plot",
+        QStringLiteral("The mirrors or slits along the top and, on each of the ten screens, a "
+                       "white band whose height shows how much light arrives at each point."));
+    for (int i = 0; i < 10; ++i) {
+        table.insert(QStringLiteral("ScreenLabel(%1)").arg(i),
+                     {QStringLiteral("Screen %1 distance").arg(i + 1),
+                      QStringLiteral("The distance of the screen below from the mirrors, in plot "
+                                     "units.")});
+        table.insert(QStringLiteral("PathsLabel(%1)").arg(i),
+                     {QStringLiteral("Screen %1 paths").arg(i + 1),
+                      QStringLiteral("The number of paths summed at every point of the screen "
+                                     "below.")});
+    }
+    return table;
+}
+
+}  // namespace
+
+QString MenuText(Command command) {
+    switch (command) {
+        case Command::Print:
+            return QStringLiteral("&Print");
+        case Command::PrintOnWhite:
+            return QStringLiteral("Print on &White");
+        case Command::Exit:
+            return QStringLiteral("E&xit");
+        case Command::Calculate:
+            return QStringLiteral("&Calculate");
+        case Command::Stop:
+            return QStringLiteral("&Stop");
+        case Command::PlaceSource:
+            return QStringLiteral("&Place Source...");
+        case Command::ArrowsAtAPoint:
+            return QStringLiteral("&Arrows at a Point");
+        case Command::Help:
+            return QStringLiteral("&Help");
+        case Command::About:
+            return QStringLiteral("&About pathsum");
+    }
+    return {};
+}
+
+QKeySequence Shortcut(Command command) {
+    switch (command) {
+        case Command::Print:
+            return QKeySequence(Qt::CTRL | Qt::Key_P);
+        case Command::PrintOnWhite:
+            return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+        case Command::Exit:
+            return QKeySequence(Qt::CTRL | Qt::Key_Q);
+        case Command::Calculate:
+            return QKeySequence(Qt::Key_F5);
+        case Command::Stop:
+            return QKeySequence(Qt::Key_Escape);
+        case Command::PlaceSource:
+            return QKeySequence(Qt::CTRL | Qt::Key_L);
+        case Command::ArrowsAtAPoint:
+            return QKeySequence(Qt::Key_F6);
+        case Command::Help:
+            return QKeySequence(Qt::Key_F1);
+        case Command::About:
+            break;
+    }
+    return {};
+}
+
+std::optional<ControlDescription> DescriptionOf(const QString& objectName) {
+    static const QHash<QString, ControlDescription> table = BuildTable();
+    const auto found = table.constFind(objectName);
+    if (found == table.constEnd()) {
+        return std::nullopt;
+    }
+    return *found;
+}
+
+void DescribeControls(QWidget* form) {
+    QList<QWidget*> widgets = form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    widgets.prepend(form);
+    for (QWidget* widget : widgets) {
+        if (const auto described = DescriptionOf(widget->objectName())) {
+            // As rich text, a tooltip is wrapped to a readable width.
+            widget->setToolTip(QStringLiteral("<p>") + described->description.toHtmlEscaped() +
+                               QStringLiteral("</p>"));
+            widget->setAccessibleName(described->name);
+            widget->setAccessibleDescription(described->description);
+        }
+    }
+}
+
+}  // namespace pathsum

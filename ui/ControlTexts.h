@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace pathsum {
+
+// The commands of the menu bar. Each calls the event procedure of the button or label it
+// stands for, so every rule of the control holds for the command too.
+enum class Command {
+    Print,
+    PrintOnWhite,
+    Exit,
+    Calculate,
+    Stop,
+    PlaceSource,
+    ArrowsAtAPoint,
+    Help,
+    About,
+};
+
+// The command's text in its menu (with its & mnemonic) and its shortcut (none for some).
+QString MenuText(Command command);
+QKeySequence Shortcut(Command command);
+
+// What a control is and how to change it, as its tooltip shows it and a screen reader
+// announces it. Every text of this kind is written in ControlTexts.cpp and nowhere else.
+struct ControlDescription {
+    QString name;         // the accessible name: what the control is, in a few words
+    QString description;  // the tooltip and accessible description: one or two sentences
+};
+
+// The description of the control of that object name, the window itself ("MainForm", the plot
+// area) and the plot surface ("PlotCanvas") included; nothing for a name the table lacks.
+std::optional<ControlDescription> DescriptionOf(const QString& objectName);
+
+// Gives the window and every described control of it its tooltip, accessible name and
+// accessible description.
+void DescribeControls(QWidget* form);
+
+}  // namespace pathsum

@@ -1,0 +1,141 @@
+#include "MainWindow.h"
+
+#include <QCloseEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <algorithm>
+#include <cmath>
+
+#include "MainForm.h"
+
+namespace pathsum {
+namespace {
+
+// Room left for a window manager's title bar and borders, which are not known before the
+// window is shown.
+constexpr int kFrameAllowanceWidth = 16;
+constexpr int kFrameAllowanceHeight = 48;
+
+// Below this the window would be too small to read; it is then shown at this scale.
+constexpr double kSmallestScale = 0.4;
+
+}  // namespace
+
+namespace {
+
+// The client area drawn at a scale below 1: the form lives in a graphics scene, which draws it
+// through a scaled painter (text and lines at the screen's own resolution) and maps the mouse
+// back to the form's own pixels. (Qt's own scaling below 1 leaves parts of child widgets
+// unpainted in the Qt of Debian 12.)
+class ScaledClientArea : public QGraphicsView {
+  public:
+    ScaledClientArea(MainForm* form, double scale, QWidget* parent)
+        : QGraphicsView(new QGraphicsScene(parent), parent) {
+        setObjectName(QStringLiteral("ScaledClientArea"));
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setRenderHint(QPainter::TextAntialiasing);
+        setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+        form->Canvas()->SetDisplayScale(scale);
+        QGraphicsProxyWidget* proxy = scene()->addWidget(form);
+        proxy->setScale(scale);
+        const QSizeF size = QSizeF(form->size()) * scale;
+        scene()->setSceneRect(QRectF(QPointF(0, 0), size));
+        setFixedSize(size.toSize());
+    }
+};
+
+}  // namespace
+
+MainWindow::MainWindow(double scale, QWidget* parent)
+    : QMainWindow(parent), scale_(scale), form_(new MainForm()) {
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(MainForm::Caption());
+    if (scale_ < 1.0) {
+        setCentralWidget(new ScaledClientArea(form_, scale_, this));
+    } else {
+        form_->setParent(this);
+        setCentralWidget(form_);
+    }
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    AddCommand(file, Command::Print, &MainForm::Printit_Click);
+    file->addSeparator();
+    AddCommand(file, Command::Exit, &MainForm::Exit_Click);
+
+    QMenu* run = menuBar()->addMenu(QStringLiteral("&Run"));
+    AddCommand(run, Command::Calculate, &MainForm::Calculate_Click);
+    AddCommand(run, Command::Stop, &MainForm::Stop_Click);
+    run->addSeparator();
+    AddCommand(run, Command::PlaceSource, &MainForm::PlaceSource_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddCommand(help, Command::Help, &MainForm::Help_Click);
+    QAction* about = help->addAction(MenuText(Command::About), this, &MainWindow::About_Click);
+    about->setObjectName(QStringLiteral("AboutAction"));
+    actions_[Command::About] = about;
+
+    // Calculate's command is disabled whenever its button is: during a run.
+    form_->Calculate->installEventFilter(this);
+}
+
+QAction* MainWindow::AddCommand(QMenu* menu, Command command, void (MainForm::*procedure)()) {
+    QAction* action = menu->addAction(MenuText(command));
+    action->setShortcut(Shortcut(command));
+    action->setObjectName(menu->title().remove(QChar('&')) + QStringLiteral("/") +
+                          MenuText(command).remove(QChar('&')).remove(QStringLiteral("...")));
+    connect(action, &QAction::triggered, form_, procedure);
+    actions_[command] = action;
+    return action;
+}
+
+QAction* MainWindow::Action(Command command) const {
+    const auto found = actions_.find(command);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == form_->Calculate && event->type() == QEvent::EnabledChange) {
+        Action(Command::Calculate)->setEnabled(form_->Calculate->isEnabled());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    form_->WindowClosing();
+    event->accept();
+}
+
+void MainWindow::About_Click() {
+    QMessageBox::about(
+        this, QStringLiteral("About pathsum"),
+        QStringLiteral("<p><b>pathsum</b> %1</p><p>%2: a point source, a row of mirrors or slits "
+                       "and ten screens, every path an arrow turned by its length in "
+                       "wavelengths.</p><p>Free software under the MIT licence.</p>")
+            .arg(QStringLiteral(PATHSUM_VERSION), QStringLiteral(PATHSUM_DESCRIPTION)));
+}
+
+std::optional<double> MainWindow::ScaleToFit(QSize available) const {
+    const QSize client = form_->size();
+    const QSize unscaled(0, menuBar()->sizeHint().height());
+    const double across =
+        static_cast<double>(available.width() - kFrameAllowanceWidth - unscaled.width()) /
+        client.width();
+    const double down =
+        static_cast<double>(available.height() - kFrameAllowanceHeight - unscaled.height()) /
+        client.height();
+    const double scale = std::min(across, down);
+    if (!(scale < 1.0)) {
+        return std::nullopt;
+    }
+    // Rounded down to a hundredth, so that rounding the scaled pixels never overflows.
+    return std::max(kSmallestScale, std::floor(scale * 100.0) / 100.0);
+}
+
+}  // namespace pathsum

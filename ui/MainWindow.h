@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <optional>
+
+#include "ControlTexts.h"
+
+namespace pathsum {
+
+class MainForm;
+
+// The program's window: the menu bar above, and MainForm below it as the client area, which
+// keeps its size, frame and every control where it is. Each menu command calls the event
+// procedure of the button it stands for.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // `scale` below 1 shows the whole client area scaled down (see ScaleToFit); its layout,
+    // frame and controls stay as they are, only drawn smaller.
+    explicit MainWindow(double scale = 1.0, QWidget* parent = nullptr);
+
+    MainForm* Form() const { return form_; }
+    double Scale() const { return scale_; }
+    QAction* Action(Command command) const;
+
+    // The scale below 1 at which the window's client area must be shown for the window, with
+    // its menu bar and room for the window manager's frame, to fit into `available`; nothing
+    // when it fits as it is. The menu bar keeps its size.
+    std::optional<double> ScaleToFit(QSize available) const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QAction* AddCommand(QMenu* menu, Command command, void (MainForm::*procedure)());
+    void About_Click();
+
+    double scale_;
+    MainForm* form_;
+    std::map<Command, QAction*> actions_;
+};
+
+}  // namespace pathsum
