@@ -93,6 +93,10 @@ TEST_F(FormTest, ResolutionXLabelCyclesTheDetectorStep) {
         QTest::mouseClick(form->ResolutionXLabel, Qt::LeftButton);
         EXPECT_EQ(form->ResolutionXText->text(), text);
     }
+    for (const char* text : expected) {
+        QTest::keyClick(form->ResolutionXText, Qt::Key_PageDown);
+        EXPECT_EQ(form->ResolutionXText->text(), text) << "from the keyboard";
+    }
     form->ResolutionXText->setText("letters");
     QTest::mouseClick(form->ResolutionXLabel, Qt::LeftButton);
     EXPECT_EQ(form->ResolutionXText->text(), " 1");
@@ -118,10 +122,21 @@ TEST_P(LabelStepTest, EachReleaseStepsTheValueByTen) {
     auto* label = form->findChild<QLabel*>(c.label);
     auto* box = form->findChild<QLineEdit*>(c.box);
     ASSERT_TRUE(label && box);
-    label->setEnabled(true);  // the spacing label starts disabled
+    label->setEnabled(true);  // the spacing entry starts disabled
+    box->setEnabled(true);
+    const QString start = box->text();
     for (const char* text : c.texts) {
         QTest::mouseClick(label, c.button);
         EXPECT_EQ(box->text().toStdString(), text);
+    }
+    // In the box, Page Down and Page Up do what the left and right button do on the label.
+    if (c.button == Qt::MiddleButton) {
+        return;
+    }
+    box->setText(start);
+    for (const char* text : c.texts) {
+        QTest::keyClick(box, c.button == Qt::LeftButton ? Qt::Key_PageDown : Qt::Key_PageUp);
+        EXPECT_EQ(box->text().toStdString(), text) << "from the keyboard";
     }
 }
 

@@ -1,0 +1,246 @@
+// The window around the client area: the menu bar with its shortcuts, the keyboard, the
+// explanations every control carries, and the scaled client area of a small screen.
+
+#include <QAction>
+#include <QDoubleSpinBox>
+#include <QGraphicsView>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include "ControlTexts.h"
+#include "FormFixture.h"
+#include "MainWindow.h"
+
+namespace pathsum::testing {
+namespace {
+
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        form = window->Form();
+    }
+    void TearDown() override {
+        ++DialogWatchGeneration();
+        window.reset();
+    }
+
+    std::unique_ptr<MainWindow> window;
+    MainForm* form = nullptr;
+};
+
+// What a command did, read from the window; empty when it did nothing to see.
+struct CommandCase {
+    const char* name;
+    Command command;
+    std::function<void(MainForm&)> expect;  // checked after the command ran
+    const char* dialogTitle;                // the modal box it opens, answered at once
+};
+
+void PrintTo(const CommandCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class CommandTest : public WindowTest, public ::testing::WithParamInterface<CommandCase> {
+  protected:
+    // Runs the command, by its menu entry or by its shortcut; returns the title of the modal
+    // box it opened, if any.
+    QString Run(bool byShortcut) {
+        QString title;
+        OnNextModal([&title](QWidget* modal) {
+            title = modal->windowTitle();
+            modal->close();
+        });
+        QAction* action = window->Action(GetParam().command);
+        EXPECT_NE(action, nullptr);
+        if (byShortcut) {
+            // Shortcuts reach the active window only; a dialog closed before may have left none.
+            window->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+            const QKeySequence keys = action->shortcut();
+            EXPECT_FALSE(keys.isEmpty());
+            QTest::keySequence(window.get(), keys);
+        } else {
+            action->trigger();
+        }
+        QApplication::processEvents();
+        return title;
+    }
+};
+
+TEST_P(CommandTest, TheMenuEntryAndItsShortcutReachTheProcedure) {
+    for (bool byShortcut : {false, true}) {
+        const QString title = Run(byShortcut);
+        EXPECT_EQ(title.toStdString(), GetParam().dialogTitle)
+            << (byShortcut ? "shortcut" : "menu entry");
+        if (GetParam().expect) {
+            GetParam().expect(*form);
+        }
+        form->StopRequested = 0;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CommandTest,
+    ::testing::Values(CommandCase{"Calculate", Command::Calculate,
+                                  [](MainForm& f) {
+                                      EXPECT_EQ(f.ScreenLabel[9]->text(), " 100");
+                                      EXPECT_TRUE(f.Calculate->isEnabled());
+                                  },
+                                  ""},
+                      CommandCase{"Stop", Command::Stop,
+                                  [](MainForm& f) {
+                                      EXPECT_EQ(f.StopRequested, 1);
+                                      EXPECT_EQ(f.ScreenLabel[9]->text(), "10:")
+                                          << "Stop only sets the flag";
+                                  },
+                                  ""},
+                      CommandCase{"Help",
+                                  Command::Help,
+                                  {},
+                                  "Light as a sum over paths, A. N. Arrowsmith, "
+                                  "Pathsum Teaching Workshop, 2016"},
+                      // The widget tests see no print server (QtTestMain.cpp): Print says so.
+                      CommandCase{"Print", Command::Print, {}, "Print"},
+                      CommandCase{"PlaceSource", Command::PlaceSource, {}, "Place Source"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WindowTest, AboutNamesTheProgramItsVersionAndLicence) {
+    QString text;
+    OnNextModal([&text](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            text = box->text();
+        }
+        modal->close();
+    });
+    window->Action(Command::About)->trigger();
+    EXPECT_TRUE(text.contains("pathsum")) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral(PATHSUM_VERSION))) << text.toStdString();
+    EXPECT_TRUE(text.contains("MIT")) << text.toStdString();
+}
+
+TEST_F(WindowTest, CalculateIsDisabledInTheMenuWhileARunGoesOn) {
+    form->ResolutionXText->setText(".01");
+    QAction* calculate = window->Action(Command::Calculate);
+    bool disabledDuringRun = false;
+    QTimer::singleShot(0, form, [&] {
+        disabledDuringRun = !calculate->isEnabled() && form->Running();
+        calculate->trigger();  // must not start a second run
+        form->Stop_Click();
+    });
+    calculate->trigger();
+    EXPECT_TRUE(disabledDuringRun);
+    EXPECT_TRUE(calculate->isEnabled());
+}
+
+TEST_F(WindowTest, ExitFromTheMenuClosesTheWindow) {
+    QTest::keySequence(window.get(), window->Action(Command::Exit)->shortcut());
+    QApplication::processEvents();
+    EXPECT_FALSE(window->isVisible());
+    // Closing asked the application to leave its event loop; settle that request.
+    QTimer::singleShot(0, [] { QApplication::exit(0); });
+    QApplication::exec();
+}
+
+TEST_F(WindowTest, TheClientAreaKeepsItsSizeBelowTheMenuBar) {
+    EXPECT_EQ(window->centralWidget(), form);
+    EXPECT_EQ(form->size(), QSize(794, 771));
+    EXPECT_EQ(form->mapTo(window.get(), QPoint(0, 0)), QPoint(0, window->menuBar()->height()));
+    QStringList menus;
+    for (QAction* menu : window->menuBar()->actions()) {
+        menus << menu->text().remove('&');
+    }
+    EXPECT_EQ(menus, (QStringList{"File", "Run", "Help"})) << "no empty View menu";
+}
+
+TEST_F(WindowTest, TabMovesDownTheLeftColumn) {
+    form->WavelengthText->setFocus();
+    const char* order[] = {"ResolutionText", "ResolutionXText",
+                           "GainText",       "GratingWidthText",
+                           "Calculate",      "Pattern",
+                           "Printit",        "Stop",
+                           "Help",           "Exit",
+                           "WavelengthText"};
+    for (const char* next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), next);
+    }
+}
+
+TEST_F(WindowTest, PlaceSourceTakesTheCoordinatesTheLabelsShow) {
+    struct Case {
+        double x;
+        double y;
+        float left;
+        float top;
+        const char* xCaption;
+        const char* yCaption;
+    };
+    for (const Case& c :
+         {Case{-20, 80, 30, 20, "X=-20", "Y= 80"}, Case{10, 110, 60, -10, "X= 100", "Y= 1100"}}) {
+        QString shown;
+        OnNextModal([&](QWidget* modal) {
+            modal->findChild<QDoubleSpinBox*>("SourceX")->setValue(c.x);
+            modal->findChild<QDoubleSpinBox*>("SourceY")->setValue(c.y);
+            shown = modal->findChild<QLabel*>("Captions")->text();
+            qobject_cast<QDialog*>(modal)->accept();
+        });
+        form->PlaceSource_Click();
+        EXPECT_EQ(form->Source->Left(), c.left);
+        EXPECT_EQ(form->Source->Top(), c.top);
+        EXPECT_EQ(form->SourceXLabel->text().toStdString(), c.xCaption);
+        EXPECT_EQ(form->SourceYLabel->text().toStdString(), c.yCaption);
+        EXPECT_TRUE(shown.contains(c.xCaption) && shown.contains(c.yCaption))
+            << shown.toStdString();
+    }
+}
+
+TEST(ControlTexts, EveryControlSaysWhatItIsAndHowToChangeIt) {
+    MainForm form;
+    QList<QWidget*> controls = form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    controls << &form;
+    for (QWidget* control : controls) {
+        EXPECT_FALSE(control->toolTip().isEmpty()) << control->objectName().toStdString();
+        EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
+        EXPECT_FALSE(control->accessibleDescription().isEmpty())
+            << control->objectName().toStdString();
+    }
+    EXPECT_TRUE(form.GainLabel->toolTip().contains(".001") &&
+                form.GainLabel->toolTip().contains("10"));
+    EXPECT_TRUE(form.ResolutionXLabel->toolTip().contains("step between detector points"));
+    EXPECT_TRUE(form.toolTip().contains("below the plot"));
+}
+
+// On a small screen the client area is drawn scaled; a click lands where it is shown.
+TEST(ScaledWindow, AClickPlacesTheSourceWhereItIsShown) {
+    MainWindow window(0.8);
+    window.show();
+    QApplication::processEvents();
+    MainForm* form = window.Form();
+    EXPECT_EQ(form->size(), QSize(794, 771)) << "the client area itself keeps its size";
+    auto* view = qobject_cast<QGraphicsView*>(window.centralWidget());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->size(), QSize(635, 617));
+    const QPoint shown(static_cast<int>(PlotFrame::PixelX(30) * 0.8),
+                       static_cast<int>(PlotFrame::PixelY(20) * 0.8));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, shown);
+    EXPECT_NEAR(form->Source->Left(), 30.0f, 0.25f);
+    EXPECT_NEAR(form->Source->Top(), 20.0f, 0.25f);
+    EXPECT_EQ(form->SourceXLabel->text(), "X=-20");
+}
+
+TEST(ScaledWindow, FitsTheScreenOnlyWhenItMust) {
+    MainWindow window;
+    EXPECT_FALSE(window.ScaleToFit({1280, 1024}).has_value());
+    const auto laptop = window.ScaleToFit({1366, 768});
+    ASSERT_TRUE(laptop.has_value());
+    EXPECT_LT(*laptop, 1.0);
+    EXPECT_LE(771 * *laptop + window.menuBar()->sizeHint().height() + 48, 768);
+}
+
+}  // namespace
+}  // namespace pathsum::testing
