@@ -6,6 +6,7 @@
 #   check-deb.sh BUILD_DIR APP_ID
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../e2e/window-lib.sh"
 
 build=$1 id=$2
 window_timeout=20
@@ -20,14 +21,13 @@ require xdotool xdotool
 require xprop x11-utils
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/pathsum-deb.XXXXXX")
-app_pid=""
-xvfb_pid=""
+work=$tmp
 cleanup() {
     local pid
-    for pid in $app_pid $xvfb_pid; do
+    for pid in "${pids[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
-    for pid in $app_pid $xvfb_pid; do
+    for pid in "${pids[@]}"; do
         for _ in $(seq 50); do
             kill -0 "$pid" 2>/dev/null || break
             sleep 0.1
@@ -175,21 +175,7 @@ program=$root/usr/bin/pathsum
 [[ -x "$program" ]] || { fail "the package has no executable usr/bin/pathsum"; finish; }
 
 echo "== start $program on a virtual X display"
-# Xvfb picks a free display itself and writes its number, so parallel runs do not collide.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s "$tmp/display" ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-display_number=$(head -n1 "$tmp/display" 2>/dev/null || true)
-if [[ ! "$display_number" =~ ^[0-9]+$ ]]; then
-    cat "$tmp/xvfb.log" >&2
-    fail "Xvfb did not start"
-    finish
-fi
-export DISPLAY=:$display_number
+start_xvfb 1280x1024 >&2 || { fail "Xvfb did not start"; finish; }
 
 mkdir -p "$tmp/home"
 (
@@ -199,6 +185,7 @@ mkdir -p "$tmp/home"
         QT_QPA_PLATFORM=xcb "$program"
 ) >"$tmp/app.log" 2>&1 &
 app_pid=$!
+pids+=("$app_pid")
 
 window=""
 deadline=$((SECONDS + window_timeout))
