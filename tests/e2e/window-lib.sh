@@ -1,22 +1,26 @@
 # Driving the program's window under a private X server. Sourced, not run.
-# The caller sets `work` (a folder of its own) and `program` (the pathsum binary), and kills
-# the pids in `pids` when it ends.
+# The caller sets `work` (a folder of its own) and, for start_program, `program` (the pathsum
+# binary), and kills the pids in `pids` when it ends.
 
 pids=()
 
-# A private X server on a free display number, with a screen of the given size (one the whole
-# window fits on unless told); DISPLAY points at it.
-start_xvfb() {  # [WIDTHxHEIGHT]
+# A private X server on a free display number, with a screen of SIZE (1280x1024, which the
+# whole window fits on, unless given); DISPLAY points at it. Xvfb picks the number itself and
+# writes it, so parallel runs do not collide.
+start_xvfb() {  # [SIZE]
+    local size=${1:-1280x1024}
     exec 5>"$work/display"
-    Xvfb -displayfd 5 -screen 0 "${1:-1280x1024}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    pids+=($!)
-    for _ in $(seq 50); do
+    Xvfb -displayfd 5 -screen 0 "${size}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    local xvfb_pid=$!
+    pids+=("$xvfb_pid")
+    for _ in $(seq 100); do
         [[ -s "$work/display" ]] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || break
         sleep 0.1
     done
     local display
     display=$(head -n 1 "$work/display")
-    [[ -n "$display" ]] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; return 1; }
+    [[ "$display" =~ ^[0-9]+$ ]] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; return 1; }
     export DISPLAY=":$display"
     unset QT_QPA_PLATFORM
 }

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds the Debian package with cpack, checks its control data and dependencies, unpacks
-# it into a temporary root with dpkg -x and starts the unpacked program on a virtual X
-# display, with the system's Qt, until its window shows.
+# Builds the Debian package with cpack, checks its control data and dependencies, has
+# lintian check it against Debian's rules, unpacks it into a temporary root with dpkg -x,
+# reads its manual page and starts the unpacked program on a virtual X display, with the
+# system's Qt, until its window shows.
 #   check-deb.sh BUILD_DIR APP_ID
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../e2e/window-lib.sh"
 
 build=$1 id=$2
 window_timeout=20
@@ -12,19 +14,20 @@ window_timeout=20
 require cpack cmake
 require dpkg-deb dpkg
 require dpkg-shlibdeps dpkg-dev
+require lintian lintian
+require man man-db
 require Xvfb xvfb
 require xdotool xdotool
 require xprop x11-utils
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/pathsum-deb.XXXXXX")
-app_pid=""
-xvfb_pid=""
+work=$tmp
 cleanup() {
     local pid
-    for pid in $app_pid $xvfb_pid; do
+    for pid in "${pids[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
-    for pid in $app_pid $xvfb_pid; do
+    for pid in "${pids[@]}"; do
         for _ in $(seq 50); do
             kill -0 "$pid" 2>/dev/null || break
             sleep 0.1
@@ -130,14 +133,26 @@ else
     fail "cpack -G DEB without dpkg-shlibdeps failed"
 fi
 
+# Every error and warning fails; lintian's informational tags are not counted. Lintian
+# will not run as root unless told that it may.
+echo "== lintian $deb"
+lintian_options=(--fail-on "error,warning")
+[[ $(id -u) -ne 0 ]] || lintian_options+=(--allow-root)
+if ! lintian "${lintian_options[@]}" "$deb" >"$tmp/lintian.log" 2>&1; then
+    sed 's/^/  lintian: /' "$tmp/lintian.log" >&2
+    fail "lintian reports errors or warnings on the package"
+fi
+
 echo "== dpkg -x into a temporary root"
 root=$tmp/root
 dpkg -x "$deb" "$root"
 expected=$(LC_ALL=C sort <<EOF
 usr/bin/pathsum
 usr/share/applications/$id.desktop
+usr/share/doc/pathsum/changelog.gz
 usr/share/doc/pathsum/copyright
 usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/man/man1/pathsum.1.gz
 usr/share/metainfo/$id.metainfo.xml
 EOF
 )
@@ -146,25 +161,21 @@ if [[ "$actual" != "$expected" ]]; then
     fail "the package's files differ from the expected layout"
     diff <(echo "$expected") <(echo "$actual") | sed 's/^/  /' >&2 || true
 fi
+
+# What `man pathsum` shows once the package is installed.
+manual=$root/usr/share/man/man1/pathsum.1.gz
+if ! man -l "$manual" >"$tmp/man.txt" 2>"$tmp/man.log"; then
+    sed 's/^/  man: /' "$tmp/man.log" >&2
+    fail "man cannot read ${manual#"$root"/}"
+elif ! grep -q pathsum "$tmp/man.txt"; then
+    fail "the manual page renders without naming pathsum"
+fi
+
 program=$root/usr/bin/pathsum
 [[ -x "$program" ]] || { fail "the package has no executable usr/bin/pathsum"; finish; }
 
 echo "== start $program on a virtual X display"
-# Xvfb picks a free display itself and writes its number, so parallel runs do not collide.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s "$tmp/display" ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-display_number=$(head -n1 "$tmp/display" 2>/dev/null || true)
-if [[ ! "$display_number" =~ ^[0-9]+$ ]]; then
-    cat "$tmp/xvfb.log" >&2
-    fail "Xvfb did not start"
-    finish
-fi
-export DISPLAY=:$display_number
+start_xvfb 1280x1024 >&2 || { fail "Xvfb did not start"; finish; }
 
 mkdir -p "$tmp/home"
 (
@@ -174,6 +185,7 @@ mkdir -p "$tmp/home"
         QT_QPA_PLATFORM=xcb "$program"
 ) >"$tmp/app.log" 2>&1 &
 app_pid=$!
+pids+=("$app_pid")
 
 window=""
 deadline=$((SECONDS + window_timeout))

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix with cmake --install and checks what lands
-# there: the program, the desktop entry, the icon, the metadata and the licence, and
-# nothing else.
+# there: the program, the desktop entry, the icon, the metadata, the manual page, the
+# changelog and the licence, and nothing else.
 #   check-install.sh BUILD_DIR APP_ID
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -26,8 +26,10 @@ fi
 expected=$(LC_ALL=C sort <<EOF
 bin/pathsum
 share/applications/$id.desktop
+share/doc/pathsum/changelog.gz
 share/doc/pathsum/copyright
 share/icons/hicolor/scalable/apps/$id.svg
+share/man/man1/pathsum.1.gz
 share/metainfo/$id.metainfo.xml
 EOF
 )
