@@ -109,6 +109,7 @@ class MainForm : public QWidget, public RunHost {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void PaintClientArea(QPainter& painter, const QRect& page);
     void BuildControls();
     void ConnectEvents();
     ExperimentSettings ReadSettingsFromControls();

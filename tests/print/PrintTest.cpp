@@ -18,12 +18,14 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <vector>
 
 #include "MainForm.h"
+#include "PlotFrame.h"
 
 namespace pathsum {
 namespace {
@@ -329,6 +331,28 @@ class PrintToQueue : public ::testing::Test {
         return page;
     }
 
+    // The part `window` (window pixels) of the job's page, rasterised at `dpi`, where the
+    // window lies at `placement` on the page rasterised at 100 dpi.
+    QImage PageDetailOf(const QString& job, const Placement& placement, const QRectF& window,
+                        int dpi) {
+        const QRectF onPage = placement.ToPage(window);
+        const double finer = dpi / 100.0;
+        const QRect area = QRectF(onPage.topLeft() * finer, onPage.size() * finer).toAlignedRect();
+        const QString stem = scratch_.filePath(job + QStringLiteral("-detail"));
+        RunTool(QStringLiteral("pdftoppm"),
+                {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-x"),
+                 QString::number(area.x()), QStringLiteral("-y"), QString::number(area.y()),
+                 QStringLiteral("-W"), QString::number(area.width()), QStringLiteral("-H"),
+                 QString::number(area.height()), QStringLiteral("-png"),
+                 QStringLiteral("-singlefile"), capture_.filePath(job), stem});
+        const QImage detail(stem + QStringLiteral(".png"));
+        if (!qEnvironmentVariableIsEmpty("PRINT_TEST_KEEP_PAGES")) {
+            detail.save(QDir(qEnvironmentVariable("PRINT_TEST_KEEP_PAGES"))
+                            .filePath(job + QStringLiteral("-detail.png")));
+        }
+        return detail;
+    }
+
     // The job went to the default queue and nowhere else.
     void ExpectOnlyOnDefaultQueue(const QStringList& jobs) {
         ASSERT_EQ(jobs.size(), 1) << "jobs: " << jobs.join(QStringLiteral(", ")).toStdString();
@@ -392,6 +416,30 @@ TEST_F(PrintToQueue, PrintsTheWindowOnceOnOnePageScaledToFit) {
     }
     EXPECT_GT(blank, static_cast<int>(curves.size()) / 3);
     EXPECT_GE(blankAndDark, blank * 95 / 100) << blankAndDark << " of " << blank;
+
+    // Drawn at the printer's resolution rather than stretched from the screen: at 600 dpi a
+    // grid line (x = 10, where nothing else is drawn between the top of the grid and the
+    // first screen) is a couple of device pixels wide, not the six or so of a stretched
+    // screen pixel, and still as bright as its grey on the screen.
+    const QRectF gridLine(QPointF(PlotFrame::PixelX(7), PlotFrame::PixelY(97)),
+                          QPointF(PlotFrame::PixelX(13), PlotFrame::PixelY(94)));
+    const QImage detail = Grey(PageDetailOf(jobs[0], at, gridLine, 600));
+    ASSERT_GT(detail.height(), 10);
+    int narrowest = detail.width();
+    int widest = 0;
+    int faintest = 255;
+    for (int y = 0; y < detail.height(); ++y) {
+        const uchar* row = detail.constScanLine(y);
+        const int lit = static_cast<int>(
+            std::count_if(row, row + detail.width(), [](uchar level) { return level > 32; }));
+        narrowest = std::min(narrowest, lit);
+        widest = std::max(widest, lit);
+        faintest =
+            std::min(faintest, static_cast<int>(*std::max_element(row, row + detail.width())));
+    }
+    EXPECT_GE(narrowest, 1);
+    EXPECT_LE(widest, 4) << "device pixels at 600 dpi";
+    EXPECT_GE(faintest, 100);
 }
 
 TEST_F(PrintToQueue, DuringARunPrintsWhatIsDrawnSoFar) {
