@@ -65,6 +65,7 @@ class ShapeControl : public QWidget {
     float Top() const { return top_; }
     float Width() const { return width_; }
     float Height() const { return height_; }
+    const QColor& Colour() const { return colour_; }
     void SetLeft(float left);
     void SetTop(float top);
 

@@ -67,6 +67,9 @@ class MainForm : public QWidget, public RunHost {
     void Stop_Click();
     void Pattern_Click();
     void Printit_Click();
+    // Prints the window with the plot on white paper: the drawing dark on white, the labels
+    // that are light on black dark on white.
+    void PrintOnWhite_Click();
     void Help_Click();
     void Exit_Click();
     void Form_Activate();
@@ -116,6 +119,10 @@ class MainForm : public QWidget, public RunHost {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    enum class PrintLook { AsShown, OnWhite };
+
+    void PrintWindow(PrintLook look);
+    void PaintClientArea(QPainter& painter, const QRect& page, PrintLook look);
     void BuildControls();
     void ConnectEvents();
     ExperimentSettings ReadSettingsFromControls();

@@ -1,11 +1,8 @@
 // The event procedures that only edit controls: source placement, parameter entry, the
-// pattern selector and start-up state, Help, Print and Exit.
+// pattern selector and start-up state, Help and Exit.
 
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 #include "HelpText.h"
 #include "MainForm.h"
@@ -139,7 +136,7 @@ void MainForm::Form_Activate() {
     GratingSpacingLabel->setEnabled(false);
 }
 
-// ---- Help, Print and Exit -------------------------------------------------------------------
+// ---- Help and Exit --------------------------------------------------------------------------
 
 void MainForm::Help_Click() {
     // The text keeps its carriage returns; Qt breaks lines only at line feeds, so the box is
@@ -150,41 +147,6 @@ void MainForm::Help_Click() {
                     QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("HelpBox"));
     box.exec();
-}
-
-void MainForm::Printit_Click() {
-    const QPrinterInfo destination = QPrinterInfo::defaultPrinter();
-    if (destination.isNull()) {
-        // Printing to some other queue than the user's default would surprise; say what is
-        // missing instead.
-        const QString why = QPrinterInfo::availablePrinterNames().isEmpty()
-                                ? QStringLiteral("No printer is available")
-                                : QStringLiteral("No default printer is set");
-        QMessageBox::information(this, QStringLiteral("Print"),
-                                 why + QStringLiteral(", so the window was not printed. Set up "
-                                                      "a default printer and try again."));
-        return;
-    }
-    // The window as it stands: the drawing so far, with every control over it.
-    const QPixmap image = grab();
-    QPrinter printer(destination, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("pathsum"));
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        QMessageBox::information(this, QStringLiteral("Print"),
-                                 QStringLiteral("The printer \"%1\" could not be used, so the "
-                                                "window was not printed.")
-                                     .arg(destination.printerName()));
-        return;
-    }
-    const QRect page = painter.viewport();
-    QSize fitted = image.size();
-    fitted.scale(page.size(), Qt::KeepAspectRatio);
-    const QRect target(page.x() + (page.width() - fitted.width()) / 2,
-                       page.y() + (page.height() - fitted.height()) / 2, fitted.width(),
-                       fitted.height());
-    painter.drawPixmap(target, image);
-    painter.end();
 }
 
 void MainForm::ShowRefusal(const QString& reason) {

@@ -66,6 +66,7 @@ MainWindow::MainWindow(double scale, QWidget* parent)
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     AddCommand(file, Command::Print, &MainForm::Printit_Click);
+    AddCommand(file, Command::PrintOnWhite, &MainForm::PrintOnWhite_Click);
     file->addSeparator();
     AddCommand(file, Command::Exit, &MainForm::Exit_Click);
 

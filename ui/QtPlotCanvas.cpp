@@ -2,8 +2,6 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
-#include <cmath>
 
 #include "PlotFrame.h"
 
@@ -14,20 +12,15 @@ namespace {
 // a light theme colour would swallow it.
 constexpr QRgb kBackground = qRgb(0, 0, 0);
 
-QColor ToQColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
-
-// Logical pixel of a frame point. Values far outside the window are clamped well outside it,
-// so that a huge curve value still draws as a clipped line instead of overflowing the raster.
-QPointF ToPixel(float x, float y) {
-    constexpr double kLimit = 1e6;
-    const double px = std::clamp(PlotFrame::PixelX(x), -kLimit, kLimit);
-    const double py = std::clamp(PlotFrame::PixelY(y), -kLimit, kLimit);
-    return {std::isnan(px) ? -kLimit : px, std::isnan(py) ? -kLimit : py};
-}
+// Lines that wait to be painted into the image at most; painting in bounded batches keeps
+// every paint of the widget short, however long it was hidden while a run drew.
+constexpr std::size_t kMaxPending = 4096;
 
 }  // namespace
+
+QColor QtPlotCanvas::Background() {
+    return QColor::fromRgb(kBackground);
+}
 
 QtPlotCanvas::QtPlotCanvas(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -52,51 +45,6 @@ void QtPlotCanvas::EnsureImage() {
     imageScale_ = ratio;
 }
 
-void QtPlotCanvas::Clear() {
-    pending_.clear();
-    EnsureImage();
-    image_.fill(kBackground);
-    update();
-}
-
-void QtPlotCanvas::Line(float x1, float y1, float x2, float y2, Rgb colour, LineKind kind) {
-    pending_.push_back({ToPixel(x1, y1), ToPixel(x2, y2), colour, kind});
-    // Bounded queue: a run drawing while the window is hidden must not keep it all in memory.
-    constexpr std::size_t kMaxPending = 4096;
-    if (pending_.size() >= kMaxPending) {
-        FlushPending();
-    }
-    update();
-}
-
-void QtPlotCanvas::FlushPending() {
-    EnsureImage();
-    if (pending_.empty()) {
-        return;
-    }
-    QPainter painter(&image_);
-    // The scale is applied here rather than through the image's pixel ratio, which painters
-    // ignore below 1.
-    painter.scale(imageScale_, imageScale_);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const PendingLine& line : pending_) {
-        const QColor colour = ToQColor(line.colour);
-        QPen pen(colour, 1.0);
-        // Scaled below 1, a line of one logical pixel would be drawn faint; it stays one device
-        // pixel wide instead.
-        pen.setCosmetic(imageScale_ < 1.0);
-        painter.setPen(pen);
-        if (line.kind == LineKind::Box) {
-            painter.setBrush(colour);
-            painter.drawRect(QRectF(line.from, line.to).normalized());
-            painter.setBrush(Qt::NoBrush);
-        } else {
-            painter.drawLine(line.from, line.to);
-        }
-    }
-    pending_.clear();
-}
-
 void QtPlotCanvas::SetDisplayScale(double scale) {
     displayScale_ = scale;
     FlushPending();
@@ -104,9 +52,49 @@ void QtPlotCanvas::SetDisplayScale(double scale) {
     update();
 }
 
+void QtPlotCanvas::Clear() {
+    drawing_.Clear();
+    painted_ = 0;
+    EnsureImage();
+    image_.fill(kBackground);
+    update();
+}
+
+void QtPlotCanvas::Line(float x1, float y1, float x2, float y2, Rgb colour, LineKind kind) {
+    drawing_.Add(x1, y1, x2, y2, colour, kind);
+    if (drawing_.Size() - painted_ >= kMaxPending) {
+        FlushPending();
+    }
+    update();
+}
+
+void QtPlotCanvas::FlushPending() {
+    EnsureImage();
+    if (painted_ == drawing_.Size()) {
+        return;
+    }
+    QPainter painter(&image_);
+    // The scale is applied here rather than through the image's pixel ratio, which painters
+    // ignore below 1; there a line of one logical pixel would be drawn faint, so it is kept one
+    // device pixel wide.
+    painter.scale(imageScale_, imageScale_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    drawing_.Paint(painter, painted_, drawing_.Size(), nullptr,
+                   imageScale_ < 1.0 ? 1.0 / imageScale_ : 1.0);
+    painted_ = drawing_.Size();
+}
+
 const QImage& QtPlotCanvas::Image() {
     FlushPending();
     return image_;
+}
+
+void QtPlotCanvas::Replay(QPainter& painter, const QColor& background, PlotDisplayList::InkFor ink,
+                          double penWidth) const {
+    painter.save();
+    painter.fillRect(rect(), background);
+    drawing_.Paint(painter, 0, drawing_.Size(), ink, penWidth);
+    painter.restore();
 }
 
 void QtPlotCanvas::paintEvent(QPaintEvent* event) {

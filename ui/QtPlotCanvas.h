@@ -2,16 +2,19 @@
 
 #include <QImage>
 #include <QWidget>
-#include <vector>
+#include <cstddef>
 
 #include "PlotCanvas.h"
+#include "PlotDisplayList.h"
 
 namespace pathsum {
 
 // The drawing surface of the main window: a widget covering the whole client area that keeps
 // everything drawn in a backing image at the screen's device pixel ratio, so the drawing
-// survives covering and stays crisp on high-DPI screens. Drawing calls are queued and painted
-// into the image in batches, when the widget paints or when the image is asked for.
+// survives covering and stays crisp on high-DPI screens. Drawing calls are kept in a display
+// list and painted into the image in batches, when the widget paints or when the image is
+// asked for; the display list also lets the drawing be painted again at another resolution,
+// for a printer.
 class QtPlotCanvas : public QWidget, public PlotCanvas {
     Q_OBJECT
 
@@ -29,24 +32,28 @@ class QtPlotCanvas : public QWidget, public PlotCanvas {
     // the backing image then keeps its drawing at the resolution it is shown at.
     void SetDisplayScale(double scale);
 
+    // The plot background on the screen.
+    static QColor Background();
+
+    // Paints the client area onto `painter`, in its logical pixels: the background in
+    // `background`, then everything drawn since the last Clear() (a run in progress included)
+    // as PlotDisplayList::Paint does with `ink` and `penWidth`.
+    void Replay(QPainter& painter, const QColor& background, PlotDisplayList::InkFor ink,
+                double penWidth) const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    struct PendingLine {
-        QPointF from;
-        QPointF to;
-        Rgb colour;
-        LineKind kind;
-    };
-
     void EnsureImage();
     void FlushPending();
 
     QImage image_;  // in device pixels: imageScale_ of them to a logical pixel
     double imageScale_ = 1.0;
     double displayScale_ = 1.0;
-    std::vector<PendingLine> pending_;
+    PlotDisplayList drawing_;
+    // Lines of drawing_ from here on are not in image_ yet.
+    std::size_t painted_ = 0;
 };
 
 }  // namespace pathsum

@@ -18,12 +18,14 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <vector>
 
 #include "MainForm.h"
+#include "PlotFrame.h"
 
 namespace pathsum {
 namespace {
@@ -82,6 +84,16 @@ double MeanIn(const QImage& grey, const QRectF& area) {
         }
     }
     return count > 0 ? sum / count : -1.0;
+}
+
+// The darkest grey level of an image.
+int Darkest(const QImage& grey) {
+    int darkest = 255;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* row = grey.constScanLine(y);
+        darkest = std::min(darkest, static_cast<int>(*std::min_element(row, row + grey.width())));
+    }
+    return darkest;
 }
 
 // Where the window landed on a rasterised page: its top left corner in page pixels and the
@@ -329,6 +341,28 @@ class PrintToQueue : public ::testing::Test {
         return page;
     }
 
+    // The part `window` (window pixels) of the job's page, rasterised at `dpi`, where the
+    // window lies at `placement` on the page rasterised at 100 dpi.
+    QImage PageDetailOf(const QString& job, const Placement& placement, const QRectF& window,
+                        int dpi) {
+        const QRectF onPage = placement.ToPage(window);
+        const double finer = dpi / 100.0;
+        const QRect area = QRectF(onPage.topLeft() * finer, onPage.size() * finer).toAlignedRect();
+        const QString stem = scratch_.filePath(job + QStringLiteral("-detail"));
+        RunTool(QStringLiteral("pdftoppm"),
+                {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-x"),
+                 QString::number(area.x()), QStringLiteral("-y"), QString::number(area.y()),
+                 QStringLiteral("-W"), QString::number(area.width()), QStringLiteral("-H"),
+                 QString::number(area.height()), QStringLiteral("-png"),
+                 QStringLiteral("-singlefile"), capture_.filePath(job), stem});
+        const QImage detail(stem + QStringLiteral(".png"));
+        if (!qEnvironmentVariableIsEmpty("PRINT_TEST_KEEP_PAGES")) {
+            detail.save(QDir(qEnvironmentVariable("PRINT_TEST_KEEP_PAGES"))
+                            .filePath(job + QStringLiteral("-detail.png")));
+        }
+        return detail;
+    }
+
     // The job went to the default queue and nowhere else.
     void ExpectOnlyOnDefaultQueue(const QStringList& jobs) {
         ASSERT_EQ(jobs.size(), 1) << "jobs: " << jobs.join(QStringLiteral(", ")).toStdString();
@@ -392,6 +426,101 @@ TEST_F(PrintToQueue, PrintsTheWindowOnceOnOnePageScaledToFit) {
     }
     EXPECT_GT(blank, static_cast<int>(curves.size()) / 3);
     EXPECT_GE(blankAndDark, blank * 95 / 100) << blankAndDark << " of " << blank;
+
+    // Drawn at the printer's resolution rather than stretched from the screen: at 600 dpi a
+    // grid line (x = 10, where nothing else is drawn between the top of the grid and the
+    // first screen) is a couple of device pixels wide, not the six or so of a stretched
+    // screen pixel, and still as bright as its grey on the screen.
+    const QRectF gridLine(QPointF(PlotFrame::PixelX(7), PlotFrame::PixelY(97)),
+                          QPointF(PlotFrame::PixelX(13), PlotFrame::PixelY(94)));
+    const QImage detail = Grey(PageDetailOf(jobs[0], at, gridLine, 600));
+    ASSERT_GT(detail.height(), 10);
+    int narrowest = detail.width();
+    int widest = 0;
+    int faintest = 255;
+    for (int y = 0; y < detail.height(); ++y) {
+        const uchar* row = detail.constScanLine(y);
+        const int lit = static_cast<int>(
+            std::count_if(row, row + detail.width(), [](uchar level) { return level > 32; }));
+        narrowest = std::min(narrowest, lit);
+        widest = std::max(widest, lit);
+        faintest =
+            std::min(faintest, static_cast<int>(*std::max_element(row, row + detail.width())));
+    }
+    EXPECT_GE(narrowest, 1);
+    EXPECT_LE(widest, 4) << "device pixels at 600 dpi";
+    EXPECT_GE(faintest, 100);
+}
+
+TEST_F(PrintToQueue, OnWhiteSwapsThePlotsBlackAndWhiteAndLeavesTheWindowAsItWas) {
+    MainForm form;
+    form.show();
+    QTest::mouseClick(form.Calculate, Qt::LeftButton);
+    ASSERT_FALSE(form.Running());
+    const QRect plot = PlotArea(form);
+    const QImage drawing = form.Canvas()->Image().copy();
+    const QImage window = form.grab().toImage();
+
+    // Where the window lies on the page, found on the usual print (the same for both).
+    const QStringList asShown = JobsFrom([&] { form.Printit_Click(); });
+    ASSERT_EQ(asShown.size(), 1);
+    const QImage usual = Grey(PageOf(asShown[0]));
+    const Placement at = LocateWindow(usual, form.size());
+    ASSERT_GT(at.scale, 0.0) << "no plot on the page";
+    const QStringList onWhite = JobsFrom([&] { form.PrintOnWhite_Click(); });
+    EXPECT_TRUE(dialogs_.seen().empty()) << "Print on White opened " << Describe(dialogs_.seen());
+    ExpectOnlyOnDefaultQueue(onWhite);
+    ASSERT_EQ(onWhite.size(), 1);
+    const QImage page = Grey(PageOf(onWhite[0]));
+    ASSERT_FALSE(page.isNull());
+
+    // The window itself looks as before, its labels' colours included.
+    QApplication::processEvents();
+    EXPECT_EQ(form.grab().toImage(), window);
+
+    // A page that is mostly white, the window on it included.
+    const QRect onPage = at.ToPage(QRectF(form.rect())).toAlignedRect() & page.rect();
+    EXPECT_GT(MeanIn(page, page.rect()), 220.0);
+    EXPECT_GT(MeanIn(page, onPage), 200.0);
+
+    // The plot is the usual print's with black and white swapped: square by square, the
+    // brighter on the usual page the darker on this one, and the squares the run left empty
+    // are white. The curves themselves are black, as a 600 dpi look at the central peak of
+    // the last screen shows.
+    const Placement samePlace{{0.0, 0.0}, 1.0};
+    EXPECT_LT(Correlation(CompareCells(usual, page, samePlace,
+                                       at.ToPage(QRectF(plot)).toAlignedRect() & page.rect())),
+              -0.95);
+    const std::vector<CellPair> curves = CompareCells(drawing, page, at, plot);
+    int blank = 0;
+    int blankAndWhite = 0;
+    for (const CellPair& c : curves) {
+        if (c.window == 0.0) {
+            ++blank;
+            blankAndWhite += c.page > 215.0 ? 1 : 0;
+        }
+    }
+    EXPECT_GE(blankAndWhite, blank * 95 / 100) << blankAndWhite << " of " << blank;
+    const QImage peak =
+        Grey(PageDetailOf(onWhite[0], at,
+                          QRectF(QPointF(PlotFrame::PixelX(40), PlotFrame::PixelY(6)),
+                                 QPointF(PlotFrame::PixelX(46), PlotFrame::PixelY(-6))),
+                          600));
+    ASSERT_FALSE(peak.isNull());
+    EXPECT_LT(Darkest(peak), 40);
+
+    // The labels that are light on black in the window are dark on white, the source labels
+    // and the marker a dark green.
+    std::vector<const QWidget*> lightOnBlack(form.PathsLabel.begin(), form.PathsLabel.end());
+    lightOnBlack.push_back(form.SourceXLabel);
+    lightOnBlack.push_back(form.SourceYLabel);
+    for (const QWidget* label : lightOnBlack) {
+        const QRect area = at.ToPage(QRectF(label->geometry())).toAlignedRect();
+        EXPECT_GT(MeanIn(page, area), 200.0) << label->objectName().toStdString();
+        EXPECT_LT(Darkest(page.copy(area)), 110) << label->objectName().toStdString();
+    }
+    EXPECT_LT(MeanIn(page, at.ToPage(QRectF(form.Source->geometry()).adjusted(1, 1, -1, -1))), 90.0)
+        << "the marker";
 }
 
 TEST_F(PrintToQueue, DuringARunPrintsWhatIsDrawnSoFar) {

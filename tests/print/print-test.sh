@@ -12,7 +12,8 @@
 # each job into that folder. The machine's own printers and CUPS configuration are never read
 # or written, and the scheduler is stopped by its process id when the script ends.
 #
-# PRINT_TEST_KEEP_PAGES=FOLDER keeps the rasterised pages of the printed jobs there.
+# PRINT_TEST_KEEP_PAGES=FOLDER keeps the rasterised pages of the printed jobs there, and the
+# parts of them that a test rasterises finer.
 #
 # The scheduler runs from a copy of cupsd in that folder: the AppArmor profile that Debian
 # installs for /usr/sbin/cupsd lets it start backends from /usr/lib/cups only, so the

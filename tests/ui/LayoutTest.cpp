@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <cmath>
 
@@ -155,6 +156,41 @@ TEST_F(FormTest, CanvasMapsTheFrameOntoTheClientArea) {
     EXPECT_EQ(image.pixelColor(static_cast<int>(PlotFrame::PixelX(56)), 11), QColor(Qt::black));
     canvas.Clear();
     EXPECT_EQ(canvas.Image().pixelColor(300, row), QColor(Qt::black));
+}
+
+// The display list paints again exactly what the screen image shows, lines still waiting to
+// be painted into the image included, over more lines than one block of the list holds,
+// overlapping in order, with colour and kind changing between them.
+TEST_F(FormTest, CanvasReplaysItsDrawingToTheScreenImagesPixels) {
+    QtPlotCanvas& canvas = *form->Canvas();
+    canvas.Clear();
+    const Rgb colours[] = {PaletteColour(8), PaletteColour(15), PaletteColour(12)};
+    unsigned state = 12345;
+    auto next = [&state](float range) {
+        state = state * 1103515245u + 12345u;
+        return static_cast<float>((state >> 8) % 100000u) / 100000.0f * range;
+    };
+    // Short lines and small boxes below y = 90, so that later ones hide little of the earlier
+    // ones; then one line above them, the last of all.
+    for (int i = 0; i < 70000; ++i) {
+        const bool box = (i / 5000) % 4 == 3;
+        const float x = next(120.0f) - 10.0f;
+        const float y = next(105.0f) - 18.0f;
+        const float reach = box ? 0.5f : 1.0f;
+        canvas.Line(x, y, x + next(2 * reach) - reach, y + next(2 * reach) - reach,
+                    colours[(i / 3000) % 3], box ? LineKind::Box : LineKind::Segment);
+    }
+    canvas.Line(0, 96, 100, 96, PaletteColour(15), LineKind::Segment);
+
+    QImage replayed(canvas.size(), QImage::Format_RGB32);
+    replayed.fill(Qt::blue);
+    QPainter painter(&replayed);
+    canvas.Replay(painter, QtPlotCanvas::Background(), nullptr, 1.0);
+    painter.end();
+    const QImage& shown = canvas.Image();
+    ASSERT_EQ(shown.devicePixelRatio(), 1.0);
+    EXPECT_TRUE(replayed == shown);
+    EXPECT_EQ(shown.pixelColor(PixelAt(50, 96)), QColor(Qt::white));
 }
 
 TEST_F(FormTest, DrawingSurvivesBeingCoveredAndShown) {

@@ -105,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Pathsum Teaching Workshop, 2016"},
                       // The widget tests see no print server (QtTestMain.cpp): Print says so.
                       CommandCase{"Print", Command::Print, {}, "Print"},
+        CommandCase{"PrintOnWhite", Command::PrintOnWhite, {}, "Print"},
                       CommandCase{"PlaceSource", Command::PlaceSource, {}, "Place Source"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,0 +1,72 @@
+#include "PlotDisplayList.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "PlotFrame.h"
+
+namespace pathsum {
+namespace {
+
+// Logical pixel of a frame point. Values far outside the window are clamped well outside it,
+// so that a huge curve value still draws as a clipped line instead of overflowing the raster.
+QPointF ToPixel(float x, float y) {
+    constexpr double kLimit = 1e6;
+    const double px = std::clamp(PlotFrame::PixelX(x), -kLimit, kLimit);
+    const double py = std::clamp(PlotFrame::PixelY(y), -kLimit, kLimit);
+    return {std::isnan(px) ? -kLimit : px, std::isnan(py) ? -kLimit : py};
+}
+
+}  // namespace
+
+void PlotDisplayList::Clear() {
+    blocks_.clear();
+    runs_.clear();
+    size_ = 0;
+}
+
+void PlotDisplayList::Add(float x1, float y1, float x2, float y2, Rgb colour, LineKind kind) {
+    if (runs_.empty() || runs_.back().colour != colour || runs_.back().kind != kind) {
+        runs_.push_back({size_, colour, kind});
+    }
+    if (size_ == blocks_.size() * kBlockLines) {
+        blocks_.push_back(std::make_unique_for_overwrite<Points[]>(kBlockLines));
+    }
+    blocks_.back()[size_ & (kBlockLines - 1)] = {x1, y1, x2, y2};
+    ++size_;
+}
+
+void PlotDisplayList::Paint(QPainter& painter, std::size_t first, std::size_t last, InkFor ink,
+                            double penWidth) const {
+    last = std::min(last, size_);
+    if (first >= last) {
+        return;
+    }
+    // The run that holds `first`: the last one starting at or before it.
+    auto run = std::upper_bound(runs_.begin(), runs_.end(), first,
+                                [](std::size_t line, const Run& r) { return line < r.first; }) -
+               1;
+    for (std::size_t line = first; line < last; ++run) {
+        const std::size_t end = run + 1 == runs_.end() ? last : std::min(last, (run + 1)->first);
+        const QColor drawn(run->colour.r, run->colour.g, run->colour.b);
+        const QColor colour = ink != nullptr ? ink(drawn) : drawn;
+        painter.setPen(QPen(colour, penWidth));
+        if (run->kind == LineKind::Box) {
+            painter.setBrush(colour);
+            for (; line < end; ++line) {
+                const Points& p = At(line);
+                painter.drawRect(QRectF(ToPixel(p.x1, p.y1), ToPixel(p.x2, p.y2)).normalized());
+            }
+        } else {
+            painter.setBrush(Qt::NoBrush);
+            for (; line < end; ++line) {
+                const Points& p = At(line);
+                painter.drawLine(ToPixel(p.x1, p.y1), ToPixel(p.x2, p.y2));
+            }
+        }
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+}  // namespace pathsum

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QColor>
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "PlotCanvas.h"
+
+class QPainter;
+
+namespace pathsum {
+
+// Everything the plot canvas has been asked to draw since it was last cleared, kept so that
+// the drawing can be painted again at any resolution, on paper as on the screen.
+//
+// Memory: a line takes 16 bytes, its two frame points in single precision exactly as the
+// canvas received them; colour and kind are kept once for each run of lines that share them
+// (a drawing has a handful of runs: the grid, the element bars, the curves). Lines are kept
+// in blocks of 65536 (1 MiB), so the list grows without copying and never needs twice its
+// size: the longest run, about 3 million lines at the finest detector step, takes about 48 MB.
+class PlotDisplayList {
+  public:
+    // The colour a line of colour `drawn` takes when painted.
+    using InkFor = QColor (*)(const QColor& drawn);
+
+    void Clear();
+    void Add(float x1, float y1, float x2, float y2, Rgb colour, LineKind kind);
+    std::size_t Size() const { return size_; }
+
+    // Paints lines [first, last) in the logical pixels of the client area, each in its ink
+    // (its own colour when `ink` is null) with a solid pen of `penWidth` logical pixels; a
+    // box is filled in its ink as well.
+    void Paint(QPainter& painter, std::size_t first, std::size_t last, InkFor ink,
+               double penWidth) const;
+
+  private:
+    struct Points {
+        float x1;
+        float y1;
+        float x2;
+        float y2;
+    };
+    // The colour and kind of the lines from `first` up to the next run.
+    struct Run {
+        std::size_t first;
+        Rgb colour;
+        LineKind kind;
+    };
+
+    static constexpr int kBlockBits = 16;
+    static constexpr std::size_t kBlockLines = std::size_t{1} << kBlockBits;
+
+    const Points& At(std::size_t line) const {
+        return blocks_[line >> kBlockBits][line & (kBlockLines - 1)];
+    }
+
+    std::vector<std::unique_ptr<Points[]>> blocks_;
+    std::vector<Run> runs_;
+    std::size_t size_ = 0;
+};
+
+}  // namespace pathsum
