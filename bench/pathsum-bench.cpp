@@ -1,6 +1,12 @@
 // pathsum-bench: runs the ten screens of one calculation without the window and prints what
 // the engine computed, how long it took and, on request, how it compares with the sweep
-// done point by point. Settings are given as the window's texts and read as a run reads them.
+// done point by point or with the sum over every path. Settings are given as the window's
+// texts and read as a run reads them.
+//   --engine fast     the program's engine, whichever method it chooses (the default)
+//   --engine direct   the screen kernel, every path at every point
+//   --engine sweep    the sweep done point by point
+//   --engine both     the sweep, then the program's engine, and how they compare
+//   --compare direct  the program's engine, then the screen kernel, and how they compare
 
 #include <chrono>
 #include <cmath>
@@ -18,6 +24,7 @@
 #include "NumberText.h"
 #include "PathEngine.h"
 #include "RunPlan.h"
+#include "ScreenEngine.h"
 #include "SweepOracle.h"
 
 namespace {
@@ -30,14 +37,15 @@ constexpr int kRefused = 2;
 constexpr const char* kUsage =
     "usage: pathsum-bench [--pattern Single|Double|Triple|Four|Five|Grating] [--wavelength V] "
     "[--width V] [--spacing V] [--gain V] [--resolution V] [--step V] [--source X,Y] "
-    "[--engine fast|sweep|both] [--points]";
+    "[--engine fast|direct|sweep|both] [--compare direct] [--points]";
 
-enum class EngineChoice { Fast, Sweep, Both };
+enum class EngineChoice { Fast, Direct, Sweep, Both };
 
 struct Options {
     SettingsTexts texts;
     SourcePoint marker = kStartSource;
     EngineChoice engine = EngineChoice::Fast;
+    bool compareDirect = false;
     bool points = false;
 };
 
@@ -78,7 +86,8 @@ std::variant<Options, BadUsage> ParseOptions(int argc, char** argv) {
             text = &options.texts.resolution;
         } else if (name == "--step") {
             text = &options.texts.resolutionX;
-        } else if (name != "--pattern" && name != "--source" && name != "--engine") {
+        } else if (name != "--pattern" && name != "--source" && name != "--engine" &&
+                   name != "--compare") {
             return BadUsage{"unknown option '" + std::string(name) + "'"};
         }
         if (i + 1 >= argc) {
@@ -97,6 +106,8 @@ std::variant<Options, BadUsage> ParseOptions(int argc, char** argv) {
         } else if (name == "--engine") {
             if (value == "fast") {
                 options.engine = EngineChoice::Fast;
+            } else if (value == "direct") {
+                options.engine = EngineChoice::Direct;
             } else if (value == "sweep") {
                 options.engine = EngineChoice::Sweep;
             } else if (value == "both") {
@@ -104,6 +115,11 @@ std::variant<Options, BadUsage> ParseOptions(int argc, char** argv) {
             } else {
                 return BadUsage{"unknown engine '" + value + "'"};
             }
+        } else if (name == "--compare") {
+            if (value != "direct") {
+                return BadUsage{"--compare takes only direct, not '" + value + "'"};
+            }
+            options.compareDirect = true;
         } else {
             const std::size_t comma = value.find(',');
             const auto x = CoordinateFromText(value.substr(0, comma));
@@ -124,6 +140,11 @@ struct EngineRun {
     std::vector<std::vector<int>> count;
     double seconds = 0.0;
     std::optional<std::string> failure;
+    // What the program's engine chose.
+    SumMethod method = SumMethod::Direct;
+    std::size_t terms = 0;
+    double errorBound = 0.0;
+    double intervalWavelengths = 0.0;
 };
 
 using Clock = std::chrono::steady_clock;
@@ -132,7 +153,9 @@ double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-EngineRun RunFast(const RunPlan& plan) {
+// The enumeration and the ten screens, each screen summed by `sum`.
+template <class Prepare>
+EngineRun RunEngine(const RunPlan& plan, Prepare prepare) {
     EngineRun run;
     const std::size_t points = plan.detectorX.size();
     const auto start = Clock::now();
@@ -142,14 +165,35 @@ EngineRun RunFast(const RunPlan& plan) {
         return run;
     }
     const PathSet& paths = std::get<PathSet>(enumerated);
+    const auto sum = prepare(paths, run);
     for (double y : kScreenYs) {
         run.p.emplace_back(points);
         run.count.emplace_back(points, paths.Count());
-        ComputeScreen(paths, plan.settings.wavelength, plan.settings.pi, y, plan.detectorX,
-                      run.p.back());
+        sum(y, run.p.back());
     }
     run.seconds = SecondsSince(start);
     return run;
+}
+
+EngineRun RunFast(const RunPlan& plan) {
+    std::optional<ScreenEngine> engine;
+    return RunEngine(plan, [&](const PathSet& paths, EngineRun& run) {
+        engine.emplace(paths, plan.settings.wavelength, plan.settings.pi, plan.detectorX.size());
+        run.method = engine->Method();
+        run.terms = engine->Terms();
+        run.errorBound = engine->ErrorBound();
+        run.intervalWavelengths = engine->IntervalWavelengths();
+        return [&](double y, std::vector<double>& p) { engine->Compute(y, plan.detectorX, p); };
+    });
+}
+
+EngineRun RunDirect(const RunPlan& plan) {
+    return RunEngine(plan, [&](const PathSet& paths, EngineRun& run) {
+        run.terms = static_cast<std::size_t>(paths.Count());
+        return [&](double y, std::vector<double>& p) {
+            ComputeScreen(paths, plan.settings.wavelength, plan.settings.pi, y, plan.detectorX, p);
+        };
+    });
 }
 
 EngineRun RunSweep(const RunPlan& plan) {
@@ -202,24 +246,51 @@ void PrintRun(const char* engine, const EngineRun& run, const RunPlan& plan, boo
     std::printf("engine %s seconds %.17g\n", engine, run.seconds);
 }
 
-void PrintComparison(const EngineRun& sweep, const EngineRun& fast) {
+void PrintMethod(const EngineRun& fast) {
+    const bool interpolated = fast.method == SumMethod::Interpolated;
+    std::printf("method %s\n", interpolated ? "interpolated" : "direct");
+    std::printf("terms %zu\n", fast.terms);
+    if (interpolated) {
+        std::printf("interval_wavelengths %.17g\n", fast.intervalWavelengths);
+        std::printf("error_bound %.17g\n", fast.errorBound);
+    }
+}
+
+struct Difference {
     bool pathsEqual = true;
-    double maxError = 0.0;
-    for (std::size_t screen = 0; screen < sweep.p.size(); ++screen) {
-        for (std::size_t i = 0; i < sweep.p[screen].size(); ++i) {
-            const int count = sweep.count[screen][i];
-            pathsEqual = pathsEqual && count == fast.count[screen][i];
+    double maxError = 0.0;  // in p / N^2
+};
+
+Difference Compare(const EngineRun& reference, const EngineRun& run) {
+    Difference d;
+    for (std::size_t screen = 0; screen < reference.p.size(); ++screen) {
+        for (std::size_t i = 0; i < reference.p[screen].size(); ++i) {
+            const int count = reference.count[screen][i];
+            d.pathsEqual = d.pathsEqual && count == run.count[screen][i];
             if (count > 0) {
                 const double error =
-                    std::fabs(fast.p[screen][i] - sweep.p[screen][i]) / CountSquared(count);
+                    std::fabs(run.p[screen][i] - reference.p[screen][i]) / CountSquared(count);
                 // A NaN on either side is an error as large as can be.
-                maxError = std::isnan(error) ? INFINITY : std::fmax(maxError, error);
+                d.maxError = std::isnan(error) ? INFINITY : std::fmax(d.maxError, error);
             }
         }
     }
-    std::printf("paths_equal %s\n", pathsEqual ? "yes" : "no");
-    std::printf("max_value_error %.17g\n", maxError);
+    return d;
+}
+
+void PrintComparison(const EngineRun& sweep, const EngineRun& fast) {
+    const Difference d = Compare(sweep, fast);
+    std::printf("paths_equal %s\n", d.pathsEqual ? "yes" : "no");
+    std::printf("max_value_error %.17g\n", d.maxError);
     std::printf("speedup %.17g\n", sweep.seconds / fast.seconds);
+}
+
+void PrintDirectComparison(const EngineRun& direct, const EngineRun& fast) {
+    const Difference d = Compare(direct, fast);
+    std::printf("max_value_difference %.17g\n", d.maxError);
+    std::printf("direct_seconds %.17g\n", direct.seconds);
+    std::printf("fast_seconds %.17g\n", fast.seconds);
+    std::printf("ratio %.17g\n", direct.seconds / fast.seconds);
 }
 
 }  // namespace
@@ -247,9 +318,22 @@ int main(int argc, char** argv) {
     }
     const RunPlan& plan = std::get<RunPlan>(planned);
 
+    // The threads are started before any timing.
+    int threads = 0;
+#pragma omp parallel reduction(+ : threads)
+    threads += 1;
+    (void)threads;
+
     std::optional<EngineRun> sweep;
     std::optional<EngineRun> fast;
-    if (options.engine != EngineChoice::Fast) {
+    const auto failed = [](const EngineRun& run) {
+        if (run.failure) {
+            std::fprintf(stderr, "%s\n", run.failure->c_str());
+            return true;
+        }
+        return false;
+    };
+    if (options.engine == EngineChoice::Sweep || options.engine == EngineChoice::Both) {
         sweep = RunSweep(plan);
         if (sweep->failure) {
             std::fprintf(stderr, "pathsum-bench: %s\n", sweep->failure->c_str());
@@ -257,16 +341,32 @@ int main(int argc, char** argv) {
         }
         PrintRun("sweep", *sweep, plan, options.points);
     }
-    if (options.engine != EngineChoice::Sweep) {
+    if (options.engine == EngineChoice::Direct && !options.compareDirect) {
+        const EngineRun direct = RunDirect(plan);
+        if (failed(direct)) {
+            return kRefused;
+        }
+        PrintRun("direct", direct, plan, options.points);
+    }
+    if (options.engine == EngineChoice::Fast || options.engine == EngineChoice::Both ||
+        options.compareDirect) {
         fast = RunFast(plan);
-        if (fast->failure) {
-            std::fprintf(stderr, "%s\n", fast->failure->c_str());
+        if (failed(*fast)) {
             return kRefused;
         }
         PrintRun("fast", *fast, plan, options.points);
+        PrintMethod(*fast);
     }
     if (sweep && fast) {
         PrintComparison(*sweep, *fast);
+    }
+    if (options.compareDirect) {
+        const EngineRun direct = RunDirect(plan);
+        if (failed(direct)) {
+            return kRefused;
+        }
+        PrintRun("direct", direct, plan, options.points);
+        PrintDirectComparison(direct, *fast);
     }
     return 0;
 }

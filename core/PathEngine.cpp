@@ -1,6 +1,5 @@
 #include "PathEngine.h"
 
-#include <immintrin.h>
 #include <omp.h>
 
 #include <algorithm>
@@ -8,30 +7,30 @@
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
+#include <string>
+
+#include "ScreenKernel.h"
+
+#if defined(__x86_64__) || defined(__i386__)
+#define PATHSUM_KERNELS_X86 1
+#include <immintrin.h>
+#elif defined(__aarch64__)
+#define PATHSUM_KERNELS_ARM64 1
+#include <arm_neon.h>
+#endif
 
 // No product and sum in this file is fused into a multiply-add, whatever the instruction set
-// (AVX-512 has them even without the FMA extension, and a build for a newer baseline would
-// allow them everywhere): the legs and phases must round exactly as the sweep's. The build
-// says -ffp-contract=off for the whole core as well, and a test disassembles this object to
-// check that no fused instruction slipped in.
+// (AVX-512 has them even without the FMA extension, arm64 always has them, and a build for a
+// newer baseline would allow them everywhere): the legs and phases must round exactly as the
+// sweep's. The build says -ffp-contract=off for the whole core as well, and a test
+// disassembles this object to check that no fused instruction slipped in.
 #if defined(__clang__)
 #pragma clang fp contract(off)
 #else
 #pragma GCC optimize("fp-contract=off")
 #endif
 
-namespace pathsum {
-
-namespace {
-
-// Coefficients of sin(r pi/2) and cos(r pi/2) in powers of r, for |r| <= 1/2 (at most an
-// eighth of a turn). Taylor series carried until the first omitted term is below 1e-16 there.
-struct ArrowCoefficients {
-    static constexpr int kSineTerms = 8;    // r, r^3, ..., r^15
-    static constexpr int kCosineTerms = 9;  // 1, r^2, ..., r^16
-    double sine[kSineTerms];
-    double cosine[kCosineTerms];
-};
+namespace pathsum::kernel {
 
 ArrowCoefficients MakeArrowCoefficients(double pi) {
     const double h = pi / 2.0;
@@ -50,26 +49,22 @@ ArrowCoefficients MakeArrowCoefficients(double pi) {
     return k;
 }
 
-struct ScreenKernelArgs {
-    const double* hitX;
-    const double* firstLeg;
-    std::size_t pathCount;
-    double rowDistanceSquared;
-    double wavelength;
-    double inverseWavelength;
-    bool divide;  // false when length * inverseWavelength equals length / wavelength exactly
-    ArrowCoefficients arrow;
-    const double* detectorX;
-    std::size_t pointCount;
-    double* p;
-};
+bool ReciprocalIsExact(double wavelength) {
+    if (!std::isfinite(wavelength) || wavelength == 0.0) {
+        return false;
+    }
+    int exponent = 0;
+    const double mantissa = std::frexp(wavelength, &exponent);
+    const double inverse = 1.0 / wavelength;
+    return std::fabs(mantissa) == 0.5 && std::isnormal(inverse) && inverse * wavelength == 1.0;
+}
 
-}  // namespace
-
-// The kernel for each instruction set. Thanks to the ban on fused multiply-adds at the top of
+// The kernels for each instruction set. Thanks to the ban on fused multiply-adds at the top of
 // this file every instruction set rounds exactly as the baseline does. Clang has no
 // "#pragma GCC target"; it gets the same instruction sets from an attribute on every function
 // of the region.
+
+#if defined(PATHSUM_KERNELS_X86)
 
 #if defined(__clang__)
 #pragma clang attribute push(__attribute__((target("avx512f"))), apply_to = function)
@@ -151,67 +146,139 @@ constexpr int kVectorsPerBlock = 2;
 }  // namespace
 }  // namespace baseline
 
+#else  // not x86
+
+#if defined(PATHSUM_KERNELS_ARM64)
+// Advanced SIMD is part of every arm64 processor: two doubles a vector, with a correctly
+// rounded square root and a rounding to nearest, ties to even.
+namespace neon {
 namespace {
-
-using BlockFunction = void (*)(const ScreenKernelArgs&, std::size_t);
-
-struct KernelEntry {
-    BlockFunction block;
-    std::size_t blockPoints;
-};
-
-KernelEntry KernelFor(KernelLevel level) {
-    switch (level) {
-        case KernelLevel::Avx512:
-            return {avx512::ScreenBlock, static_cast<std::size_t>(avx512::kBlockPoints)};
-        case KernelLevel::Avx2:
-            return {avx2::ScreenBlock, static_cast<std::size_t>(avx2::kBlockPoints)};
-        case KernelLevel::Baseline:
-            break;
-    }
-    return {baseline::ScreenBlock, static_cast<std::size_t>(baseline::kBlockPoints)};
+using V = double __attribute__((vector_size(16)));
+using M = long long __attribute__((vector_size(16)));
+[[gnu::always_inline]] inline V Sqrt(V x) {
+    return (V)vsqrtq_f64((float64x2_t)x);
 }
+[[gnu::always_inline]] inline V RoundNearest(V x) {
+    return (V)vrndnq_f64((float64x2_t)x);
+}
+constexpr int kVectorsPerBlock = 2;
+#include "PathEngineKernel.inc"
+}  // namespace
+}  // namespace neon
+#endif
+
+// Any other processor, and the reference the arm64 vector level is checked against: the same
+// vectors with the square root and the rounding taken lane by lane from the C++ library, which
+// rounds both correctly (nearbyint rounds ties to even in the default rounding mode).
+namespace baseline {
+namespace {
+using V = double __attribute__((vector_size(16)));
+using M = long long __attribute__((vector_size(16)));
+[[gnu::always_inline]] inline V Sqrt(V x) {
+    return V{std::sqrt(x[0]), std::sqrt(x[1])};
+}
+[[gnu::always_inline]] inline V RoundNearest(V x) {
+    return V{std::nearbyint(x[0]), std::nearbyint(x[1])};
+}
+constexpr int kVectorsPerBlock = 2;
+#include "PathEngineKernel.inc"
+}  // namespace
+}  // namespace baseline
+
+#endif
 
 bool LevelSupported(KernelLevel level) {
     switch (level) {
+#if defined(PATHSUM_KERNELS_X86)
         case KernelLevel::Avx512:
             return __builtin_cpu_supports("avx512f");
         case KernelLevel::Avx2:
             return __builtin_cpu_supports("avx2");
+#elif defined(PATHSUM_KERNELS_ARM64)
+        case KernelLevel::Neon:
+            return true;
+#endif
         case KernelLevel::Baseline:
             return true;
+        default:
+            break;
     }
     return false;
 }
 
-// True when 1/wavelength is exact, so that multiplying by it rounds like dividing.
-bool ReciprocalIsExact(double wavelength) {
-    if (!std::isfinite(wavelength) || wavelength == 0.0) {
-        return false;
+const LevelKernels& KernelsFor(KernelLevel level) {
+    switch (level) {
+#if defined(PATHSUM_KERNELS_X86)
+        case KernelLevel::Avx512:
+            return avx512::kKernels;
+        case KernelLevel::Avx2:
+            return avx2::kKernels;
+#elif defined(PATHSUM_KERNELS_ARM64)
+        case KernelLevel::Neon:
+            return neon::kKernels;
+#endif
+        default:
+            break;
     }
-    int exponent = 0;
-    const double mantissa = std::frexp(wavelength, &exponent);
-    const double inverse = 1.0 / wavelength;
-    return std::fabs(mantissa) == 0.5 && std::isnormal(inverse) && inverse * wavelength == 1.0;
+    return baseline::kKernels;
 }
 
-// Below this many path evaluations a screen is not worth waking other threads for.
-constexpr double kParallelWork = 200'000.0;
+ScreenKernelArgs PathTerms(const PathSet& paths, double wavelength, double pi, double screenY) {
+    const double rowDistance = 100.0 - screenY;
+    ScreenKernelArgs args{};
+    args.position = paths.HitX().data();
+    args.firstLeg = paths.FirstLeg().data();
+    args.termCount = paths.HitX().size();
+    args.rowDistanceSquared = rowDistance * rowDistance;
+    args.wavelength = wavelength;
+    args.divide = !ReciprocalIsExact(wavelength);
+    args.inverseWavelength = args.divide ? 0.0 : 1.0 / wavelength;
+    args.arrow = MakeArrowCoefficients(pi);
+    return args;
+}
+
+int Teams(int threads, double work, std::size_t tasks) {
+    // Below this many term evaluations a screen is not worth waking other threads for.
+    constexpr double kParallelWork = 200'000.0;
+    int teams = threads > 0 ? threads : omp_get_max_threads();
+    if (work < kParallelWork) {
+        teams = 1;
+    }
+    return static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(teams), tasks));
+}
+
+}  // namespace pathsum::kernel
+
+namespace pathsum {
+
+namespace {
+
+void RequireLevel(KernelLevel level, const char* caller) {
+    if (!kernel::LevelSupported(level)) {
+        throw std::invalid_argument(std::string(caller) + ": kernel level not supported here");
+    }
+}
 
 }  // namespace
 
 std::vector<KernelLevel> AllKernelLevels() {
+#if defined(PATHSUM_KERNELS_X86)
     return {KernelLevel::Baseline, KernelLevel::Avx2, KernelLevel::Avx512};
+#elif defined(PATHSUM_KERNELS_ARM64)
+    return {KernelLevel::Baseline, KernelLevel::Neon};
+#else
+    return {KernelLevel::Baseline};
+#endif
 }
 
 bool KernelLevelSupported(KernelLevel level) {
-    return LevelSupported(level);
+    return kernel::LevelSupported(level);
 }
 
 std::vector<KernelLevel> SupportedKernelLevels() {
     std::vector<KernelLevel> levels;
     for (KernelLevel level : AllKernelLevels()) {
-        if (LevelSupported(level)) {
+        if (kernel::LevelSupported(level)) {
             levels.push_back(level);
         }
     }
@@ -234,9 +301,7 @@ void ComputeScreen(const PathSet& paths, double wavelength, double pi, double sc
     if (detectorX.size() != p.size()) {
         throw std::invalid_argument("ComputeScreen: one p for every detector point");
     }
-    if (!LevelSupported(level)) {
-        throw std::invalid_argument("ComputeScreen: kernel level not supported here");
-    }
+    RequireLevel(level, "ComputeScreen");
     if (detectorX.empty()) {
         return;
     }
@@ -244,35 +309,36 @@ void ComputeScreen(const PathSet& paths, double wavelength, double pi, double sc
         std::fill(p.begin(), p.end(), 0.0);
         return;
     }
-    const double rowDistance = 100.0 - screenY;
-    ScreenKernelArgs args{};
-    args.hitX = paths.HitX().data();
-    args.firstLeg = paths.FirstLeg().data();
-    args.pathCount = paths.HitX().size();
-    args.rowDistanceSquared = rowDistance * rowDistance;
-    args.wavelength = wavelength;
-    args.divide = !ReciprocalIsExact(wavelength);
-    args.inverseWavelength = args.divide ? 0.0 : 1.0 / wavelength;
-    args.arrow = MakeArrowCoefficients(pi);
+    kernel::ScreenKernelArgs args = kernel::PathTerms(paths, wavelength, pi, screenY);
     args.detectorX = detectorX.data();
     args.pointCount = detectorX.size();
     args.p = p.data();
 
-    const KernelEntry kernel = KernelFor(level);
+    const kernel::LevelKernels& kernel = kernel::KernelsFor(level);
     const std::size_t blocks = (detectorX.size() + kernel.blockPoints - 1) / kernel.blockPoints;
-    int teams = threads > 0 ? threads : omp_get_max_threads();
-    const double work = static_cast<double>(args.pathCount) * static_cast<double>(args.pointCount);
-    if (work < kParallelWork) {
-        teams = 1;
-    }
-    teams = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(teams), blocks));
+    const double work = static_cast<double>(args.termCount) * static_cast<double>(args.pointCount);
+    const int teams = kernel::Teams(threads, work, blocks);
     // Each block writes its own points only, and a point's sum never depends on which block or
     // thread it falls in, so blocks can go to whichever thread is free: on a busy machine a
     // thread that shares its core with another program then takes fewer of them.
 #pragma omp parallel for schedule(dynamic) num_threads(teams) if (teams > 1)
     for (std::size_t b = 0; b < blocks; ++b) {
-        kernel.block(args, b);
+        kernel.pathBlock(args, b);
     }
+}
+
+void ArrowsAtPoint(const PathSet& paths, double wavelength, double pi, double screenY, double x,
+                   std::span<double> cosOut, std::span<double> sinOut, KernelLevel level) {
+    const std::size_t count = paths.HitX().size();
+    if (cosOut.size() != count || sinOut.size() != count) {
+        throw std::invalid_argument("ArrowsAtPoint: one arrow for every path");
+    }
+    RequireLevel(level, "ArrowsAtPoint");
+    if (count == 0) {
+        return;
+    }
+    const kernel::ScreenKernelArgs args = kernel::PathTerms(paths, wavelength, pi, screenY);
+    kernel::KernelsFor(level).pathArrows(args, x, cosOut.data(), sinOut.data());
 }
 
 void PhaseArrows(std::span<const double> turns, double pi, std::span<double> cosOut,
@@ -280,21 +346,9 @@ void PhaseArrows(std::span<const double> turns, double pi, std::span<double> cos
     if (turns.size() != cosOut.size() || turns.size() != sinOut.size()) {
         throw std::invalid_argument("PhaseArrows: one arrow for every phase");
     }
-    if (!LevelSupported(level)) {
-        throw std::invalid_argument("PhaseArrows: kernel level not supported here");
-    }
-    const ArrowCoefficients k = MakeArrowCoefficients(pi);
-    switch (level) {
-        case KernelLevel::Avx512:
-            avx512::ArrowsOfTurns(k, turns.data(), turns.size(), cosOut.data(), sinOut.data());
-            return;
-        case KernelLevel::Avx2:
-            avx2::ArrowsOfTurns(k, turns.data(), turns.size(), cosOut.data(), sinOut.data());
-            return;
-        case KernelLevel::Baseline:
-            baseline::ArrowsOfTurns(k, turns.data(), turns.size(), cosOut.data(), sinOut.data());
-            return;
-    }
+    RequireLevel(level, "PhaseArrows");
+    kernel::KernelsFor(level).arrowsOfTurns(kernel::MakeArrowCoefficients(pi), turns.data(),
+                                            turns.size(), cosOut.data(), sinOut.data());
 }
 
 }  // namespace pathsum

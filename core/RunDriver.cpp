@@ -1,9 +1,10 @@
 #include "RunDriver.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
-#include "PathEngine.h"
+#include "ScreenEngine.h"
 
 namespace pathsum {
 namespace {
@@ -11,10 +12,13 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Detector points are computed in chunks sized so that one chunk takes about a fifth of the
-// event interval; between chunks the driver can let the window answer.
+// event interval; between chunks the driver can let the window answer. A chunk never holds
+// fewer points than keep every core and vector lane busy (the engine says how many; when one
+// point takes long the engine spreads its terms over the cores and one point is enough).
 class ChunkSizer {
   public:
-    explicit ChunkSizer(std::chrono::milliseconds interval) : target_(interval / 5) {}
+    ChunkSizer(std::chrono::milliseconds interval, std::size_t fewest)
+        : target_(interval / 5), fewest_(std::max<std::size_t>(fewest, 1)), size_(fewest_) {}
 
     std::size_t Next() const { return size_; }
 
@@ -26,12 +30,13 @@ class ChunkSizer {
             std::chrono::duration<double>(took).count() / static_cast<double>(points);
         const double target = std::chrono::duration<double>(target_).count();
         const double wanted = perPoint > 0.0 ? target / perPoint : 4096.0;
-        size_ = static_cast<std::size_t>(std::clamp(wanted, 1.0, 4096.0));
+        size_ = std::max(fewest_, static_cast<std::size_t>(std::clamp(wanted, 1.0, 4096.0)));
     }
 
   private:
     Clock::duration target_;
-    std::size_t size_ = 16;
+    std::size_t fewest_;
+    std::size_t size_;
 };
 
 }  // namespace
@@ -41,11 +46,29 @@ RunOutcome RunCalculation(const RunPlan& plan, RunHost& host, const RunOptions& 
     const std::vector<double>& xs = plan.detectorX;
     std::vector<double> p(xs.size());
     const int count = plan.paths.Count();
-    ChunkSizer sizer(options.eventInterval);
+    auto lastEvents = Clock::now();
+
+    // The engine's weights, when it uses them, are formed in pieces; the window answers and
+    // Stop is seen between them.
+    EngineOptions engineOptions;
+    engineOptions.threads = options.threads;
+    const std::optional<ScreenEngine> engine = ScreenEngine::Prepare(
+        plan.paths, plan.settings.wavelength, plan.settings.pi, xs.size(), engineOptions, [&] {
+            if (Clock::now() - lastEvents >= options.eventInterval) {
+                host.ProcessPendingEvents();
+                lastEvents = Clock::now();
+            }
+            return !host.ShouldStop();
+        });
+    if (!engine) {
+        return RunOutcome::Stopped;
+    }
+
+    ChunkSizer sizer(options.eventInterval, engine->PointsPerRound(options.threads));
     for (double screenY : kScreenYs) {
         host.StartScreen(screenY);
         host.ProcessPendingEvents();
-        auto lastEvents = Clock::now();
+        lastEvents = Clock::now();
         std::size_t next = 0;
         while (next < xs.size()) {
             if (host.ShouldStop()) {
@@ -55,9 +78,8 @@ RunOutcome RunCalculation(const RunPlan& plan, RunHost& host, const RunOptions& 
             const std::size_t chunk = std::min(sizer.Next(), xs.size() - next);
             if (count > 0) {
                 const auto started = Clock::now();
-                ComputeScreen(plan.paths, plan.settings.wavelength, plan.settings.pi, screenY,
-                              std::span(xs).subspan(next, chunk), std::span(p).subspan(next, chunk),
-                              options.threads);
+                engine->Compute(screenY, std::span(xs).subspan(next, chunk),
+                                std::span(p).subspan(next, chunk), options.threads);
                 sizer.Observe(chunk, Clock::now() - started);
             }
             for (std::size_t i = next; i < next + chunk; ++i) {

@@ -34,8 +34,9 @@ struct RunOptions {
     int threads = 0;  // 0: every core
 };
 
-// Runs the ten screens of a plan: draws the scene, then for each screen resets the plotter,
-// processes pending events, computes and plots its detector points and writes its labels.
+// Runs the ten screens of a plan: draws the scene, prepares the engine (ScreenEngine.h) for the
+// plan's paths, then for each screen resets the plotter, processes pending events, computes and
+// plots its detector points and writes its labels.
 RunOutcome RunCalculation(const RunPlan& plan, RunHost& host, const RunOptions& options = {});
 
 }  // namespace pathsum

@@ -49,6 +49,8 @@ std::string LevelName(const testing::TestParamInfo<KernelLevel>& info) {
             return "Avx512";
         case KernelLevel::Avx2:
             return "Avx2";
+        case KernelLevel::Neon:
+            return "Neon";
         case KernelLevel::Baseline:
             break;
     }

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "PathEngine.h"
+
+namespace pathsum {
+
+// The interpolated sum over paths. On a screen at distance D from the row the arrow of path j
+// at detector x is a_j g(h_j; x): a_j the arrow of its first leg, h_j its hit x and
+// g(h; x) = exp(i 2 pi sqrt((h - x)^2 + D^2) / wavelength). As a function of h, g is smooth, so
+// on an interval of neighbouring hit points it is replaced by its interpolant at Chebyshev
+// points t_k, with Lagrange basis l_k. The sum over the interval's paths then becomes
+// sum_k W_k g(t_k; x) with W_k = sum_j a_j l_k(h_j): weights that depend on the run only, so
+// every detector point of every screen costs one arrow per node instead of one per path.
+
+// An upper bound for |g(h) - p(h)| over an interval of half width `halfWidth`, p the
+// interpolant of g at the `degree` + 1 Chebyshev points cos(k pi / degree) of the interval,
+// for every real x and every screen at least `rowDistance` from the row; `wavenumber` is
+// 2 pi / |wavelength|. g is analytic in the strip |Im h| < D, where |g| <= exp(k |Im h|)
+// (|Im sqrt(w^2 + D^2)| <= |Im w| there), so the classical bound of interpolation in a
+// Bernstein ellipse rho, 4 M rho^-degree / (rho - 1), holds with M = exp(k b) for every ellipse
+// whose half height b stays within D; the best such ellipse is taken. Degree 0 (one node, the
+// centre) is bounded by the largest phase change, k * halfWidth.
+double InterpolationErrorBound(int degree, double halfWidth, double wavenumber, double rowDistance);
+
+// The node terms that replace the path terms of a run, with the a priori bound of the error
+// they bring into any path's arrow.
+struct NodeTerms {
+    std::vector<double> position;
+    std::vector<double> weightCos;
+    std::vector<double> weightSin;
+    double arrowErrorBound = 0.0;
+};
+
+// How the paths of a run are cut into intervals, and what the sums would cost.
+struct NodePlan {
+    struct Interval {
+        std::size_t first;  // the interval's paths are first .. first + count - 1
+        std::size_t count;
+        double center;
+        double halfWidth;
+        int degree;  // -1: the paths themselves are the nodes, their arrows the weights
+    };
+    std::vector<Interval> intervals;  // empty when the interpolation does not pay
+    std::size_t nodes = 0;
+    double intervalWavelengths = 0.0;  // the longest interval, in wavelengths
+    double arrowErrorBound = 0.0;
+    // The work of the weights and of `evaluations` detector points, and of the same points
+    // summed over every path, in arrows of the screen kernel.
+    double cost = 0.0;
+    double directCost = 0.0;
+};
+
+// Cuts the paths into intervals and finds the nodes each needs for an arrow error below
+// `arrowTarget` on screens at least `rowDistance` from the row, choosing the interval length
+// that makes `evaluations` detector points cheapest. The intervals are left empty when even the
+// cheapest costs more than summing the paths directly, unless `evenIfDearer`.
+NodePlan PlanNodes(const PathSet& paths, double wavelength, double rowDistance, double arrowTarget,
+                   double evaluations, bool evenIfDearer = false);
+
+// Forms the node terms of a plan with intervals. `keepGoing`, when given, is asked now and then
+// on the calling thread; nothing is returned once it says no.
+std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, double wavelength,
+                                    double pi, KernelLevel level, int threads,
+                                    const std::function<bool()>& keepGoing = {});
+
+}  // namespace pathsum

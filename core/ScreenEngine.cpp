@@ -1,0 +1,174 @@
+#include "ScreenEngine.h"
+
+#include <omp.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "Limits.h"
+#include "ScreenKernel.h"
+
+// The segment sums are added in one fixed order; nothing here is fused into multiply-adds
+// either (the build says -ffp-contract=off for the whole core).
+#if defined(__clang__)
+#pragma clang fp contract(off)
+#else
+#pragma GCC optimize("fp-contract=off")
+#endif
+
+namespace pathsum {
+namespace {
+
+// The nearest of the run's screens to the row: the interpolation's bound holds for it and
+// every farther one.
+constexpr double kNearestRowDistance =
+    100.0 - *std::max_element(kScreenYs.begin(), kScreenYs.end());
+
+// The error bound for each arrow that keeps p / N^2 within kMaxInterpolationError: an arrow
+// error e moves |sum| by at most N e, and p / N^2 by at most e (2 + e).
+constexpr double kArrowTarget = kMaxInterpolationError / 2.0 * (1.0 - 1e-3);
+
+// The interpolated sum is chosen only when its estimated cost is below this share of the
+// direct sum's: the estimate may be off by that much.
+constexpr double kChoiceMargin = 0.75;
+
+// From this many terms, a point's terms are summed in kernel::kSegments interleaved segments,
+// the lanes and threads sharing one point. Below it a point takes so little time that the
+// driver's calls hold enough points to keep every lane and core busy.
+constexpr std::size_t kSegmentTerms = 32768;
+
+}  // namespace
+
+ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, double pi,
+                           const EngineOptions& options)
+    : paths_(&paths), wavelength_(wavelength), pi_(pi), level_(options.level) {
+    if (!KernelLevelSupported(level_)) {
+        throw std::invalid_argument("ScreenEngine: kernel level not supported here");
+    }
+}
+
+ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, double pi,
+                           std::size_t pointsPerScreen, const EngineOptions& options)
+    : ScreenEngine(paths, wavelength, pi, options) {
+    if (Plan(pointsPerScreen, options)) {
+        nodes_ = std::move(*BuildNodes(paths, plan_, wavelength, pi, level_, options.threads));
+    }
+}
+
+std::optional<ScreenEngine> ScreenEngine::Prepare(const PathSet& paths, double wavelength,
+                                                  double pi, std::size_t pointsPerScreen,
+                                                  const EngineOptions& options,
+                                                  const std::function<bool()>& keepGoing) {
+    ScreenEngine engine(paths, wavelength, pi, options);
+    if (engine.Plan(pointsPerScreen, options)) {
+        auto nodes = BuildNodes(paths, engine.plan_, wavelength, pi, engine.level_, options.threads,
+                                keepGoing);
+        if (!nodes) {
+            return std::nullopt;
+        }
+        engine.nodes_ = std::move(*nodes);
+    }
+    return engine;
+}
+
+bool ScreenEngine::Plan(std::size_t pointsPerScreen, const EngineOptions& options) {
+    if (options.method == SumMethod::Direct || paths_->Count() == 0) {
+        return false;
+    }
+    const double evaluations =
+        static_cast<double>(pointsPerScreen) * static_cast<double>(kScreenYs.size());
+    const bool forced = options.method == SumMethod::Interpolated;
+    plan_ = PlanNodes(*paths_, wavelength_, kNearestRowDistance, kArrowTarget, evaluations, forced);
+    const bool pays = !plan_.intervals.empty() && plan_.cost < kChoiceMargin * plan_.directCost;
+    if (!(forced ? !plan_.intervals.empty() : pays)) {
+        plan_ = NodePlan{};
+        return false;
+    }
+    method_ = SumMethod::Interpolated;
+    intervalWavelengths_ = plan_.intervalWavelengths;
+    return true;
+}
+
+std::size_t ScreenEngine::Terms() const {
+    return method_ == SumMethod::Interpolated ? nodes_.position.size()
+                                              : static_cast<std::size_t>(paths_->Count());
+}
+
+double ScreenEngine::ErrorBound() const {
+    const double e = nodes_.arrowErrorBound;
+    return e * (2.0 + e);
+}
+
+std::size_t ScreenEngine::PointsPerRound(int threads) const {
+    if (Terms() >= kSegmentTerms) {
+        return 1;
+    }
+    const int teams = threads > 0 ? threads : omp_get_max_threads();
+    return kernel::KernelsFor(level_).blockPoints * static_cast<std::size_t>(std::max(teams, 1));
+}
+
+void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, std::span<double> p,
+                           int threads) const {
+    if (detectorX.size() != p.size()) {
+        throw std::invalid_argument("ScreenEngine: one p for every detector point");
+    }
+    if (detectorX.empty()) {
+        return;
+    }
+    if (paths_->Count() == 0) {
+        std::fill(p.begin(), p.end(), 0.0);
+        return;
+    }
+    kernel::ScreenKernelArgs args = kernel::PathTerms(*paths_, wavelength_, pi_, screenY);
+    const bool nodes = method_ == SumMethod::Interpolated && 100.0 - screenY >= kNearestRowDistance;
+    if (nodes) {
+        args.position = nodes_.position.data();
+        args.firstLeg = nullptr;
+        args.weightCos = nodes_.weightCos.data();
+        args.weightSin = nodes_.weightSin.data();
+        args.termCount = nodes_.position.size();
+    }
+    args.detectorX = detectorX.data();
+    args.pointCount = detectorX.size();
+    args.p = p.data();
+    const kernel::LevelKernels& kernels = kernel::KernelsFor(level_);
+    const double work = static_cast<double>(args.termCount) * static_cast<double>(args.pointCount);
+
+    if (args.termCount < kSegmentTerms) {
+        const std::size_t blocks =
+            (detectorX.size() + kernels.blockPoints - 1) / kernels.blockPoints;
+        const int teams = kernel::Teams(threads, work, blocks);
+        const auto block = nodes ? kernels.nodeBlock : kernels.pathBlock;
+#pragma omp parallel for schedule(dynamic) num_threads(teams) if (teams > 1)
+        for (std::size_t b = 0; b < blocks; ++b) {
+            block(args, b);
+        }
+        return;
+    }
+
+    // Every task sums some segments of one point; the point's segment sums are then added in
+    // segment order, whichever threads formed them.
+    std::vector<double> partial(2 * kernel::kSegments * detectorX.size());
+    args.partial = partial.data();
+    const std::size_t tasks = detectorX.size() * (kernel::kSegments / kernels.blockSegments);
+    const int teams = kernel::Teams(threads, work, tasks);
+    const auto task = nodes ? kernels.nodeSegments : kernels.pathSegments;
+#pragma omp parallel for schedule(dynamic) num_threads(teams) if (teams > 1)
+    for (std::size_t t = 0; t < tasks; ++t) {
+        task(args, t);
+    }
+    for (std::size_t i = 0; i < detectorX.size(); ++i) {
+        const double* sums = partial.data() + 2 * kernel::kSegments * i;
+        double c = 0.0;
+        double s = 0.0;
+        for (std::size_t segment = 0; segment < kernel::kSegments; ++segment) {
+            c += sums[2 * segment];
+            s += sums[2 * segment + 1];
+        }
+        p[i] = c * c + s * s;
+    }
+}
+
+}  // namespace pathsum

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <span>
+
+#include "InterpolatedSum.h"
+#include "PathEngine.h"
+
+namespace pathsum {
+
+// How a run's screens are summed: over every path (the screen kernel), or over the nodes of
+// the interpolated sum (InterpolatedSum.h).
+enum class SumMethod { Direct, Interpolated };
+
+struct EngineOptions {
+    KernelLevel level = BestKernelLevel();
+    // The method the cost model chooses, unless one is given (for tests and measurements).
+    std::optional<SumMethod> method;
+    int threads = 0;  // for the weights; 0: every core
+};
+
+// The program's engine: prepared once for the paths of a run, it chooses the method that
+// makes the run's screens cheapest and then computes any screen with it. With the
+// interpolated sum, p / N^2 departs from the sum over every path by at most ErrorBound() (a
+// bound known before any screen is computed, below kMaxInterpolationError), plus rounding.
+// Results do not depend on the thread count, the kernel level, nor on how a screen's points
+// are split into calls. The paths must outlive the engine.
+class ScreenEngine {
+  public:
+    // `pointsPerScreen`: how many detector points each of the run's screens will have, for
+    // the cost model.
+    ScreenEngine(const PathSet& paths, double wavelength, double pi, std::size_t pointsPerScreen,
+                 const EngineOptions& options = {});
+
+    // The same, asking `keepGoing` now and then while the weights are formed (on the calling
+    // thread); nothing when it says no.
+    static std::optional<ScreenEngine> Prepare(const PathSet& paths, double wavelength, double pi,
+                                               std::size_t pointsPerScreen,
+                                               const EngineOptions& options,
+                                               const std::function<bool()>& keepGoing);
+
+    SumMethod Method() const { return method_; }
+    // The arrows each detector point of the run's screens costs: paths or nodes.
+    std::size_t Terms() const;
+    // The a priori bound of the interpolation's error in p / N^2; 0 for the direct sum.
+    double ErrorBound() const;
+    // The longest interval of the interpolated sum, in wavelengths.
+    double IntervalWavelengths() const { return intervalWavelengths_; }
+
+    // p = C^2 + S^2 at each detector x of the screen at `screenY`, as ComputeScreen gives it.
+    // A screen nearer the row than the run's screens is summed over every path.
+    void Compute(double screenY, std::span<const double> detectorX, std::span<double> p,
+                 int threads = 0) const;
+
+    // The fewest detector points a call needs to keep every core and vector lane busy.
+    std::size_t PointsPerRound(int threads = 0) const;
+
+  private:
+    ScreenEngine(const PathSet& paths, double wavelength, double pi, const EngineOptions& options);
+    // Plans the method; true when weights must be formed.
+    bool Plan(std::size_t pointsPerScreen, const EngineOptions& options);
+
+    const PathSet* paths_;
+    double wavelength_;
+    double pi_;
+    KernelLevel level_;
+    SumMethod method_ = SumMethod::Direct;
+    NodePlan plan_;
+    NodeTerms nodes_;
+    double intervalWavelengths_ = 0.0;
+};
+
+}  // namespace pathsum
