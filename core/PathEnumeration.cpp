@@ -24,10 +24,17 @@ EngineInputs InputsOf(const ExperimentSettings& settings) {
     return inputs;
 }
 
-PathSet::PathSet(std::vector<double> hitX, std::vector<double> firstLeg, std::int64_t raysTried)
-    : hitX_(std::move(hitX)), firstLeg_(std::move(firstLeg)), raysTried_(raysTried) {
+PathSet::PathSet(std::vector<double> hitX, std::vector<double> firstLeg, std::int64_t raysTried,
+                 std::vector<ElementStart> elements)
+    : hitX_(std::move(hitX)),
+      firstLeg_(std::move(firstLeg)),
+      raysTried_(raysTried),
+      elements_(std::move(elements)) {
     if (hitX_.size() != firstLeg_.size()) {
         throw std::invalid_argument("PathSet: every path needs a hit x and a first leg");
+    }
+    if (elements_.empty() && !hitX_.empty()) {
+        elements_.push_back({0, 0});
     }
 }
 
@@ -64,6 +71,7 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
 
     std::vector<double> hits;
     std::vector<double> firstLegs;
+    std::vector<ElementStart> elements;
     const std::size_t expected = ExpectedPaths(sx, rowDistance, resolution);
     hits.reserve(expected);
     firstLegs.reserve(expected);
@@ -112,6 +120,11 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
             }
         }
         if (hitX > 0.0 && hitX < 100.0) {
+            // The ray that leaves the last element behind still belongs to it.
+            const int element = std::min(row.count - remaining, row.count - 1);
+            if (elements.empty() || elements.back().element != element) {
+                elements.push_back({element, static_cast<int>(hits.size())});
+            }
             const double d = sx - hitX;
             hits.push_back(hitX);
             firstLegs.push_back(std::sqrt(d * d + rowDistance * rowDistance));
@@ -123,7 +136,7 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
             hitX = 100.0;
         }
     }
-    return PathSet(std::move(hits), std::move(firstLegs), rays);
+    return PathSet(std::move(hits), std::move(firstLegs), rays, std::move(elements));
 }
 
 std::vector<double> DetectorPoints(double step) {

@@ -23,24 +23,38 @@ struct EngineInputs {
 // The inputs of a run's settings.
 EngineInputs InputsOf(const ExperimentSettings& settings);
 
+// Where the paths of one element begin, in the order the paths are counted. The sweep walks
+// the elements left to right, so each element's paths follow each other.
+struct ElementStart {
+    int element = 0;    // 0 for the leftmost element of the row
+    int firstPath = 0;  // index of its first path
+    friend bool operator==(const ElementStart&, const ElementStart&) = default;
+};
+
 // The paths of one run: every ray of the sweep that counts, with the x where it meets the
 // element row and the length of its first leg (source to row). Every detector point of every
 // screen sums over the same paths.
 class PathSet {
   public:
     PathSet() = default;
-    PathSet(std::vector<double> hitX, std::vector<double> firstLeg, std::int64_t raysTried);
+    // Without `elements`, all paths belong to element 0.
+    PathSet(std::vector<double> hitX, std::vector<double> firstLeg, std::int64_t raysTried,
+            std::vector<ElementStart> elements = {});
 
     int Count() const { return static_cast<int>(hitX_.size()); }
     std::span<const double> HitX() const { return hitX_; }
     std::span<const double> FirstLeg() const { return firstLeg_; }
     // Every ray the sweep tried, counted or not, the first one (hit x = 0) included.
     std::int64_t RaysTried() const { return raysTried_; }
+    // The element each run of paths meets: the element of a path is the one the sweep was
+    // walking when it counted it.
+    std::span<const ElementStart> Elements() const { return elements_; }
 
   private:
     std::vector<double> hitX_;
     std::vector<double> firstLeg_;
     std::int64_t raysTried_ = 0;
+    std::vector<ElementStart> elements_;
 };
 
 // Sweeps the rays from the source over the element row once. Refused when the sweep would

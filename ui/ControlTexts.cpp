@@ -100,6 +100,8 @@ QHash<QString, ControlDescription> BuildTable() {
                        "Click to put the source back at X= 0."));
     add("Source", "Light source", QStringLiteral("The light source. ") + sourcePlacing);
     add("Source0", "Light source", QStringLiteral("The light source. ") + sourcePlacing);
+    add("ProbeMarker", "Probed point",
+        QStringLiteral("The detector point the Arrows at a Point window shows."));
     add("MainForm", "Plot",
         QStringLiteral("Ten screens (the horizontal lines) below a row of mirrors or slits at the "
                        "top. ") +

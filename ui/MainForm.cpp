@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "ControlTexts.h"
 #include "NumberText.h"
@@ -141,6 +142,10 @@ void MainForm::BuildControls() {
     Source->setObjectName(QStringLiteral("Source"));
     Source0 = new ShapeControl(this, kStartSource.x - 2.0f, kStartSource.y, 2.0f, 2.0f, green);
     Source0->setObjectName(QStringLiteral("Source0"));
+
+    ProbeMarker = new ShapeControl(this, 0.0f, 0.0f, 1.2f, 1.2f, QColor(255, 220, 0));
+    ProbeMarker->setObjectName(QStringLiteral("ProbeMarker"));
+    ProbeMarker->hide();
 }
 
 void MainForm::ConnectEvents() {
@@ -212,13 +217,16 @@ void MainForm::Calculate_Click() {
     // A Stop pressed while no run was going on must not end this run before it begins.
     StopRequested = 0;
     const ExperimentSettings settings = ReadSettingsFromControls();
-    const Checked<RunPlan> plan = PlanRun(settings);
+    Checked<RunPlan> plan = PlanRun(settings);
     if (const auto* refusal = std::get_if<Refusal>(&plan)) {
         ShowRefusal(QString::fromStdString(refusal->reason));
     } else {
         running_ = true;
         plotter_.emplace(*canvas_, settings.gain);
-        const RunOutcome outcome = RunCalculation(std::get<RunPlan>(plan), *this);
+        run_ = {};
+        run_.plan = std::make_shared<const RunPlan>(std::get<RunPlan>(std::move(plan)));
+        emit runRecordChanged();
+        const RunOutcome outcome = RunCalculation(*run_.plan, *this);
         plotter_.reset();
         running_ = false;
         if (outcome == RunOutcome::Stopped) {
@@ -247,13 +255,22 @@ void MainForm::DrawScene(const ElementRow& row) {
 
 void MainForm::StartScreen(double screenY) {
     plotter_->StartScreen(screenY);
+    screen_ = static_cast<std::size_t>(std::find(kScreenYs.begin(), kScreenYs.end(), screenY) -
+                                       kScreenYs.begin());
+    screenP_.clear();
 }
 
 void MainForm::PlotPoint(double x, double, int count, double p) {
     plotter_->Plot(x, count, p);
+    screenP_.push_back(p);
 }
 
 void MainForm::FinishScreen(double screenY, int count) {
+    if (screen_ < run_.p.size()) {
+        run_.p[screen_] = std::move(screenP_);
+        screenP_.clear();
+        emit runRecordChanged();
+    }
     const ScreenLabels labels = LabelsForScreen(screenY, count);
     const auto i = static_cast<std::size_t>(labels.index);
     ScreenLabel[i]->setText(QString::fromStdString(labels.distance));
@@ -272,6 +289,31 @@ void MainForm::mousePressEvent(QMouseEvent* event) {
     Form_MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()),
                    static_cast<float>(PlotFrame::FrameX(at.x())),
                    static_cast<float>(PlotFrame::FrameY(at.y())));
+}
+
+void MainForm::mouseMoveEvent(QMouseEvent* event) {
+    const double x = PlotFrame::FrameX(event->position().x());
+    const double y = PlotFrame::FrameY(event->position().y());
+    if (x >= 0.0 && x <= 100.0 && y >= 0.0 && y <= 100.0) {
+        emit pointerOverPlot(x, y);
+    }
+}
+
+void MainForm::SetProbeTracking(bool on) {
+    setMouseTracking(on);
+}
+
+void MainForm::MarkProbe(double x, double screenY) {
+    // Centred on the point, half the source marker's size.
+    const float half = ProbeMarker->Width() / 2.0f;
+    ProbeMarker->SetLeft(static_cast<float>(x) - half);
+    ProbeMarker->SetTop(static_cast<float>(screenY) + half);
+    ProbeMarker->show();
+    ProbeMarker->raise();
+}
+
+void MainForm::HideProbe() {
+    ProbeMarker->hide();
 }
 
 void MainForm::showEvent(QShowEvent* event) {

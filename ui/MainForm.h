@@ -16,6 +16,13 @@
 
 namespace pathsum {
 
+// What a run leaves for the arrows window to read: its plan and, screen by screen, the p it
+// plotted (empty for a screen not computed yet).
+struct RunRecord {
+    std::shared_ptr<const RunPlan> plan;
+    std::array<std::vector<double>, kScreenYs.size()> p;
+};
+
 // The program's only window: the plot surface over the whole client area, the column of
 // inputs and commands at its left, the screen and path labels at its right and the source
 // labels at its bottom right. Controls carry the names the program's documentation uses.
@@ -95,6 +102,16 @@ class MainForm : public QWidget, public RunHost {
     // this form shows in is closing.
     void WindowClosing();
 
+    // The last run that went ahead (a refused one leaves the one before), as far as it got.
+    const RunRecord& LastRun() const { return run_; }
+
+    // While the arrows window is open: reports where the pointer moves over the plot square,
+    // and marks the detector point it shows with a small marker of its own (not printed).
+    void SetProbeTracking(bool on);
+    void MarkProbe(double x, double screenY);
+    void HideProbe();
+    ShapeControl* ProbeMarker;
+
     // True while Calculate_Click is performing a run.
     bool Running() const { return running_; }
 
@@ -110,11 +127,17 @@ class MainForm : public QWidget, public RunHost {
     void FinishScreen(double screenY, int count) override;
 
   signals:
+    // The pointer is over the plot square at (x, y), in the frame.
+    void pointerOverPlot(double x, double y);
+    // A run started, or finished a screen: the record of the last run changed.
+    void runRecordChanged();
+
     // A run has ended (finished, stopped or refused) and Calculate is enabled again.
     void runEnded();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -133,6 +156,9 @@ class MainForm : public QWidget, public RunHost {
 
     QtPlotCanvas* canvas_ = nullptr;
     std::optional<GraphPlotter> plotter_;
+    RunRecord run_;
+    std::size_t screen_ = 0;  // the screen being computed, into kScreenYs
+    std::vector<double> screenP_;
     bool activated_ = false;
     bool running_ = false;
     bool closing_ = false;

@@ -131,8 +131,9 @@ void MainForm::PaintClientArea(QPainter& painter, const QRect& page, PrintLook l
     std::vector<QLabel*> labels;
     for (QObject* child : area->children()) {
         auto* control = qobject_cast<QWidget*>(child);
-        if (control == nullptr || control == canvas_ || control->isWindow() ||
-            !control->isVisibleTo(area)) {
+        // The probe's marker belongs to the arrows window's moment, not to the picture.
+        if (control == nullptr || control == canvas_ || control == ProbeMarker ||
+            control->isWindow() || !control->isVisibleTo(area)) {
             continue;
         }
         controls.push_back(control);

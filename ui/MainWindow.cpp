@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ArrowsWindow.h"
 #include "MainForm.h"
 
 namespace pathsum {
@@ -76,6 +77,14 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     run->addSeparator();
     AddCommand(run, Command::PlaceSource, &MainForm::PlaceSource_Click);
 
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QAction* arrows = view->addAction(MenuText(Command::ArrowsAtAPoint));
+    arrows->setObjectName(QStringLiteral("View/Arrows at a Point"));
+    arrows->setShortcut(Shortcut(Command::ArrowsAtAPoint));
+    arrows->setCheckable(true);
+    connect(arrows, &QAction::toggled, this, &MainWindow::ShowArrows);
+    actions_[Command::ArrowsAtAPoint] = arrows;
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     AddCommand(help, Command::Help, &MainForm::Help_Click);
     QAction* about = help->addAction(MenuText(Command::About), this, &MainWindow::About_Click);
@@ -111,6 +120,24 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     form_->WindowClosing();
     event->accept();
+}
+
+void MainWindow::ShowArrows(bool shown) {
+    if (arrows_ == nullptr) {
+        if (!shown) {
+            return;
+        }
+        // A window of its own beside the main one, not modal; closing it unticks the entry.
+        arrows_ = new ArrowsWindow(form_, this);
+        connect(arrows_, &ArrowsWindow::closed, this,
+                [this] { Action(Command::ArrowsAtAPoint)->setChecked(false); });
+    }
+    if (shown) {
+        arrows_->show();
+        arrows_->raise();
+    } else {
+        arrows_->hide();
+    }
 }
 
 void MainWindow::About_Click() {

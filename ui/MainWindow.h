@@ -8,6 +8,7 @@
 
 namespace pathsum {
 
+class ArrowsWindow;
 class MainForm;
 
 // The program's window: the menu bar above, and MainForm below it as the client area, which
@@ -24,6 +25,8 @@ class MainWindow : public QMainWindow {
     MainForm* Form() const { return form_; }
     double Scale() const { return scale_; }
     QAction* Action(Command command) const;
+    // The arrows window, made the first time it is opened; null before.
+    ArrowsWindow* Arrows() const { return arrows_; }
 
     // The scale below 1 at which the window's client area must be shown for the window, with
     // its menu bar and room for the window manager's frame, to fit into `available`; nothing
@@ -37,10 +40,12 @@ class MainWindow : public QMainWindow {
   private:
     QAction* AddCommand(QMenu* menu, Command command, void (MainForm::*procedure)());
     void About_Click();
+    void ShowArrows(bool shown);
 
     double scale_;
     MainForm* form_;
     std::map<Command, QAction*> actions_;
+    ArrowsWindow* arrows_ = nullptr;
 };
 
 }  // namespace pathsum

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
 #include <vector>
 
+#include "ArrowDrawing.h"
 #include "GraphPlotter.h"
 #include "MirrorPattern.h"
 #include "RecordingCanvas.h"
@@ -131,6 +134,147 @@ INSTANTIATE_TEST_SUITE_P(Table, ScreenLabelsTest,
                          ::testing::Values(LabelCase{0, 464, 9, " 100", " 464"},
                                            LabelCase{90, 0, 0, " 10", " 0"},
                                            LabelCase{40, 12345678, 5, " 60", " 12345678"}));
+
+// ---- The arrow picture ----
+
+// Records what the arrow picture draws.
+class RecordingSurface : public ArrowSurface {
+  public:
+    struct ArrowOp {
+        SurfacePoint from;
+        SurfacePoint to;
+        Rgb colour;
+    };
+    void Clear(Rgb) override { ++clears; }
+    void Polyline(const std::vector<SurfacePoint>& points, Rgb colour, float) override {
+        polylines.push_back({points, colour});
+    }
+    void Arrow(SurfacePoint from, SurfacePoint to, Rgb colour, float) override {
+        arrows.push_back({from, to, colour});
+    }
+    void Text(SurfacePoint, const std::string& text, Rgb) override { texts.push_back(text); }
+
+    int clears = 0;
+    std::vector<std::pair<std::vector<SurfacePoint>, Rgb>> polylines;
+    std::vector<ArrowOp> arrows;
+    std::vector<std::string> texts;
+};
+
+// A chain of unit arrows turning by `turn` radians from one to the next, split evenly over
+// `elements` elements.
+ArrowChain TurningChain(int count, double turn, int elements) {
+    ArrowChain chain;
+    chain.count = count;
+    double c = 0.0;
+    double s = 0.0;
+    const int perElement = count / elements;
+    for (int j = 0; j < count; ++j) {
+        if (j % perElement == 0 && static_cast<int>(chain.links.size()) < elements) {
+            chain.links.push_back({static_cast<int>(chain.links.size()), j, 0, 0.0, 0.0});
+        }
+        ElementLink& link = chain.links.back();
+        ++link.pathCount;
+        link.cosSum += std::cos(turn * j);
+        link.sinSum += std::sin(turn * j);
+        c += std::cos(turn * j);
+        s += std::sin(turn * j);
+        chain.headX.push_back(static_cast<float>(c));
+        chain.headY.push_back(static_cast<float>(s));
+    }
+    chain.cosSum = c;
+    chain.sinSum = s;
+    chain.p = c * c + s * s;
+    return chain;
+}
+
+double Distance(SurfacePoint a, SurfacePoint b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+TEST(ArrowPicture, FewPathsAreArrowsHeadToTailInTheirElementsColoursThenTheResultant) {
+    const ArrowChain chain = TurningChain(12, 0.3, 3);
+    RecordingSurface surface;
+    const ArrowView view{400, 300, false};
+    const ArrowPlacement placed = DrawArrowChain(surface, chain, view);
+    ASSERT_EQ(surface.arrows.size(), 13u) << "one arrow a path and the resultant";
+    EXPECT_EQ(surface.arrows.front().from, placed.origin);
+    for (std::size_t j = 0; j < 12; ++j) {
+        EXPECT_NEAR(Distance(surface.arrows[j].from, surface.arrows[j].to), placed.scale, 1e-3);
+        if (j > 0) {
+            EXPECT_EQ(surface.arrows[j].from, surface.arrows[j - 1].to) << "head to tail";
+        }
+        EXPECT_EQ(surface.arrows[j].colour, ElementColour(static_cast<int>(j / 4)));
+    }
+    const auto& resultant = surface.arrows.back();
+    EXPECT_EQ(resultant.colour, kResultantColour);
+    EXPECT_EQ(resultant.from, placed.origin);
+    EXPECT_NEAR(Distance(resultant.to, surface.arrows[11].to), 0.0, 1e-3);
+    EXPECT_NEAR(Distance(resultant.from, resultant.to), std::sqrt(chain.p) * placed.scale, 1e-3);
+    // Everything inside the view.
+    for (const auto& arrow : surface.arrows) {
+        EXPECT_TRUE(arrow.to.x >= 0 && arrow.to.x <= 400 && arrow.to.y >= 0 && arrow.to.y <= 300);
+    }
+    EXPECT_FALSE(surface.texts.empty()) << "the scale bar says what an arrow is";
+}
+
+TEST(ArrowPicture, ElementResultantsSumHeadToTailToTheResultant) {
+    const ArrowChain chain = TurningChain(5000, 0.002, 5);
+    RecordingSurface surface;
+    const ArrowPlacement placed = DrawArrowChain(surface, chain, {400, 300, true});
+    ASSERT_EQ(surface.arrows.size(), 6u) << "five element resultants and the total";
+    EXPECT_EQ(surface.arrows[0].from, placed.origin);
+    for (std::size_t k = 1; k < 5; ++k) {
+        EXPECT_EQ(surface.arrows[k].from, surface.arrows[k - 1].to);
+    }
+    EXPECT_NEAR(Distance(surface.arrows[4].to, placed.end), 0.0, 0.05);
+}
+
+// A chain that goes round the same circle a thousand times draws as about one circle.
+TEST(ArrowPicture, ALongChainIsThinnedToWhatThePixelsShow) {
+    const ArrowChain chain = TurningChain(400000, 2 * 3.14159265358979 / 400, 1);
+    RecordingSurface surface;
+    const ArrowPlacement placed = DrawArrowChain(surface, chain, {400, 300, false});
+    std::size_t points = 0;
+    for (const auto& [line, colour] : surface.polylines) {
+        if (colour == ElementColour(0)) {
+            points += line.size();
+        }
+    }
+    EXPECT_GT(points, 300u) << "the circle is drawn";
+    EXPECT_LT(points, 3000u) << "but not a thousand times";
+    EXPECT_EQ(surface.arrows.size(), 1u);
+    EXPECT_NEAR(Distance(surface.arrows[0].to, placed.end), 0.0, 1e-3);
+}
+
+TEST(ArrowPicture, NoPathsDrawNothingButTheBackground) {
+    RecordingSurface surface;
+    DrawArrowChain(surface, ArrowChain{}, {400, 300, true});
+    EXPECT_EQ(surface.clears, 1);
+    EXPECT_TRUE(surface.arrows.empty() && surface.polylines.empty());
+}
+
+TEST(ArrowPicture, NumbersAreWrittenAsTheWindowWritesThem) {
+    ArrowChain chain;
+    chain.count = 4;
+    chain.cosSum = 1.5;
+    chain.sinSum = 2.0;
+    chain.p = 6.25;
+    chain.shortestTurns = 150.25;
+    chain.longestTurns = 151;
+    const auto numbers = ChainNumbers(chain, 40, 30, 10);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"Screen", " 60"},
+        {"Detector X", "-20"},
+        {"Paths N", " 4"},
+        {"|S|", " 2.5"},
+        {"p = |S|\u00b2", " 6.25"},
+        {"p / N\u00b2", " .390625"},
+        {"Plotted, gain \u00b7 p / N\u00b2", " 3.90625"},
+        {"Shortest path (wavelengths)", " 150.25"},
+        {"Longest path (wavelengths)", " 151"}};
+    EXPECT_EQ(numbers, expected);
+    EXPECT_EQ(ChainNumbers(ArrowChain{}, 0, 50, 10).size(), 3u) << "no sums without paths";
+}
 
 }  // namespace
 }  // namespace pathsum

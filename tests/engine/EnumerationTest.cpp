@@ -7,10 +7,12 @@
 #include <variant>
 #include <vector>
 
+#include "ArrowChain.h"
 #include "ExperimentSettings.h"
 #include "MirrorPattern.h"
 #include "PathEngine.h"
 #include "RunPlan.h"
+#include "ScreenEngine.h"
 #include "SweepOracle.h"
 
 namespace pathsum {
@@ -86,6 +88,70 @@ TEST_P(EngineMatchesSweep, SamePathsAndSameSums) {
                 << "x " << xs[i] << " y " << y;
         }
     }
+}
+
+// The arrow chain of a point is the plotted value made visible: its resultant gives the p the
+// run plots, its elements' resultants add up to it, and each element's paths hit that element.
+void ExpectChainsGiveThePlottedValues(const PathSet& paths, const ElementRow& row,
+                                      double wavelength, double pi) {
+    const std::vector<double> xs = {0.0, 37.5, 50.0, 61.3, 100.0};
+    // The engine as a run makes it: its cost model chooses the method.
+    const ScreenEngine engine(paths, wavelength, pi, xs.size() * 200);
+    ArrowChain chain;
+    for (double y : {0.0, 90.0}) {
+        std::vector<double> p(xs.size());
+        engine.Compute(y, xs, p);
+        for (std::size_t i = 0; i < xs.size(); ++i) {
+            ChainAtPoint(paths, wavelength, pi, y, xs[i], chain);
+            ASSERT_EQ(chain.count, paths.Count());
+            if (chain.count == 0) {
+                EXPECT_TRUE(chain.links.empty());
+                continue;
+            }
+            const double n2 = static_cast<double>(chain.count) * chain.count;
+            EXPECT_NEAR(chain.p / n2, p[i] / n2, 1e-12) << "x " << xs[i] << " y " << y;
+            double c = 0.0;
+            double s = 0.0;
+            int counted = 0;
+            for (std::size_t k = 0; k < chain.links.size(); ++k) {
+                const ElementLink& link = chain.links[k];
+                c += link.cosSum;
+                s += link.sinSum;
+                EXPECT_EQ(link.firstPath, counted);
+                counted += link.pathCount;
+                if (k > 0) {
+                    EXPECT_GT(link.element, chain.links[k - 1].element);
+                }
+                const double left = row.leftEdges[static_cast<std::size_t>(link.element)];
+                for (int j = link.firstPath; j < link.firstPath + link.pathCount; ++j) {
+                    const double hit = paths.HitX()[static_cast<std::size_t>(j)];
+                    EXPECT_GE(hit, left) << "path " << j;
+                    if (j > link.firstPath && j + 1 < link.firstPath + link.pathCount) {
+                        EXPECT_LE(hit, left + row.width) << "path " << j;
+                    }
+                }
+            }
+            EXPECT_EQ(counted, chain.count);
+            EXPECT_NEAR(c, chain.cosSum, 1e-9 * chain.count);
+            EXPECT_NEAR(s, chain.sinSum, 1e-9 * chain.count);
+        }
+    }
+}
+
+TEST_P(EngineMatchesSweep, TheChainOfAPointGivesThePlottedValue) {
+    const EngineInputs inputs = InputsOf(GetParam());
+    const ElementRow row = RowOf(GetParam());
+    ExpectChainsGiveThePlottedValues(std::get<PathSet>(EnumeratePaths(inputs, row)), row,
+                                     inputs.wavelength, inputs.pi);
+}
+
+// Where the run sums over interpolation nodes, the chain still gives what is plotted.
+TEST(ArrowChain, GivesTheInterpolatedValuesOfAFineGrating) {
+    const SweepCase grating{"FineGrating", MirrorPattern::Grating, 10, 10, {50, 0}, 2e-5};
+    const PathSet paths = std::get<PathSet>(EnumeratePaths(InputsOf(grating), RowOf(grating)));
+    const ScreenEngine engine(paths, 1.0, kPi, 1001);
+    ASSERT_EQ(engine.Method(), SumMethod::Interpolated);
+    ExpectChainsGiveThePlottedValues(paths, RowOf(grating), 1.0, kPi);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -227,6 +293,25 @@ TEST(RayBound, TooFineResolutionIsRefusedBeforeTheRun) {
     const std::string& reason = std::get<Refusal>(plan).reason;
     EXPECT_NE(reason.find("Resolution Radians \" 1E-09\""), std::string::npos) << reason;
     EXPECT_NE(reason.find("coarser"), std::string::npos) << reason;
+}
+
+// The probe of the arrow window: the nearest screen, then the nearest detector point on it,
+// ties to the lower screen and the smaller x, and the edges of both.
+TEST(NearestDetectorPoint, PicksTheNearestScreenThenTheNearestPoint) {
+    const std::vector<double> xs = DetectorPoints(0.25);
+    struct Case {
+        double x;
+        double y;
+        int screen;
+        int point;
+    };
+    for (const Case& c : {Case{50, 90, 9, 200}, Case{50.1, 94.9, 9, 200}, Case{50.13, 100, 9, 201},
+                          Case{0, 0, 0, 0}, Case{-3, -5, 0, 0}, Case{100, 45, 4, 400},
+                          Case{107, 55.1, 6, 400}, Case{0.125, 5, 0, 0}, Case{0.126, 15, 1, 1}}) {
+        const ProbePoint probe = NearestDetectorPoint(c.x, c.y, xs);
+        EXPECT_EQ(probe.screen, c.screen) << c.x << ", " << c.y;
+        EXPECT_EQ(probe.point, c.point) << c.x << ", " << c.y;
+    }
 }
 
 struct PointsCase {

@@ -7,15 +7,21 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
+#include "ArrowsWindow.h"
 #include "ControlTexts.h"
 #include "FormFixture.h"
 #include "MainWindow.h"
+#include "NumberText.h"
 
 namespace pathsum::testing {
 namespace {
 
 class WindowTest : public ::testing::Test {
   protected:
+    static QPoint PixelAt(double x, double y) {
+        return {static_cast<int>(PlotFrame::PixelX(x)), static_cast<int>(PlotFrame::PixelY(y))};
+    }
+
     void SetUp() override {
         window = std::make_unique<MainWindow>();
         window->show();
@@ -105,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Pathsum Teaching Workshop, 2016"},
                       // The widget tests see no print server (QtTestMain.cpp): Print says so.
                       CommandCase{"Print", Command::Print, {}, "Print"},
-        CommandCase{"PrintOnWhite", Command::PrintOnWhite, {}, "Print"},
+                      CommandCase{"PrintOnWhite", Command::PrintOnWhite, {}, "Print"},
                       CommandCase{"PlaceSource", Command::PlaceSource, {}, "Place Source"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -154,7 +160,7 @@ TEST_F(WindowTest, TheClientAreaKeepsItsSizeBelowTheMenuBar) {
     for (QAction* menu : window->menuBar()->actions()) {
         menus << menu->text().remove('&');
     }
-    EXPECT_EQ(menus, (QStringList{"File", "Run", "Help"})) << "no empty View menu";
+    EXPECT_EQ(menus, (QStringList{"File", "Run", "View", "Help"}));
 }
 
 TEST_F(WindowTest, TabMovesDownTheLeftColumn) {
@@ -241,6 +247,79 @@ TEST(ScaledWindow, FitsTheScreenOnlyWhenItMust) {
     ASSERT_TRUE(laptop.has_value());
     EXPECT_LT(*laptop, 1.0);
     EXPECT_LE(771 * *laptop + window.menuBar()->sizeHint().height() + 48, 768);
+}
+
+// ---- Arrows at a Point ----
+
+class ArrowsTest : public WindowTest {
+  protected:
+    ArrowsWindow& Open() {
+        window->Action(Command::ArrowsAtAPoint)->trigger();
+        EXPECT_NE(window->Arrows(), nullptr);
+        EXPECT_TRUE(window->Arrows()->isVisible());
+        return *window->Arrows();
+    }
+};
+
+TEST_F(ArrowsTest, ShowsThePointUnderThePointerWithTheNumbersOfItsPlottedValue) {
+    form->Calculate_Click();
+    ArrowsWindow& arrows = Open();
+    // Near the centre of the nearest screen: the point x = 50 of the screen y = 90.
+    QTest::mouseMove(form, PixelAt(50.2, 89.0));
+    ASSERT_NE(arrows.Probed(), nullptr) << arrows.Message().toStdString();
+    EXPECT_EQ(arrows.Probed()->screen, 9);
+    EXPECT_EQ(arrows.Probed()->point, 50);
+    ASSERT_NE(arrows.Chain(), nullptr);
+    const RunRecord& run = form->LastRun();
+    const double plotted = run.p[9][50];
+    const double n = run.plan->paths.Count();
+    EXPECT_NEAR(arrows.Chain()->p / (n * n), plotted / (n * n), 1e-12);
+    EXPECT_EQ(arrows.NumberText("Screen"), " 10");
+    EXPECT_EQ(arrows.NumberText("Detector X"), " 0");
+    EXPECT_EQ(arrows.NumberText("Paths N"), QString::fromStdString(TextFromNumber(n)));
+    EXPECT_EQ(arrows.NumberText("p / N\u00b2").toDouble(),
+              std::stod(TextFromNumber(plotted / (n * n))));
+    // The main window marks the point.
+    EXPECT_TRUE(form->ProbeMarker->isVisible());
+    EXPECT_NEAR(form->ProbeMarker->Left() + form->ProbeMarker->Width() / 2, 50.0f, 1e-4f);
+    EXPECT_NEAR(form->ProbeMarker->Top() - form->ProbeMarker->Height() / 2, 90.0f, 1e-4f);
+
+    // Held, the point stays while the pointer moves on.
+    arrows.SetHeld(true);
+    QTest::mouseMove(form, PixelAt(20, 31));
+    EXPECT_EQ(arrows.Probed()->screen, 9);
+    arrows.SetHeld(false);
+    QTest::mouseMove(form, PixelAt(20.2, 31.5));
+    EXPECT_EQ(arrows.Probed()->screen, 3);
+    EXPECT_EQ(arrows.Probed()->point, 20);
+
+    // Closing the window unticks its entry and takes the marker away.
+    arrows.close();
+    EXPECT_FALSE(window->Action(Command::ArrowsAtAPoint)->isChecked());
+    EXPECT_FALSE(form->ProbeMarker->isVisible());
+}
+
+TEST_F(ArrowsTest, SaysWhenAPointHasNoPathsOrIsNotComputedYet) {
+    ArrowsWindow& arrows = Open();
+    form->Pattern->setText("Mirror Number single");  // no element: no paths anywhere
+    form->Calculate_Click();
+    arrows.ProbeAt(50, 50);
+    EXPECT_TRUE(arrows.Message().contains("No paths reach this point"))
+        << arrows.Message().toStdString();
+    EXPECT_EQ(arrows.NumberText("Paths N"), " 0");
+
+    // A new run clears the probe until the probed screen exists.
+    form->Pattern->setText("Mirror Number Single");
+    form->ResolutionXText->setText(".01");
+    QString during;
+    QTimer::singleShot(0, form, [&] {
+        arrows.ProbeAt(50, 1);  // the last screen a run computes
+        during = arrows.Message();
+        form->Stop_Click();
+    });
+    form->Calculate_Click();
+    EXPECT_TRUE(during.contains("not computed yet")) << during.toStdString();
+    EXPECT_EQ(arrows.Chain(), nullptr);
 }
 
 }  // namespace

@@ -1,0 +1,265 @@
+#include "ArrowDrawing.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <unordered_set>
+
+#include "NumberText.h"
+
+namespace pathsum {
+namespace {
+
+constexpr Rgb kBackground{255, 255, 255};
+constexpr Rgb kInk{0, 0, 0};
+constexpr float kMargin = 16.0f;
+constexpr float kBarSpace = 30.0f;  // below the chain, for the scale bar
+constexpr float kArrowWidth = 1.5f;
+constexpr float kCurveWidth = 1.0f;
+constexpr float kElementResultantWidth = 3.0f;
+constexpr float kResultantWidth = 3.5f;
+
+// A number as the window writes it, without the blank before a positive one.
+std::string Number(double value) {
+    std::string text = TextFromNumber(value);
+    if (!text.empty() && text.front() == ' ') {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
+// Keeps a long curve to what its pixels can show. A step of the curve that starts and ends
+// on pixels already drawn, and is too short to cross another, adds nothing and lifts the pen;
+// a longer step is drawn once however often the curve comes back to it.
+class CurveThinner {
+  public:
+    CurveThinner(int width, int height)
+        : width_(width), height_(height), drawn_(static_cast<std::size_t>(width * height), 0) {}
+
+    // Draws the curve from `from` through `points` as the fewest polylines that show it.
+    void Draw(ArrowSurface& surface, SurfacePoint from, const std::vector<SurfacePoint>& points,
+              Rgb colour) {
+        std::vector<SurfacePoint> piece;
+        const auto flush = [&] {
+            if (piece.size() >= 2) {
+                surface.Polyline(piece, colour, kCurveWidth);
+            }
+            piece.clear();
+        };
+        SurfacePoint previous = from;
+        Mark(previous);
+        for (const SurfacePoint& point : points) {
+            const float dx = point.x - previous.x;
+            const float dy = point.y - previous.y;
+            bool adds = false;
+            if (dx * dx + dy * dy <= 2.25f) {
+                adds = !Drawn(previous) || !Drawn(point);
+            } else {
+                adds = longSteps_.insert(StepKey(previous, point)).second;
+            }
+            if (adds) {
+                if (piece.empty()) {
+                    piece.push_back(previous);
+                }
+                piece.push_back(point);
+            } else {
+                flush();
+            }
+            Mark(point);
+            previous = point;
+        }
+        flush();
+    }
+
+  private:
+    std::int64_t Index(SurfacePoint p) const {
+        const auto x = static_cast<std::int64_t>(std::floor(p.x));
+        const auto y = static_cast<std::int64_t>(std::floor(p.y));
+        if (x < 0 || y < 0 || x >= width_ || y >= height_) {
+            return -1;
+        }
+        return y * width_ + x;
+    }
+    bool Drawn(SurfacePoint p) const {
+        const std::int64_t i = Index(p);
+        return i >= 0 && drawn_[static_cast<std::size_t>(i)] != 0;
+    }
+    void Mark(SurfacePoint p) {
+        const std::int64_t i = Index(p);
+        if (i >= 0) {
+            drawn_[static_cast<std::size_t>(i)] = 1;
+        }
+    }
+    // The pixels a step joins, either way round.
+    static std::uint64_t StepKey(SurfacePoint a, SurfacePoint b) {
+        auto pixel = [](SurfacePoint p) {
+            const auto x = static_cast<std::uint64_t>(static_cast<std::uint16_t>(std::floor(p.x)));
+            const auto y = static_cast<std::uint64_t>(static_cast<std::uint16_t>(std::floor(p.y)));
+            return (x << 16) | y;
+        };
+        const std::uint64_t pa = pixel(a);
+        const std::uint64_t pb = pixel(b);
+        return pa < pb ? (pa << 32) | pb : (pb << 32) | pa;
+    }
+
+    int width_;
+    int height_;
+    std::vector<std::uint8_t> drawn_;
+    std::unordered_set<std::uint64_t> longSteps_;
+};
+
+struct Mapping {
+    ArrowPlacement placement;
+    SurfacePoint operator()(double cx, double cy) const {
+        return {static_cast<float>(placement.origin.x + placement.scale * cx),
+                static_cast<float>(placement.origin.y - placement.scale * cy)};
+    }
+};
+
+// The point of the chain before path `index`: the origin, or the head of the path before.
+SurfacePoint Before(const ArrowChain& chain, const Mapping& map, int index) {
+    if (index <= 0) {
+        return map(0.0, 0.0);
+    }
+    const auto i = static_cast<std::size_t>(index - 1);
+    return map(chain.headX[i], chain.headY[i]);
+}
+
+Rgb Darker(Rgb c) {
+    return {static_cast<std::uint8_t>(c.r * 2 / 3), static_cast<std::uint8_t>(c.g * 2 / 3),
+            static_cast<std::uint8_t>(c.b * 2 / 3)};
+}
+
+void DrawScaleBar(ArrowSurface& surface, const ArrowView& view, double scale) {
+    double arrows = 1.0;
+    while (arrows * scale < 24.0) {
+        arrows *= 10.0;
+    }
+    const float y = static_cast<float>(view.height) - kMargin;
+    const float length = static_cast<float>(arrows * scale);
+    surface.Polyline({{kMargin, y}, {kMargin + length, y}}, kInk, 2.0f);
+    const std::string bar = arrows == 1.0 ? "1 arrow" : Number(arrows) + " arrows";
+    surface.Text({kMargin + length + 8.0f, y + 4.0f},
+                 bar + "  (one arrow: " + Number(std::round(scale * 1000.0) / 1000.0) + " pixels)",
+                 kInk);
+}
+
+}  // namespace
+
+Rgb ElementColour(int element) {
+    static constexpr std::array<Rgb, 6> kColours = {{
+        {31, 119, 180},   // blue
+        {230, 120, 10},   // orange
+        {40, 150, 40},    // green
+        {148, 103, 189},  // purple
+        {140, 86, 75},    // brown
+        {20, 170, 190},   // teal
+    }};
+    return kColours[static_cast<std::size_t>(element) % kColours.size()];
+}
+
+ArrowPlacement PlaceChain(const ArrowChain& chain, const ArrowView& view) {
+    ArrowPlacement placement;
+    const double availableWidth = std::max(1.0, view.width - 2.0 * kMargin);
+    const double availableHeight = std::max(1.0, view.height - 2.0 * kMargin - kBarSpace);
+    placement.origin = {static_cast<float>(view.width / 2.0),
+                        static_cast<float>(kMargin + availableHeight / 2.0)};
+    placement.end = placement.origin;
+    if (chain.count == 0) {
+        return placement;
+    }
+    float minX = 0.0f;
+    float maxX = 0.0f;
+    float minY = 0.0f;
+    float maxY = 0.0f;
+    for (std::size_t i = 0; i < chain.headX.size(); ++i) {
+        minX = std::min(minX, chain.headX[i]);
+        maxX = std::max(maxX, chain.headX[i]);
+        minY = std::min(minY, chain.headY[i]);
+        maxY = std::max(maxY, chain.headY[i]);
+    }
+    const double spanX = std::max(1e-9, static_cast<double>(maxX) - minX);
+    const double spanY = std::max(1e-9, static_cast<double>(maxY) - minY);
+    // A chain of one or two arrows would fill the window with a single arrow; half of it is
+    // plenty.
+    const double largest = 0.5 * std::min(availableWidth, availableHeight);
+    placement.scale = std::min({availableWidth / spanX, availableHeight / spanY, largest});
+    const double usedWidth = spanX * placement.scale;
+    const double usedHeight = spanY * placement.scale;
+    placement.origin = {
+        static_cast<float>(kMargin + (availableWidth - usedWidth) / 2.0 - minX * placement.scale),
+        static_cast<float>(kMargin + (availableHeight - usedHeight) / 2.0 +
+                           maxY * placement.scale)};
+    placement.end = Mapping{placement}(chain.cosSum, chain.sinSum);
+    return placement;
+}
+
+ArrowPlacement DrawArrowChain(ArrowSurface& surface, const ArrowChain& chain,
+                              const ArrowView& view) {
+    surface.Clear(kBackground);
+    const ArrowPlacement placement = PlaceChain(chain, view);
+    if (chain.count == 0) {
+        return placement;
+    }
+    const Mapping map{placement};
+    if (chain.count <= kMostSeparateArrows) {
+        for (const ElementLink& link : chain.links) {
+            for (int j = link.firstPath; j < link.firstPath + link.pathCount; ++j) {
+                const auto i = static_cast<std::size_t>(j);
+                surface.Arrow(Before(chain, map, j), map(chain.headX[i], chain.headY[i]),
+                              ElementColour(link.element), kArrowWidth);
+            }
+        }
+    } else {
+        CurveThinner thinner(view.width, view.height);
+        std::vector<SurfacePoint> points;
+        for (const ElementLink& link : chain.links) {
+            points.clear();
+            points.reserve(static_cast<std::size_t>(link.pathCount));
+            for (int j = link.firstPath; j < link.firstPath + link.pathCount; ++j) {
+                const auto i = static_cast<std::size_t>(j);
+                points.push_back(map(chain.headX[i], chain.headY[i]));
+            }
+            thinner.Draw(surface, Before(chain, map, link.firstPath), points,
+                         ElementColour(link.element));
+        }
+    }
+    if (view.elementResultants) {
+        for (const ElementLink& link : chain.links) {
+            const SurfacePoint from = Before(chain, map, link.firstPath);
+            const SurfacePoint to = Before(chain, map, link.firstPath + link.pathCount);
+            surface.Arrow(from, to, Darker(ElementColour(link.element)), kElementResultantWidth);
+        }
+    }
+    surface.Arrow(placement.origin, placement.end, kResultantColour, kResultantWidth);
+    DrawScaleBar(surface, view, placement.scale);
+    return placement;
+}
+
+std::vector<std::pair<std::string, std::string>> ChainNumbers(const ArrowChain& chain,
+                                                              double screenY, double x,
+                                                              double gain) {
+    std::vector<std::pair<std::string, std::string>> numbers = {
+        {"Screen", TextFromNumber(100.0 - screenY)},
+        {"Detector X", TextFromNumber(x - 50.0)},
+        {"Paths N", TextFromNumber(chain.count)},
+    };
+    if (chain.count == 0) {
+        return numbers;
+    }
+    const double countSquared = static_cast<double>(chain.count) * chain.count;
+    numbers.insert(
+        numbers.end(),
+        {
+            {"|S|", TextFromNumber(std::sqrt(chain.p))},
+            {"p = |S|\u00b2", TextFromNumber(chain.p)},
+            {"p / N\u00b2", TextFromNumber(chain.p / countSquared)},
+            {"Plotted, gain \u00b7 p / N\u00b2", TextFromNumber((gain * chain.p) / countSquared)},
+            {"Shortest path (wavelengths)", TextFromNumber(chain.shortestTurns)},
+            {"Longest path (wavelengths)", TextFromNumber(chain.longestTurns)},
+        });
+    return numbers;
+}
+
+}  // namespace pathsum

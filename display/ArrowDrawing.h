@@ -1,0 +1,74 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ArrowChain.h"
+#include "PlotCanvas.h"
+
+namespace pathsum {
+
+// A point of an arrow picture, in pixels of its surface: x to the right, y downwards.
+struct SurfacePoint {
+    float x = 0.0f;
+    float y = 0.0f;
+    friend bool operator==(const SurfacePoint&, const SurfacePoint&) = default;
+};
+
+// What the arrow picture is drawn on: the window's view of it, or a recording for tests.
+class ArrowSurface {
+  public:
+    virtual ~ArrowSurface() = default;
+
+    virtual void Clear(Rgb background) = 0;
+    // One connected line through the points, `width` pixels wide.
+    virtual void Polyline(const std::vector<SurfacePoint>& points, Rgb colour, float width) = 0;
+    // A straight arrow from `from` with its head at `to`.
+    virtual void Arrow(SurfacePoint from, SurfacePoint to, Rgb colour, float width) = 0;
+    // A line of text whose left end, on its base line, is `at`.
+    virtual void Text(SurfacePoint at, const std::string& text, Rgb colour) = 0;
+};
+
+struct ArrowView {
+    int width = 0;  // pixels of the surface
+    int height = 0;
+    bool elementResultants = false;  // each element's own resultant over the chain
+};
+
+// Where a chain was put: a unit arrow is `scale` pixels long, the chain starts at `origin`
+// and ends at `end`, the resultant's head.
+struct ArrowPlacement {
+    double scale = 0.0;
+    SurfacePoint origin;
+    SurfacePoint end;
+};
+
+// Below this many paths every arrow is drawn as an arrow; from it on, the chain is drawn as the
+// curve its heads make, which is all that can be seen of thousands of short arrows.
+inline constexpr int kMostSeparateArrows = 64;
+
+// The colour of the paths that meet element k, and of its resultant.
+Rgb ElementColour(int element);
+inline constexpr Rgb kResultantColour{200, 30, 30};
+
+// The scale and origin that fit the chain, the origin included, into the view with a margin,
+// with room for the scale bar below it.
+ArrowPlacement PlaceChain(const ArrowChain& chain, const ArrowView& view);
+
+// Draws the chain head to tail in the colours of its elements, the resultant from the origin
+// to its end, on request each element's resultant, and a scale bar with the unit arrow's
+// length. The curve of a long chain is thinned to what the pixels can show (a part that only
+// goes over pixels already drawn is left out), so that millions of paths draw as fast as a
+// few thousand. Nothing but the background is drawn for a chain without paths.
+ArrowPlacement DrawArrowChain(ArrowSurface& surface, const ArrowChain& chain,
+                              const ArrowView& view);
+
+// The numbers the arrow window shows for a chain, each as a name and the text the window's
+// labels would write: the screen's distance, the detector's X (from the centre, as the source
+// label counts), N, |S|, p, p / N^2, the plotted value, the shortest and longest path.
+std::vector<std::pair<std::string, std::string>> ChainNumbers(const ArrowChain& chain,
+                                                              double screenY, double x,
+                                                              double gain);
+
+}  // namespace pathsum

@@ -1,0 +1,268 @@
+#include "ArrowsWindow.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "MainForm.h"
+
+namespace pathsum {
+namespace {
+
+QColor ToQColor(Rgb c) {
+    return {c.r, c.g, c.b};
+}
+
+QPointF ToQPoint(SurfacePoint p) {
+    return {p.x, p.y};
+}
+
+// The arrow picture drawn with a Qt painter.
+class QtArrowSurface : public ArrowSurface {
+  public:
+    explicit QtArrowSurface(QPainter& painter) : painter_(painter) {
+        painter_.setRenderHint(QPainter::Antialiasing, true);
+    }
+
+    void Clear(Rgb background) override {
+        painter_.fillRect(painter_.window(), ToQColor(background));
+    }
+
+    void Polyline(const std::vector<SurfacePoint>& points, Rgb colour, float width) override {
+        QPen pen(ToQColor(colour), width);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        painter_.setPen(pen);
+        polygon_.resize(static_cast<qsizetype>(points.size()));
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            polygon_[static_cast<qsizetype>(i)] = ToQPoint(points[i]);
+        }
+        painter_.drawPolyline(polygon_);
+    }
+
+    void Arrow(SurfacePoint from, SurfacePoint to, Rgb colour, float width) override {
+        const QPointF a = ToQPoint(from);
+        const QPointF b = ToQPoint(to);
+        const QPointF along = b - a;
+        const double length = std::hypot(along.x(), along.y());
+        QPen pen(ToQColor(colour), width);
+        pen.setCapStyle(Qt::FlatCap);
+        painter_.setPen(pen);
+        if (length < 1e-6) {
+            return;
+        }
+        // The head takes at most a third of a short arrow.
+        const double head = std::min(5.0 + 2.0 * width, length / 3.0);
+        const QPointF unit = along / length;
+        const QPointF across(-unit.y(), unit.x());
+        const QPointF base = b - unit * head;
+        painter_.drawLine(a, base);
+        QPainterPath tip;
+        tip.moveTo(b);
+        tip.lineTo(base + across * (head * 0.45));
+        tip.lineTo(base - across * (head * 0.45));
+        tip.closeSubpath();
+        painter_.fillPath(tip, ToQColor(colour));
+    }
+
+    void Text(SurfacePoint at, const std::string& text, Rgb colour) override {
+        painter_.setPen(ToQColor(colour));
+        painter_.drawText(ToQPoint(at), QString::fromStdString(text));
+    }
+
+  private:
+    QPainter& painter_;
+    QPolygonF polygon_;
+};
+
+}  // namespace
+
+ArrowPictureView::ArrowPictureView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("ArrowPicture"));
+    setMinimumSize(360, 300);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Arrow chain"));
+    setAccessibleDescription(QStringLiteral(
+        "The arrows of every path to the chosen point, head to tail, and their resultant."));
+}
+
+void ArrowPictureView::Show(const ArrowChain* chain, bool elementResultants) {
+    chain_ = chain;
+    elementResultants_ = elementResultants;
+    update();
+}
+
+void ArrowPictureView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QtArrowSurface surface(painter);
+    if (chain_ == nullptr) {
+        surface.Clear({255, 255, 255});
+        placement_ = {};
+        return;
+    }
+    placement_ = DrawArrowChain(surface, *chain_, {width(), height(), elementResultants_});
+}
+
+ArrowsWindow::ArrowsWindow(MainForm* form, QWidget* parent)
+    : QWidget(parent, Qt::Window), form_(form) {
+    setObjectName(QStringLiteral("ArrowsWindow"));
+    setWindowTitle(QStringLiteral("Arrows at a Point"));
+    picture_ = new ArrowPictureView(this);
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("ArrowsMessage"));
+    message_->setWordWrap(true);
+    resultants_ = new QCheckBox(QStringLiteral("Show each &element's resultant"), this);
+    resultants_->setObjectName(QStringLiteral("ElementResultants"));
+    resultants_->setToolTip(QStringLiteral(
+        "<p>Draws, over the chain, one large arrow for each mirror or slit: the sum of its own "
+        "paths' arrows. Added head to tail they make the resultant.</p>"));
+    hold_ = new QCheckBox(QStringLiteral("&Hold"), this);
+    hold_->setObjectName(QStringLiteral("Hold"));
+    hold_->setToolTip(
+        QStringLiteral("<p>Keeps the chosen point while the pointer moves on (Alt+H).</p>"));
+    auto* numbers = new QWidget(this);
+    numbers_ = new QGridLayout(numbers);
+    numbers_->setContentsMargins(0, 0, 0, 0);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(picture_, 1);
+    layout->addWidget(message_);
+    auto* boxes = new QHBoxLayout;
+    boxes->addWidget(resultants_);
+    boxes->addWidget(hold_);
+    boxes->addStretch(1);
+    layout->addLayout(boxes);
+    layout->addWidget(numbers);
+    resize(460, 640);
+
+    connect(resultants_, &QCheckBox::toggled, this, &ArrowsWindow::Refresh);
+    connect(form_, &MainForm::pointerOverPlot, this, &ArrowsWindow::ProbeAt);
+    connect(form_, &MainForm::runRecordChanged, this, &ArrowsWindow::Refresh);
+    Refresh();
+}
+
+bool ArrowsWindow::Held() const {
+    return hold_->isChecked();
+}
+
+void ArrowsWindow::SetHeld(bool held) {
+    hold_->setChecked(held);
+}
+
+QString ArrowsWindow::Message() const {
+    return message_->text();
+}
+
+QString ArrowsWindow::NumberText(const QString& name) const {
+    for (const auto& [label, value] : numberLabels_) {
+        if (label->text() == name && value->isVisible()) {
+            return value->text();
+        }
+    }
+    return {};
+}
+
+void ArrowsWindow::ProbeAt(double x, double y) {
+    if (Held() || !isVisible()) {
+        return;
+    }
+    pointerX_ = x;
+    pointerY_ = y;
+    pointed_ = true;
+    Refresh();
+}
+
+void ArrowsWindow::Refresh() {
+    shown_ = false;
+    probed_ = false;
+    const RunRecord& run = form_->LastRun();
+    if (!run.plan) {
+        form_->HideProbe();
+        ShowMessage(
+            QStringLiteral("Click CALC AND PLOT, then move the pointer over the plot: "
+                           "the arrows of the point under it appear here."));
+        return;
+    }
+    if (!pointed_) {
+        form_->HideProbe();
+        ShowMessage(QStringLiteral("Move the pointer over the plot to choose a point."));
+        return;
+    }
+    const RunPlan& plan = *run.plan;
+    probe_ = NearestDetectorPoint(pointerX_, pointerY_, plan.detectorX);
+    probed_ = !plan.detectorX.empty();
+    if (!probed_) {
+        form_->HideProbe();
+        ShowMessage(QStringLiteral("The last run has no detector points."));
+        return;
+    }
+    const auto screen = static_cast<std::size_t>(probe_.screen);
+    const double screenY = kScreenYs[screen];
+    const double x = plan.detectorX[static_cast<std::size_t>(probe_.point)];
+    form_->MarkProbe(x, screenY);
+    if (run.p[screen].empty()) {
+        ShowMessage(QStringLiteral("This screen is not computed yet."));
+        ShowNumbers({});
+        return;
+    }
+    ChainAtPoint(plan.paths, plan.settings.wavelength, plan.settings.pi, screenY, x, chain_);
+    ShowNumbers(ChainNumbers(chain_, screenY, x, plan.settings.gain));
+    if (chain_.count == 0) {
+        ShowMessage(QStringLiteral("No paths reach this point."));
+        return;
+    }
+    shown_ = true;
+    message_->setText(QStringLiteral("The arrows of the %1 paths to this point, head to tail, "
+                                     "in the colours of their elements; the resultant in red.")
+                          .arg(chain_.count));
+    picture_->Show(&chain_, resultants_->isChecked());
+}
+
+void ArrowsWindow::ShowMessage(const QString& message) {
+    message_->setText(message);
+    picture_->Show(nullptr, false);
+    if (!probed_) {
+        ShowNumbers({});
+    }
+}
+
+void ArrowsWindow::ShowNumbers(const std::vector<std::pair<std::string, std::string>>& numbers) {
+    while (numberLabels_.size() < numbers.size()) {
+        auto* name = new QLabel(this);
+        auto* value = new QLabel(this);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        const int row = static_cast<int>(numberLabels_.size());
+        numbers_->addWidget(name, row, 0);
+        numbers_->addWidget(value, row, 1);
+        numberLabels_.emplace_back(name, value);
+    }
+    for (std::size_t i = 0; i < numberLabels_.size(); ++i) {
+        auto [name, value] = numberLabels_[i];
+        const bool used = i < numbers.size();
+        name->setVisible(used);
+        value->setVisible(used);
+        if (used) {
+            name->setText(QString::fromStdString(numbers[i].first));
+            value->setText(QString::fromStdString(numbers[i].second));
+        }
+    }
+}
+
+void ArrowsWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    form_->SetProbeTracking(true);
+    Refresh();
+}
+
+void ArrowsWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    form_->SetProbeTracking(false);
+    form_->HideProbe();
+    emit closed();
+}
+
+}  // namespace pathsum

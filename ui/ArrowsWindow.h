@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "ArrowChain.h"
+#include "ArrowDrawing.h"
+
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+
+namespace pathsum {
+
+class MainForm;
+
+// The picture of one chain, drawn through the arrow drawing of display/.
+class ArrowPictureView : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit ArrowPictureView(QWidget* parent = nullptr);
+
+    // Shows `chain` (kept by the caller), or nothing.
+    void Show(const ArrowChain* chain, bool elementResultants);
+    // Where the last picture put the chain.
+    const ArrowPlacement& Placement() const { return placement_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    const ArrowChain* chain_ = nullptr;
+    bool elementResultants_ = false;
+    ArrowPlacement placement_;
+};
+
+// "Arrows at a Point": while it is open, the pointer over the plot chooses a detector point of
+// the last run (the nearest screen, then the nearest point on it), and the window shows the
+// arrows of its paths head to tail, their resultant and the numbers behind the plotted value.
+// The main window marks the point. "Hold" keeps the point while the pointer moves on.
+class ArrowsWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit ArrowsWindow(MainForm* form, QWidget* parent = nullptr);
+
+    // Probes the detector point nearest to the plot point (x, y), unless held.
+    void ProbeAt(double x, double y);
+
+    bool Held() const;
+    void SetHeld(bool held);
+  signals:
+    void closed();
+
+  public:
+    // The point probed, if any; the chain shown, if any.
+    const ProbePoint* Probed() const { return probed_ ? &probe_ : nullptr; }
+    const ArrowChain* Chain() const { return shown_ ? &chain_ : nullptr; }
+    QString Message() const;
+    ArrowPictureView* Picture() const { return picture_; }
+    // Each number the window shows, by its name.
+    QString NumberText(const QString& name) const;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    void Refresh();
+    void ShowMessage(const QString& message);
+    void ShowNumbers(const std::vector<std::pair<std::string, std::string>>& numbers);
+
+    MainForm* form_;
+    ArrowPictureView* picture_;
+    QCheckBox* resultants_;
+    QCheckBox* hold_;
+    QLabel* message_;
+    QGridLayout* numbers_;
+    std::vector<std::pair<QLabel*, QLabel*>> numberLabels_;
+    double pointerX_ = 0.0;  // where the pointer chose the point, in the plot frame
+    double pointerY_ = 0.0;
+    bool pointed_ = false;
+    ProbePoint probe_;
+    bool probed_ = false;
+    ArrowChain chain_;
+    bool shown_ = false;
+};
+
+}  // namespace pathsum
