@@ -301,6 +301,13 @@ void MainForm::mouseMoveEvent(QMouseEvent* event) {
 
 void MainForm::SetProbeTracking(bool on) {
     setMouseTracking(on);
+    // While the pointer probes the plot, the plot's own tooltip would cover what it points at.
+    if (on) {
+        plotToolTip_ = toolTip();
+        setToolTip(QString());
+    } else if (!plotToolTip_.isEmpty()) {
+        setToolTip(plotToolTip_);
+    }
 }
 
 void MainForm::MarkProbe(double x, double screenY) {

@@ -157,6 +157,7 @@ class MainForm : public QWidget, public RunHost {
     QtPlotCanvas* canvas_ = nullptr;
     std::optional<GraphPlotter> plotter_;
     RunRecord run_;
+    QString plotToolTip_;
     std::size_t screen_ = 0;  // the screen being computed, into kScreenYs
     std::vector<double> screenP_;
     bool activated_ = false;

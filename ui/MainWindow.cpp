@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -131,6 +132,12 @@ void MainWindow::ShowArrows(bool shown) {
         arrows_ = new ArrowsWindow(form_, this);
         connect(arrows_, &ArrowsWindow::closed, this,
                 [this] { Action(Command::ArrowsAtAPoint)->setChecked(false); });
+        // Beside the main window where the screen has room, so that the plot stays free for
+        // the pointer; otherwise at the screen's right edge.
+        const QRect screen = this->screen()->availableGeometry();
+        const QRect main = frameGeometry();
+        const int x = std::min(main.right() + 8, screen.right() - arrows_->width());
+        arrows_->move(std::max(screen.left(), x), std::max(screen.top(), main.top()));
     }
     if (shown) {
         arrows_->show();
