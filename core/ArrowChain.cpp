@@ -32,6 +32,15 @@ void ChainAtPoint(const PathSet& paths, double wavelength, double pi, double scr
     sines.resize(n);
     ArrowsAtPoint(paths, wavelength, pi, screenY, x, cosines, sines);
 
+    // The resultant and each element's own, added in path order as the kernel adds them;
+    // the sums at the start of every block of paths let the heads be filled in in parallel,
+    // each block from its exact starting point, so that they too are the sequential sums.
+    constexpr std::size_t kBlock = 1 << 16;
+    const std::size_t blocks = (n + kBlock - 1) / kBlock;
+    thread_local std::vector<double> blockCos;
+    thread_local std::vector<double> blockSin;
+    blockCos.assign(blocks, 0.0);
+    blockSin.assign(blocks, 0.0);
     const std::span<const ElementStart> elements = paths.Elements();
     double c = 0.0;
     double s = 0.0;
@@ -43,12 +52,14 @@ void ChainAtPoint(const PathSet& paths, double wavelength, double pi, double scr
         link.pathCount = end - link.firstPath;
         for (int j = link.firstPath; j < end; ++j) {
             const auto i = static_cast<std::size_t>(j);
+            if (i % kBlock == 0) {
+                blockCos[i / kBlock] = c;
+                blockSin[i / kBlock] = s;
+            }
             c += cosines[i];
             s += sines[i];
             link.cosSum += cosines[i];
             link.sinSum += sines[i];
-            chain.headX[i] = static_cast<float>(c);
-            chain.headY[i] = static_cast<float>(s);
         }
         chain.links.push_back(link);
     }
@@ -56,15 +67,63 @@ void ChainAtPoint(const PathSet& paths, double wavelength, double pi, double scr
     chain.sinSum = s;
     chain.p = c * c + s * s;
 
+    // The scratch lists are this thread's; the threads that fill the heads read them here.
+    const double* cosOf = cosines.data();
+    const double* sinOf = sines.data();
+    const double* blockCosOf = blockCos.data();
+    const double* blockSinOf = blockSin.data();
     const double rowDistance = 100.0 - screenY;
+    const double* hitX = paths.HitX().data();
+    const double* firstLeg = paths.FirstLeg().data();
+    float minX = 0.0f;
+    float maxX = 0.0f;
+    float minY = 0.0f;
+    float maxY = 0.0f;
     double shortest = INFINITY;
     double longest = -INFINITY;
-    for (std::size_t i = 0; i < n; ++i) {
-        const double dx = paths.HitX()[i] - x;
-        const double length = paths.FirstLeg()[i] + std::sqrt(dx * dx + rowDistance * rowDistance);
-        shortest = std::min(shortest, length);
-        longest = std::max(longest, length);
+    const auto fill = [&](std::size_t b) {
+        double hc = blockCosOf[b];
+        double hs = blockSinOf[b];
+        float bMinX = 0.0f;
+        float bMaxX = 0.0f;
+        float bMinY = 0.0f;
+        float bMaxY = 0.0f;
+        double bShortest = INFINITY;
+        double bLongest = -INFINITY;
+        for (std::size_t i = b * kBlock; i < std::min(n, (b + 1) * kBlock); ++i) {
+            hc += cosOf[i];
+            hs += sinOf[i];
+            const auto fx = static_cast<float>(hc);
+            const auto fy = static_cast<float>(hs);
+            chain.headX[i] = fx;
+            chain.headY[i] = fy;
+            bMinX = std::min(bMinX, fx);
+            bMaxX = std::max(bMaxX, fx);
+            bMinY = std::min(bMinY, fy);
+            bMaxY = std::max(bMaxY, fy);
+            const double dx = hitX[i] - x;
+            const double length = firstLeg[i] + std::sqrt(dx * dx + rowDistance * rowDistance);
+            bShortest = std::min(bShortest, length);
+            bLongest = std::max(bLongest, length);
+        }
+#pragma omp critical(arrowChainBox)
+        {
+            minX = std::min(minX, bMinX);
+            maxX = std::max(maxX, bMaxX);
+            minY = std::min(minY, bMinY);
+            maxY = std::max(maxY, bMaxY);
+            shortest = std::min(shortest, bShortest);
+            longest = std::max(longest, bLongest);
+        }
+    };
+#pragma omp parallel for schedule(dynamic) if (blocks > 1)
+    for (std::size_t b = 0; b < blocks; ++b) {
+        fill(b);
     }
+    chain.minX = minX;
+    chain.maxX = maxX;
+    chain.minY = minY;
+    chain.maxY = maxY;
     chain.shortestTurns = shortest / wavelength;
     chain.longestTurns = longest / wavelength;
     if (chain.shortestTurns > chain.longestTurns) {

@@ -30,6 +30,11 @@ struct ArrowChain {
     // plenty for a picture and halves the memory of millions of paths.
     std::vector<float> headX;
     std::vector<float> headY;
+    // The box around the origin and every head.
+    float minX = 0.0f;
+    float maxX = 0.0f;
+    float minY = 0.0f;
+    float maxY = 0.0f;
 };
 
 // The chain at detector x on the screen at `screenY`, from the run's own paths with the screen

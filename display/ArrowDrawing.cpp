@@ -29,17 +29,34 @@ std::string Number(double value) {
     return text;
 }
 
-// Keeps a long curve to what its pixels can show. A step of the curve that starts and ends
-// on pixels already drawn, and is too short to cross another, adds nothing and lifts the pen;
-// a longer step is drawn once however often the curve comes back to it.
+struct Mapping {
+    ArrowPlacement placement;
+    SurfacePoint operator()(double cx, double cy) const {
+        return {static_cast<float>(placement.origin.x + placement.scale * cx),
+                static_cast<float>(placement.origin.y - placement.scale * cy)};
+    }
+    // The head of path j, in single precision like the heads themselves.
+    SurfacePoint Head(const ArrowChain& chain, int j) const {
+        const auto i = static_cast<std::size_t>(j);
+        const auto scale = static_cast<float>(placement.scale);
+        return {placement.origin.x + scale * chain.headX[i],
+                placement.origin.y - scale * chain.headY[i]};
+    }
+};
+
+// Keeps a long curve to what its pixels can show. Heads that fall in the pixel the curve is
+// already in are passed over at the cost of a comparison; a step of the curve between
+// neighbouring pixels that were both drawn already adds nothing and lifts the pen; a longer
+// step is drawn once however often the curve comes back to it.
 class CurveThinner {
   public:
     CurveThinner(int width, int height)
         : width_(width), height_(height), drawn_(static_cast<std::size_t>(width * height), 0) {}
 
-    // Draws the curve from `from` through `points` as the fewest polylines that show it.
-    void Draw(ArrowSurface& surface, SurfacePoint from, const std::vector<SurfacePoint>& points,
-              Rgb colour) {
+    // Draws the curve from `from` through the heads [first, last) of the chain.
+    void Draw(ArrowSurface& surface, SurfacePoint from, const ArrowChain& chain, const Mapping& map,
+              int first, int last, Rgb colour) {
+        const std::vector<int>& heads = HeadsInNewPixels(chain, map, first, last);
         std::vector<SurfacePoint> piece;
         const auto flush = [&] {
             if (piece.size() >= 2) {
@@ -48,13 +65,16 @@ class CurveThinner {
             piece.clear();
         };
         SurfacePoint previous = from;
-        Mark(previous);
-        for (const SurfacePoint& point : points) {
+        std::int64_t previousPixel = Index(previous);
+        Mark(previousPixel);
+        for (const int j : heads) {
+            const SurfacePoint point = map.Head(chain, j);
+            const std::int64_t pixel = Index(point);
             const float dx = point.x - previous.x;
             const float dy = point.y - previous.y;
             bool adds = false;
             if (dx * dx + dy * dy <= 2.25f) {
-                adds = !Drawn(previous) || !Drawn(point);
+                adds = !Drawn(previousPixel) || !Drawn(pixel);
             } else {
                 adds = longSteps_.insert(StepKey(previous, point)).second;
             }
@@ -66,29 +86,61 @@ class CurveThinner {
             } else {
                 flush();
             }
-            Mark(point);
+            Mark(pixel);
             previous = point;
+            previousPixel = pixel;
         }
         flush();
     }
 
   private:
+    // The heads of [first, last) that stand in another pixel than the head before them, and
+    // the last one: the others add nothing to the picture. Found block by block on every
+    // core, in order.
+    std::vector<int>& HeadsInNewPixels(const ArrowChain& chain, const Mapping& map, int first,
+                                       int last) {
+        constexpr int kBlock = 1 << 16;
+        const int blocks = (last - first + kBlock - 1) / kBlock;
+        blockHeads_.resize(static_cast<std::size_t>(std::max(blocks, 0)));
+#pragma omp parallel for schedule(dynamic) if (blocks > 1)
+        for (int b = 0; b < blocks; ++b) {
+            std::vector<int>& kept = blockHeads_[static_cast<std::size_t>(b)];
+            kept.clear();
+            const int from = first + b * kBlock;
+            const int to = std::min(last, from + kBlock);
+            std::int64_t previous = from > first ? Index(map.Head(chain, from - 1)) : -2;
+            for (int j = from; j < to; ++j) {
+                const std::int64_t pixel = Index(map.Head(chain, j));
+                if (pixel != previous || pixel < 0 || j + 1 == last) {
+                    kept.push_back(j);
+                }
+                previous = pixel;
+            }
+        }
+        heads_.clear();
+        for (const std::vector<int>& kept : blockHeads_) {
+            heads_.insert(heads_.end(), kept.begin(), kept.end());
+        }
+        return heads_;
+    }
+
     std::int64_t Index(SurfacePoint p) const {
-        const auto x = static_cast<std::int64_t>(std::floor(p.x));
-        const auto y = static_cast<std::int64_t>(std::floor(p.y));
-        if (x < 0 || y < 0 || x >= width_ || y >= height_) {
+        if (!(p.x >= 0.0f && p.y >= 0.0f)) {
+            return -1;
+        }
+        const auto x = static_cast<std::int64_t>(p.x);
+        const auto y = static_cast<std::int64_t>(p.y);
+        if (x >= width_ || y >= height_) {
             return -1;
         }
         return y * width_ + x;
     }
-    bool Drawn(SurfacePoint p) const {
-        const std::int64_t i = Index(p);
-        return i >= 0 && drawn_[static_cast<std::size_t>(i)] != 0;
+    bool Drawn(std::int64_t pixel) const {
+        return pixel >= 0 && drawn_[static_cast<std::size_t>(pixel)] != 0;
     }
-    void Mark(SurfacePoint p) {
-        const std::int64_t i = Index(p);
-        if (i >= 0) {
-            drawn_[static_cast<std::size_t>(i)] = 1;
+    void Mark(std::int64_t pixel) {
+        if (pixel >= 0) {
+            drawn_[static_cast<std::size_t>(pixel)] = 1;
         }
     }
     // The pixels a step joins, either way round.
@@ -107,14 +159,8 @@ class CurveThinner {
     int height_;
     std::vector<std::uint8_t> drawn_;
     std::unordered_set<std::uint64_t> longSteps_;
-};
-
-struct Mapping {
-    ArrowPlacement placement;
-    SurfacePoint operator()(double cx, double cy) const {
-        return {static_cast<float>(placement.origin.x + placement.scale * cx),
-                static_cast<float>(placement.origin.y - placement.scale * cy)};
-    }
+    std::vector<std::vector<int>> blockHeads_;
+    std::vector<int> heads_;
 };
 
 // The point of the chain before path `index`: the origin, or the head of the path before.
@@ -169,16 +215,10 @@ ArrowPlacement PlaceChain(const ArrowChain& chain, const ArrowView& view) {
     if (chain.count == 0) {
         return placement;
     }
-    float minX = 0.0f;
-    float maxX = 0.0f;
-    float minY = 0.0f;
-    float maxY = 0.0f;
-    for (std::size_t i = 0; i < chain.headX.size(); ++i) {
-        minX = std::min(minX, chain.headX[i]);
-        maxX = std::max(maxX, chain.headX[i]);
-        minY = std::min(minY, chain.headY[i]);
-        maxY = std::max(maxY, chain.headY[i]);
-    }
+    const float minX = chain.minX;
+    const float maxX = chain.maxX;
+    const float minY = chain.minY;
+    const float maxY = chain.maxY;
     const double spanX = std::max(1e-9, static_cast<double>(maxX) - minX);
     const double spanY = std::max(1e-9, static_cast<double>(maxY) - minY);
     // A chain of one or two arrows would fill the window with a single arrow; half of it is
@@ -213,16 +253,9 @@ ArrowPlacement DrawArrowChain(ArrowSurface& surface, const ArrowChain& chain,
         }
     } else {
         CurveThinner thinner(view.width, view.height);
-        std::vector<SurfacePoint> points;
         for (const ElementLink& link : chain.links) {
-            points.clear();
-            points.reserve(static_cast<std::size_t>(link.pathCount));
-            for (int j = link.firstPath; j < link.firstPath + link.pathCount; ++j) {
-                const auto i = static_cast<std::size_t>(j);
-                points.push_back(map(chain.headX[i], chain.headY[i]));
-            }
-            thinner.Draw(surface, Before(chain, map, link.firstPath), points,
-                         ElementColour(link.element));
+            thinner.Draw(surface, Before(chain, map, link.firstPath), chain, map, link.firstPath,
+                         link.firstPath + link.pathCount, ElementColour(link.element));
         }
     }
     if (view.elementResultants) {

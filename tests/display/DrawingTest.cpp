@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -180,6 +181,10 @@ ArrowChain TurningChain(int count, double turn, int elements) {
         s += std::sin(turn * j);
         chain.headX.push_back(static_cast<float>(c));
         chain.headY.push_back(static_cast<float>(s));
+        chain.minX = std::min(chain.minX, chain.headX.back());
+        chain.maxX = std::max(chain.maxX, chain.headX.back());
+        chain.minY = std::min(chain.minY, chain.headY.back());
+        chain.maxY = std::max(chain.maxY, chain.headY.back());
     }
     chain.cosSum = c;
     chain.sinSum = s;
