@@ -102,6 +102,7 @@ TEST_F(FormTest, CalculateIsDisabledWhileARunGoesOn) {
 }
 
 TEST_F(FormTest, ClosingTheWindowDuringARunEndsTheRun) {
+    form->WavelengthText->setText(".001");  // seconds of computing, as in the Stop test
     form->ResolutionText->setText("1E-05");
     form->ResolutionXText->setText(".01");
     QTimer::singleShot(200, form.get(), [this] { form->Exit->click(); });
