@@ -11,7 +11,7 @@ rm -rf "$work"
 mkdir -p "$work"
 
 source "$(dirname "$0")/window-lib.sh"
-trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+trap stop_started EXIT
 start_xvfb 1920x1080  # room for both windows side by side
 start_program
 

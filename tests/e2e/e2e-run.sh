@@ -11,12 +11,7 @@ rm -rf "$work"
 mkdir -p "$work"
 
 source "$(dirname "$0")/window-lib.sh"
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-}
-trap cleanup EXIT
+trap stop_started EXIT
 start_xvfb
 
 # 1. A run with the default settings.

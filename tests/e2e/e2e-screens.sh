@@ -10,13 +10,7 @@ rm -rf "$work"
 mkdir -p "$work"
 
 source "$(dirname "$0")/window-lib.sh"
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    pids=()
-}
-trap cleanup EXIT
+trap stop_started EXIT
 
 # The colour of the client-area pixel at a frame point, as "r,g,b".
 pixel() {  # file, frame x, frame y
@@ -66,7 +60,7 @@ for screen in 1280x1024 1366x768 1280x720; do
         fail "the marker is not where the click placed it"
     [[ $(pixel "$work/source-$screen.png" 51 1) != "0,255,0" ]] ||
         fail "the marker is still at its start"
-    cleanup
+    stop_started
     sleep 0.2
 done
 ((failures == 0)) || exit 1

@@ -4,6 +4,15 @@
 
 pids=()
 
+# Stops everything started here (the X server, the program); for a trap on EXIT.
+stop_started() {
+    local pid
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    pids=()
+}
+
 # A private X server on a free display number, with a screen of SIZE (1280x1024, which the
 # whole window fits on, unless given); DISPLAY points at it. Xvfb picks the number itself and
 # writes it, so parallel runs do not collide.
