@@ -449,27 +449,23 @@ std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, 
         sums.assign(size, 0.0);
 
         const int teams = kernel::Teams(threads, 5.0 * work, pieces.size());
-        const auto count = static_cast<std::ptrdiff_t>(pieces.size());
-#pragma omp parallel for schedule(dynamic) num_threads(teams) if (teams > 1)
-        for (std::ptrdiff_t i = 0; i < count; ++i) {
-            const Piece& piece = pieces[static_cast<std::size_t>(i)];
+        kernel::ParallelFor(teams, pieces.size(), [&](std::size_t i) {
+            const Piece& piece = pieces[i];
             if (plan.intervals[piece.interval].degree < 0) {
                 formPaths(plan.intervals[piece.interval], offsets[piece.interval]);
             } else {
                 formPiece(piece, sums);
             }
-        }
-        const auto intervals = static_cast<std::ptrdiff_t>(end - next);
+        });
         const int nodeTeams = kernel::Teams(threads, 5.0 * work, end - next);
-#pragma omp parallel for schedule(dynamic) num_threads(nodeTeams) if (nodeTeams > 1)
-        for (std::ptrdiff_t i = 0; i < intervals; ++i) {
-            const auto g = next + static_cast<std::size_t>(i);
+        kernel::ParallelFor(nodeTeams, end - next, [&](std::size_t i) {
+            const std::size_t g = next + i;
             if (plan.intervals[g].degree >= 0) {
-                const std::size_t first = firstPiece[static_cast<std::size_t>(i)];
-                const std::size_t last = firstPiece[static_cast<std::size_t>(i) + 1];
+                const std::size_t first = firstPiece[i];
+                const std::size_t last = firstPiece[i + 1];
                 formNodes(g, sums.data() + pieces[first].moments, last - first);
             }
-        }
+        });
         next = end;
         if (keepGoing && next < plan.intervals.size() && !keepGoing()) {
             return std::nullopt;
