@@ -34,8 +34,10 @@ done
 "$checker" "$work/run.png" || true
 [[ $passed == yes ]] || { echo "the screenshot of the run does not show a correct run"; exit 1; }
 
-# 2. Exit in the middle of a long run (a grating at resolution 1E-05, 10,001 points a screen:
-# seconds of computing) ends the program at once, with status 0.
+# 2. Exit in the middle of a long run (a grating at resolution 1E-05 and wavelength .001, far
+# less than a path a wavelength, so every path is summed: with 10,001 points a screen, seconds
+# of computing) ends the program at once, with status 0.
+type_into -5 93 ".001"   # the wavelength box, through its input dialog
 type_into -5 83 "1E-05"  # the resolution box, through its input dialog
 click_at -5 73     # the detector step box takes typing
 xdotool key ctrl+a
