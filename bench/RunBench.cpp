@@ -1,6 +1,6 @@
 // Times a whole run through the window (driver, plotting on the Qt canvas, event processing)
 // against the engine alone for the same settings, in one process, and prints the medians.
-//   pathsum-run-bench [--repeat N] [--pattern P] [--resolution V] [--step V]
+//   pathsum-run-bench [--repeat N] [--pattern P] [--resolution V] [--step V] [--wavelength V]
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 //
 // Besides the engine alone and the whole run it times the run through the driver with less and
@@ -137,9 +137,12 @@ int main(int argc, char* argv[]) {
             texts.resolution = value;
         } else if (option == "--step") {
             texts.resolutionX = value;
+        } else if (option == "--wavelength") {
+            texts.wavelength = value;
         } else {
             std::fprintf(stderr,
-                         "usage: %s [--repeat N] [--pattern P] [--resolution V] [--step V]\n",
+                         "usage: %s [--repeat N] [--pattern P] [--resolution V] [--step V] "
+                         "[--wavelength V]\n",
                          argv[0]);
             return 2;
         }
@@ -158,6 +161,7 @@ int main(int argc, char* argv[]) {
     form.Pattern->setText(QString::fromStdString(texts.patternCaption));
     form.ResolutionText->setText(QString::fromStdString(texts.resolution));
     form.ResolutionXText->setText(QString::fromStdString(texts.resolutionX));
+    form.WavelengthText->setText(QString::fromStdString(texts.wavelength));
 
     std::vector<double> engine;
     std::vector<double> driver;

@@ -217,13 +217,21 @@ NodePlan PlanNodes(const PathSet& paths, double wavelength, double rowDistance, 
     for (std::size_t c = 0; c < candidates.size(); ++c) {
         candidates[c].length = kIntervalWavelengths[c] * lambda;
     }
+    // Runs this short keep their paths whatever the length: counted once for all candidates,
+    // which keeps the pass short when the paths lie far apart.
+    constexpr std::size_t kShortRun = 4;
+    double lonePaths = 0.0;
     std::size_t runFirst = 0;
     double low = hit[0];
     double high = hit[0];
     for (std::size_t i = 1; i <= count; ++i) {
         if (i == count || !(std::fabs(hit[i] - hit[i - 1]) <= gap)) {
-            for (Candidate& c : candidates) {
-                AddRun(c, counter, i - runFirst, high - low);
+            if (i - runFirst <= kShortRun) {
+                lonePaths += static_cast<double>(i - runFirst);
+            } else {
+                for (Candidate& c : candidates) {
+                    AddRun(c, counter, i - runFirst, high - low);
+                }
             }
             if (i == count) {
                 break;
@@ -234,6 +242,9 @@ NodePlan PlanNodes(const PathSet& paths, double wavelength, double rowDistance, 
         }
         low = std::min(low, hit[i]);
         high = std::max(high, hit[i]);
+    }
+    for (Candidate& c : candidates) {
+        c.nodes += lonePaths;
     }
     const double pathCount = static_cast<double>(count);
     const Candidate* best = &candidates[0];
@@ -294,11 +305,11 @@ std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, 
     const kernel::ArrowCoefficients arrow = kernel::MakeArrowCoefficients(pi);
     const double* hitX = paths.HitX().data();
     const double* firstLeg = paths.FirstLeg().data();
+    const std::size_t lanes = kernel::kMomentLanes;
 
     // Where each interval's nodes go, so that the order never depends on the threads.
     std::vector<std::size_t> offsets(plan.intervals.size() + 1, 0);
     std::map<int, std::vector<double>> cosines;
-    int mostDegree = 0;
     for (std::size_t g = 0; g < plan.intervals.size(); ++g) {
         const NodePlan::Interval& interval = plan.intervals[g];
         const std::size_t nodes =
@@ -307,7 +318,6 @@ std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, 
         if (interval.degree > 0 && !cosines.contains(interval.degree)) {
             cosines.emplace(interval.degree, CosineTable(interval.degree));
         }
-        mostDegree = std::max(mostDegree, interval.degree);
     }
     NodeTerms terms;
     terms.position.resize(offsets.back());
@@ -315,52 +325,67 @@ std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, 
     terms.weightSin.resize(offsets.back());
     terms.arrowErrorBound = plan.arrowErrorBound;
 
-    const auto formInterval = [&](const NodePlan::Interval& interval, std::size_t offset,
-                                  std::vector<double>& momentCos, std::vector<double>& momentSin) {
+    // The paths themselves as nodes: the node at the hit x, the weight the first leg's arrow.
+    const auto formPaths = [&](const NodePlan::Interval& interval, std::size_t offset) {
         double* position = terms.position.data() + offset;
         double* weightCos = terms.weightCos.data() + offset;
         double* weightSin = terms.weightSin.data() + offset;
-        if (interval.degree < 0) {
-            // The paths themselves: the node at the hit x, the weight the first leg's arrow.
-            for (std::size_t j = 0; j < interval.count; ++j) {
-                const double leg = firstLeg[interval.first + j];
-                position[j] = hitX[interval.first + j];
-                weightCos[j] = divide ? leg / wavelength : leg * inverse;  // turns for now
-            }
-            kernels.arrowsOfTurns(arrow, weightCos, interval.count, weightCos, weightSin);
-            return;
+        for (std::size_t j = 0; j < interval.count; ++j) {
+            const double leg = firstLeg[interval.first + j];
+            position[j] = hitX[interval.first + j];
+            weightCos[j] = divide ? leg / wavelength : leg * inverse;  // turns for now
         }
-        const int n = interval.degree;
-        const std::size_t lanes = kernel::kMomentLanes;
-        momentCos.assign((static_cast<std::size_t>(n) + 1) * lanes, 0.0);
-        momentSin.assign(momentCos.size(), 0.0);
+        kernels.arrowsOfTurns(arrow, weightCos, interval.count, weightCos, weightSin);
+    };
+
+    // A piece of an interval: the moments of at most kPiecePaths of its paths, so that one
+    // long interval is shared by every thread. The pieces are cut by path index alone and
+    // added in their order, whatever the threads.
+    constexpr std::size_t kPiecePaths = 8192;
+    struct Piece {
+        std::size_t interval;
+        std::size_t first;  // into the paths
+        std::size_t count;
+        std::size_t moments;  // into the batch's moment sums
+    };
+    const auto formPiece = [&](const Piece& piece, std::vector<double>& sums) {
+        const NodePlan::Interval& interval = plan.intervals[piece.interval];
+        const std::size_t size = (static_cast<std::size_t>(interval.degree) + 1) * lanes;
         kernel::MomentArgs args{};
-        args.hitX = hitX + interval.first;
-        args.firstLeg = firstLeg + interval.first;
-        args.count = interval.count;
+        args.hitX = hitX + piece.first;
+        args.firstLeg = firstLeg + piece.first;
+        args.count = piece.count;
         args.center = interval.center;
-        args.inverseHalfWidth = n == 0 ? 0.0 : 1.0 / interval.halfWidth;
-        args.degree = n;
+        args.inverseHalfWidth = interval.degree == 0 ? 0.0 : 1.0 / interval.halfWidth;
+        args.degree = interval.degree;
         args.wavelength = wavelength;
         args.inverseWavelength = inverse;
         args.divide = divide;
         args.arrow = arrow;
-        args.momentCos = momentCos.data();
-        args.momentSin = momentSin.data();
+        args.momentCos = sums.data() + piece.moments;
+        args.momentSin = sums.data() + piece.moments + size;
         kernels.moments(args);
-        // The lanes added in order: mu_j = sum over paths of a_j T_j(u).
-        std::vector<double> muCos(static_cast<std::size_t>(n) + 1);
-        std::vector<double> muSin(muCos.size());
-        for (std::size_t j = 0; j < muCos.size(); ++j) {
-            double c = 0.0;
-            double s = 0.0;
-            for (std::size_t lane = 0; lane < lanes; ++lane) {
-                c += momentCos[j * lanes + lane];
-                s += momentSin[j * lanes + lane];
+    };
+    // The interval's moments mu_j, pieces and lanes added in order, turned into its nodes.
+    const auto formNodes = [&](std::size_t g, const double* sums, std::size_t pieces) {
+        const NodePlan::Interval& interval = plan.intervals[g];
+        const int n = interval.degree;
+        const std::size_t size = (static_cast<std::size_t>(n) + 1) * lanes;
+        std::vector<double> muCos(static_cast<std::size_t>(n) + 1, 0.0);
+        std::vector<double> muSin(muCos.size(), 0.0);
+        for (std::size_t piece = 0; piece < pieces; ++piece) {
+            const double* momentCos = sums + 2 * size * piece;
+            const double* momentSin = momentCos + size;
+            for (std::size_t j = 0; j < muCos.size(); ++j) {
+                for (std::size_t lane = 0; lane < lanes; ++lane) {
+                    muCos[j] += momentCos[j * lanes + lane];
+                    muSin[j] += momentSin[j * lanes + lane];
+                }
             }
-            muCos[j] = c;
-            muSin[j] = s;
         }
+        double* position = terms.position.data() + offsets[g];
+        double* weightCos = terms.weightCos.data() + offsets[g];
+        double* weightSin = terms.weightSin.data() + offsets[g];
         if (n == 0) {
             position[0] = interval.center;
             weightCos[0] = muCos[0];
@@ -389,34 +414,58 @@ std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, 
         }
     };
 
-    // In batches of about this many products, so that a Stop is seen within a few
-    // milliseconds.
+    // In batches of whole intervals of about this many products, so that a Stop is seen within
+    // a few milliseconds.
     constexpr double kBatchWork = 4e6;
-    const int teams = threads > 0 ? threads : omp_get_max_threads();
+    std::vector<Piece> pieces;
+    std::vector<std::size_t> firstPiece;  // of each interval of the batch, and the end
+    std::vector<double> sums;
     std::size_t next = 0;
     while (next < plan.intervals.size()) {
+        pieces.clear();
+        firstPiece.clear();
         std::size_t end = next;
+        std::size_t size = 0;
         double work = 0.0;
         while (end < plan.intervals.size() && work < kBatchWork) {
             const NodePlan::Interval& interval = plan.intervals[end];
-            work += static_cast<double>(interval.count) * (std::max(interval.degree, 0) + 2);
+            firstPiece.push_back(pieces.size());
+            if (interval.degree < 0) {
+                pieces.push_back({end, interval.first, interval.count, 0});
+                work += 2.0 * static_cast<double>(interval.count);
+            } else {
+                const std::size_t moments =
+                    2 * (static_cast<std::size_t>(interval.degree) + 1) * lanes;
+                for (std::size_t first = 0; first < interval.count; first += kPiecePaths) {
+                    const std::size_t count = std::min(kPiecePaths, interval.count - first);
+                    pieces.push_back({end, interval.first + first, count, size});
+                    size += moments;
+                }
+                work += static_cast<double>(interval.count) * (interval.degree + 2);
+            }
             ++end;
         }
-        const auto first = static_cast<std::ptrdiff_t>(next);
-        const auto last = static_cast<std::ptrdiff_t>(end);
-        const int batchTeams = work < 2e5 ? 1 : teams;
-#pragma omp parallel num_threads(batchTeams) if (batchTeams > 1)
-        {
-            std::vector<double> momentCos;
-            std::vector<double> momentSin;
-            momentCos.reserve((static_cast<std::size_t>(mostDegree) + 1) * kernel::kMomentLanes);
-            momentSin.reserve(momentCos.capacity());
-#pragma omp for schedule(dynamic)
-            for (std::ptrdiff_t g = first; g < last; ++g) {
-                const auto index = static_cast<std::size_t>(g);
-                formInterval(plan.intervals[index], offsets[index], momentCos, momentSin);
+        firstPiece.push_back(pieces.size());
+        sums.assign(size, 0.0);
+
+        const int teams = kernel::Teams(threads, 5.0 * work, pieces.size());
+        kernel::ParallelFor(teams, pieces.size(), [&](std::size_t i) {
+            const Piece& piece = pieces[i];
+            if (plan.intervals[piece.interval].degree < 0) {
+                formPaths(plan.intervals[piece.interval], offsets[piece.interval]);
+            } else {
+                formPiece(piece, sums);
             }
-        }
+        });
+        const int nodeTeams = kernel::Teams(threads, 5.0 * work, end - next);
+        kernel::ParallelFor(nodeTeams, end - next, [&](std::size_t i) {
+            const std::size_t g = next + i;
+            if (plan.intervals[g].degree >= 0) {
+                const std::size_t first = firstPiece[i];
+                const std::size_t last = firstPiece[i + 1];
+                formNodes(g, sums.data() + pieces[first].moments, last - first);
+            }
+        });
         next = end;
         if (keepGoing && next < plan.intervals.size() && !keepGoing()) {
             return std::nullopt;

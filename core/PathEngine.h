@@ -35,7 +35,8 @@ void ComputeScreen(const PathSet& paths, double wavelength, double pi, double sc
 // The arrow of every path at detector x on the screen at `screenY`, formed exactly as the
 // screen kernel forms it: the two legs, the length and its turns rounded the same way and the
 // same unit arrow. Added one after the other in path order, from 0, they give the cosine and
-// sine sums whose squares make the kernel's p, bit for bit.
+// sine sums whose squares make the kernel's p, bit for bit (with every product and sum rounded
+// on its own, as the core is built: -ffp-contract=off).
 void ArrowsAtPoint(const PathSet& paths, double wavelength, double pi, double screenY, double x,
                    std::span<double> cosOut, std::span<double> sinOut,
                    KernelLevel level = BestKernelLevel());

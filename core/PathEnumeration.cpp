@@ -51,7 +51,9 @@ std::size_t ExpectedPaths(double sx, double rowDistance, double resolution) {
     if (std::isnan(expected)) {
         return 0;  // a source beyond the number range: nothing to size the lists from
     }
-    constexpr double kMostReserved = 1 << 20;
+    // No sweep keeps more paths than it tries rays. Reserving costs address space only until
+    // the paths are written, so the list is never copied as it grows.
+    constexpr auto kMostReserved = static_cast<double>(kMaxRaysPerSweep);
     return static_cast<std::size_t>(std::clamp(expected, 0.0, kMostReserved));
 }
 
@@ -72,9 +74,7 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
     std::vector<double> hits;
     std::vector<double> firstLegs;
     std::vector<ElementStart> elements;
-    const std::size_t expected = ExpectedPaths(sx, rowDistance, resolution);
-    hits.reserve(expected);
-    firstLegs.reserve(expected);
+    hits.reserve(ExpectedPaths(sx, rowDistance, resolution));
 
     int remaining = row.count;
     double left = row.firstLeft;
@@ -92,6 +92,38 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
         return true;
     };
 
+    // Tries, without their tangents, the rays that surely hit left of `edge`. With the source
+    // below the row the hit x grows with the angle, and a ray whose angle is kSkipMargin or more
+    // below the angle towards the edge hits at least rowDistance * kSkipMargin left of it (the
+    // slope of tan is at least 1): far more than the tangent, the product and the sum can round
+    // by, unless the source lies very far to the side. The rays and their angles are exactly
+    // those the sweep tries; only the hit x of the rays passed over is not formed. False when
+    // the ray bound is reached.
+    const auto skipTowards = [&](double edge) {
+        constexpr double kSkipMargin = 1e-9;  // radians
+        const double slope = (edge - sx) / rowDistance;
+        if (!(rowDistance > 0.0) || !std::isfinite(slope)) {
+            return true;
+        }
+        const double margin = rowDistance * kSkipMargin;
+        const double rounding = 1e-14 * (std::fabs(sx) + std::fabs(edge) + 1.0);
+        if (!(margin > rounding)) {
+            return true;
+        }
+        const double safe = std::atan(slope) - kSkipMargin;
+        for (;;) {
+            const double next = angle + resolution;
+            if (!(next < safe)) {
+                return true;
+            }
+            if (rays >= maxRays) {
+                return false;
+            }
+            ++rays;
+            angle = next;
+        }
+    };
+
     // The sweep gives up at the ray bound. If it was skipping to an element and the rays have
     // turned through every direction (past a right angle) without reaching it, that element
     // lies where no ray goes, and a coarser resolution would not help.
@@ -102,6 +134,9 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
         return refusals::TooManyRays(resolution);
     };
 
+    if (hitX < left && !skipTowards(left)) {
+        return giveUpSkipping();
+    }
     while (hitX < left) {
         if (!nextRay()) {
             return giveUpSkipping();
@@ -112,6 +147,9 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
             remaining = remaining - 1;
             if (remaining > 0) {
                 left = (left + w) + s;
+                if (hitX < left && !skipTowards(left)) {
+                    return giveUpSkipping();
+                }
                 while (hitX < left) {
                     if (!nextRay()) {
                         return giveUpSkipping();
@@ -125,9 +163,13 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
             if (elements.empty() || elements.back().element != element) {
                 elements.push_back({element, static_cast<int>(hits.size())});
             }
-            const double d = sx - hitX;
             hits.push_back(hitX);
-            firstLegs.push_back(std::sqrt(d * d + rowDistance * rowDistance));
+        }
+        // Rays left of the frame and of the element's right edge neither count nor move on to
+        // the next element: only their number matters.
+        const double passedOver = std::min(0.0, left + w);
+        if (hitX < passedOver && !skipTowards(passedOver)) {
+            return refusals::TooManyRays(resolution);
         }
         if (!nextRay()) {
             return refusals::TooManyRays(resolution);
@@ -135,6 +177,14 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
         if (remaining == 0) {
             hitX = 100.0;
         }
+    }
+    // The first legs, once the sweep is over.
+    firstLegs.resize(hits.size());
+    const auto count = static_cast<std::ptrdiff_t>(hits.size());
+#pragma omp parallel for schedule(static) if (count >= 1 << 16)
+    for (std::ptrdiff_t i = 0; i < count; ++i) {
+        const double d = sx - hits[i];
+        firstLegs[i] = std::sqrt(d * d + rowDistance * rowDistance);
     }
     return PathSet(std::move(hits), std::move(firstLegs), rays, std::move(elements));
 }

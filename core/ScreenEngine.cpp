@@ -141,10 +141,7 @@ void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, st
             (detectorX.size() + kernels.blockPoints - 1) / kernels.blockPoints;
         const int teams = kernel::Teams(threads, work, blocks);
         const auto block = nodes ? kernels.nodeBlock : kernels.pathBlock;
-#pragma omp parallel for schedule(dynamic) num_threads(teams) if (teams > 1)
-        for (std::size_t b = 0; b < blocks; ++b) {
-            block(args, b);
-        }
+        kernel::ParallelFor(teams, blocks, [&](std::size_t b) { block(args, b); });
         return;
     }
 
@@ -155,10 +152,7 @@ void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, st
     const std::size_t tasks = detectorX.size() * (kernel::kSegments / kernels.blockSegments);
     const int teams = kernel::Teams(threads, work, tasks);
     const auto task = nodes ? kernels.nodeSegments : kernels.pathSegments;
-#pragma omp parallel for schedule(dynamic) num_threads(teams) if (teams > 1)
-    for (std::size_t t = 0; t < tasks; ++t) {
-        task(args, t);
-    }
+    kernel::ParallelFor(teams, tasks, [&](std::size_t t) { task(args, t); });
     for (std::size_t i = 0; i < detectorX.size(); ++i) {
         const double* sums = partial.data() + 2 * kernel::kSegments * i;
         double c = 0.0;

@@ -101,6 +101,23 @@ TEST(RunCalculation, ProcessesEventsWithinAScreenWhenComputingTakesLong) {
     EXPECT_LT(host.plottedX.size(), plan.detectorX.size());
 }
 
+// The weights of the interpolated sum take a while at fine resolutions: the window answers
+// while they are formed, and a Stop then ends the run before its first screen.
+TEST(RunCalculation, AStopWhileTheWeightsAreFormedEndsTheRunBeforeAnyScreen) {
+    SettingsTexts texts;
+    texts.patternCaption = "Mirror Number Grating";
+    texts.resolution = "1E-06";
+    texts.resolutionX = ".1";
+    const RunPlan plan = Plan(texts);
+    RecordingHost host;
+    host.stopAtEventsCall = 1;
+    RunOptions options;
+    options.eventInterval = std::chrono::milliseconds(0);
+    EXPECT_EQ(RunCalculation(plan, host, options), RunOutcome::Stopped);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"scene 5", "events"}));
+    EXPECT_TRUE(host.plottedX.empty());
+}
+
 TEST(RunCalculation, ARunWithoutPathsPlotsNothingButLabelsEveryScreenWithZero) {
     SettingsTexts texts;
     texts.patternCaption = "Mirror Number single";  // matches no pattern: no elements

@@ -70,8 +70,8 @@ TEST_F(FormTest, AStopPressedWhileIdleDoesNotCutTheNextRunShort) {
 }
 
 TEST_F(FormTest, StopEndsALongRunWithinAFractionOfASecond) {
-    // Several seconds of computing at these settings: a short wavelength leaves the engine
-    // nothing to save on the sum over every path.
+    // Several seconds of computing at these settings: far less than a path a wavelength, so
+    // every path is summed at every point.
     form->WavelengthText->setText(".001");
     form->ResolutionText->setText("1E-05");
     form->ResolutionXText->setText(".01");
@@ -102,7 +102,7 @@ TEST_F(FormTest, CalculateIsDisabledWhileARunGoesOn) {
 }
 
 TEST_F(FormTest, ClosingTheWindowDuringARunEndsTheRun) {
-    form->WavelengthText->setText(".001");  // seconds of computing, as in the Stop test
+    form->WavelengthText->setText(".001");
     form->ResolutionText->setText("1E-05");
     form->ResolutionXText->setText(".01");
     QTimer::singleShot(200, form.get(), [this] { form->Exit->click(); });
