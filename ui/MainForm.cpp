@@ -227,6 +227,7 @@ void MainForm::Calculate_Click() {
         run_.plan = std::make_shared<const RunPlan>(std::get<RunPlan>(std::move(plan)));
         emit runRecordChanged();
         const RunOutcome outcome = RunCalculation(*run_.plan, *this);
+        canvas_->ShowNow();
         plotter_.reset();
         running_ = false;
         if (outcome == RunOutcome::Stopped) {

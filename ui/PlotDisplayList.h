@@ -7,6 +7,7 @@
 
 #include "PlotCanvas.h"
 
+class QImage;
 class QPainter;
 
 namespace pathsum {
@@ -33,6 +34,12 @@ class PlotDisplayList {
     // box is filled in its ink as well.
     void Paint(QPainter& painter, std::size_t first, std::size_t last, InkFor ink,
                double penWidth) const;
+
+    // Paints lines [first, last) into `image`, an image of the client area at one pixel a
+    // logical pixel, in their own colours with a one-pixel pen: the pixels Paint gives there,
+    // the long vertical lines (most of a curve's pixels) set straight into the image rather
+    // than through a painter, which is several times faster for them.
+    void PaintOnScreenImage(QImage& image, std::size_t first, std::size_t last) const;
 
   private:
     struct Points {

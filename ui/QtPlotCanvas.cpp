@@ -2,6 +2,9 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <limits>
+#include <utility>
 
 #include "PlotFrame.h"
 
@@ -11,6 +14,9 @@ namespace {
 // The plot background is black whatever the desktop theme: the drawing is white and grey, and
 // a light theme colour would swallow it.
 constexpr QRgb kBackground = qRgb(0, 0, 0);
+
+// The shortest time between two repaints of the drawing: a frame of the screen, about.
+constexpr int kFrameMs = 30;
 
 // Lines that wait to be painted into the image at most; painting in bounded batches keeps
 // every paint of the widget short, however long it was hidden while a run drew.
@@ -26,6 +32,40 @@ QtPlotCanvas::QtPlotCanvas(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFixedSize(PlotFrame::kClientWidth, PlotFrame::kClientHeight);
+    frame_.setSingleShot(true);
+    connect(&frame_, &QTimer::timeout, this, &QtPlotCanvas::RepaintDirty);
+    sincePaint_.start();
+}
+
+void QtPlotCanvas::RequestRepaint(const QRectF& area) {
+    dirtyLeft_ = std::min(dirtyLeft_, area.left());
+    dirtyTop_ = std::min(dirtyTop_, area.top());
+    dirtyRight_ = std::max(dirtyRight_, area.right());
+    dirtyBottom_ = std::max(dirtyBottom_, area.bottom());
+    if (frame_.isActive()) {
+        return;
+    }
+    const qint64 wait = kFrameMs - sincePaint_.elapsed();
+    if (wait <= 0) {
+        RepaintDirty();
+    } else {
+        frame_.start(static_cast<int>(wait));
+    }
+}
+
+void QtPlotCanvas::RepaintDirty() {
+    frame_.stop();
+    if (dirtyLeft_ <= dirtyRight_ && dirtyTop_ <= dirtyBottom_) {
+        // A pixel either way covers the width of the lines.
+        const QRectF dirty(QPointF(dirtyLeft_, dirtyTop_), QPointF(dirtyRight_, dirtyBottom_));
+        update(dirty.toAlignedRect().adjusted(-1, -1, 1, 1) & rect());
+    }
+    dirtyLeft_ = dirtyTop_ = std::numeric_limits<double>::infinity();
+    dirtyRight_ = dirtyBottom_ = -std::numeric_limits<double>::infinity();
+}
+
+void QtPlotCanvas::ShowNow() {
+    RepaintDirty();
 }
 
 void QtPlotCanvas::EnsureImage() {
@@ -57,7 +97,7 @@ void QtPlotCanvas::Clear() {
     painted_ = 0;
     EnsureImage();
     image_.fill(kBackground);
-    update();
+    RequestRepaint(rect());
 }
 
 void QtPlotCanvas::Line(float x1, float y1, float x2, float y2, Rgb colour, LineKind kind) {
@@ -65,12 +105,25 @@ void QtPlotCanvas::Line(float x1, float y1, float x2, float y2, Rgb colour, Line
     if (drawing_.Size() - painted_ >= kMaxPending) {
         FlushPending();
     }
-    update();
+    // Far outside the widget a line still crosses it; the widget bounds what is repainted
+    // (the NaN of a far coordinate falls to the bounds too).
+    const auto across = [](double a, double b, double limit) {
+        return std::pair(std::clamp(std::min(a, b), -1.0, limit),
+                         std::clamp(std::max(a, b), -1.0, limit));
+    };
+    const auto [left, right] = across(PlotFrame::PixelX(x1), PlotFrame::PixelX(x2), width() + 1.0);
+    const auto [top, bottom] = across(PlotFrame::PixelY(y1), PlotFrame::PixelY(y2), height() + 1.0);
+    RequestRepaint(QRectF(QPointF(left, top), QPointF(right, bottom)));
 }
 
 void QtPlotCanvas::FlushPending() {
     EnsureImage();
     if (painted_ == drawing_.Size()) {
+        return;
+    }
+    if (imageScale_ == 1.0) {
+        drawing_.PaintOnScreenImage(image_, painted_, drawing_.Size());
+        painted_ = drawing_.Size();
         return;
     }
     QPainter painter(&image_);
@@ -98,6 +151,7 @@ void QtPlotCanvas::Replay(QPainter& painter, const QColor& background, PlotDispl
 }
 
 void QtPlotCanvas::paintEvent(QPaintEvent* event) {
+    sincePaint_.restart();
     FlushPending();
     QPainter painter(this);
     // The image has imageScale_ pixels to a logical pixel, as many as the screen shows there,

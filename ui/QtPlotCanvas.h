@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 #include <cstddef>
+#include <limits>
 
 #include "PlotCanvas.h"
 #include "PlotDisplayList.h"
@@ -32,6 +35,10 @@ class QtPlotCanvas : public QWidget, public PlotCanvas {
     // the backing image then keeps its drawing at the resolution it is shown at.
     void SetDisplayScale(double scale);
 
+    // Shows what has been drawn at the next paint, however recently the canvas painted: the
+    // end of a run is not left waiting for the next frame.
+    void ShowNow();
+
     // The plot background on the screen.
     static QColor Background();
 
@@ -47,6 +54,9 @@ class QtPlotCanvas : public QWidget, public PlotCanvas {
   private:
     void EnsureImage();
     void FlushPending();
+    // Asks for a repaint of `area` (logical pixels), at most one a frame.
+    void RequestRepaint(const QRectF& area);
+    void RepaintDirty();
 
     QImage image_;  // in device pixels: imageScale_ of them to a logical pixel
     double imageScale_ = 1.0;
@@ -54,6 +64,14 @@ class QtPlotCanvas : public QWidget, public PlotCanvas {
     PlotDisplayList drawing_;
     // Lines of drawing_ from here on are not in image_ yet.
     std::size_t painted_ = 0;
+    // What changed since the last repaint was asked for, and when the canvas last painted:
+    // during a run the window repaints at most once a frame, and only where lines went.
+    double dirtyLeft_ = std::numeric_limits<double>::infinity();
+    double dirtyTop_ = std::numeric_limits<double>::infinity();
+    double dirtyRight_ = -std::numeric_limits<double>::infinity();
+    double dirtyBottom_ = -std::numeric_limits<double>::infinity();
+    QElapsedTimer sincePaint_;
+    QTimer frame_;
 };
 
 }  // namespace pathsum
