@@ -6,6 +6,9 @@
 #include "PathEngine.h"
 #include "Screens.h"
 
+// The chain adds the arrows as the kernel adds them.
+#include "NoFusedMultiplyAdd.h"
+
 namespace pathsum {
 
 void ChainAtPoint(const PathSet& paths, double wavelength, double pi, double screenY, double x,

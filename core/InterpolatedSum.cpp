@@ -8,15 +8,8 @@
 #include <limits>
 #include <map>
 
+#include "NoFusedMultiplyAdd.h"
 #include "ScreenKernel.h"
-
-// The weights are formed once and in one order whatever the thread count; nothing here is
-// fused into multiply-adds either (the build says -ffp-contract=off for the whole core).
-#if defined(__clang__)
-#pragma clang fp contract(off)
-#else
-#pragma GCC optimize("fp-contract=off")
-#endif
 
 namespace pathsum {
 namespace {

@@ -21,16 +21,7 @@
 #include <arm_neon.h>
 #endif
 
-// No product and sum in this file is fused into a multiply-add, whatever the instruction set
-// (AVX-512 has them even without the FMA extension, arm64 always has them, and a build for a
-// newer baseline would allow them everywhere): the legs and phases must round exactly as the
-// sweep's. The build says -ffp-contract=off for the whole core as well, and a test
-// disassembles this object to check that no fused instruction slipped in.
-#if defined(__clang__)
-#pragma clang fp contract(off)
-#else
-#pragma GCC optimize("fp-contract=off")
-#endif
+#include "NoFusedMultiplyAdd.h"
 
 namespace pathsum::kernel {
 

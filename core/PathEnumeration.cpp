@@ -5,13 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
-// The hit points and first legs must round exactly as the sweep's: no product and sum here is
-// fused into a multiply-add (the build also says -ffp-contract=off for the whole core).
-#if defined(__clang__)
-#pragma clang fp contract(off)
-#else
-#pragma GCC optimize("fp-contract=off")
-#endif
+#include "NoFusedMultiplyAdd.h"
 
 namespace pathsum {
 

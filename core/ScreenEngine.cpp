@@ -8,15 +8,8 @@
 #include <vector>
 
 #include "Limits.h"
+#include "NoFusedMultiplyAdd.h"
 #include "ScreenKernel.h"
-
-// The segment sums are added in one fixed order; nothing here is fused into multiply-adds
-// either (the build says -ffp-contract=off for the whole core).
-#if defined(__clang__)
-#pragma clang fp contract(off)
-#else
-#pragma GCC optimize("fp-contract=off")
-#endif
 
 namespace pathsum {
 namespace {
