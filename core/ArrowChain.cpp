@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "PathEngine.h"
 #include "Screens.h"
@@ -82,8 +83,8 @@ void ChainAtPoint(const PathSet& paths, double wavelength, double pi, double scr
     float maxX = 0.0f;
     float minY = 0.0f;
     float maxY = 0.0f;
-    double shortest = INFINITY;
-    double longest = -INFINITY;
+    double shortest = std::numeric_limits<double>::infinity();
+    double longest = -std::numeric_limits<double>::infinity();
     const auto fill = [&](std::size_t b) {
         double hc = blockCosOf[b];
         double hs = blockSinOf[b];
@@ -91,8 +92,8 @@ void ChainAtPoint(const PathSet& paths, double wavelength, double pi, double scr
         float bMaxX = 0.0f;
         float bMinY = 0.0f;
         float bMaxY = 0.0f;
-        double bShortest = INFINITY;
-        double bLongest = -INFINITY;
+        double bShortest = std::numeric_limits<double>::infinity();
+        double bLongest = -std::numeric_limits<double>::infinity();
         for (std::size_t i = b * kBlock; i < std::min(n, (b + 1) * kBlock); ++i) {
             hc += cosOf[i];
             hs += sinOf[i];
