@@ -83,6 +83,7 @@ void QtPlotCanvas::EnsureImage() {
     }
     image_ = std::move(fresh);
     imageScale_ = ratio;
+    update();
 }
 
 void QtPlotCanvas::SetDisplayScale(double scale) {
@@ -97,7 +98,13 @@ void QtPlotCanvas::Clear() {
     painted_ = 0;
     EnsureImage();
     image_.fill(kBackground);
-    RequestRepaint(rect());
+    // Only where something was drawn does the picture change; the controls elsewhere, the
+    // columns at the sides above all, need no repaint.
+    if (drawnLeft_ <= drawnRight_) {
+        RequestRepaint(QRectF(QPointF(drawnLeft_, drawnTop_), QPointF(drawnRight_, drawnBottom_)));
+    }
+    drawnLeft_ = drawnTop_ = std::numeric_limits<double>::infinity();
+    drawnRight_ = drawnBottom_ = -std::numeric_limits<double>::infinity();
 }
 
 void QtPlotCanvas::Line(float x1, float y1, float x2, float y2, Rgb colour, LineKind kind) {
@@ -113,6 +120,10 @@ void QtPlotCanvas::Line(float x1, float y1, float x2, float y2, Rgb colour, Line
     };
     const auto [left, right] = across(PlotFrame::PixelX(x1), PlotFrame::PixelX(x2), width() + 1.0);
     const auto [top, bottom] = across(PlotFrame::PixelY(y1), PlotFrame::PixelY(y2), height() + 1.0);
+    drawnLeft_ = std::min(drawnLeft_, left);
+    drawnTop_ = std::min(drawnTop_, top);
+    drawnRight_ = std::max(drawnRight_, right);
+    drawnBottom_ = std::max(drawnBottom_, bottom);
     RequestRepaint(QRectF(QPointF(left, top), QPointF(right, bottom)));
 }
 

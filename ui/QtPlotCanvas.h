@@ -70,6 +70,11 @@ class QtPlotCanvas : public QWidget, public PlotCanvas {
     double dirtyTop_ = std::numeric_limits<double>::infinity();
     double dirtyRight_ = -std::numeric_limits<double>::infinity();
     double dirtyBottom_ = -std::numeric_limits<double>::infinity();
+    // Where anything was drawn since the last Clear().
+    double drawnLeft_ = std::numeric_limits<double>::infinity();
+    double drawnTop_ = std::numeric_limits<double>::infinity();
+    double drawnRight_ = -std::numeric_limits<double>::infinity();
+    double drawnBottom_ = -std::numeric_limits<double>::infinity();
     QElapsedTimer sincePaint_;
     QTimer frame_;
 };
