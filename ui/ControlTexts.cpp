@@ -122,54 +122,45 @@ QHash<QString, ControlDescription> BuildTable() {
     return table;
 }
 
+// Each command's menu text, with its & mnemonic, and its shortcut (none for About).
+struct CommandText {
+    Command command;
+    const char* menuText;
+    QKeyCombination keys;
+};
+
+constexpr QKeyCombination kNoKeys{};
+
+constexpr CommandText kCommands[] = {
+    {Command::Print, "&Print", Qt::CTRL | Qt::Key_P},
+    {Command::PrintOnWhite, "Print on &White", Qt::CTRL | Qt::SHIFT | Qt::Key_P},
+    {Command::Exit, "E&xit", Qt::CTRL | Qt::Key_Q},
+    {Command::Calculate, "&Calculate", QKeyCombination(Qt::Key_F5)},
+    {Command::Stop, "&Stop", QKeyCombination(Qt::Key_Escape)},
+    {Command::PlaceSource, "&Place Source...", Qt::CTRL | Qt::Key_L},
+    {Command::ArrowsAtAPoint, "&Arrows at a Point", QKeyCombination(Qt::Key_F6)},
+    {Command::Help, "&Help", QKeyCombination(Qt::Key_F1)},
+    {Command::About, "&About pathsum", kNoKeys},
+};
+
+const CommandText& TextOf(Command command) {
+    for (const CommandText& text : kCommands) {
+        if (text.command == command) {
+            return text;
+        }
+    }
+    return kCommands[0];
+}
+
 }  // namespace
 
 QString MenuText(Command command) {
-    switch (command) {
-        case Command::Print:
-            return QStringLiteral("&Print");
-        case Command::PrintOnWhite:
-            return QStringLiteral("Print on &White");
-        case Command::Exit:
-            return QStringLiteral("E&xit");
-        case Command::Calculate:
-            return QStringLiteral("&Calculate");
-        case Command::Stop:
-            return QStringLiteral("&Stop");
-        case Command::PlaceSource:
-            return QStringLiteral("&Place Source...");
-        case Command::ArrowsAtAPoint:
-            return QStringLiteral("&Arrows at a Point");
-        case Command::Help:
-            return QStringLiteral("&Help");
-        case Command::About:
-            return QStringLiteral("&About pathsum");
-    }
-    return {};
+    return QString::fromLatin1(TextOf(command).menuText);
 }
 
 QKeySequence Shortcut(Command command) {
-    switch (command) {
-        case Command::Print:
-            return QKeySequence(Qt::CTRL | Qt::Key_P);
-        case Command::PrintOnWhite:
-            return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
-        case Command::Exit:
-            return QKeySequence(Qt::CTRL | Qt::Key_Q);
-        case Command::Calculate:
-            return QKeySequence(Qt::Key_F5);
-        case Command::Stop:
-            return QKeySequence(Qt::Key_Escape);
-        case Command::PlaceSource:
-            return QKeySequence(Qt::CTRL | Qt::Key_L);
-        case Command::ArrowsAtAPoint:
-            return QKeySequence(Qt::Key_F6);
-        case Command::Help:
-            return QKeySequence(Qt::Key_F1);
-        case Command::About:
-            break;
-    }
-    return {};
+    const QKeyCombination keys = TextOf(command).keys;
+    return keys == kNoKeys ? QKeySequence() : QKeySequence(keys);
 }
 
 std::optional<ControlDescription> DescriptionOf(const QString& objectName) {
