@@ -3,6 +3,9 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <utility>
 
 #include "PlotFrame.h"
 
@@ -22,6 +25,61 @@ QPointF ToPixel(float x, float y) {
 // coordinates are taken in 64ths of a pixel, cut towards zero, as the painter takes them.
 int PixelCell(double v) {
     return static_cast<int>(v * 64.0) >> 6;
+}
+
+// Where a line shorter than a pixel each way puts its pixels with a one-pixel aliased pen, as
+// the painter puts them: it takes the ends in 64ths of a pixel, cut towards zero, and along the
+// longer direction sets one pixel in each row (or column) from the one of the first end to the
+// one of the other; across, it takes the line's place at the middle of that row when the line
+// runs down and to the right (or up and to the left), at the top of the row otherwise (the left
+// of a column for a line along x). Where that place falls within a 64th of a pixel of a
+// pixel's edge the painter's own rounding decides, and so do lines as steep as they are wide,
+// lines that end in the same 64th and lines near the image's edges: for those this gives 0 and
+// the painter draws them. Otherwise it gives the number of pixels, 1 or 2, in `columns` and
+// `rows`.
+int ShortLinePixels(QPointF a, QPointF b, int width, int height, int columns[2], int rows[2]) {
+    const auto inside = [](double v, int size) { return v >= 1.0 && v <= size - 2.0; };
+    if (!inside(a.x(), width) || !inside(b.x(), width) || !inside(a.y(), height) ||
+        !inside(b.y(), height)) {
+        return 0;
+    }
+    long long x1 = static_cast<long long>(a.x() * 64.0);
+    long long y1 = static_cast<long long>(a.y() * 64.0);
+    long long x2 = static_cast<long long>(b.x() * 64.0);
+    long long y2 = static_cast<long long>(b.y() * 64.0);
+    const bool alongY = std::llabs(y2 - y1) > std::llabs(x2 - x1);
+    if (!alongY) {
+        // A line along x is a line along y with the two directions swapped.
+        std::swap(x1, y1);
+        std::swap(x2, y2);
+    }
+    long long dx = x2 - x1;
+    long long dy = y2 - y1;
+    if (std::llabs(dy) > 64 || std::llabs(dy) == std::llabs(dx)) {
+        return 0;
+    }
+    if (dy < 0) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+        dx = -dx;
+        dy = -dy;
+    }
+    const long long sample = dx >= 0 ? 32 : 0;
+    int count = 0;
+    for (long long row = y1 >> 6; row <= (y2 >> 6); ++row) {
+        // The place across, times dy, in 64ths of a pixel.
+        const long long across = x1 * dy + dx * (row * 64 + sample - y1);
+        const long long cell =
+            across >= 0 ? across / (64 * dy) : -((-across + 64 * dy - 1) / (64 * dy));
+        const long long within = across - cell * 64 * dy;
+        if (within < dy || 64 * dy - within < dy) {
+            return 0;
+        }
+        columns[count] = static_cast<int>(alongY ? cell : row);
+        rows[count] = static_cast<int>(alongY ? row : cell);
+        ++count;
+    }
+    return count;
 }
 
 }  // namespace
@@ -79,16 +137,60 @@ void PlotDisplayList::Paint(QPainter& painter, std::size_t first, std::size_t la
 
 namespace pathsum {
 
-void PlotDisplayList::PaintOnScreenImage(QImage& image, std::size_t first, std::size_t last) const {
+namespace {
+
+// The pixels a flush may have changed, as bounds.
+class ChangedPixels {
+  public:
+    void Add(int column, int row) {
+        left_ = std::min(left_, column);
+        right_ = std::max(right_, column);
+        top_ = std::min(top_, row);
+        bottom_ = std::max(bottom_, row);
+    }
+    // Where the painter draws the line or box between `a` and `b`: its pixels lie within a
+    // pixel of the cells of its ends.
+    void AddPainted(QPointF a, QPointF b) {
+        Add(PixelCell(std::min(a.x(), b.x())) - 1, PixelCell(std::min(a.y(), b.y())) - 1);
+        Add(PixelCell(std::max(a.x(), b.x())) + 1, PixelCell(std::max(a.y(), b.y())) + 1);
+    }
+    QRect Within(const QRect& area) const {
+        if (left_ > right_) {
+            return {};
+        }
+        return QRect(QPoint(left_, top_), QPoint(right_, bottom_)) & area;
+    }
+
+  private:
+    int left_ = std::numeric_limits<int>::max();
+    int top_ = std::numeric_limits<int>::max();
+    int right_ = std::numeric_limits<int>::min();
+    int bottom_ = std::numeric_limits<int>::min();
+};
+
+}  // namespace
+
+QRect PlotDisplayList::PaintedArea(std::size_t first, std::size_t last, const QRect& area) const {
+    ChangedPixels changed;
+    for (std::size_t line = first; line < std::min(last, size_); ++line) {
+        const Points& p = At(line);
+        changed.AddPainted(ToPixel(p.x1, p.y1), ToPixel(p.x2, p.y2));
+    }
+    return changed.Within(area);
+}
+
+QRect PlotDisplayList::PaintOnScreenImage(QImage& image, std::size_t first,
+                                          std::size_t last) const {
     last = std::min(last, size_);
     if (first >= last) {
-        return;
+        return {};
     }
     // The bits before the painter starts, so that writing them never detaches the image.
     uchar* const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     const int width = image.width();
     const int height = image.height();
+    ChangedPixels changed;
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     auto run = std::upper_bound(runs_.begin(), runs_.end(), first,
@@ -99,7 +201,10 @@ void PlotDisplayList::PaintOnScreenImage(QImage& image, std::size_t first, std::
         const QColor colour(run->colour.r, run->colour.g, run->colour.b);
         if (run->kind == LineKind::Box) {
             Paint(painter, line, end, nullptr, 1.0);
-            line = end;
+            for (; line < end; ++line) {
+                const Points& p = At(line);
+                changed.AddPainted(ToPixel(p.x1, p.y1), ToPixel(p.x2, p.y2));
+            }
             continue;
         }
         painter.setPen(QPen(colour, 1.0));
@@ -112,8 +217,7 @@ void PlotDisplayList::PaintOnScreenImage(QImage& image, std::size_t first, std::
             const QPointF a = ToPixel(p.x1, p.y1);
             const QPointF b = ToPixel(p.x2, p.y2);
             // A vertical line at least a pixel long covers, in its column, the rows from the
-            // one of its upper end to the one of its lower end. Shorter and slanted lines are
-            // left to the painter, whose rules for them are its own.
+            // one of its upper end to the one of its lower end.
             if (a.x() == b.x() && std::fabs(b.y() - a.y()) >= 1.0) {
                 const int column = PixelCell(a.x());
                 if (column >= 0 && column < width) {
@@ -122,9 +226,24 @@ void PlotDisplayList::PaintOnScreenImage(QImage& image, std::size_t first, std::
                     for (int row = from; row <= to; ++row) {
                         reinterpret_cast<QRgb*>(bits + row * stride)[column] = pixel;
                     }
+                    if (from <= to) {
+                        changed.Add(column, from);
+                        changed.Add(column, to);
+                    }
                 }
                 continue;
             }
+            int columns[2];
+            int rows[2];
+            if (const int count = ShortLinePixels(a, b, width, height, columns, rows); count > 0) {
+                for (int i = 0; i < count; ++i) {
+                    reinterpret_cast<QRgb*>(bits + rows[i] * stride)[columns[i]] = pixel;
+                    changed.Add(columns[i], rows[i]);
+                }
+                continue;
+            }
+            // Longer slanted lines are left to the painter, whose rules for them are its own.
+            changed.AddPainted(a, b);
             batch[filled++] = QLineF(a, b);
             if (filled == kBatch) {
                 painter.drawLines(batch, static_cast<int>(filled));
@@ -135,6 +254,7 @@ void PlotDisplayList::PaintOnScreenImage(QImage& image, std::size_t first, std::
             painter.drawLines(batch, static_cast<int>(filled));
         }
     }
+    return changed.Within(image.rect());
 }
 
 }  // namespace pathsum

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -37,9 +38,15 @@ class PlotDisplayList {
 
     // Paints lines [first, last) into `image`, an image of the client area at one pixel a
     // logical pixel, in their own colours with a one-pixel pen: the pixels Paint gives there,
-    // the long vertical lines (most of a curve's pixels) set straight into the image rather
-    // than through a painter, which is several times faster for them.
-    void PaintOnScreenImage(QImage& image, std::size_t first, std::size_t last) const;
+    // the long vertical lines and the lines shorter than a pixel (most of a curve's pixels and
+    // most of its lines) set straight into the image rather than through a painter, which is
+    // several times faster for them.
+    // Gives the pixels that may have changed, as a rectangle within the image.
+    QRect PaintOnScreenImage(QImage& image, std::size_t first, std::size_t last) const;
+
+    // Where painting lines [first, last) in the logical pixels of the client area may change
+    // pixels, within `area`.
+    QRect PaintedArea(std::size_t first, std::size_t last, const QRect& area) const;
 
   private:
     struct Points {

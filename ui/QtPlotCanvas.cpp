@@ -3,7 +3,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 #include "PlotFrame.h"
@@ -34,18 +33,19 @@ QtPlotCanvas::QtPlotCanvas(QWidget* parent) : QWidget(parent) {
     setFixedSize(PlotFrame::kClientWidth, PlotFrame::kClientHeight);
     frame_.setSingleShot(true);
     connect(&frame_, &QTimer::timeout, this, &QtPlotCanvas::RepaintDirty);
-    sincePaint_.start();
+    sinceRepaint_.start();
 }
 
-void QtPlotCanvas::RequestRepaint(const QRectF& area) {
-    dirtyLeft_ = std::min(dirtyLeft_, area.left());
-    dirtyTop_ = std::min(dirtyTop_, area.top());
-    dirtyRight_ = std::max(dirtyRight_, area.right());
-    dirtyBottom_ = std::max(dirtyBottom_, area.bottom());
-    if (frame_.isActive()) {
-        return;
+void QtPlotCanvas::RequestRepaint(const QRect& area) {
+    dirty_ |= area;
+    if (!repaintScheduled_) {
+        ScheduleRepaint();
     }
-    const qint64 wait = kFrameMs - sincePaint_.elapsed();
+}
+
+void QtPlotCanvas::ScheduleRepaint() {
+    repaintScheduled_ = true;
+    const qint64 wait = kFrameMs - sinceRepaint_.elapsed();
     if (wait <= 0) {
         RepaintDirty();
     } else {
@@ -55,13 +55,15 @@ void QtPlotCanvas::RequestRepaint(const QRectF& area) {
 
 void QtPlotCanvas::RepaintDirty() {
     frame_.stop();
-    if (dirtyLeft_ <= dirtyRight_ && dirtyTop_ <= dirtyBottom_) {
-        // A pixel either way covers the width of the lines.
-        const QRectF dirty(QPointF(dirtyLeft_, dirtyTop_), QPointF(dirtyRight_, dirtyBottom_));
-        update(dirty.toAlignedRect().adjusted(-1, -1, 1, 1) & rect());
+    repaintScheduled_ = false;
+    // Painting the lines now tells where they changed the picture; the paint that follows
+    // has nothing left to paint into the image.
+    FlushPending();
+    if (!dirty_.isEmpty()) {
+        update(dirty_);
+        dirty_ = QRect();
+        sinceRepaint_.restart();
     }
-    dirtyLeft_ = dirtyTop_ = std::numeric_limits<double>::infinity();
-    dirtyRight_ = dirtyBottom_ = -std::numeric_limits<double>::infinity();
 }
 
 void QtPlotCanvas::ShowNow() {
@@ -94,17 +96,14 @@ void QtPlotCanvas::SetDisplayScale(double scale) {
 }
 
 void QtPlotCanvas::Clear() {
+    // Lines not yet painted into the image were never shown, so only where the image changed
+    // does the picture change; the controls elsewhere, the side columns above all, need no
+    // repaint.
     drawing_.Clear();
     painted_ = 0;
     EnsureImage();
     image_.fill(kBackground);
-    // Only where something was drawn does the picture change; the controls elsewhere, the
-    // columns at the sides above all, need no repaint.
-    if (drawnLeft_ <= drawnRight_) {
-        RequestRepaint(QRectF(QPointF(drawnLeft_, drawnTop_), QPointF(drawnRight_, drawnBottom_)));
-    }
-    drawnLeft_ = drawnTop_ = std::numeric_limits<double>::infinity();
-    drawnRight_ = drawnBottom_ = -std::numeric_limits<double>::infinity();
+    RequestRepaint(std::exchange(drawn_, QRect()));
 }
 
 void QtPlotCanvas::Line(float x1, float y1, float x2, float y2, Rgb colour, LineKind kind) {
@@ -112,19 +111,9 @@ void QtPlotCanvas::Line(float x1, float y1, float x2, float y2, Rgb colour, Line
     if (drawing_.Size() - painted_ >= kMaxPending) {
         FlushPending();
     }
-    // Far outside the widget a line still crosses it; the widget bounds what is repainted
-    // (the NaN of a far coordinate falls to the bounds too).
-    const auto across = [](double a, double b, double limit) {
-        return std::pair(std::clamp(std::min(a, b), -1.0, limit),
-                         std::clamp(std::max(a, b), -1.0, limit));
-    };
-    const auto [left, right] = across(PlotFrame::PixelX(x1), PlotFrame::PixelX(x2), width() + 1.0);
-    const auto [top, bottom] = across(PlotFrame::PixelY(y1), PlotFrame::PixelY(y2), height() + 1.0);
-    drawnLeft_ = std::min(drawnLeft_, left);
-    drawnTop_ = std::min(drawnTop_, top);
-    drawnRight_ = std::max(drawnRight_, right);
-    drawnBottom_ = std::max(drawnBottom_, bottom);
-    RequestRepaint(QRectF(QPointF(left, top), QPointF(right, bottom)));
+    if (!repaintScheduled_) {
+        ScheduleRepaint();
+    }
 }
 
 void QtPlotCanvas::FlushPending() {
@@ -132,20 +121,23 @@ void QtPlotCanvas::FlushPending() {
     if (painted_ == drawing_.Size()) {
         return;
     }
+    QRect changed;
     if (imageScale_ == 1.0) {
-        drawing_.PaintOnScreenImage(image_, painted_, drawing_.Size());
-        painted_ = drawing_.Size();
-        return;
+        changed = drawing_.PaintOnScreenImage(image_, painted_, drawing_.Size());
+    } else {
+        QPainter painter(&image_);
+        // The scale is applied here rather than through the image's pixel ratio, which
+        // painters ignore below 1; there a line of one logical pixel would be drawn faint, so
+        // it is kept one device pixel wide.
+        painter.scale(imageScale_, imageScale_);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        drawing_.Paint(painter, painted_, drawing_.Size(), nullptr,
+                       imageScale_ < 1.0 ? 1.0 / imageScale_ : 1.0);
+        changed = drawing_.PaintedArea(painted_, drawing_.Size(), rect());
     }
-    QPainter painter(&image_);
-    // The scale is applied here rather than through the image's pixel ratio, which painters
-    // ignore below 1; there a line of one logical pixel would be drawn faint, so it is kept one
-    // device pixel wide.
-    painter.scale(imageScale_, imageScale_);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    drawing_.Paint(painter, painted_, drawing_.Size(), nullptr,
-                   imageScale_ < 1.0 ? 1.0 / imageScale_ : 1.0);
     painted_ = drawing_.Size();
+    dirty_ |= changed;
+    drawn_ |= changed;
 }
 
 const QImage& QtPlotCanvas::Image() {
@@ -162,7 +154,6 @@ void QtPlotCanvas::Replay(QPainter& painter, const QColor& background, PlotDispl
 }
 
 void QtPlotCanvas::paintEvent(QPaintEvent* event) {
-    sincePaint_.restart();
     FlushPending();
     QPainter painter(this);
     // The image has imageScale_ pixels to a logical pixel, as many as the screen shows there,

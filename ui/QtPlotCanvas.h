@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstddef>
-#include <limits>
 
 #include "PlotCanvas.h"
 #include "PlotDisplayList.h"
@@ -53,9 +52,13 @@ class QtPlotCanvas : public QWidget, public PlotCanvas {
 
   private:
     void EnsureImage();
+    // Paints the lines not yet in the image into it, and notes where pixels changed.
     void FlushPending();
-    // Asks for a repaint of `area` (logical pixels), at most one a frame.
-    void RequestRepaint(const QRectF& area);
+    // Asks for a repaint of `area` (logical pixels) with the next one.
+    void RequestRepaint(const QRect& area);
+    // Asks for a repaint of what changed, now if the last one was asked for a frame ago or
+    // more, else when that frame has passed.
+    void ScheduleRepaint();
     void RepaintDirty();
 
     QImage image_;  // in device pixels: imageScale_ of them to a logical pixel
@@ -64,18 +67,14 @@ class QtPlotCanvas : public QWidget, public PlotCanvas {
     PlotDisplayList drawing_;
     // Lines of drawing_ from here on are not in image_ yet.
     std::size_t painted_ = 0;
-    // What changed since the last repaint was asked for, and when the canvas last painted:
-    // during a run the window repaints at most once a frame, and only where lines went.
-    double dirtyLeft_ = std::numeric_limits<double>::infinity();
-    double dirtyTop_ = std::numeric_limits<double>::infinity();
-    double dirtyRight_ = -std::numeric_limits<double>::infinity();
-    double dirtyBottom_ = -std::numeric_limits<double>::infinity();
-    // Where anything was drawn since the last Clear().
-    double drawnLeft_ = std::numeric_limits<double>::infinity();
-    double drawnTop_ = std::numeric_limits<double>::infinity();
-    double drawnRight_ = -std::numeric_limits<double>::infinity();
-    double drawnBottom_ = -std::numeric_limits<double>::infinity();
-    QElapsedTimer sincePaint_;
+    // Where the image changed since the last repaint was asked for, and since the last Clear(),
+    // in logical pixels. During a run the window repaints at most once a frame, and only where
+    // pixels changed: where lines went, not where the controls of the side columns stand.
+    QRect dirty_;
+    QRect drawn_;
+    // A repaint waits for its frame.
+    bool repaintScheduled_ = false;
+    QElapsedTimer sinceRepaint_;
     QTimer frame_;
 };
 

@@ -173,11 +173,13 @@ TEST_F(FormTest, CanvasReplaysItsDrawingToTheScreenImagesPixels) {
     // Short lines and small boxes below y = 90, so that later ones hide little of the earlier
     // ones; then one line above them, the last of all.
     for (int i = 0; i < 70000; ++i) {
-        const bool box = (i / 5000) % 4 == 3;
+        const int group = (i / 5000) % 5;
+        const bool box = group == 3;
         const float x = next(120.0f) - 10.0f;
         const float y = next(105.0f) - 18.0f;
-        const float reach = box ? 0.5f : 1.0f;
-        if ((i / 5000) % 4 == 1) {
+        // Lines shorter than a pixel each way in the last group, as most of a fine curve's.
+        const float reach = box ? 0.5f : group == 4 ? 0.15f : 1.0f;
+        if (group == 1) {
             // Vertical bars, as the curves draw them, some of them short.
             const float half = next(i % 2 == 0 ? 12.0f : 0.2f);
             canvas.Line(x, y - half, x, y + half, colours[(i / 3000) % 3], LineKind::Segment);
