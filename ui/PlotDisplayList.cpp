@@ -148,11 +148,14 @@ class ChangedPixels {
         top_ = std::min(top_, row);
         bottom_ = std::max(bottom_, row);
     }
-    // Where the painter draws the line or box between `a` and `b`: its pixels lie within a
-    // pixel of the cells of its ends.
-    void AddPainted(QPointF a, QPointF b) {
-        Add(PixelCell(std::min(a.x(), b.x())) - 1, PixelCell(std::min(a.y(), b.y())) - 1);
-        Add(PixelCell(std::max(a.x(), b.x())) + 1, PixelCell(std::max(a.y(), b.y())) + 1);
+    // Where the painter draws the line between `a` and `b`: its pixels lie within a pixel of
+    // the cells of its ends.
+    void AddPainted(QPointF a, QPointF b) { AddCells(a, b, 1); }
+    // Where it draws the box with corners `a` and `b`: within the cells of its corners when it
+    // is at least a pixel each way, within a pixel of them otherwise.
+    void AddPaintedBox(QPointF a, QPointF b) {
+        const bool large = std::fabs(a.x() - b.x()) >= 1.0 && std::fabs(a.y() - b.y()) >= 1.0;
+        AddCells(a, b, large ? 0 : 1);
     }
     QRect Within(const QRect& area) const {
         if (left_ > right_) {
@@ -162,6 +165,11 @@ class ChangedPixels {
     }
 
   private:
+    void AddCells(QPointF a, QPointF b, int margin) {
+        Add(PixelCell(std::min(a.x(), b.x())) - margin, PixelCell(std::min(a.y(), b.y())) - margin);
+        Add(PixelCell(std::max(a.x(), b.x())) + margin, PixelCell(std::max(a.y(), b.y())) + margin);
+    }
+
     int left_ = std::numeric_limits<int>::max();
     int top_ = std::numeric_limits<int>::max();
     int right_ = std::numeric_limits<int>::min();
@@ -203,7 +211,7 @@ QRect PlotDisplayList::PaintOnScreenImage(QImage& image, std::size_t first,
             Paint(painter, line, end, nullptr, 1.0);
             for (; line < end; ++line) {
                 const Points& p = At(line);
-                changed.AddPainted(ToPixel(p.x1, p.y1), ToPixel(p.x2, p.y2));
+                changed.AddPaintedBox(ToPixel(p.x1, p.y1), ToPixel(p.x2, p.y2));
             }
             continue;
         }
@@ -229,6 +237,21 @@ QRect PlotDisplayList::PaintOnScreenImage(QImage& image, std::size_t first,
                     if (from <= to) {
                         changed.Add(column, from);
                         changed.Add(column, to);
+                    }
+                }
+                continue;
+            }
+            // So does a horizontal one in its row, from the column of one end to the other's.
+            if (a.y() == b.y() && std::fabs(b.x() - a.x()) >= 1.0) {
+                const int row = PixelCell(a.y());
+                if (row >= 0 && row < height) {
+                    const int from = std::max(0, PixelCell(std::min(a.x(), b.x())));
+                    const int to = std::min(width - 1, PixelCell(std::max(a.x(), b.x())));
+                    if (from <= to) {
+                        QRgb* const pixels = reinterpret_cast<QRgb*>(bits + row * stride);
+                        std::fill(pixels + from, pixels + to + 1, pixel);
+                        changed.Add(from, row);
+                        changed.Add(to, row);
                     }
                 }
                 continue;

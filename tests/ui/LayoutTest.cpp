@@ -180,8 +180,13 @@ TEST_F(FormTest, CanvasReplaysItsDrawingToTheScreenImagesPixels) {
         // Lines shorter than a pixel each way in the last group, as most of a fine curve's.
         const float reach = box ? 0.5f : group == 4 ? 0.15f : 1.0f;
         if (group == 1) {
-            // Vertical bars, as the curves draw them, some of them short.
+            // Vertical bars, as the curves draw them, some of them short; and every fourth
+            // one horizontal, as the grid's lines.
             const float half = next(i % 2 == 0 ? 12.0f : 0.2f);
+            if (i % 4 == 3) {
+                canvas.Line(x - half, y, x + half, y, colours[(i / 3000) % 3], LineKind::Segment);
+                continue;
+            }
             canvas.Line(x, y - half, x, y + half, colours[(i / 3000) % 3], LineKind::Segment);
             continue;
         }
