@@ -2,7 +2,6 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
 #include <utility>
 
 #include "PlotFrame.h"

@@ -14,9 +14,10 @@ namespace pathsum {
 // The drawing surface of the main window: a widget covering the whole client area that keeps
 // everything drawn in a backing image at the screen's device pixel ratio, so the drawing
 // survives covering and stays crisp on high-DPI screens. Drawing calls are kept in a display
-// list and painted into the image in batches, when the widget paints or when the image is
-// asked for; the display list also lets the drawing be painted again at another resolution,
-// for a printer.
+// list and painted into the image in batches: once a frame, when a repaint is asked for (the
+// painting tells where pixels changed), when the widget paints, or when the image is asked
+// for; the display list also lets the drawing be painted again at another resolution, for a
+// printer.
 class QtPlotCanvas : public QWidget, public PlotCanvas {
     Q_OBJECT
 
