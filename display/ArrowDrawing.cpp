@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <unordered_set>
 
+#include "Geometry.h"
+#include "GraphPlotter.h"
 #include "NumberText.h"
 
 namespace pathsum {
@@ -274,24 +276,24 @@ std::vector<std::pair<std::string, std::string>> ChainNumbers(const ArrowChain& 
                                                               double screenY, double x,
                                                               double gain) {
     std::vector<std::pair<std::string, std::string>> numbers = {
-        {"Screen", TextFromNumber(100.0 - screenY)},
-        {"Detector X", TextFromNumber(x - 50.0)},
+        {"Screen", TextFromNumber(DistanceFromRow(screenY))},
+        {"Detector X", TextFromNumber(x - kCentreX)},
         {"Paths N", TextFromNumber(chain.count)},
     };
     if (chain.count == 0) {
         return numbers;
     }
     const double countSquared = static_cast<double>(chain.count) * chain.count;
-    numbers.insert(
-        numbers.end(),
-        {
-            {"|S|", TextFromNumber(std::sqrt(chain.p))},
-            {"p = |S|\u00b2", TextFromNumber(chain.p)},
-            {"p / N\u00b2", TextFromNumber(chain.p / countSquared)},
-            {"Plotted, gain \u00b7 p / N\u00b2", TextFromNumber((gain * chain.p) / countSquared)},
-            {"Shortest path (wavelengths)", TextFromNumber(chain.shortestTurns)},
-            {"Longest path (wavelengths)", TextFromNumber(chain.longestTurns)},
-        });
+    numbers.insert(numbers.end(),
+                   {
+                       {"|S|", TextFromNumber(std::sqrt(chain.p))},
+                       {"p = |S|\u00b2", TextFromNumber(chain.p)},
+                       {"p / N\u00b2", TextFromNumber(chain.p / countSquared)},
+                       {"Plotted, gain \u00b7 p / N\u00b2",
+                        TextFromNumber(PlottedValue(gain, chain.p, chain.count))},
+                       {"Shortest path (wavelengths)", TextFromNumber(chain.shortestTurns)},
+                       {"Longest path (wavelengths)", TextFromNumber(chain.longestTurns)},
+                   });
     return numbers;
 }
 

@@ -1,14 +1,20 @@
 #include "GraphPlotter.h"
 
+#include "Geometry.h"
 #include "NumberText.h"
 #include "Screens.h"
 
 namespace pathsum {
 
+double PlottedValue(double gain, double p, int count) {
+    const double countSquared = static_cast<double>(count) * count;
+    return (gain * p) / countSquared;
+}
+
 ScreenLabels LabelsForScreen(double screenY, int count) {
     ScreenLabels labels;
     labels.index = ScreenLabelIndex(screenY);
-    labels.distance = TextFromNumber(100.0 - screenY);
+    labels.distance = TextFromNumber(DistanceFromRow(screenY));
     labels.paths = TextFromNumber(count);
     return labels;
 }
@@ -23,9 +29,8 @@ void GraphPlotter::Plot(double x, int count, double p) {
     if (count <= 0) {
         return;
     }
-    const double countSquared = static_cast<double>(count) * count;
-    const double v = (gain_ * p) / countSquared;
-    const double vPrevious = (gain_ * previousP_) / countSquared;
+    const double v = PlottedValue(gain_, p, count);
+    const double vPrevious = PlottedValue(gain_, previousP_, count);
     const Rgb white = PaletteColour(kElementColour);
     const float fx = CanvasCoordinate(x);
     const float fPrevX = CanvasCoordinate(previousX_);

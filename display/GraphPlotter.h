@@ -13,6 +13,10 @@ struct ScreenLabels {
     std::string paths;     // the path count of its last detector point
 };
 
+// The value a detector point is plotted with: the half height of its band, gain * p / N^2.
+// Only points with paths are plotted (count > 0).
+double PlottedValue(double gain, double p, int count);
+
 // The labels of the screen at height y after its last point, `count` being that point's count.
 ScreenLabels LabelsForScreen(double screenY, int count);
 

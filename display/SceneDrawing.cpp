@@ -1,5 +1,7 @@
 #include "SceneDrawing.h"
 
+#include "Geometry.h"
+
 namespace pathsum {
 
 void DrawScene(PlotCanvas& canvas, const ElementRow& row) {
@@ -10,9 +12,12 @@ void DrawScene(PlotCanvas& canvas, const ElementRow& row) {
         canvas.Line(at, 0.0f, at, 100.0f, grid, LineKind::Segment);
         canvas.Line(0.0f, at, 100.0f, at, grid, LineKind::Segment);
     }
+    // Each element a bar half a unit high standing on the row.
     const Rgb element = PaletteColour(kElementColour);
+    const auto bottom = static_cast<float>(kRowY);
+    const auto top = static_cast<float>(kRowY + 0.5);
     for (double left : row.leftEdges) {
-        canvas.Line(CanvasCoordinate(left), 100.0f, CanvasCoordinate(left + row.width), 100.5f,
+        canvas.Line(CanvasCoordinate(left), bottom, CanvasCoordinate(left + row.width), top,
                     element, LineKind::Box);
     }
 }

@@ -3,12 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
-#include <algorithm>
 
 #include "ControlTexts.h"
 #include "NumberText.h"
 #include "PlotFrame.h"
-#include "SceneDrawing.h"
 
 namespace pathsum {
 namespace {
@@ -148,6 +146,21 @@ void MainForm::BuildControls() {
     ProbeMarker->hide();
 }
 
+const std::array<MainForm::ParameterControls, 5> MainForm::kParameterControls = {{
+    {Parameter::Wavelength, &MainForm::WavelengthLabel, &MainForm::WavelengthText,
+     "Input Wavelength:", &MainForm::WavelengthText_Click, &MainForm::WavelengthLabel_MouseUp},
+    {Parameter::Resolution, &MainForm::ResolutionLabel, &MainForm::ResolutionText,
+     "Input Resolution in radians:", &MainForm::ResolutionText_Click,
+     &MainForm::ResolutionLabel_MouseUp},
+    {Parameter::Gain, &MainForm::GainLabel, &MainForm::GainText,
+     "Input Gain:", &MainForm::GainText_Click, &MainForm::GainLabel_MouseUp},
+    {Parameter::Width, &MainForm::GratingWidthLabel, &MainForm::GratingWidthText,
+     "Input Grating Width:", &MainForm::GratingWidthText_Click,
+     &MainForm::GratingWidthLabel_MouseUp},
+    {Parameter::Spacing, &MainForm::GratingSpacingLabel, &MainForm::GratingSpacingText,
+     "Input Spacing:", &MainForm::GratingSpacingText_Click, &MainForm::GratingSpacingLabel_MouseUp},
+}};
+
 void MainForm::ConnectEvents() {
     connect(Calculate, &QPushButton::clicked, this, &MainForm::Calculate_Click);
     connect(Stop, &QPushButton::clicked, this, &MainForm::Stop_Click);
@@ -158,50 +171,39 @@ void MainForm::ConnectEvents() {
     connect(SourceXLabel, &ClickLabel::clicked, this, &MainForm::SourceXLabel_Click);
     connect(SourceYLabel, &ClickLabel::clicked, this, &MainForm::SourceYLabel_Click);
     connect(ResolutionXLabel, &ClickLabel::clicked, this, &MainForm::ResolutionXLabel_Click);
-    connect(WavelengthText, &ClickLineEdit::clicked, this, &MainForm::WavelengthText_Click);
-    connect(ResolutionText, &ClickLineEdit::clicked, this, &MainForm::ResolutionText_Click);
-    connect(GainText, &ClickLineEdit::clicked, this, &MainForm::GainText_Click);
-    connect(GratingWidthText, &ClickLineEdit::clicked, this, &MainForm::GratingWidthText_Click);
-    connect(GratingSpacingText, &ClickLineEdit::clicked, this, &MainForm::GratingSpacingText_Click);
-    connect(WavelengthLabel, &ClickLabel::mouseUp, this, &MainForm::WavelengthLabel_MouseUp);
-    connect(ResolutionLabel, &ClickLabel::mouseUp, this, &MainForm::ResolutionLabel_MouseUp);
-    connect(GainLabel, &ClickLabel::mouseUp, this, &MainForm::GainLabel_MouseUp);
-    connect(GratingWidthLabel, &ClickLabel::mouseUp, this, &MainForm::GratingWidthLabel_MouseUp);
-    connect(GratingSpacingLabel, &ClickLabel::mouseUp, this,
-            &MainForm::GratingSpacingLabel_MouseUp);
-
-    // Page Up and Page Down in a box do what the right and left button do on its label.
-    const auto stepsLike = [this](ClickLineEdit* box, auto labelMouseUp) {
-        connect(box, &ClickLineEdit::stepKey, this, [this, labelMouseUp](short button) {
-            (this->*labelMouseUp)(button, 0, 0.0f, 0.0f);
-        });
-    };
-    stepsLike(WavelengthText, &MainForm::WavelengthLabel_MouseUp);
-    stepsLike(ResolutionText, &MainForm::ResolutionLabel_MouseUp);
-    stepsLike(GainText, &MainForm::GainLabel_MouseUp);
-    stepsLike(GratingWidthText, &MainForm::GratingWidthLabel_MouseUp);
-    stepsLike(GratingSpacingText, &MainForm::GratingSpacingLabel_MouseUp);
     connect(ResolutionXText, &ClickLineEdit::stepKey, this, &MainForm::ResolutionXLabel_Click);
+    ConnectParameterControls();
+}
+
+void MainForm::ConnectParameterControls() {
+    for (const ParameterControls& parameter : kParameterControls) {
+        ClickLineEdit* box = this->*parameter.box;
+        connect(box, &ClickLineEdit::clicked, this, parameter.dialogProcedure);
+        connect(this->*parameter.label, &ClickLabel::mouseUp, this, parameter.stepProcedure);
+        // Page Up and Page Down in a box do what the right and left button do on its label.
+        connect(box, &ClickLineEdit::stepKey, this,
+                [this, step = parameter.stepProcedure](short button) {
+                    (this->*step)(button, 0, 0.0f, 0.0f);
+                });
+    }
 }
 
 // ---- The calculation run -------------------------------------------------------------------
 
-ExperimentSettings MainForm::ReadSettingsFromControls() {
+SettingsTexts MainForm::TextsOfControls() const {
     SettingsTexts texts;
     texts.wavelength = WavelengthText->text().toStdString();
     texts.width = GratingWidthText->text().toStdString();
     texts.spacing = GratingSpacingText->text().toStdString();
     texts.gain = GainText->text().toStdString();
     texts.resolution = ResolutionText->text().toStdString();
-    // The companion shape is put beside the marker before the marker is read.
-    Source0->SetTop(Source->Top());
-    Source0->SetLeft(Source->Left() - Source->Width());
-    const SourcePoint marker{Source->Left(), Source->Top()};
     texts.resolutionX = ResolutionXText->text().toStdString();
     texts.patternCaption = Pattern->text().toStdString();
-    ExperimentSettings settings = ReadExperimentSettings(texts, marker);
-    ShowSourceCaptions(settings.source);
-    return settings;
+    return texts;
+}
+
+SourcePoint MainForm::MarkerPosition() const {
+    return {Source->Left(), Source->Top()};
 }
 
 void MainForm::ShowSourceCaptions(SourcePoint source) {
@@ -216,19 +218,22 @@ void MainForm::Calculate_Click() {
     Calculate->setEnabled(false);
     // A Stop pressed while no run was going on must not end this run before it begins.
     StopRequested = 0;
-    const ExperimentSettings settings = ReadSettingsFromControls();
+    // The companion shape is put beside the marker before the marker is read.
+    PutSource0BesideSource();
+    const ExperimentSettings settings = ReadExperimentSettings(TextsOfControls(), MarkerPosition());
+    ShowSourceCaptions(settings.source);
     Checked<RunPlan> plan = PlanRun(settings);
     if (const auto* refusal = std::get_if<Refusal>(&plan)) {
         ShowRefusal(QString::fromStdString(refusal->reason));
     } else {
         running_ = true;
-        plotter_.emplace(*canvas_, settings.gain);
+        picture_.emplace(*canvas_, settings.gain);
         run_ = {};
         run_.plan = std::make_shared<const RunPlan>(std::get<RunPlan>(std::move(plan)));
         emit runRecordChanged();
         const RunOutcome outcome = RunCalculation(*run_.plan, *this);
         canvas_->ShowNow();
-        plotter_.reset();
+        picture_.reset();
         running_ = false;
         if (outcome == RunOutcome::Stopped) {
             StopRequested = 0;
@@ -251,28 +256,24 @@ bool MainForm::ShouldStop() {
 }
 
 void MainForm::DrawScene(const ElementRow& row) {
-    pathsum::DrawScene(*canvas_, row);
+    picture_->DrawScene(row);
 }
 
 void MainForm::StartScreen(double screenY) {
-    plotter_->StartScreen(screenY);
-    screen_ = static_cast<std::size_t>(std::find(kScreenYs.begin(), kScreenYs.end(), screenY) -
-                                       kScreenYs.begin());
-    screenP_.clear();
+    picture_->StartScreen(screenY);
 }
 
 void MainForm::PlotPoint(double x, double, int count, double p) {
-    plotter_->Plot(x, count, p);
-    screenP_.push_back(p);
+    picture_->PlotPoint(x, count, p);
 }
 
 void MainForm::FinishScreen(double screenY, int count) {
-    if (screen_ < run_.p.size()) {
-        run_.p[screen_] = std::move(screenP_);
-        screenP_.clear();
+    const std::size_t screen = picture_->Screen();
+    const ScreenLabels labels = picture_->FinishScreen(screenY, count);
+    if (screen < run_.p.size()) {
+        run_.p[screen] = picture_->Record().p[screen];
         emit runRecordChanged();
     }
-    const ScreenLabels labels = LabelsForScreen(screenY, count);
     const auto i = static_cast<std::size_t>(labels.index);
     ScreenLabel[i]->setText(QString::fromStdString(labels.distance));
     PathsLabel[i]->setText(QString::fromStdString(labels.paths));

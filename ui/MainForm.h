@@ -9,10 +9,10 @@
 
 #include "Controls.h"
 #include "ExperimentSettings.h"
-#include "GraphPlotter.h"
 #include "ParameterStep.h"
 #include "QtPlotCanvas.h"
 #include "RunDriver.h"
+#include "RunPicture.h"
 
 namespace pathsum {
 
@@ -146,20 +146,38 @@ class MainForm : public QWidget, public RunHost {
 
     void PrintWindow(PrintLook look);
     void PaintClientArea(QPainter& painter, const QRect& page, PrintLook look);
+    // One of the five parameters a label steps by ten and a box asks for in a dialog: its
+    // controls, the prompt of its dialog and the event procedures its controls call.
+    struct ParameterControls {
+        Parameter parameter;
+        ClickLabel* MainForm::*label;
+        ClickLineEdit* MainForm::*box;
+        const char* prompt;
+        void (MainForm::*dialogProcedure)();
+        void (MainForm::*stepProcedure)(short button, short shift, float x, float y);
+    };
+    static const std::array<ParameterControls, 5> kParameterControls;
+    static const ParameterControls& ControlsOf(Parameter parameter);
+
     void BuildControls();
     void ConnectEvents();
-    ExperimentSettings ReadSettingsFromControls();
+    void ConnectParameterControls();
+    // The texts of the six boxes and the pattern caption, as a run reads them.
+    SettingsTexts TextsOfControls() const;
+    // Where the source marker stands: the Left and Top of Source.
+    SourcePoint MarkerPosition() const;
+    void PutSource0BesideSource();
     void ShowSourceCaptions(SourcePoint source);
-    void AskForText(ClickLineEdit* box, const QString& prompt);
-    void StepText(ClickLineEdit* box, Parameter parameter, short button);
+    // The dialog of a parameter's box: its answer replaces the box's text.
+    void AskForParameter(Parameter parameter);
+    // A button released over a parameter's label: its box's value stepped by ten.
+    void StepParameter(Parameter parameter, short button);
     void ShowRefusal(const QString& reason);
 
     QtPlotCanvas* canvas_ = nullptr;
-    std::optional<GraphPlotter> plotter_;
+    std::optional<RunPicture> picture_;
     RunRecord run_;
     QString plotToolTip_;
-    std::size_t screen_ = 0;  // the screen being computed, into kScreenYs
-    std::vector<double> screenP_;
     bool activated_ = false;
     bool running_ = false;
     bool closing_ = false;

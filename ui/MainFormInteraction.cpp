@@ -14,29 +14,35 @@ namespace pathsum {
 
 // ---- Source placement -----------------------------------------------------------------------
 
+void MainForm::PutSource0BesideSource() {
+    Source0->SetTop(Source->Top());
+    Source0->SetLeft(Source->Left() - Source->Width());
+}
+
 void MainForm::Form_MouseDown(short button, short, float x, float y) {
     if (button != 1) {
         return;
     }
     Source->SetTop(y);
     Source->SetLeft(x);
-    Source0->SetTop(Source->Top());
-    Source0->SetLeft(Source->Left() - Source->Width());
+    PutSource0BesideSource();
     ShowSourceCaptions(ApplyFarSourceRule({x, y}));
 }
 
 void MainForm::SourceXLabel_Click() {
-    Source->SetLeft(50.0f);
-    Source0->SetLeft(Source->Left() - Source->Width());
-    // A marker at x = 50 stands for a source at x = 50, far or not.
-    SourceXLabel->setText(QString::fromStdString(SourceXCaption({Source->Left(), Source->Top()})));
+    Source->SetLeft(kStartSource.x);
+    PutSource0BesideSource();
+    // The marker back on the centre line; a marker at x = 50 stands for a source at x = 50, far or
+    // not.
+    SourceXLabel->setText(QString::fromStdString(SourceXCaption(MarkerPosition())));
 }
 
 void MainForm::SourceYLabel_Click() {
-    Source->SetTop(0.0f);
-    Source0->SetTop(Source->Top());
-    // A marker at y = 0 is no far source: it is captioned as it stands.
-    SourceYLabel->setText(QString::fromStdString(SourceYCaption({Source->Left(), Source->Top()})));
+    Source->SetTop(kStartSource.y);
+    PutSource0BesideSource();
+    // The marker back at the bottom of the plot; a marker at y = 0 is no far source: it is
+    // captioned as it stands.
+    SourceYLabel->setText(QString::fromStdString(SourceYCaption(MarkerPosition())));
 }
 
 void MainForm::ResolutionXLabel_Click() {
@@ -45,7 +51,7 @@ void MainForm::ResolutionXLabel_Click() {
 }
 
 void MainForm::PlaceSource_Click() {
-    PlaceSourceDialog dialog({Source->Left(), Source->Top()}, this);
+    PlaceSourceDialog dialog(MarkerPosition(), this);
     dialog.setObjectName(QStringLiteral("PlaceSourceDialog"));
     if (dialog.exec() != QDialog::Accepted) {
         return;
@@ -56,17 +62,29 @@ void MainForm::PlaceSource_Click() {
 
 // ---- Parameter entry ------------------------------------------------------------------------
 
-void MainForm::AskForText(ClickLineEdit* box, const QString& prompt) {
+const MainForm::ParameterControls& MainForm::ControlsOf(Parameter parameter) {
+    for (const ParameterControls& controls : kParameterControls) {
+        if (controls.parameter == parameter) {
+            return controls;
+        }
+    }
+    return kParameterControls.front();
+}
+
+void MainForm::AskForParameter(Parameter parameter) {
+    const ParameterControls& controls = ControlsOf(parameter);
     bool accepted = false;
     const QString answer =
-        QInputDialog::getText(this, QString(), prompt, QLineEdit::Normal, QString(), &accepted);
+        QInputDialog::getText(this, QString(), QString::fromLatin1(controls.prompt),
+                              QLineEdit::Normal, QString(), &accepted);
     // Cancelling keeps what the box held; an answer confirmed with OK is stored as typed.
     if (accepted) {
-        box->setText(answer);
+        (this->*controls.box)->setText(answer);
     }
 }
 
-void MainForm::StepText(ClickLineEdit* box, Parameter parameter, short button) {
+void MainForm::StepParameter(Parameter parameter, short button) {
+    ClickLineEdit* box = this->*ControlsOf(parameter).box;
     const auto stepped = StepParameterText(box->text().toStdString(), button, RangeOf(parameter));
     if (stepped) {
         box->setText(QString::fromStdString(*stepped));
@@ -74,43 +92,43 @@ void MainForm::StepText(ClickLineEdit* box, Parameter parameter, short button) {
 }
 
 void MainForm::WavelengthText_Click() {
-    AskForText(WavelengthText, QStringLiteral("Input Wavelength:"));
+    AskForParameter(Parameter::Wavelength);
 }
 
 void MainForm::ResolutionText_Click() {
-    AskForText(ResolutionText, QStringLiteral("Input Resolution in radians:"));
+    AskForParameter(Parameter::Resolution);
 }
 
 void MainForm::GainText_Click() {
-    AskForText(GainText, QStringLiteral("Input Gain:"));
+    AskForParameter(Parameter::Gain);
 }
 
 void MainForm::GratingWidthText_Click() {
-    AskForText(GratingWidthText, QStringLiteral("Input Grating Width:"));
+    AskForParameter(Parameter::Width);
 }
 
 void MainForm::GratingSpacingText_Click() {
-    AskForText(GratingSpacingText, QStringLiteral("Input Spacing:"));
+    AskForParameter(Parameter::Spacing);
 }
 
 void MainForm::WavelengthLabel_MouseUp(short button, short, float, float) {
-    StepText(WavelengthText, Parameter::Wavelength, button);
+    StepParameter(Parameter::Wavelength, button);
 }
 
 void MainForm::ResolutionLabel_MouseUp(short button, short, float, float) {
-    StepText(ResolutionText, Parameter::Resolution, button);
+    StepParameter(Parameter::Resolution, button);
 }
 
 void MainForm::GainLabel_MouseUp(short button, short, float, float) {
-    StepText(GainText, Parameter::Gain, button);
+    StepParameter(Parameter::Gain, button);
 }
 
 void MainForm::GratingWidthLabel_MouseUp(short button, short, float, float) {
-    StepText(GratingWidthText, Parameter::Width, button);
+    StepParameter(Parameter::Width, button);
 }
 
 void MainForm::GratingSpacingLabel_MouseUp(short button, short, float, float) {
-    StepText(GratingSpacingText, Parameter::Spacing, button);
+    StepParameter(Parameter::Spacing, button);
 }
 
 // ---- Pattern selector and start-up state ----------------------------------------------------

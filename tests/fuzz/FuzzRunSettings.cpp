@@ -22,12 +22,11 @@
 #include <vector>
 
 #include "ExperimentSettings.h"
-#include "GraphPlotter.h"
 #include "MirrorPattern.h"
 #include "NumberText.h"
 #include "PlotCanvas.h"
 #include "RunDriver.h"
-#include "SceneDrawing.h"
+#include "RunPicture.h"
 #include "RunPlan.h"
 
 namespace {
@@ -65,29 +64,27 @@ void CheckNumberLabel(const std::string& text, double expected) {
     }
 }
 
-class CheckingHost : public RunHost {
+// Draws the run as the window does and checks every point and every screen as it comes.
+class CheckingHost : public PictureHost {
   public:
     CheckingHost(PlotCanvas& canvas, const RunPlan& plan)
-        : canvas_(canvas), plotter_(canvas, plan.settings.gain), plan_(plan) {}
+        : PictureHost(canvas, plan.settings.gain), plan_(plan) {}
 
-    void ProcessPendingEvents() override {}
-    bool ShouldStop() override { return false; }
-    void DrawScene(const ElementRow& row) override { pathsum::DrawScene(canvas_, row); }
-    void StartScreen(double screenY) override { plotter_.StartScreen(screenY); }
-    void PlotPoint(double x, double, int count, double p) override {
+    void PlotPoint(double x, double screenY, int count, double p) override {
         // The squared length of `count` unit arrows added up.
         const double most = static_cast<double>(count) * count * (1.0 + 1e-9) + 1e-9;
         if (!(p >= 0.0 && p <= most)) {
             std::fprintf(stderr, "sum %g out of range for %d paths\n", p, count);
             std::abort();
         }
-        plotter_.Plot(x, count, p);
+        PictureHost::PlotPoint(x, screenY, count, p);
         ++points_;
     }
     void FinishScreen(double screenY, int count) override {
         if (count != plan_.paths.Count()) {
             Fail("a screen finished with a path count other than the plan's");
         }
+        PictureHost::FinishScreen(screenY, count);
         const ScreenLabels labels = LabelsForScreen(screenY, count);
         if (labels.index < 0 || labels.index > 9) {
             Fail("screen label index out of range");
@@ -104,8 +101,6 @@ class CheckingHost : public RunHost {
     int screens = 0;
 
   private:
-    PlotCanvas& canvas_;
-    GraphPlotter plotter_;
     const RunPlan& plan_;
     std::size_t points_ = 0;
 };

@@ -20,6 +20,7 @@
 
 #include "MainForm.h"
 #include "MainWindow.h"
+#include "WindowSupport.h"
 
 namespace {
 
@@ -99,9 +100,7 @@ class Monkey {
     void Finish() {
         pathsum::MainForm* form = window_.Form();
         form->StopRequested = 1;
-        while (QWidget* modal = QApplication::activeModalWidget()) {
-            modal->close();
-        }
+        pathsum::testing::CloseEveryModal();
         QApplication::exit(0);
     }
 

@@ -26,6 +26,7 @@
 
 #include "MainForm.h"
 #include "PlotFrame.h"
+#include "WindowSupport.h"
 
 namespace pathsum {
 namespace {
@@ -240,21 +241,10 @@ class ModalWatch {
         const QWidget* parent = nullptr;
     };
 
-    ModalWatch() {
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Answer(); });
-        timer_.start();
-    }
-
     const std::vector<Seen>& seen() const { return seen_; }
 
   private:
-    void Answer() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal == last_) {
-            return;
-        }
-        last_ = modal;
+    void Answer(QWidget* modal) {
         Seen seen{
             QString::fromLatin1(modal->metaObject()->className()), {}, 0, modal->parentWidget()};
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -270,9 +260,8 @@ class ModalWatch {
         }
     }
 
-    QTimer timer_;
-    QPointer<QWidget> last_;
     std::vector<Seen> seen_;
+    testing::ModalAnswerer answerer_{[this](QWidget* modal) { Answer(modal); }};
 };
 
 std::string Describe(const std::vector<ModalWatch::Seen>& seen) {

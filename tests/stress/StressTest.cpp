@@ -17,12 +17,11 @@
 #include <vector>
 
 #include "ExperimentSettings.h"
-#include "GraphPlotter.h"
 #include "MirrorPattern.h"
 #include "NumberText.h"
 #include "RecordingCanvas.h"
 #include "RunDriver.h"
-#include "SceneDrawing.h"
+#include "RunPicture.h"
 #include "RunPlan.h"
 
 namespace pathsum {
@@ -218,31 +217,23 @@ std::vector<double> Spread(const std::vector<double>& xs, std::size_t most) {
     return kept;
 }
 
-// Draws the way the window does and keeps what the labels and the plotter were given.
-class StressHost : public RunHost {
+// Draws the way the window does and keeps, besides, the order the screens were finished in
+// and every plotted p in the order it came.
+class StressHost : public PictureHost {
   public:
-    StressHost(RecordingCanvas& canvas, double gain) : canvas_(canvas), plotter_(canvas, gain) {}
+    using PictureHost::PictureHost;
 
-    void ProcessPendingEvents() override {}
-    bool ShouldStop() override { return false; }
-    void DrawScene(const ElementRow& row) override { pathsum::DrawScene(canvas_, row); }
-    void StartScreen(double screenY) override { plotter_.StartScreen(screenY); }
-    void PlotPoint(double x, double, int count, double p) override {
-        plotter_.Plot(x, count, p);
+    void PlotPoint(double x, double screenY, int count, double p) override {
+        PictureHost::PlotPoint(x, screenY, count, p);
         plotted.push_back(p);
     }
     void FinishScreen(double screenY, int count) override {
+        PictureHost::FinishScreen(screenY, count);
         screens.push_back(screenY);
-        labels.push_back(LabelsForScreen(screenY, count));
     }
 
     std::vector<double> plotted;
     std::vector<double> screens;
-    std::vector<ScreenLabels> labels;
-
-  private:
-    RecordingCanvas& canvas_;
-    GraphPlotter plotter_;
 };
 
 void ExpectFiniteDrawing(const std::vector<CanvasOp>& ops) {
@@ -280,9 +271,10 @@ void ExpectFinishedAsPlanned(const RunPlan& plan, const StressHost& host,
     }
 
     // Ten labelled screens, from the one nearest the row down, each with the run's path count.
-    ASSERT_EQ(host.labels.size(), kScreenYs.size());
-    for (std::size_t i = 0; i < host.labels.size(); ++i) {
-        const ScreenLabels& label = host.labels[i];
+    ASSERT_EQ(host.screens.size(), kScreenYs.size());
+    for (std::size_t i = 0; i < host.screens.size(); ++i) {
+        ASSERT_TRUE(host.Record().labels[i].has_value());
+        const ScreenLabels& label = *host.Record().labels[i];
         EXPECT_EQ(host.screens[i], kScreenYs[i]);
         EXPECT_EQ(label.index, 9 - static_cast<int>(i));
         EXPECT_EQ(NumberFromText(label.distance), 100.0 - kScreenYs[i]) << label.distance;

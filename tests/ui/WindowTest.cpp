@@ -18,10 +18,6 @@ namespace {
 
 class WindowTest : public ::testing::Test {
   protected:
-    static QPoint PixelAt(double x, double y) {
-        return {static_cast<int>(PlotFrame::PixelX(x)), static_cast<int>(PlotFrame::PixelY(y))};
-    }
-
     void SetUp() override {
         window = std::make_unique<MainWindow>();
         window->show();
