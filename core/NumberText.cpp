@@ -111,4 +111,30 @@ std::string TextFromNumber(double value) {
     return text;
 }
 
+namespace {
+
+// `value` in the general format with `digits` significant digits, exponents with a capital E.
+std::string GeneralForm(double value, int digits) {
+    std::array<char, 40> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::general, digits);
+    std::string text(buffer.data(), written.ptr);
+    for (char& c : text) {
+        c = c == 'e' ? 'E' : c;
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string ReadableNumber(double value, int digits) {
+    // Adding 0 turns a negative zero into zero.
+    return GeneralForm(value + 0.0, std::clamp(digits, 1, 17));
+}
+
+std::string FullNumber(double value) {
+    constexpr int kEveryDigit = 17;
+    return GeneralForm(value, kEveryDigit);
+}
+
 }  // namespace pathsum

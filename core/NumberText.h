@@ -18,4 +18,13 @@ double NumberFromText(std::string_view text);
 // (" 1E-05", "-1.5E+20") when the decimal exponent is below -4 or at least 15.
 std::string TextFromNumber(double value);
 
+// A number for people to read: at most `digits` significant digits, the usual zero before
+// the point ("0.0227"), no blank before a positive number, and exponent form ("2.1497E+11",
+// "1E-05") for decimal exponents below -4 or of `digits` and more. Negative zero reads "0".
+std::string ReadableNumber(double value, int digits = 6);
+
+// A number with every digit it has: 17 significant digits, which read back to the same
+// double, and a decimal point whatever the locale ("0.022666440945820598").
+std::string FullNumber(double value);
+
 }  // namespace pathsum

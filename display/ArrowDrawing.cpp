@@ -22,15 +22,6 @@ constexpr float kCurveWidth = 1.0f;
 constexpr float kElementResultantWidth = 3.0f;
 constexpr float kResultantWidth = 3.5f;
 
-// A number as the window writes it, without the blank before a positive one.
-std::string Number(double value) {
-    std::string text = TextFromNumber(value);
-    if (!text.empty() && text.front() == ' ') {
-        text.erase(0, 1);
-    }
-    return text;
-}
-
 struct Mapping {
     ArrowPlacement placement;
     SurfacePoint operator()(double cx, double cy) const {
@@ -187,10 +178,9 @@ void DrawScaleBar(ArrowSurface& surface, const ArrowView& view, double scale) {
     const float y = static_cast<float>(view.height) - kMargin;
     const float length = static_cast<float>(arrows * scale);
     surface.Polyline({{kMargin, y}, {kMargin + length, y}}, kInk, 2.0f);
-    const std::string bar = arrows == 1.0 ? "1 arrow" : Number(arrows) + " arrows";
+    const std::string bar = arrows == 1.0 ? "1 arrow" : ReadableNumber(arrows) + " arrows";
     surface.Text({kMargin + length + 8.0f, y + 4.0f},
-                 bar + "  (one arrow: " + Number(std::round(scale * 1000.0) / 1000.0) + " pixels)",
-                 kInk);
+                 bar + "  (one arrow: " + ReadableNumber(scale, 4) + " pixels)", kInk);
 }
 
 }  // namespace
@@ -272,28 +262,31 @@ ArrowPlacement DrawArrowChain(ArrowSurface& surface, const ArrowChain& chain,
     return placement;
 }
 
-std::vector<std::pair<std::string, std::string>> ChainNumbers(const ArrowChain& chain,
-                                                              double screenY, double x,
-                                                              double gain) {
-    std::vector<std::pair<std::string, std::string>> numbers = {
-        {"Screen", TextFromNumber(DistanceFromRow(screenY))},
-        {"Detector X", TextFromNumber(x - kCentreX)},
-        {"Paths N", TextFromNumber(chain.count)},
+std::vector<ChainNumber> ChainNumbers(const ArrowChain& chain, double screenY, double x,
+                                      double gain) {
+    const auto number = [](const char* name, double value) {
+        return ChainNumber{name, ReadableNumber(value), FullNumber(value)};
+    };
+    constexpr double kMillionths = 1e6;
+    const double detectorX = std::round((x - kCentreX) * kMillionths) / kMillionths;
+    std::vector<ChainNumber> numbers = {
+        number("Screen", DistanceFromRow(screenY)),
+        {"Detector X", ReadableNumber(detectorX), FullNumber(x - kCentreX)},
+        {"Paths N", std::to_string(chain.count), std::to_string(chain.count)},
     };
     if (chain.count == 0) {
         return numbers;
     }
     const double countSquared = static_cast<double>(chain.count) * chain.count;
-    numbers.insert(numbers.end(),
-                   {
-                       {"|S|", TextFromNumber(std::sqrt(chain.p))},
-                       {"p = |S|\u00b2", TextFromNumber(chain.p)},
-                       {"p / N\u00b2", TextFromNumber(chain.p / countSquared)},
-                       {"Plotted, gain \u00b7 p / N\u00b2",
-                        TextFromNumber(PlottedValue(gain, chain.p, chain.count))},
-                       {"Shortest path (wavelengths)", TextFromNumber(chain.shortestTurns)},
-                       {"Longest path (wavelengths)", TextFromNumber(chain.longestTurns)},
-                   });
+    numbers.insert(numbers.end(), {
+                                      number("|S|", std::sqrt(chain.p)),
+                                      number("p = |S|\u00b2", chain.p),
+                                      number("p / N\u00b2", chain.p / countSquared),
+                                      number("Plotted, gain \u00b7 p / N\u00b2",
+                                             PlottedValue(gain, chain.p, chain.count)),
+                                      number("Shortest path (wavelengths)", chain.shortestTurns),
+                                      number("Longest path (wavelengths)", chain.longestTurns),
+                                  });
     return numbers;
 }
 

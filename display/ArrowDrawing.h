@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "ArrowChain.h"
@@ -64,11 +63,20 @@ ArrowPlacement PlaceChain(const ArrowChain& chain, const ArrowView& view);
 ArrowPlacement DrawArrowChain(ArrowSurface& surface, const ArrowChain& chain,
                               const ArrowView& view);
 
-// The numbers the arrow window shows for a chain, each as a name and the text the window's
-// labels would write: the screen's distance, the detector's X (from the centre, as the source
-// label counts), N, |S|, p, p / N^2, the plotted value, the shortest and longest path.
-std::vector<std::pair<std::string, std::string>> ChainNumbers(const ArrowChain& chain,
-                                                              double screenY, double x,
-                                                              double gain);
+// One number the arrow window shows: its name, its value for people to read (a few
+// significant digits) and with every digit.
+struct ChainNumber {
+    std::string name;
+    std::string text;
+    std::string full;
+    friend bool operator==(const ChainNumber&, const ChainNumber&) = default;
+};
+
+// The numbers the arrow window shows for a chain: the screen's distance, the detector's X
+// (from the centre, as the source label counts, rounded to a millionth so that the additions
+// of the detector step do not show), N, |S|, p, p / N^2, the plotted value, the shortest and
+// longest path.
+std::vector<ChainNumber> ChainNumbers(const ArrowChain& chain, double screenY, double x,
+                                      double gain);
 
 }  // namespace pathsum

@@ -230,11 +230,13 @@ void ArrowsWindow::ShowMessage(const QString& message) {
     }
 }
 
-void ArrowsWindow::ShowNumbers(const std::vector<std::pair<std::string, std::string>>& numbers) {
+void ArrowsWindow::ShowNumbers(const std::vector<ChainNumber>& numbers) {
     while (numberLabels_.size() < numbers.size()) {
         auto* name = new QLabel(this);
         auto* value = new QLabel(this);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // A screen reader names each value by its caption.
+        name->setBuddy(value);
         const int row = static_cast<int>(numberLabels_.size());
         numbers_->addWidget(name, row, 0);
         numbers_->addWidget(value, row, 1);
@@ -246,8 +248,12 @@ void ArrowsWindow::ShowNumbers(const std::vector<std::pair<std::string, std::str
         name->setVisible(used);
         value->setVisible(used);
         if (used) {
-            name->setText(QString::fromStdString(numbers[i].first));
-            value->setText(QString::fromStdString(numbers[i].second));
+            const QString caption = QString::fromStdString(numbers[i].name);
+            name->setText(caption);
+            value->setText(QString::fromStdString(numbers[i].text));
+            value->setAccessibleName(caption);
+            // Every digit, for whoever needs them.
+            value->setToolTip(QString::fromStdString(numbers[i].full));
         }
     }
 }

@@ -69,7 +69,7 @@ class ArrowsWindow : public QWidget {
   private:
     void Refresh();
     void ShowMessage(const QString& message);
-    void ShowNumbers(const std::vector<std::pair<std::string, std::string>>& numbers);
+    void ShowNumbers(const std::vector<ChainNumber>& numbers);
 
     MainForm* form_;
     ArrowPictureView* picture_;

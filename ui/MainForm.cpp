@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QMouseEvent>
 
 #include "ControlTexts.h"
@@ -55,6 +58,16 @@ MainForm::MainForm(QWidget* parent) : QWidget(parent) {
 }
 
 MainForm::~MainForm() = default;
+
+QWidget* MainForm::DialogParent() {
+    if (const QGraphicsProxyWidget* proxy = graphicsProxyWidget()) {
+        const QList<QGraphicsView*> views = proxy->scene()->views();
+        if (!views.isEmpty()) {
+            return views.front()->window();
+        }
+    }
+    return window();
+}
 
 void MainForm::BuildControls() {
     canvas_ = new QtPlotCanvas(this);

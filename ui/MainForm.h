@@ -118,6 +118,11 @@ class MainForm : public QWidget, public RunHost {
     // The window's title line.
     static QString Caption();
 
+    // The window the form's dialogs and message boxes belong to: the top-level window it shows
+    // in. Scaled down on a small screen, the form lives in a graphics scene, and a dialog of
+    // its own would be drawn into the scene instead of standing as a window of its own.
+    QWidget* DialogParent();
+
     // RunHost.
     void ProcessPendingEvents() override;
     bool ShouldStop() override;

@@ -51,7 +51,7 @@ void MainForm::ResolutionXLabel_Click() {
 }
 
 void MainForm::PlaceSource_Click() {
-    PlaceSourceDialog dialog(MarkerPosition(), this);
+    PlaceSourceDialog dialog(MarkerPosition(), DialogParent());
     dialog.setObjectName(QStringLiteral("PlaceSourceDialog"));
     if (dialog.exec() != QDialog::Accepted) {
         return;
@@ -75,7 +75,7 @@ void MainForm::AskForParameter(Parameter parameter) {
     const ParameterControls& controls = ControlsOf(parameter);
     bool accepted = false;
     const QString answer =
-        QInputDialog::getText(this, QString(), QString::fromLatin1(controls.prompt),
+        QInputDialog::getText(DialogParent(), QString(), QString::fromLatin1(controls.prompt),
                               QLineEdit::Normal, QString(), &accepted);
     // Cancelling keeps what the box held; an answer confirmed with OK is stored as typed.
     if (accepted) {
@@ -162,14 +162,14 @@ void MainForm::Help_Click() {
     QString shown = QString::fromStdString(HelpText());
     shown.replace(QChar('\r'), QChar('\n'));
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(HelpTitle()), shown,
-                    QMessageBox::Ok, this);
+                    QMessageBox::Ok, DialogParent());
     box.setObjectName(QStringLiteral("HelpBox"));
     box.exec();
 }
 
 void MainForm::ShowRefusal(const QString& reason) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Cannot calculate"), reason,
-                    QMessageBox::Ok, this);
+                    QMessageBox::Ok, DialogParent());
     box.setObjectName(QStringLiteral("RefusalBox"));
     box.exec();
 }

@@ -88,7 +88,7 @@ void MainForm::PrintWindow(PrintLook look) {
         const QString why = QPrinterInfo::availablePrinterNames().isEmpty()
                                 ? QStringLiteral("No printer is available")
                                 : QStringLiteral("No default printer is set");
-        QMessageBox::information(this, QStringLiteral("Print"),
+        QMessageBox::information(DialogParent(), QStringLiteral("Print"),
                                  why + QStringLiteral(", so the window was not printed. Set up "
                                                       "a default printer and try again."));
         return;
@@ -97,7 +97,7 @@ void MainForm::PrintWindow(PrintLook look) {
     printer.setDocName(QStringLiteral("pathsum"));
     QPainter painter;
     if (!painter.begin(&printer)) {
-        QMessageBox::information(this, QStringLiteral("Print"),
+        QMessageBox::information(DialogParent(), QStringLiteral("Print"),
                                  QStringLiteral("The printer \"%1\" could not be used, so the "
                                                 "window was not printed.")
                                      .arg(destination.printerName()));

@@ -12,7 +12,10 @@
 #include <cmath>
 
 #include "ArrowsWindow.h"
+#include "Geometry.h"
 #include "MainForm.h"
+#include "PlotFrame.h"
+#include "WindowPlacement.h"
 
 namespace pathsum {
 namespace {
@@ -82,6 +85,7 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     QAction* arrows = view->addAction(MenuText(Command::ArrowsAtAPoint));
     arrows->setObjectName(QStringLiteral("View/Arrows at a Point"));
     arrows->setShortcut(Shortcut(Command::ArrowsAtAPoint));
+    arrows->setShortcutContext(Qt::ApplicationShortcut);
     arrows->setCheckable(true);
     connect(arrows, &QAction::toggled, this, &MainWindow::ShowArrows);
     actions_[Command::ArrowsAtAPoint] = arrows;
@@ -99,6 +103,8 @@ MainWindow::MainWindow(double scale, QWidget* parent)
 QAction* MainWindow::AddCommand(QMenu* menu, Command command, void (MainForm::*procedure)()) {
     QAction* action = menu->addAction(MenuText(command));
     action->setShortcut(Shortcut(command));
+    // Every window of the program takes the commands' keys, the arrows window among them.
+    action->setShortcutContext(Qt::ApplicationShortcut);
     action->setObjectName(menu->title().remove(QChar('&')) + QStringLiteral("/") +
                           MenuText(command).remove(QChar('&')).remove(QStringLiteral("...")));
     connect(action, &QAction::triggered, form_, procedure);
@@ -132,12 +138,7 @@ void MainWindow::ShowArrows(bool shown) {
         arrows_ = new ArrowsWindow(form_, this);
         connect(arrows_, &ArrowsWindow::closed, this,
                 [this] { Action(Command::ArrowsAtAPoint)->setChecked(false); });
-        // Beside the main window where the screen has room, so that the plot stays free for
-        // the pointer; otherwise at the screen's right edge.
-        const QRect screen = this->screen()->availableGeometry();
-        const QRect main = frameGeometry();
-        const int x = std::min(main.right() + 8, screen.right() - arrows_->width());
-        arrows_->move(std::max(screen.left(), x), std::max(screen.top(), main.top()));
+        PlaceBesideMe(arrows_);
     }
     if (shown) {
         arrows_->show();
@@ -145,6 +146,30 @@ void MainWindow::ShowArrows(bool shown) {
     } else {
         arrows_->hide();
     }
+}
+
+QRect MainWindow::PlotOnScreen() const {
+    const QPointF topLeft(PlotFrame::PixelX(kPlotLeft), PlotFrame::PixelY(kRowY));
+    const QPointF bottomRight(PlotFrame::PixelX(kPlotRight), PlotFrame::PixelY(0.0));
+    const QWidget* client = centralWidget();
+    return {client->mapToGlobal((topLeft * scale_).toPoint()),
+            client->mapToGlobal((bottomRight * scale_).toPoint())};
+}
+
+void MainWindow::PlaceBesideMe(QWidget* side) {
+    // The side window's frame is not known before it is shown; it is taken to be the main
+    // window's.
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    const QSize frameSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const SideBySide placed =
+        PlaceBeside(screen()->availableGeometry(), frame, PlotOnScreen(), side->size() + frameSize,
+                    side->minimumSizeHint() + frameSize);
+    move(placed.main.topLeft());
+    side->resize(placed.side.size() - frameSize);
+    side->move(placed.side.topLeft());
 }
 
 void MainWindow::About_Click() {

@@ -41,6 +41,11 @@ class MainWindow : public QMainWindow {
     QAction* AddCommand(QMenu* menu, Command command, void (MainForm::*procedure)());
     void About_Click();
     void ShowArrows(bool shown);
+    // Puts a window of the program's beside this one (see PlaceBeside), moving this one if
+    // that lets the two stand side by side.
+    void PlaceBesideMe(QWidget* side);
+    // The plot square as the screen shows it.
+    QRect PlotOnScreen() const;
 
     double scale_;
     MainForm* form_;

@@ -38,10 +38,10 @@ class PlotDisplayList {
 
     // Paints lines [first, last) into `image`, an image of the client area at one pixel a
     // logical pixel, in their own colours with a one-pixel pen: the pixels Paint gives there,
-    // the long vertical and horizontal lines and the lines shorter than a pixel (most of a curve's pixels and
-    // most of its lines) set straight into the image rather than through a painter, which is
-    // several times faster for them.
-    // Gives the pixels that may have changed, as a rectangle within the image.
+    // the long vertical and horizontal lines and the lines shorter than a pixel (most of a curve's
+    // pixels and most of its lines) set straight into the image rather than through a painter,
+    // which is several times faster for them. Gives the pixels that may have changed, as a
+    // rectangle within the image.
     QRect PaintOnScreenImage(QImage& image, std::size_t first, std::size_t last) const;
 
     // Where painting lines [first, last) in the logical pixels of the client area may change

@@ -258,7 +258,7 @@ TEST(ArrowPicture, NoPathsDrawNothingButTheBackground) {
     EXPECT_TRUE(surface.arrows.empty() && surface.polylines.empty());
 }
 
-TEST(ArrowPicture, NumbersAreWrittenAsTheWindowWritesThem) {
+TEST(ArrowPicture, NumbersAreWrittenForPeopleWithEveryDigitBeside) {
     ArrowChain chain;
     chain.count = 4;
     chain.cosSum = 1.5;
@@ -267,17 +267,23 @@ TEST(ArrowPicture, NumbersAreWrittenAsTheWindowWritesThem) {
     chain.shortestTurns = 150.25;
     chain.longestTurns = 151;
     const auto numbers = ChainNumbers(chain, 40, 30, 10);
-    const std::vector<std::pair<std::string, std::string>> expected = {
-        {"Screen", " 60"},
-        {"Detector X", "-20"},
-        {"Paths N", " 4"},
-        {"|S|", " 2.5"},
-        {"p = |S|\u00b2", " 6.25"},
-        {"p / N\u00b2", " .390625"},
-        {"Plotted, gain \u00b7 p / N\u00b2", " 3.90625"},
-        {"Shortest path (wavelengths)", " 150.25"},
-        {"Longest path (wavelengths)", " 151"}};
+    const std::vector<ChainNumber> expected = {
+        {"Screen", "60", "60"},
+        {"Detector X", "-20", "-20"},
+        {"Paths N", "4", "4"},
+        {"|S|", "2.5", "2.5"},
+        {"p = |S|\u00b2", "6.25", "6.25"},
+        {"p / N\u00b2", "0.390625", "0.390625"},
+        {"Plotted, gain \u00b7 p / N\u00b2", "3.90625", "3.90625"},
+        {"Shortest path (wavelengths)", "150.25", "150.25"},
+        {"Longest path (wavelengths)", "151", "151"}};
     EXPECT_EQ(numbers, expected);
+    // Few digits for people, every digit beside them; the detector's rounding does not show.
+    chain.p = 0.0226664409458206 * 16;
+    const auto fine = ChainNumbers(chain, 40, 50.000000000000441, 10);
+    EXPECT_EQ(fine[1].text, "0");
+    EXPECT_EQ(fine[5].text, "0.0226664");
+    EXPECT_EQ(fine[5].full, "0.022666440945820598");
     EXPECT_EQ(ChainNumbers(ArrowChain{}, 0, 50, 10).size(), 3u) << "no sums without paths";
 }
 

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QDoubleSpinBox>
+#include <QGraphicsProxyWidget>
 #include <QGraphicsView>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -12,6 +13,7 @@
 #include "FormFixture.h"
 #include "MainWindow.h"
 #include "NumberText.h"
+#include "WindowPlacement.h"
 
 namespace pathsum::testing {
 namespace {
@@ -245,6 +247,67 @@ TEST(ScaledWindow, FitsTheScreenOnlyWhenItMust) {
     EXPECT_LE(771 * *laptop + window.menuBar()->sizeHint().height() + 48, 768);
 }
 
+// In the scaled window too, a dialog is a window of its own: modal, closed by Esc, in the
+// colours of the unscaled window.
+TEST(ScaledWindow, DialogsAreModalWindowsOfTheirOwn) {
+    MainWindow window(0.68);
+    window.show();
+    QApplication::processEvents();
+    MainForm* form = window.Form();
+    for (void (MainForm::*procedure)() :
+         {&MainForm::WavelengthText_Click, &MainForm::PlaceSource_Click, &MainForm::Help_Click}) {
+        bool own = false;
+        bool closedByEsc = false;
+        QColor background;
+        OnNextModal([&](QWidget* modal) {
+            own = modal->isWindow() && modal->graphicsProxyWidget() == nullptr &&
+                  modal->parentWidget() == &window;
+            background = modal->palette().color(QPalette::Window);
+            QTest::keyClick(modal, Qt::Key_Escape);
+            closedByEsc = !modal->isVisible();
+            modal->close();
+        });
+        (form->*procedure)();
+        EXPECT_TRUE(own);
+        EXPECT_TRUE(closedByEsc);
+        EXPECT_EQ(background, QApplication::palette().color(QPalette::Window));
+    }
+    EXPECT_EQ(form->WavelengthText->text(), "1") << "Esc cancels";
+}
+
+// The arrows window stands beside the main window wherever the two fit, and never off the
+// screen.
+TEST(Placement, TheArrowsWindowStandsBesideTheMainOneWhereBothFit) {
+    struct Case {
+        QSize screen;
+        bool sideBySide;
+    };
+    for (const Case& c : {Case{{1366, 768}, true}, Case{{1024, 600}, true},
+                          Case{{1920, 1080}, true}, Case{{800, 600}, false}}) {
+        const QRect screen(QPoint(0, 0), c.screen);
+        const double scale = MainWindow().ScaleToFit(c.screen).value_or(1.0);
+        MainWindow window(scale);
+        ArrowsWindow arrows(window.Form());
+        // Centred at the top, as the program starts on a small screen.
+        const QRect main(QPoint((c.screen.width() - window.sizeHint().width()) / 2, 0),
+                         window.sizeHint());
+        const QRect plot(main.topLeft() + QPoint(70, 40), QSize(500, 500) * scale);
+        const SideBySide placed =
+            PlaceBeside(screen, main, plot, arrows.size(), arrows.minimumSizeHint());
+        SCOPED_TRACE(c.screen.width());
+        EXPECT_TRUE(screen.contains(placed.main) && screen.contains(placed.side));
+        EXPECT_EQ(placed.main.size(), main.size());
+        EXPECT_GE(placed.side.width(), arrows.minimumSizeHint().width());
+        EXPECT_EQ(placed.main.intersects(placed.side), !c.sideBySide);
+        if (!c.sideBySide) {
+            // At the right edge, over the labels' column and the plot's right side, the main
+            // window at the left edge: the least of the plot is covered that way.
+            EXPECT_EQ(placed.main.left(), 0);
+            EXPECT_EQ(placed.side.right(), screen.right());
+        }
+    }
+}
+
 // ---- Arrows at a Point ----
 
 class ArrowsTest : public WindowTest {
@@ -270,11 +333,11 @@ TEST_F(ArrowsTest, ShowsThePointUnderThePointerWithTheNumbersOfItsPlottedValue) 
     const double plotted = run.p[9][50];
     const double n = run.plan->paths.Count();
     EXPECT_NEAR(arrows.Chain()->p / (n * n), plotted / (n * n), 1e-12);
-    EXPECT_EQ(arrows.NumberText("Screen"), " 10");
-    EXPECT_EQ(arrows.NumberText("Detector X"), " 0");
-    EXPECT_EQ(arrows.NumberText("Paths N"), QString::fromStdString(TextFromNumber(n)));
-    EXPECT_EQ(arrows.NumberText("p / N\u00b2").toDouble(),
-              std::stod(TextFromNumber(plotted / (n * n))));
+    EXPECT_EQ(arrows.NumberText("Screen"), "10");
+    EXPECT_EQ(arrows.NumberText("Detector X"), "0");
+    EXPECT_EQ(arrows.NumberText("Paths N"), QString::number(n));
+    EXPECT_NEAR(arrows.NumberText("p / N\u00b2").toDouble(), plotted / (n * n),
+                1e-5 * plotted / (n * n));
     // The main window marks the point.
     EXPECT_TRUE(form->ProbeMarker->isVisible());
     EXPECT_NEAR(form->ProbeMarker->Left() + form->ProbeMarker->Width() / 2, 50.0f, 1e-4f);
@@ -295,6 +358,19 @@ TEST_F(ArrowsTest, ShowsThePointUnderThePointerWithTheNumbersOfItsPlottedValue) 
     EXPECT_FALSE(form->ProbeMarker->isVisible());
 }
 
+TEST_F(ArrowsTest, TheCommandsWorkFromTheArrowsWindow) {
+    ArrowsWindow& arrows = Open();
+    arrows.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&arrows));
+    QTest::keyClick(&arrows, Qt::Key_F5);
+    EXPECT_EQ(form->ScreenLabel[9]->text(), " 100") << "F5 ran";
+    QTest::keyClick(&arrows, Qt::Key_Escape);
+    EXPECT_EQ(form->StopRequested, 1) << "Esc asked for a stop";
+    form->StopRequested = 0;
+    QTest::keyClick(&arrows, Qt::Key_F6);
+    EXPECT_FALSE(arrows.isVisible()) << "F6 closed it";
+}
+
 TEST_F(ArrowsTest, SaysWhenAPointHasNoPathsOrIsNotComputedYet) {
     ArrowsWindow& arrows = Open();
     form->Pattern->setText("Mirror Number single");  // no element: no paths anywhere
@@ -302,7 +378,7 @@ TEST_F(ArrowsTest, SaysWhenAPointHasNoPathsOrIsNotComputedYet) {
     arrows.ProbeAt(50, 50);
     EXPECT_TRUE(arrows.Message().contains("No paths reach this point"))
         << arrows.Message().toStdString();
-    EXPECT_EQ(arrows.NumberText("Paths N"), " 0");
+    EXPECT_EQ(arrows.NumberText("Paths N"), "0");
 
     // A new run clears the probe until the probed screen exists.
     form->Pattern->setText("Mirror Number Single");
