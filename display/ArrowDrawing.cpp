@@ -262,16 +262,19 @@ ArrowPlacement DrawArrowChain(ArrowSurface& surface, const ArrowChain& chain,
     return placement;
 }
 
+std::string DetectorXText(double x) {
+    constexpr double kMillionths = 1e6;
+    return ReadableNumber(std::round((x - kCentreX) * kMillionths) / kMillionths);
+}
+
 std::vector<ChainNumber> ChainNumbers(const ArrowChain& chain, double screenY, double x,
                                       double gain) {
     const auto number = [](const char* name, double value) {
         return ChainNumber{name, ReadableNumber(value), FullNumber(value)};
     };
-    constexpr double kMillionths = 1e6;
-    const double detectorX = std::round((x - kCentreX) * kMillionths) / kMillionths;
     std::vector<ChainNumber> numbers = {
         number("Screen", DistanceFromRow(screenY)),
-        {"Detector X", ReadableNumber(detectorX), FullNumber(x - kCentreX)},
+        {"Detector X", DetectorXText(x), FullNumber(x - kCentreX)},
         {"Paths N", std::to_string(chain.count), std::to_string(chain.count)},
     };
     if (chain.count == 0) {

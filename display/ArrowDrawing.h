@@ -63,6 +63,10 @@ ArrowPlacement PlaceChain(const ArrowChain& chain, const ArrowView& view);
 ArrowPlacement DrawArrowChain(ArrowSurface& surface, const ArrowChain& chain,
                               const ArrowView& view);
 
+// A detector's X as people read it: measured from the centre, as the source label counts, and
+// rounded to a millionth so that the additions of the detector step do not show.
+std::string DetectorXText(double x);
+
 // One number the arrow window shows: its name, its value for people to read (a few
 // significant digits) and with every digit.
 struct ChainNumber {
@@ -73,8 +77,7 @@ struct ChainNumber {
 };
 
 // The numbers the arrow window shows for a chain: the screen's distance, the detector's X
-// (from the centre, as the source label counts, rounded to a millionth so that the additions
-// of the detector step do not show), N, |S|, p, p / N^2, the plotted value, the shortest and
+// (DetectorXText), N, |S|, p, p / N^2, the plotted value, the shortest and
 // longest path.
 std::vector<ChainNumber> ChainNumbers(const ArrowChain& chain, double screenY, double x,
                                       double gain);

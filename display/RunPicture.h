@@ -13,11 +13,20 @@
 
 namespace pathsum {
 
+// The highest point of a screen's band: its plotted value and the detector x it stands at
+// (the first, where several share it).
+struct ScreenPeak {
+    double value = 0.0;
+    double x = 0.0;
+};
+
 // What a run has drawn so far: the p of every point of each finished screen (empty for a
-// screen not finished yet) and the labels each finished screen wrote.
+// screen not finished yet), the labels each finished screen wrote and its peak (none for a
+// screen without paths).
 struct RunPictureRecord {
     std::array<std::vector<double>, kScreenYs.size()> p;
     std::array<std::optional<ScreenLabels>, kScreenYs.size()> labels;
+    std::array<std::optional<ScreenPeak>, kScreenYs.size()> peaks;
 };
 
 // A run drawn onto a canvas as the driver hands it over: the scene, the band of each screen
@@ -26,7 +35,8 @@ struct RunPictureRecord {
 // same wherever it is drawn.
 class RunPicture {
   public:
-    RunPicture(PlotCanvas& canvas, double gain) : canvas_(canvas), plotter_(canvas, gain) {}
+    RunPicture(PlotCanvas& canvas, double gain)
+        : canvas_(canvas), plotter_(canvas, gain), gain_(gain) {}
 
     void DrawScene(const ElementRow& row);
     void StartScreen(double screenY);
@@ -41,8 +51,10 @@ class RunPicture {
   private:
     PlotCanvas& canvas_;
     GraphPlotter plotter_;
+    double gain_;
     std::size_t screen_ = 0;  // into kScreenYs
     std::vector<double> screenP_;
+    std::optional<ScreenPeak> screenPeak_;
     RunPictureRecord record_;
 };
 

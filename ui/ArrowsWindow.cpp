@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "MainForm.h"
+#include "NumberText.h"
 
 namespace pathsum {
 namespace {
@@ -86,13 +87,21 @@ ArrowPictureView::ArrowPictureView(QWidget* parent) : QWidget(parent) {
     setMinimumSize(360, 300);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Arrow chain"));
-    setAccessibleDescription(QStringLiteral(
-        "The arrows of every path to the chosen point, head to tail, and their resultant."));
+    Show(nullptr, false);
 }
 
 void ArrowPictureView::Show(const ArrowChain* chain, bool elementResultants) {
     chain_ = chain;
     elementResultants_ = elementResultants;
+    // What the picture shows, for a screen reader.
+    QString description = QStringLiteral(
+        "The arrows of every path to the chosen point, head to tail, and their resultant.");
+    if (chain_ != nullptr && chain_->count > 0) {
+        description += QStringLiteral(" Now %1 arrows; the resultant is %2 arrows long.")
+                           .arg(chain_->count)
+                           .arg(QString::fromStdString(ReadableNumber(std::sqrt(chain_->p), 4)));
+    }
+    setAccessibleDescription(description);
     update();
 }
 
@@ -117,13 +126,18 @@ ArrowsWindow::ArrowsWindow(MainForm* form, QWidget* parent)
     message_->setWordWrap(true);
     resultants_ = new QCheckBox(QStringLiteral("Show each &element's resultant"), this);
     resultants_->setObjectName(QStringLiteral("ElementResultants"));
-    resultants_->setToolTip(QStringLiteral(
-        "<p>Draws, over the chain, one large arrow for each mirror or slit: the sum of its own "
-        "paths' arrows. Added head to tail they make the resultant.</p>"));
+    const QString resultantsText = QStringLiteral(
+        "Draws, over the chain, one large arrow for each mirror or slit: the sum of its own "
+        "paths' arrows. Added head to tail they make the resultant.");
+    // As rich text a tooltip wraps to a readable width; a screen reader gets the plain text.
+    resultants_->setToolTip(QStringLiteral("<p>%1</p>").arg(resultantsText));
+    resultants_->setAccessibleDescription(resultantsText);
     hold_ = new QCheckBox(QStringLiteral("&Hold"), this);
     hold_->setObjectName(QStringLiteral("Hold"));
-    hold_->setToolTip(
-        QStringLiteral("<p>Keeps the chosen point while the pointer moves on (Alt+H).</p>"));
+    const QString holdText =
+        QStringLiteral("Keeps the chosen point while the pointer moves on (Alt+H).");
+    hold_->setToolTip(QStringLiteral("<p>%1</p>").arg(holdText));
+    hold_->setAccessibleDescription(holdText);
     auto* numbers = new QWidget(this);
     numbers_ = new QGridLayout(numbers);
     numbers_->setContentsMargins(0, 0, 0, 0);
@@ -251,7 +265,7 @@ void ArrowsWindow::ShowNumbers(const std::vector<ChainNumber>& numbers) {
             const QString caption = QString::fromStdString(numbers[i].name);
             name->setText(caption);
             value->setText(QString::fromStdString(numbers[i].text));
-            value->setAccessibleName(caption);
+            value->setAccessibleName(caption + QStringLiteral(": ") + value->text());
             // Every digit, for whoever needs them.
             value->setToolTip(QString::fromStdString(numbers[i].full));
         }

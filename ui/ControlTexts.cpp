@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QWidget>
 
+#include "ArrowDrawing.h"
 #include "Limits.h"
 #include "NumberText.h"
 #include "ParameterStep.h"
@@ -81,7 +82,7 @@ QHash<QString, ControlDescription> BuildTable() {
     add("Calculate", "Calculate and plot",
         QStringLiteral("Computes the ten screens and draws their curves (%1).")
             .arg(Keys(Command::Calculate)));
-    add("Pattern", "Mirror pattern",
+    add("Pattern", "Pattern",
         QStringLiteral("The mirrors or slits of the next run. Click to step through one to five "
                        "mirrors and a grating that fills the row."));
     add("Printit", "Print",
@@ -99,16 +100,15 @@ QHash<QString, ControlDescription> BuildTable() {
         QStringLiteral("X: how far the light source lies right of the centre of the mirrors. "
                        "Click to put the source back at X= 0."));
     add("Source", "Light source", QStringLiteral("The light source. ") + sourcePlacing);
-    add("Source0", "Light source", QStringLiteral("The light source. ") + sourcePlacing);
+    // The companion shape is half of the same marker; screen readers are not told of it.
+    add("Source0", "Light source, left half", QStringLiteral("The light source. ") + sourcePlacing);
     add("ProbeMarker", "Probed point",
         QStringLiteral("The detector point the Arrows at a Point window shows."));
-    add("MainForm", "Plot",
+    add("MainForm", "Experiment",
         QStringLiteral("Ten screens (the horizontal lines) below a row of mirrors or slits at the "
                        "top. ") +
             sourcePlacing);
-    add("PlotCanvas", "Plot",
-        QStringLiteral("The mirrors or slits along the top and, on each of the ten screens, a "
-                       "white band whose height shows how much light arrives at each point."));
+    add("PlotCanvas", "Plot", PlotDescription({}));
     for (int i = 0; i < 10; ++i) {
         table.insert(QStringLiteral("ScreenLabel(%1)").arg(i),
                      {QStringLiteral("Screen %1 distance").arg(i + 1),
@@ -120,6 +120,16 @@ QHash<QString, ControlDescription> BuildTable() {
                                      "below.")});
     }
     return table;
+}
+
+// "Screen 3": the screens are counted from the mirrors down, as their labels stand.
+QString ScreenName(int index) {
+    return QStringLiteral("Screen %1").arg(index + 1);
+}
+
+// A caption still as the window started ("1:" and so on): its screen has not been computed.
+bool NotComputed(const QString& caption) {
+    return caption.endsWith(QChar(':'));
 }
 
 // Each command's menu text, with its & mnemonic, and its shortcut (none for About).
@@ -170,6 +180,55 @@ std::optional<ControlDescription> DescriptionOf(const QString& objectName) {
         return std::nullopt;
     }
     return *found;
+}
+
+QString PatternName(const QString& caption) {
+    return QStringLiteral("Pattern: ") + caption;
+}
+
+QString SourceLabelName(const QString& caption) {
+    return QStringLiteral("Source ") + caption;
+}
+
+QString ScreenLabelName(int index, const QString& caption, const std::optional<ScreenPeak>& peak) {
+    if (NotComputed(caption)) {
+        return ScreenName(index) + QStringLiteral(", not computed yet");
+    }
+    QString name =
+        ScreenName(index) + QStringLiteral(", %1 below the mirrors").arg(caption.trimmed());
+    if (peak) {
+        name += QStringLiteral(": largest value %1 at X = %2")
+                    .arg(QString::fromStdString(ReadableNumber(peak->value, 3)),
+                         QString::fromStdString(DetectorXText(peak->x)));
+    }
+    return name;
+}
+
+QString PathsLabelName(int index, const QString& caption) {
+    if (NotComputed(caption)) {
+        return ScreenName(index) + QStringLiteral(" paths, not computed yet");
+    }
+    return ScreenName(index) + QStringLiteral(": %1 paths").arg(caption.trimmed());
+}
+
+QString PlotDescription(const std::array<std::optional<ScreenPeak>, kScreenYs.size()>& peaks) {
+    QString text = QStringLiteral(
+        "The mirrors or slits along the top and, on each of the ten screens, a white band whose "
+        "height shows how much light arrives at each point.");
+    std::optional<std::size_t> brightest;
+    for (std::size_t screen = 0; screen < peaks.size(); ++screen) {
+        if (peaks[screen] && (!brightest || peaks[screen]->value > peaks[*brightest]->value)) {
+            brightest = screen;
+        }
+    }
+    if (brightest) {
+        const ScreenPeak& peak = *peaks[*brightest];
+        text += QStringLiteral(" The largest value, %1, lies on %2 at X = %3.")
+                    .arg(QString::fromStdString(ReadableNumber(peak.value, 3)),
+                         ScreenName(ScreenLabelIndex(kScreenYs[*brightest])),
+                         QString::fromStdString(DetectorXText(peak.x)));
+    }
+    return text;
 }
 
 void DescribeControls(QWidget* form) {

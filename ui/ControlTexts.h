@@ -2,7 +2,10 @@
 
 #include <QKeySequence>
 #include <QString>
+#include <array>
 #include <optional>
+
+#include "RunPicture.h"
 
 class QWidget;
 
@@ -40,5 +43,15 @@ std::optional<ControlDescription> DescriptionOf(const QString& objectName);
 // Gives the window and every described control of it its tooltip, accessible name and
 // accessible description.
 void DescribeControls(QWidget* form);
+
+// What a screen reader hears of the controls whose captions change: the name says what the
+// control is and what it now shows. A screen label names its screen, the distance it shows and,
+// once the last run finished it, the largest value on it and where it lies.
+QString PatternName(const QString& caption);
+QString SourceLabelName(const QString& caption);
+QString ScreenLabelName(int index, const QString& caption, const std::optional<ScreenPeak>& peak);
+QString PathsLabelName(int index, const QString& caption);
+// The plot's description: what it shows and, after a run, where its brightest point lies.
+QString PlotDescription(const std::array<std::optional<ScreenPeak>, kScreenYs.size()>& peaks);
 
 }  // namespace pathsum

@@ -7,6 +7,7 @@
 #include <QGraphicsView>
 #include <QMouseEvent>
 
+#include "Accessibility.h"
 #include "ControlTexts.h"
 #include "NumberText.h"
 #include "PlotFrame.h"
@@ -52,9 +53,11 @@ MainForm::MainForm(QWidget* parent) : QWidget(parent) {
     setFixedSize(PlotFrame::kClientWidth, PlotFrame::kClientHeight);
     setFont(ControlFont("Arial"));
     SetColours(this, Qt::white, Qt::black);
+    InstallAccessibility();
     BuildControls();
     ConnectEvents();
     DescribeControls(this);
+    DescribeCaptions();
 }
 
 MainForm::~MainForm() = default;
@@ -153,6 +156,7 @@ void MainForm::BuildControls() {
     Source->setObjectName(QStringLiteral("Source"));
     Source0 = new ShapeControl(this, kStartSource.x - 2.0f, kStartSource.y, 2.0f, 2.0f, green);
     Source0->setObjectName(QStringLiteral("Source0"));
+    KeepOutOfAccessibility(Source0);
 
     ProbeMarker = new ShapeControl(this, 0.0f, 0.0f, 1.2f, 1.2f, QColor(255, 220, 0));
     ProbeMarker->setObjectName(QStringLiteral("ProbeMarker"));
@@ -222,6 +226,21 @@ SourcePoint MainForm::MarkerPosition() const {
 void MainForm::ShowSourceCaptions(SourcePoint source) {
     SourceXLabel->setText(QString::fromStdString(SourceXCaption(source)));
     SourceYLabel->setText(QString::fromStdString(SourceYCaption(source)));
+    DescribeCaptions();
+}
+
+void MainForm::DescribeCaptions() {
+    Pattern->setAccessibleName(PatternName(Pattern->text()));
+    SourceXLabel->setAccessibleName(SourceLabelName(SourceXLabel->text()));
+    SourceYLabel->setAccessibleName(SourceLabelName(SourceYLabel->text()));
+    for (std::size_t screen = 0; screen < kScreenYs.size(); ++screen) {
+        const int index = ScreenLabelIndex(kScreenYs[screen]);
+        QLabel* distance = ScreenLabel[static_cast<std::size_t>(index)];
+        QLabel* paths = PathsLabel[static_cast<std::size_t>(index)];
+        distance->setAccessibleName(ScreenLabelName(index, distance->text(), run_.peaks[screen]));
+        paths->setAccessibleName(PathsLabelName(index, paths->text()));
+    }
+    canvas_->setAccessibleDescription(PlotDescription(run_.peaks));
 }
 
 void MainForm::Calculate_Click() {
@@ -243,6 +262,7 @@ void MainForm::Calculate_Click() {
         picture_.emplace(*canvas_, settings.gain);
         run_ = {};
         run_.plan = std::make_shared<const RunPlan>(std::get<RunPlan>(std::move(plan)));
+        DescribeCaptions();
         emit runRecordChanged();
         const RunOutcome outcome = RunCalculation(*run_.plan, *this);
         canvas_->ShowNow();
@@ -285,11 +305,13 @@ void MainForm::FinishScreen(double screenY, int count) {
     const ScreenLabels labels = picture_->FinishScreen(screenY, count);
     if (screen < run_.p.size()) {
         run_.p[screen] = picture_->Record().p[screen];
+        run_.peaks[screen] = picture_->Record().peaks[screen];
         emit runRecordChanged();
     }
     const auto i = static_cast<std::size_t>(labels.index);
     ScreenLabel[i]->setText(QString::fromStdString(labels.distance));
     PathsLabel[i]->setText(QString::fromStdString(labels.paths));
+    DescribeCaptions();
 }
 
 // ---- Window events --------------------------------------------------------------------------

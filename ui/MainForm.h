@@ -21,6 +21,7 @@ namespace pathsum {
 struct RunRecord {
     std::shared_ptr<const RunPlan> plan;
     std::array<std::vector<double>, kScreenYs.size()> p;
+    std::array<std::optional<ScreenPeak>, kScreenYs.size()> peaks;
 };
 
 // The program's only window: the plot surface over the whole client area, the column of
@@ -173,6 +174,9 @@ class MainForm : public QWidget, public RunHost {
     SourcePoint MarkerPosition() const;
     void PutSource0BesideSource();
     void ShowSourceCaptions(SourcePoint source);
+    // Gives the controls whose captions change the names a screen reader hears, from what they
+    // show now; called whenever a caption changes.
+    void DescribeCaptions();
     // The dialog of a parameter's box: its answer replaces the box's text.
     void AskForParameter(Parameter parameter);
     // A button released over a parameter's label: its box's value stepped by ten.

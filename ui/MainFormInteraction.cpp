@@ -35,6 +35,7 @@ void MainForm::SourceXLabel_Click() {
     // The marker back on the centre line; a marker at x = 50 stands for a source at x = 50, far or
     // not.
     SourceXLabel->setText(QString::fromStdString(SourceXCaption(MarkerPosition())));
+    DescribeCaptions();
 }
 
 void MainForm::SourceYLabel_Click() {
@@ -43,6 +44,7 @@ void MainForm::SourceYLabel_Click() {
     // The marker back at the bottom of the plot; a marker at y = 0 is no far source: it is
     // captioned as it stands.
     SourceYLabel->setText(QString::fromStdString(SourceYCaption(MarkerPosition())));
+    DescribeCaptions();
 }
 
 void MainForm::ResolutionXLabel_Click() {
@@ -141,6 +143,7 @@ void MainForm::Pattern_Click() {
         return;
     }
     Pattern->setText(QString::fromUtf8(next->data(), static_cast<qsizetype>(next->size())));
+    DescribeCaptions();
     if (*next == kPatternCaptions.front()) {
         GratingSpacingText->setEnabled(false);
         GratingSpacingLabel->setEnabled(false);
@@ -152,6 +155,7 @@ void MainForm::Form_Activate() {
                                        static_cast<qsizetype>(kPatternCaptions.front().size())));
     GratingSpacingText->setEnabled(false);
     GratingSpacingLabel->setEnabled(false);
+    DescribeCaptions();
 }
 
 // ---- Help and Exit --------------------------------------------------------------------------
