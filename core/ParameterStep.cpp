@@ -1,5 +1,6 @@
 #include "ParameterStep.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "NumberText.h"
@@ -38,6 +39,45 @@ std::optional<std::string> StepParameterText(std::string_view text, short button
         return std::nullopt;
     }
     return TextFromNumber(v);
+}
+
+namespace {
+
+// Twenty fine steps make a decade.
+constexpr double kStepsPerDecade = 20.0;
+// How far a value may lie from a rung of the ladder, in rungs, and still count as on it: a
+// rung written with two significant digits lies at most 0.28 rungs from 10^(k/20) (1.3 for
+// 1.2589), less than half the way to the next.
+constexpr double kOnRung = 0.35;
+
+// The rung k of the ladder: 10^(k/20) with two significant digits (1, 1.1, 1.3, 1.4, 1.6,
+// 1.8, 2, 2.2, 2.5 ...), distinct and easy to read.
+double Rung(double k) {
+    const double exact = std::pow(10.0, k / kStepsPerDecade);
+    const double scale = std::pow(10.0, std::floor(std::log10(exact)) - 1.0);
+    return std::round(exact / scale) * scale;
+}
+
+}  // namespace
+
+std::optional<std::string> FineStepParameterText(std::string_view text, int notches,
+                                                 const ParameterRange& range) {
+    const double v = NumberFromText(text);
+    if (!std::isfinite(v) || !(v > 0.0) || notches == 0) {
+        return std::nullopt;
+    }
+    // The rung at or beyond the value in the direction of the step counts as the first.
+    const double position = kStepsPerDecade * std::log10(v);
+    const double nearest = std::round(position);
+    double k = 0.0;
+    if (std::fabs(position - nearest) <= kOnRung) {
+        k = nearest + notches;
+    } else {
+        k = notches > 0 ? std::ceil(position) + (notches - 1)
+                        : std::floor(position) + (notches + 1);
+    }
+    const double stepped = std::clamp(Rung(k), range.low, range.high);
+    return TextFromNumber(stepped);
 }
 
 std::string NextDetectorStepText(std::string_view text) {

@@ -18,6 +18,14 @@ const ParameterRange& RangeOf(Parameter parameter);
 std::optional<std::string> StepParameterText(std::string_view text, short button,
                                              const ParameterRange& range);
 
+// The text after `notches` fine steps of a parameter (the mouse wheel, the arrow keys): each
+// notch moves a twentieth of a decade up (positive) or down, onto the ladder of values
+// 10^(k/20) written with two significant digits, and the value stays within the range the
+// label steps use (it stops at its ends). Text whose number is not a finite value above 0
+// cannot be stepped so: nothing is returned.
+std::optional<std::string> FineStepParameterText(std::string_view text, int notches,
+                                                 const ParameterRange& range);
+
 // The detector step after a click on its label: 1, .5, .25, .1, then 1 again; any other value,
 // text that is not a number included, goes to 1.
 std::string NextDetectorStepText(std::string_view text);

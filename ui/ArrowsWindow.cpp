@@ -191,9 +191,15 @@ void ArrowsWindow::ProbeAt(double x, double y) {
 }
 
 void ArrowsWindow::Refresh() {
+    const RunRecord& run = form_->LastRun();
+    // In the live mode the chain shown stays until the new run has computed its screen, as the
+    // plot keeps its last picture.
+    if (form_->Live() && shown_ && probed_ && run.plan &&
+        run.p[static_cast<std::size_t>(probe_.screen)].empty()) {
+        return;
+    }
     shown_ = false;
     probed_ = false;
-    const RunRecord& run = form_->LastRun();
     if (!run.plan) {
         form_->HideProbe();
         ShowMessage(

@@ -102,6 +102,9 @@ QHash<QString, ControlDescription> BuildTable() {
     add("Source", "Light source", QStringLiteral("The light source. ") + sourcePlacing);
     // The companion shape is half of the same marker; screen readers are not told of it.
     add("Source0", "Light source, left half", QStringLiteral("The light source. ") + sourcePlacing);
+    add("LiveNotice", "Live notice",
+        QStringLiteral("In the live mode: whether the picture is coarse while the source moves, "
+                       "or why the last change cannot be calculated."));
     add("ProbeMarker", "Probed point",
         QStringLiteral("The detector point the Arrows at a Point window shows."));
     add("MainForm", "Experiment",
@@ -149,6 +152,7 @@ constexpr CommandText kCommands[] = {
     {Command::Stop, "&Stop", QKeyCombination(Qt::Key_Escape)},
     {Command::PlaceSource, "&Place Source...", Qt::CTRL | Qt::Key_L},
     {Command::ArrowsAtAPoint, "&Arrows at a Point", QKeyCombination(Qt::Key_F6)},
+    {Command::Live, "&Live", QKeyCombination(Qt::Key_F8)},
     {Command::Help, "&Help", QKeyCombination(Qt::Key_F1)},
     {Command::About, "&About pathsum", kNoKeys},
 };

@@ -21,6 +21,7 @@ enum class Command {
     Stop,
     PlaceSource,
     ArrowsAtAPoint,
+    Live,
     Help,
     About,
 };

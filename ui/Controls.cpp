@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -66,6 +67,34 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+namespace {
+
+// A wheel turned by whole notches (120 eighths of a degree each); what is left of a fine
+// turn (a touchpad's) waits for the next event.
+int WholeNotches(QWheelEvent* event, int& rest) {
+    constexpr int kNotch = 120;
+    rest += event->angleDelta().y();
+    const int notches = rest / kNotch;
+    rest -= notches * kNotch;
+    return notches;
+}
+
+}  // namespace
+
+void ClickLabel::wheelEvent(QWheelEvent* event) {
+    event->accept();
+    if (const int notches = WholeNotches(event, wheelRest_)) {
+        emit wheelNotches(notches);
+    }
+}
+
+void ClickLineEdit::wheelEvent(QWheelEvent* event) {
+    event->accept();
+    if (const int notches = WholeNotches(event, wheelRest_)) {
+        emit wheelNotches(notches);
+    }
+}
+
 void ClickLineEdit::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
@@ -83,6 +112,12 @@ void ClickLineEdit::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_F2:
             emit clicked();
+            return;
+        case Qt::Key_Up:
+            emit wheelNotches(1);
+            return;
+        case Qt::Key_Down:
+            emit wheelNotches(-1);
             return;
         default:
             QLineEdit::keyPressEvent(event);

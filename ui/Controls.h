@@ -18,15 +18,22 @@ class ClickLabel : public QLabel {
     // Button as the window numbers them: 1 left, 2 right, 4 middle, 8 and 16 the extra
     // buttons; shift holds 1 Shift, 2 Ctrl, 4 Alt; x and y in pixels within the label.
     void mouseUp(short button, short shift, float x, float y);
+    // Whole notches of the mouse wheel over the label, up positive.
+    void wheelNotches(int notches);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    int wheelRest_ = 0;  // eighths of a degree not yet making up a notch
 };
 
 // A text box that reports a click into it (it also accepts typing). From the keyboard, F2
 // counts as a click, and Page Up and Page Down report the mouse button they stand for on the
-// box's label: 2 (right, up) and 1 (left, down).
+// box's label: 2 (right, up) and 1 (left, down). The mouse wheel over the box and the Up and
+// Down keys in it report fine steps, up positive.
 class ClickLineEdit : public QLineEdit {
     Q_OBJECT
 
@@ -36,10 +43,15 @@ class ClickLineEdit : public QLineEdit {
   signals:
     void clicked();
     void stepKey(short button);
+    void wheelNotches(int notches);
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    int wheelRest_ = 0;
 };
 
 // A command button whose caption wraps onto several lines when it is wider than the button.

@@ -161,6 +161,17 @@ void MainForm::BuildControls() {
     ProbeMarker = new ShapeControl(this, 0.0f, 0.0f, 1.2f, 1.2f, QColor(255, 220, 0));
     ProbeMarker->setObjectName(QStringLiteral("ProbeMarker"));
     ProbeMarker->hide();
+
+    LiveNotice = new QLabel(this);
+    LiveNotice->setObjectName(QStringLiteral("LiveNotice"));
+    LiveNotice->setGeometry(FrameRect(0.0, -12.0, 100.0, 5.0));
+    LiveNotice->setWordWrap(true);
+    LiveNotice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetColours(LiveNotice, QColor(255, 220, 0), Qt::black);
+    LiveNotice->hide();
+
+    restTimer_ = new QTimer(this);
+    restTimer_->setSingleShot(true);
 }
 
 const std::array<MainForm::ParameterControls, 5> MainForm::kParameterControls = {{
@@ -190,6 +201,12 @@ void MainForm::ConnectEvents() {
     connect(ResolutionXLabel, &ClickLabel::clicked, this, &MainForm::ResolutionXLabel_Click);
     connect(ResolutionXText, &ClickLineEdit::stepKey, this, &MainForm::ResolutionXLabel_Click);
     ConnectParameterControls();
+    // Whatever changes a box's text changes what the next run reads.
+    for (QLineEdit* box : {WavelengthText, ResolutionText, ResolutionXText, GainText,
+                           GratingWidthText, GratingSpacingText}) {
+        connect(box, &QLineEdit::textChanged, this, &MainForm::SettingsChanged);
+    }
+    connect(restTimer_, &QTimer::timeout, this, &MainForm::SourceRested);
 }
 
 void MainForm::ConnectParameterControls() {
@@ -202,6 +219,12 @@ void MainForm::ConnectParameterControls() {
                 [this, step = parameter.stepProcedure](short button) {
                     (this->*step)(button, 0, 0.0f, 0.0f);
                 });
+        // The wheel over the box or its label, and the arrow keys in the box, step finely.
+        const auto fine = [this, which = parameter.parameter](int notches) {
+            FineStep(which, notches);
+        };
+        connect(box, &ClickLineEdit::wheelNotches, this, fine);
+        connect(this->*parameter.label, &ClickLabel::wheelNotches, this, fine);
     }
 }
 
@@ -247,6 +270,10 @@ void MainForm::Calculate_Click() {
     if (running_) {
         return;
     }
+    PerformRun(RunDetail::Full);
+}
+
+void MainForm::PerformRun(RunDetail detail) {
     Calculate->setEnabled(false);
     // A Stop pressed while no run was going on must not end this run before it begins.
     StopRequested = 0;
@@ -259,25 +286,43 @@ void MainForm::Calculate_Click() {
         ShowRefusal(QString::fromStdString(refusal->reason));
     } else {
         running_ = true;
+        superseded_ = false;
+        RunPlan& planned = std::get<RunPlan>(plan);
+        if (detail == RunDetail::Coarse) {
+            ThinForACoarsePicture(planned.detectorX);
+        }
+        if (live_) {
+            // The last picture stays until the new one has drawn for a frame.
+            canvas_->HoldPicture(kLiveHold);
+        }
         picture_.emplace(*canvas_, settings.gain);
         run_ = {};
-        run_.plan = std::make_shared<const RunPlan>(std::get<RunPlan>(std::move(plan)));
+        run_.plan = std::make_shared<const RunPlan>(std::move(planned));
         DescribeCaptions();
         emit runRecordChanged();
+        QElapsedTimer clock;
+        clock.start();
         const RunOutcome outcome = RunCalculation(*run_.plan, *this);
         canvas_->ShowNow();
         picture_.reset();
         running_ = false;
         if (outcome == RunOutcome::Stopped) {
             StopRequested = 0;
+        } else if (detail == RunDetail::Full) {
+            fullRunSeconds_ = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
         }
+        coarseShown_ = outcome == RunOutcome::Finished && detail == RunDetail::Coarse;
+        ShowLiveNotice(coarseShown_ ? CoarsePictureNotice() : QString());
     }
     Calculate->setEnabled(true);
     emit runEnded();
+    LiveRunEnded();
 }
 
 void MainForm::Stop_Click() {
     StopRequested = 1;
+    // In the live mode nothing runs again until the next change.
+    liveWanted_ = false;
 }
 
 void MainForm::ProcessPendingEvents() {
@@ -285,7 +330,9 @@ void MainForm::ProcessPendingEvents() {
 }
 
 bool MainForm::ShouldStop() {
-    return StopRequested == 1 || closing_;
+    // A change in the live mode ends the run under way: a new one follows with the settings as
+    // they are then.
+    return StopRequested == 1 || closing_ || superseded_;
 }
 
 void MainForm::DrawScene(const ElementRow& row) {
@@ -323,6 +370,7 @@ void MainForm::mousePressEvent(QMouseEvent* event) {
     if (childAt(at.toPoint()) != nullptr) {
         return;
     }
+    dragging_ = event->button() == Qt::LeftButton;
     Form_MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()),
                    static_cast<float>(PlotFrame::FrameX(at.x())),
                    static_cast<float>(PlotFrame::FrameY(at.y())));
@@ -331,8 +379,24 @@ void MainForm::mousePressEvent(QMouseEvent* event) {
 void MainForm::mouseMoveEvent(QMouseEvent* event) {
     const double x = PlotFrame::FrameX(event->position().x());
     const double y = PlotFrame::FrameY(event->position().y());
+    // With the left button held from a press in the client area, the source follows the
+    // pointer, each position placed as a click there would place it.
+    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
+        sinceSourceMoved_.start();
+        restTimer_->start(kSourceRestMs);
+        Form_MouseDown(1, ShiftCode(event->modifiers()), static_cast<float>(x),
+                       static_cast<float>(y));
+    }
     if (x >= 0.0 && x <= 100.0 && y >= 0.0 && y <= 100.0) {
         emit pointerOverPlot(x, y);
+    }
+}
+
+void MainForm::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && dragging_) {
+        dragging_ = false;
+        restTimer_->stop();
+        SourceRested();
     }
 }
 
@@ -358,6 +422,17 @@ void MainForm::MarkProbe(double x, double screenY) {
 
 void MainForm::HideProbe() {
     ProbeMarker->hide();
+
+    LiveNotice = new QLabel(this);
+    LiveNotice->setObjectName(QStringLiteral("LiveNotice"));
+    LiveNotice->setGeometry(FrameRect(0.0, -12.0, 100.0, 5.0));
+    LiveNotice->setWordWrap(true);
+    LiveNotice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetColours(LiveNotice, QColor(255, 220, 0), Qt::black);
+    LiveNotice->hide();
+
+    restTimer_ = new QTimer(this);
+    restTimer_->setSingleShot(true);
 }
 
 void MainForm::showEvent(QShowEvent* event) {

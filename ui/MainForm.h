@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -113,8 +116,18 @@ class MainForm : public QWidget, public RunHost {
     void HideProbe();
     ShapeControl* ProbeMarker;
 
-    // True while Calculate_Click is performing a run.
+    // True while a run is being performed.
     bool Running() const { return running_; }
+
+    // Live: while it is on, every change of what the next run reads (the source placed, a value
+    // stepped or typed, the pattern, the detector step) starts a run at once, one at a time,
+    // the latest settings winning: a change during a run ends it at its next check and a new
+    // run follows. Off whenever the program starts.
+    void SetLive(bool on);
+    bool Live() const { return live_; }
+    // Where the live mode says what the picture is (coarse while the source moves) or why a
+    // change cannot run; hidden when there is nothing to say.
+    QLabel* LiveNotice;
 
     // The window's title line.
     static QString Caption();
@@ -144,11 +157,31 @@ class MainForm : public QWidget, public RunHost {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     enum class PrintLook { AsShown, OnWhite };
+    // A full run, or one on fewer detector points while the source is dragged.
+    enum class RunDetail { Full, Coarse };
+    // How long a live run keeps the last picture on the screen before its own shows.
+    static constexpr std::chrono::milliseconds kLiveHold{17};
+    // How long a dragged source must rest before the full picture of a coarse one follows.
+    static constexpr int kSourceRestMs = 120;
+
+    void PerformRun(RunDetail detail);
+    // Live mode (MainFormLive.cpp).
+    void SettingsChanged();
+    // The source stopped moving, or was let go: a coarse picture gives way to the full one.
+    void SourceRested();
+    void ScheduleLiveRun();
+    void RunLive();
+    void LiveRunEnded();
+    void ShowLiveNotice(const QString& text);
+    static QString CoarsePictureNotice();
+    static void ThinForACoarsePicture(std::vector<double>& detectorX);
+    void FineStep(Parameter parameter, int notches);
 
     void PrintWindow(PrintLook look);
     void PaintClientArea(QPainter& painter, const QRect& page, PrintLook look);
@@ -190,6 +223,16 @@ class MainForm : public QWidget, public RunHost {
     bool activated_ = false;
     bool running_ = false;
     bool closing_ = false;
+
+    bool live_ = false;
+    bool liveWanted_ = false;     // a change is waiting for its run
+    bool liveScheduled_ = false;  // a live run is due from the event loop
+    bool superseded_ = false;     // the run under way is older than the settings
+    bool dragging_ = false;       // the left button holds the source
+    bool coarseShown_ = false;
+    double fullRunSeconds_ = 0.0;  // the last full run that finished
+    QTimer* restTimer_ = nullptr;  // the source has rested: the full picture follows
+    QElapsedTimer sinceSourceMoved_;
 };
 
 }  // namespace pathsum

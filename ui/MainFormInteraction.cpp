@@ -27,6 +27,7 @@ void MainForm::Form_MouseDown(short button, short, float x, float y) {
     Source->SetLeft(x);
     PutSource0BesideSource();
     ShowSourceCaptions(ApplyFarSourceRule({x, y}));
+    SettingsChanged();
 }
 
 void MainForm::SourceXLabel_Click() {
@@ -36,6 +37,7 @@ void MainForm::SourceXLabel_Click() {
     // not.
     SourceXLabel->setText(QString::fromStdString(SourceXCaption(MarkerPosition())));
     DescribeCaptions();
+    SettingsChanged();
 }
 
 void MainForm::SourceYLabel_Click() {
@@ -45,6 +47,7 @@ void MainForm::SourceYLabel_Click() {
     // captioned as it stands.
     SourceYLabel->setText(QString::fromStdString(SourceYCaption(MarkerPosition())));
     DescribeCaptions();
+    SettingsChanged();
 }
 
 void MainForm::ResolutionXLabel_Click() {
@@ -144,6 +147,7 @@ void MainForm::Pattern_Click() {
     }
     Pattern->setText(QString::fromUtf8(next->data(), static_cast<qsizetype>(next->size())));
     DescribeCaptions();
+    SettingsChanged();
     if (*next == kPatternCaptions.front()) {
         GratingSpacingText->setEnabled(false);
         GratingSpacingLabel->setEnabled(false);
@@ -172,6 +176,12 @@ void MainForm::Help_Click() {
 }
 
 void MainForm::ShowRefusal(const QString& reason) {
+    // In the live mode every change runs: a refusal is said on the window, not in a box to be
+    // answered at every step of a drag.
+    if (live_) {
+        ShowLiveNotice(reason);
+        return;
+    }
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Cannot calculate"), reason,
                     QMessageBox::Ok, DialogParent());
     box.setObjectName(QStringLiteral("RefusalBox"));

@@ -131,9 +131,10 @@ void MainForm::PaintClientArea(QPainter& painter, const QRect& page, PrintLook l
     std::vector<QLabel*> labels;
     for (QObject* child : area->children()) {
         auto* control = qobject_cast<QWidget*>(child);
-        // The probe's marker belongs to the arrows window's moment, not to the picture.
+        // The probe's marker and the live mode's notice belong to the moment, not to the
+        // picture.
         if (control == nullptr || control == canvas_ || control == ProbeMarker ||
-            control->isWindow() || !control->isVisibleTo(area)) {
+            control == LiveNotice || control->isWindow() || !control->isVisibleTo(area)) {
             continue;
         }
         controls.push_back(control);

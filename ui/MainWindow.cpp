@@ -89,6 +89,13 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     arrows->setCheckable(true);
     connect(arrows, &QAction::toggled, this, &MainWindow::ShowArrows);
     actions_[Command::ArrowsAtAPoint] = arrows;
+    QAction* live = view->addAction(MenuText(Command::Live));
+    live->setObjectName(QStringLiteral("View/Live"));
+    live->setShortcut(Shortcut(Command::Live));
+    live->setShortcutContext(Qt::ApplicationShortcut);
+    live->setCheckable(true);
+    connect(live, &QAction::toggled, form_, &MainForm::SetLive);
+    actions_[Command::Live] = live;
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     AddCommand(help, Command::Help, &MainForm::Help_Click);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <utility>
 
 #include "PlotFrame.h"
@@ -199,8 +200,16 @@ QRect PlotDisplayList::PaintOnScreenImage(QImage& image, std::size_t first,
     const int width = image.width();
     const int height = image.height();
     ChangedPixels changed;
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    // Most batches set every pixel themselves; a painter is begun only for what they leave to
+    // it, beginning one costs as much as setting thousands of pixels.
+    std::optional<QPainter> painterOnImage;
+    const auto painter = [&]() -> QPainter& {
+        if (!painterOnImage) {
+            painterOnImage.emplace(&image);
+            painterOnImage->setRenderHint(QPainter::Antialiasing, false);
+        }
+        return *painterOnImage;
+    };
     auto run = std::upper_bound(runs_.begin(), runs_.end(), first,
                                 [](std::size_t line, const Run& r) { return line < r.first; }) -
                1;
@@ -208,14 +217,14 @@ QRect PlotDisplayList::PaintOnScreenImage(QImage& image, std::size_t first,
         const std::size_t end = run + 1 == runs_.end() ? last : std::min(last, (run + 1)->first);
         const QColor colour(run->colour.r, run->colour.g, run->colour.b);
         if (run->kind == LineKind::Box) {
-            Paint(painter, line, end, nullptr, 1.0);
+            Paint(painter(), line, end, nullptr, 1.0);
             for (; line < end; ++line) {
                 const Points& p = At(line);
                 changed.AddPaintedBox(ToPixel(p.x1, p.y1), ToPixel(p.x2, p.y2));
             }
             continue;
         }
-        painter.setPen(QPen(colour, 1.0));
+        bool penSet = false;
         const QRgb pixel = colour.rgb();
         constexpr std::size_t kBatch = 1024;
         QLineF batch[kBatch];
@@ -268,13 +277,17 @@ QRect PlotDisplayList::PaintOnScreenImage(QImage& image, std::size_t first,
             // Longer slanted lines are left to the painter, whose rules for them are its own.
             changed.AddPainted(a, b);
             batch[filled++] = QLineF(a, b);
+            if (!penSet) {
+                painter().setPen(QPen(colour, 1.0));
+                penSet = true;
+            }
             if (filled == kBatch) {
-                painter.drawLines(batch, static_cast<int>(filled));
+                painter().drawLines(batch, static_cast<int>(filled));
                 filled = 0;
             }
         }
         if (filled > 0) {
-            painter.drawLines(batch, static_cast<int>(filled));
+            painter().drawLines(batch, static_cast<int>(filled));
         }
     }
     return changed.Within(image.rect());

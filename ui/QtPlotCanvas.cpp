@@ -32,6 +32,8 @@ QtPlotCanvas::QtPlotCanvas(QWidget* parent) : QWidget(parent) {
     setFixedSize(PlotFrame::kClientWidth, PlotFrame::kClientHeight);
     frame_.setSingleShot(true);
     connect(&frame_, &QTimer::timeout, this, &QtPlotCanvas::RepaintDirty);
+    holdTimer_.setSingleShot(true);
+    connect(&holdTimer_, &QTimer::timeout, this, &QtPlotCanvas::ReleasePicture);
     sinceRepaint_.start();
 }
 
@@ -58,15 +60,35 @@ void QtPlotCanvas::RepaintDirty() {
     // Painting the lines now tells where they changed the picture; the paint that follows
     // has nothing left to paint into the image.
     FlushPending();
-    if (!dirty_.isEmpty()) {
+    // The next batch waits a frame whatever this one changed: lines that change no pixel, or
+    // a picture held on the screen, must not make every line a batch of its own.
+    sinceRepaint_.restart();
+    if (!dirty_.isEmpty() && held_.isNull()) {
         update(dirty_);
         dirty_ = QRect();
-        sinceRepaint_.restart();
     }
 }
 
 void QtPlotCanvas::ShowNow() {
+    ReleasePicture();
     RepaintDirty();
+}
+
+void QtPlotCanvas::HoldPicture(std::chrono::milliseconds atMost) {
+    FlushPending();
+    held_ = image_;  // shared until the drawing writes into the image
+    holdTimer_.start(atMost);
+}
+
+void QtPlotCanvas::ReleasePicture() {
+    holdTimer_.stop();
+    if (held_.isNull()) {
+        return;
+    }
+    held_ = QImage();
+    // Whatever the run drew meanwhile, and what it cleared, shows at once.
+    dirty_ = QRect();
+    update();
 }
 
 void QtPlotCanvas::EnsureImage() {
@@ -155,16 +177,17 @@ void QtPlotCanvas::Replay(QPainter& painter, const QColor& background, PlotDispl
 void QtPlotCanvas::paintEvent(QPaintEvent* event) {
     FlushPending();
     QPainter painter(this);
+    const QImage& shown = held_.isNull() ? image_ : held_;
     // The image has imageScale_ pixels to a logical pixel, as many as the screen shows there,
     // so whole image pixels are copied onto whole device pixels: a source rectangle cut at
     // fractional pixels would be blurred by the scaled painter of a scaled window.
     const QRect source = QRectF(QPointF(event->rect().topLeft()) * imageScale_,
                                 QSizeF(event->rect().size()) * imageScale_)
                              .toAlignedRect()
-                             .intersected(image_.rect());
+                             .intersected(shown.rect());
     const QRectF target(QPointF(source.topLeft()) / imageScale_,
                         QSizeF(source.size()) / imageScale_);
-    painter.drawImage(target, image_, source);
+    painter.drawImage(target, shown, source);
 }
 
 }  // namespace pathsum

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
+#include <chrono>
 #include <cstddef>
 
 #include "PlotCanvas.h"
@@ -36,8 +37,14 @@ class QtPlotCanvas : public QWidget, public PlotCanvas {
     void SetDisplayScale(double scale);
 
     // Shows what has been drawn at the next paint, however recently the canvas painted: the
-    // end of a run is not left waiting for the next frame.
+    // end of a run is not left waiting for the next frame. Ends a hold.
     void ShowNow();
+
+    // Keeps the picture as it stands on the screen while the drawing goes on underneath, until
+    // ShowNow() or until `atMost` has passed: a new run replaces the last picture without an
+    // empty plot in between.
+    void HoldPicture(std::chrono::milliseconds atMost);
+    bool Holding() const { return !held_.isNull(); }
 
     // The plot background on the screen.
     static QColor Background();
@@ -62,7 +69,11 @@ class QtPlotCanvas : public QWidget, public PlotCanvas {
     void ScheduleRepaint();
     void RepaintDirty();
 
+    void ReleasePicture();
+
     QImage image_;  // in device pixels: imageScale_ of them to a logical pixel
+    QImage held_;   // what the screen shows during a hold
+    QTimer holdTimer_;
     double imageScale_ = 1.0;
     double displayScale_ = 1.0;
     PlotDisplayList drawing_;

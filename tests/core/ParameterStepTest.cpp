@@ -87,6 +87,32 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{Parameter::Gain, "1e308", 2, " .001"},
         StepCase{Parameter::Gain, "-1e308", 2, std::nullopt}));
 
+struct FineCase {
+    Parameter parameter;
+    const char* text;
+    int notches;
+    std::optional<std::string> result;
+};
+
+TEST(FineStepParameterText, MovesATwentiethOfADecadeANotchAndStopsAtTheRangesEnds) {
+    for (const FineCase& c : {
+             FineCase{Parameter::Wavelength, ".5", 1, " .56"},
+             FineCase{Parameter::Wavelength, " .56", -1, " .5"},  // on the ladder, back again
+             FineCase{Parameter::Gain, "1", 20, " 10"},           // a decade in twenty notches
+             FineCase{Parameter::Gain, "1", 3, " 1.4"},
+             FineCase{Parameter::Gain, "1.2", 1, " 1.3"},  // between rungs: the next one up
+             FineCase{Parameter::Gain, "1.2", -1, " 1.1"},
+             FineCase{Parameter::Wavelength, ".95", 1, " 1"},  // stops at the top of its range
+             FineCase{Parameter::Resolution, "1E-05", -1, " 1E-05"},
+             FineCase{Parameter::Width, "0", 1, std::nullopt},  // nothing to scale
+             FineCase{Parameter::Width, "-3", 1, std::nullopt},
+             FineCase{Parameter::Gain, "1e999", -1, std::nullopt},
+         }) {
+        EXPECT_EQ(FineStepParameterText(c.text, c.notches, RangeOf(c.parameter)), c.result)
+            << c.text << " by " << c.notches;
+    }
+}
+
 TEST(NextDetectorStepText, CyclesThroughFourStepsAndSendsAnythingElseToOne) {
     EXPECT_EQ(NextDetectorStepText("1"), " .5");
     EXPECT_EQ(NextDetectorStepText(" .5"), " .25");

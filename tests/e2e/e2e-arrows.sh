@@ -18,7 +18,7 @@ start_program
 click_at -5 35  # CALC AND PLOT
 sleep 2
 
-# View is the third entry of the menu bar; its menu holds the one entry.
+# View is the third entry of the menu bar; Arrows at a Point is the first of its two entries.
 xdotool mousemove --window "$window" 96 $((client_top / 2)) click 1
 menu=""
 for _ in $(seq 50); do
@@ -28,7 +28,7 @@ for _ in $(seq 50); do
 done
 [[ -n "$menu" ]] || { echo "the View menu did not open"; exit 1; }
 read -r mw mh < <(xdotool getwindowgeometry "$menu" | awk '/Geometry:/ { split($2, g, "x"); print g[1], g[2] }')
-xdotool mousemove --window "$menu" $((mw / 2)) $((mh / 2)) click 1
+xdotool mousemove --window "$menu" $((mw / 2)) $((mh / 4)) click 1
 arrows=$(timeout 10 xdotool search --sync --onlyvisible --name "^Arrows at a Point$" | head -n 1)
 [[ -n "$arrows" ]] || { echo "the arrows window did not open"; exit 1; }
 sleep 0.5

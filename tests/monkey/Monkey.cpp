@@ -1,8 +1,9 @@
 // A seeded monkey: random mouse and key input over the whole window for a while, the way an
-// impatient user would give it: clicks anywhere with any button, the menus, the shortcuts,
-// typing into the boxes, the dialogs answered or cancelled, runs started and stopped, the
-// source placed anywhere. It fails if the program crashes (or a sanitizer stops it) or if the
-// window stops answering for more than half a second. Exit and Ctrl+Q stay out of its moves.
+// impatient user would give it: clicks anywhere with any button, drags, the wheel, the menus,
+// the shortcuts (the live mode's among them), typing into the boxes, the dialogs answered or
+// cancelled, runs started and stopped, the source placed anywhere. It fails if the program crashes
+// (or a sanitizer stops it) or if the window stops answering for more than half a second. Exit and
+// Ctrl+Q stay out of its moves.
 //   pathsum-monkey [seconds] [seed]      the seed is printed, so a failure can be replayed
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -165,9 +167,13 @@ class Monkey {
 
     void InWindow() {
         QWindow* window = window_.windowHandle();
-        const int kind = Uniform(0, 9);
+        const int kind = Uniform(0, 11);
         if (kind <= 4) {
             Click(window);
+        } else if (kind == 10) {
+            Drag(window);
+        } else if (kind == 11) {
+            Wheel();
         } else if (kind <= 7) {
             Key(window);
         } else if (kind == 8) {
@@ -203,6 +209,43 @@ class Monkey {
         }
     }
 
+    // A press, a few moves with the button held, a release: the source dragged (in the live
+    // mode, a run at every move).
+    void Drag(QWindow* window) {
+        const auto point = [this] {
+            return QPoint(Uniform(0, window_.width() - 1), Uniform(0, window_.height() - 1));
+        };
+        QPoint at = point();
+        if (window_.Form()->Exit->rect().contains(window_.Form()->Exit->mapFrom(&window_, at))) {
+            return;
+        }
+        lastMove_ = "dragged from " + std::to_string(at.x()) + "," + std::to_string(at.y());
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, at);
+        for (int i = Uniform(1, 8); i > 0; --i) {
+            at = point();
+            QMouseEvent move(QEvent::MouseMove, QPointF(at), window->mapToGlobal(QPointF(at)),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window, &move);
+        }
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at);
+    }
+
+    // A few notches of the wheel over a box or a label of the left column.
+    void Wheel() {
+        pathsum::MainForm* form = window_.Form();
+        QWidget* targets[] = {form->WavelengthLabel,  form->WavelengthText,
+                              form->ResolutionText,   form->GainLabel,
+                              form->GratingWidthText, form->GratingSpacingLabel};
+        QWidget* target = targets[Uniform(0, std::size(targets) - 1)];
+        const int notches = Uniform(-3, 3);
+        lastMove_ = "turned the wheel " + std::to_string(notches) + " over " +
+                    target->objectName().toStdString();
+        const QPoint centre = target->rect().center();
+        QWheelEvent wheel(centre, target->mapToGlobal(centre), QPoint(), QPoint(0, 120 * notches),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &wheel);
+    }
+
     void Key(QWindow* window) {
         struct Keys {
             Qt::Key key;
@@ -219,6 +262,7 @@ class Monkey {
             {Qt::Key_Return, Qt::NoModifier},    {Qt::Key_F2, Qt::NoModifier},
             {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_F, Qt::AltModifier},
             {Qt::Key_R, Qt::AltModifier},        {Qt::Key_Up, Qt::NoModifier},
+            {Qt::Key_Down, Qt::NoModifier},      {Qt::Key_F8, Qt::NoModifier},
         };
         const Keys& keys = kKeys[Uniform(0, std::size(kKeys) - 1)];
         // Exit stays out of the moves: with the focus on it, Space and Return would press it.

@@ -2,12 +2,28 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include "FormFixture.h"
 #include "HelpText.h"
 
 namespace pathsum::testing {
 namespace {
+
+// ---- Fine steps ----
+
+TEST_F(FormTest, TheWheelAndTheArrowKeysStepAValueFinely) {
+    const QPoint centre = form->GainLabel->rect().center();
+    QWheelEvent wheel(centre, form->GainLabel->mapToGlobal(centre), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(form->GainLabel, &wheel);
+    EXPECT_EQ(form->GainText->text(), " 8.9");
+    QTest::keyClick(form->WavelengthText, Qt::Key_Down);
+    EXPECT_EQ(form->WavelengthText->text(), " .89");
+    QTest::keyClick(form->WavelengthText, Qt::Key_Up);
+    QTest::keyClick(form->WavelengthText, Qt::Key_Up);
+    EXPECT_EQ(form->WavelengthText->text(), " 1") << "no further than the top of its range";
+}
 
 // ---- Source placement ----
 

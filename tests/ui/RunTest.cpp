@@ -1,5 +1,6 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QMouseEvent>
 
 #include "FormFixture.h"
 #include "NumberText.h"
@@ -169,6 +170,75 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"EndlessGrating", &MainForm::GratingWidthText, "-10",
                                   "Mirror Number Grating", "Width \"-10\" and Spacing \" 10\""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Live ----
+
+// Lets the live mode run what it has been asked for, then settle.
+void SettleLive(MainForm& form) {
+    for (int i = 0; i < 500 && form.Running(); ++i) {
+        QTest::qWait(5);
+    }
+    QTest::qWait(50);
+}
+
+TEST_F(FormTest, LiveAChangeDuringARunEndsItAndTheFinalSettingsAreWhatStays) {
+    form->ResolutionXText->setText(".001");  // 100,001 points a screen: a run long enough to meet
+    int ended = 0;
+    bool moved = false;
+    QObject::connect(form.get(), &MainForm::runEnded, [&ended] { ++ended; });
+    QObject::connect(form.get(), &MainForm::runRecordChanged, [&] {
+        if (!moved && form->Running()) {
+            moved = true;
+            // While the run lets the window answer.
+            QTimer::singleShot(0, form.get(), [&] { form->Form_MouseDown(1, 0, 30.0f, 20.0f); });
+        }
+    });
+    form->SetLive(true);
+    SettleLive(*form);
+    ASSERT_TRUE(moved);
+    EXPECT_EQ(ended, 2) << "the first run ended at the change, one run followed, none queued";
+    EXPECT_TRUE(form->Calculate->isEnabled());
+    const int lastCount = form->LastRun().plan->paths.Count();
+
+    MainForm separate;
+    separate.show();
+    separate.ResolutionXText->setText(".001");
+    separate.Form_MouseDown(1, 0, 30.0f, 20.0f);
+    separate.Calculate_Click();
+    EXPECT_EQ(separate.LastRun().plan->paths.Count(), lastCount);
+    EXPECT_EQ(form->Canvas()->Image(), separate.Canvas()->Image());
+    EXPECT_EQ(form->ScreenLabel[0]->text(), separate.ScreenLabel[0]->text());
+}
+
+TEST_F(FormTest, ADragPlacesTheSourceWhereAClickAtItsLastPointWouldAndRunsOnlyWhenLive) {
+    const auto send = [this](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), form->mapToGlobal(QPointF(at)),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &event);
+    };
+    for (const bool live : {false, true}) {
+        form->SetLive(live);
+        SettleLive(*form);
+        const int before = form->LastRun().plan ? 1 : 0;
+        send(QEvent::MouseButtonPress, PixelAt(20, 30), Qt::LeftButton);
+        send(QEvent::MouseMove, PixelAt(25, 35), Qt::LeftButton);
+        send(QEvent::MouseMove, PixelAt(40, -5), Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, PixelAt(70, 70), Qt::NoButton);
+        SettleLive(*form);
+        MainForm clicked;
+        clicked.show();
+        QTest::mouseClick(&clicked, Qt::LeftButton, Qt::NoModifier, PixelAt(40, -5));
+        EXPECT_EQ(form->Source->Left(), clicked.Source->Left());
+        EXPECT_EQ(form->Source->Top(), clicked.Source->Top());
+        EXPECT_EQ(form->SourceXLabel->text(), clicked.SourceXLabel->text());
+        EXPECT_EQ(form->SourceYLabel->text(), clicked.SourceYLabel->text());
+        EXPECT_EQ(form->LastRun().plan != nullptr, live || before == 1) << "live " << live;
+        if (live) {
+            EXPECT_EQ(form->LastRun().plan->settings.marker.x, clicked.Source->Left());
+        }
+    }
+}
 
 }  // namespace
 }  // namespace pathsum::testing
