@@ -1,15 +1,16 @@
 #include "InterpolatedSum.h"
 
-#include <omp.h>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 #include <map>
 
-#include "NoFusedMultiplyAdd.h"
+#include "Parallel.h"
 #include "ScreenKernel.h"
+
+// Every product and sum of this file rounded on its own.
+#include "NoFusedMultiplyAdd.h"
 
 namespace pathsum {
 namespace {
@@ -441,8 +442,8 @@ std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, 
         firstPiece.push_back(pieces.size());
         sums.assign(size, 0.0);
 
-        const int teams = kernel::Teams(threads, 5.0 * work, pieces.size());
-        kernel::ParallelFor(teams, pieces.size(), [&](std::size_t i) {
+        const int teams = Teams(threads, 5.0 * work, pieces.size());
+        ParallelFor(teams, pieces.size(), [&](std::size_t i) {
             const Piece& piece = pieces[i];
             if (plan.intervals[piece.interval].degree < 0) {
                 formPaths(plan.intervals[piece.interval], offsets[piece.interval]);
@@ -450,8 +451,8 @@ std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, 
                 formPiece(piece, sums);
             }
         });
-        const int nodeTeams = kernel::Teams(threads, 5.0 * work, end - next);
-        kernel::ParallelFor(nodeTeams, end - next, [&](std::size_t i) {
+        const int nodeTeams = Teams(threads, 5.0 * work, end - next);
+        ParallelFor(nodeTeams, end - next, [&](std::size_t i) {
             const std::size_t g = next + i;
             if (plan.intervals[g].degree >= 0) {
                 const std::size_t first = firstPiece[i];

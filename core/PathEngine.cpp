@@ -1,16 +1,13 @@
 #include "PathEngine.h"
 
-#include <omp.h>
-
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 
+#include "Parallel.h"
 #include "ScreenKernel.h"
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -230,62 +227,6 @@ ScreenKernelArgs PathTerms(const PathSet& paths, double wavelength, double pi, d
     return args;
 }
 
-int Teams(int threads, double work, std::size_t tasks) {
-    // Below this many term evaluations a screen is not worth waking other threads for.
-    constexpr double kParallelWork = 200'000.0;
-    int teams = threads > 0 ? threads : omp_get_max_threads();
-    if (work < kParallelWork) {
-        teams = 1;
-    }
-    return static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(teams), tasks));
-}
-
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// Until when loops run on one thread, after one that waited on a thread the system did not
-// run (in Clock ticks).
-std::atomic<Clock::rep> aloneUntil{0};
-
-}  // namespace
-
-void ParallelFor(int teams, std::size_t count, void (*task)(void* context, std::size_t i),
-                 void* context) {
-    const auto started = Clock::now();
-    if (teams > 1 &&
-        started.time_since_epoch().count() < aloneUntil.load(std::memory_order_relaxed)) {
-        teams = 1;
-    }
-    if (teams <= 1 || count <= 1) {
-        for (std::size_t i = 0; i < count; ++i) {
-            task(context, i);
-        }
-        return;
-    }
-    std::atomic<std::size_t> next{0};
-    Clock::time_point callerDone = started;
-#pragma omp parallel num_threads(teams)
-    {
-        for (std::size_t i = next.fetch_add(1, std::memory_order_relaxed); i < count;
-             i = next.fetch_add(1, std::memory_order_relaxed)) {
-            task(context, i);
-        }
-        if (omp_get_thread_num() == 0) {
-            callerDone = Clock::now();
-        }
-    }
-    // Waiting once as long as the calling thread worked is what an idle machine may cost, in
-    // the last task of another thread; a few milliseconds more is a thread that was not run.
-    constexpr auto kLongWait = std::chrono::milliseconds(2);
-    constexpr auto kAlone = std::chrono::milliseconds(250);
-    const auto ended = Clock::now();
-    const auto waited = ended - callerDone;
-    if (waited > kLongWait && waited > callerDone - started) {
-        aloneUntil.store((ended + kAlone).time_since_epoch().count(), std::memory_order_relaxed);
-    }
-}
-
 }  // namespace pathsum::kernel
 
 namespace pathsum {
@@ -356,11 +297,11 @@ void ComputeScreen(const PathSet& paths, double wavelength, double pi, double sc
     const kernel::LevelKernels& kernel = kernel::KernelsFor(level);
     const std::size_t blocks = (detectorX.size() + kernel.blockPoints - 1) / kernel.blockPoints;
     const double work = static_cast<double>(args.termCount) * static_cast<double>(args.pointCount);
-    const int teams = kernel::Teams(threads, work, blocks);
+    const int teams = Teams(threads, work, blocks);
     // Each block writes its own points only, and a point's sum never depends on which block or
     // thread it falls in, so blocks can go to whichever thread is free: on a busy machine a
     // thread that shares its core with another program then takes fewer of them.
-    kernel::ParallelFor(teams, blocks, [&](std::size_t b) { kernel.pathBlock(args, b); });
+    ParallelFor(teams, blocks, [&](std::size_t b) { kernel.pathBlock(args, b); });
 }
 
 void ArrowsAtPoint(const PathSet& paths, double wavelength, double pi, double screenY, double x,

@@ -5,6 +5,9 @@
 #include <stdexcept>
 #include <utility>
 
+#include "Parallel.h"
+
+// Every product and sum of this file rounded on its own.
 #include "NoFusedMultiplyAdd.h"
 
 namespace pathsum {
@@ -172,14 +175,18 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
             hitX = 100.0;
         }
     }
-    // The first legs, once the sweep is over.
+    // The first legs, once the sweep is over, in blocks of kLegBlock paths: over every core
+    // once there is more than one block.
+    constexpr std::size_t kLegBlock = 1 << 16;
     firstLegs.resize(hits.size());
-    const auto count = static_cast<std::ptrdiff_t>(hits.size());
-#pragma omp parallel for schedule(static) if (count >= 1 << 16)
-    for (std::ptrdiff_t i = 0; i < count; ++i) {
-        const double d = sx - hits[i];
-        firstLegs[i] = std::sqrt(d * d + rowDistance * rowDistance);
-    }
+    const std::size_t blocks = (hits.size() + kLegBlock - 1) / kLegBlock;
+    ParallelFor(ThreadCount(0), blocks, [&](std::size_t b) {
+        const std::size_t end = std::min(hits.size(), (b + 1) * kLegBlock);
+        for (std::size_t i = b * kLegBlock; i < end; ++i) {
+            const double d = sx - hits[i];
+            firstLegs[i] = std::sqrt(d * d + rowDistance * rowDistance);
+        }
+    });
     return PathSet(std::move(hits), std::move(firstLegs), rays, std::move(elements));
 }
 

@@ -1,15 +1,16 @@
 #include "ScreenEngine.h"
 
-#include <omp.h>
-
 #include <algorithm>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
 #include "Limits.h"
-#include "NoFusedMultiplyAdd.h"
+#include "Parallel.h"
 #include "ScreenKernel.h"
+
+// Every product and sum of this file rounded on its own.
+#include "NoFusedMultiplyAdd.h"
 
 namespace pathsum {
 namespace {
@@ -98,8 +99,8 @@ std::size_t ScreenEngine::PointsPerRound(int threads) const {
     if (Terms() >= kSegmentTerms) {
         return 1;
     }
-    const int teams = threads > 0 ? threads : omp_get_max_threads();
-    return kernel::KernelsFor(level_).blockPoints * static_cast<std::size_t>(std::max(teams, 1));
+    return kernel::KernelsFor(level_).blockPoints *
+           static_cast<std::size_t>(std::max(ThreadCount(threads), 1));
 }
 
 void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, std::span<double> p,
@@ -132,9 +133,9 @@ void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, st
     if (args.termCount < kSegmentTerms) {
         const std::size_t blocks =
             (detectorX.size() + kernels.blockPoints - 1) / kernels.blockPoints;
-        const int teams = kernel::Teams(threads, work, blocks);
+        const int teams = Teams(threads, work, blocks);
         const auto block = nodes ? kernels.nodeBlock : kernels.pathBlock;
-        kernel::ParallelFor(teams, blocks, [&](std::size_t b) { block(args, b); });
+        ParallelFor(teams, blocks, [&](std::size_t b) { block(args, b); });
         return;
     }
 
@@ -143,9 +144,9 @@ void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, st
     std::vector<double> partial(2 * kernel::kSegments * detectorX.size());
     args.partial = partial.data();
     const std::size_t tasks = detectorX.size() * (kernel::kSegments / kernels.blockSegments);
-    const int teams = kernel::Teams(threads, work, tasks);
+    const int teams = Teams(threads, work, tasks);
     const auto task = nodes ? kernels.nodeSegments : kernels.pathSegments;
-    kernel::ParallelFor(teams, tasks, [&](std::size_t t) { task(args, t); });
+    ParallelFor(teams, tasks, [&](std::size_t t) { task(args, t); });
     for (std::size_t i = 0; i < detectorX.size(); ++i) {
         const double* sums = partial.data() + 2 * kernel::kSegments * i;
         double c = 0.0;

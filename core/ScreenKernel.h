@@ -5,7 +5,6 @@
 // outside core/ includes this header.
 
 #include <cstddef>
-#include <type_traits>
 
 #include "PathEngine.h"
 
@@ -92,28 +91,6 @@ bool LevelSupported(KernelLevel level);
 
 // The path terms of a screen (the points and p left for the caller).
 ScreenKernelArgs PathTerms(const PathSet& paths, double wavelength, double pi, double screenY);
-
-// How many threads share `tasks` tasks of `work` term evaluations in all; `threads` = 0 is
-// every core. Small screens are not worth waking other threads for.
-int Teams(int threads, double work, std::size_t tasks);
-
-// Runs task(i) for every i below `count` on `teams` threads, each task going to whichever
-// thread is free. When the machine is busy, a thread the system does not run for a while keeps
-// the others waiting at the end: a loop that waited far longer than it worked makes the loops
-// of the next fraction of a second run on the calling thread alone. Tasks write their own
-// results only, so results never depend on it.
-void ParallelFor(int teams, std::size_t count, void (*task)(void* context, std::size_t i),
-                 void* context);
-
-template <class Task>
-void ParallelFor(int teams, std::size_t count, Task&& task) {
-    ParallelFor(
-        teams, count,
-        [](void* context, std::size_t i) {
-            (*static_cast<std::remove_reference_t<Task>*>(context))(i);
-        },
-        &task);
-}
 
 // The kernels of a level this processor runs (checked by the caller).
 const LevelKernels& KernelsFor(KernelLevel level);
