@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "Geometry.h"
 #include "PathEngine.h"
 #include "Screens.h"
 
@@ -76,7 +77,7 @@ void ChainAtPoint(const PathSet& paths, double wavelength, double pi, double scr
     const double* sinOf = sines.data();
     const double* blockCosOf = blockCos.data();
     const double* blockSinOf = blockSin.data();
-    const double rowDistance = 100.0 - screenY;
+    const double rowDistance = DistanceFromRow(screenY);
     const double* hitX = paths.HitX().data();
     const double* firstLeg = paths.FirstLeg().data();
     float minX = 0.0f;

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "Geometry.h"
 #include "Parallel.h"
 #include "ScreenKernel.h"
 
@@ -214,7 +215,7 @@ const LevelKernels& KernelsFor(KernelLevel level) {
 }
 
 ScreenKernelArgs PathTerms(const PathSet& paths, double wavelength, double pi, double screenY) {
-    const double rowDistance = 100.0 - screenY;
+    const double rowDistance = DistanceFromRow(screenY);
     ScreenKernelArgs args{};
     args.position = paths.HitX().data();
     args.firstLeg = paths.FirstLeg().data();

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "Geometry.h"
 #include "Parallel.h"
 
 // Every product and sum of this file rounded on its own.
@@ -43,7 +44,8 @@ std::size_t ExpectedPaths(double sx, double rowDistance, double resolution) {
     if (!(rowDistance > 0.0) || !(resolution > 0.0)) {
         return 0;
     }
-    const double span = std::atan((100.0 - sx) / rowDistance) - std::atan((0.0 - sx) / rowDistance);
+    const double span =
+        std::atan((kPlotRight - sx) / rowDistance) - std::atan((kPlotLeft - sx) / rowDistance);
     const double expected = span / resolution + 2.0;
     if (std::isnan(expected)) {
         return 0;  // a source beyond the number range: nothing to size the lists from
@@ -63,7 +65,7 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
                                 std::int64_t maxRays) {
     const double sx = inputs.source.x;
     const double sy = inputs.source.y;
-    const double rowDistance = 100.0 - sy;
+    const double rowDistance = DistanceFromRow(sy);
     const double resolution = inputs.resolution;
     const double w = row.width;
     const double s = row.spacing;
@@ -76,7 +78,7 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
     int remaining = row.count;
     double left = row.firstLeft;
     double angle = resolution + (-inputs.pi) / 2.0;
-    double hitX = 0.0;
+    double hitX = kPlotLeft;
     std::int64_t rays = 1;
     // Tries the next ray; false when that would be one ray too many.
     const auto nextRay = [&]() {
@@ -139,7 +141,7 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
             return giveUpSkipping();
         }
     }
-    while (hitX < 100.0 && remaining > 0) {
+    while (hitX < kPlotRight && remaining > 0) {
         if (hitX > left + w) {
             remaining = remaining - 1;
             if (remaining > 0) {
@@ -154,7 +156,7 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
                 }
             }
         }
-        if (hitX > 0.0 && hitX < 100.0) {
+        if (hitX > kPlotLeft && hitX < kPlotRight) {
             // The ray that leaves the last element behind still belongs to it.
             const int element = std::min(row.count - remaining, row.count - 1);
             if (elements.empty() || elements.back().element != element) {
@@ -164,7 +166,7 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
         }
         // Rays left of the frame and of the element's right edge neither count nor move on to
         // the next element: only their number matters.
-        const double passedOver = std::min(0.0, left + w);
+        const double passedOver = std::min(kPlotLeft, left + w);
         if (hitX < passedOver && !skipTowards(passedOver)) {
             return refusals::TooManyRays(resolution);
         }
@@ -172,7 +174,7 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
             return refusals::TooManyRays(resolution);
         }
         if (remaining == 0) {
-            hitX = 100.0;
+            hitX = kPlotRight;
         }
     }
     // The first legs, once the sweep is over, in blocks of kLegBlock paths: over every core
@@ -195,7 +197,7 @@ std::vector<double> DetectorPoints(double step) {
     if (!(step > 0.0)) {
         return points;
     }
-    for (double x = 0.0; x <= 100.0; x = x + step) {
+    for (double x = kPlotLeft; x <= kPlotRight; x = x + step) {
         points.push_back(x);
     }
     return points;

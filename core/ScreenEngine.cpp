@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "Geometry.h"
 #include "Limits.h"
 #include "Parallel.h"
 #include "ScreenKernel.h"
@@ -18,7 +19,7 @@ namespace {
 // The nearest of the run's screens to the row: the interpolation's bound holds for it and
 // every farther one.
 constexpr double kNearestRowDistance =
-    100.0 - *std::max_element(kScreenYs.begin(), kScreenYs.end());
+    DistanceFromRow(*std::max_element(kScreenYs.begin(), kScreenYs.end()));
 
 // The error bound for each arrow that keeps p / N^2 within kMaxInterpolationError: an arrow
 // error e moves |sum| by at most N e, and p / N^2 by at most e (2 + e).
@@ -116,7 +117,8 @@ void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, st
         return;
     }
     kernel::ScreenKernelArgs args = kernel::PathTerms(*paths_, wavelength_, pi_, screenY);
-    const bool nodes = method_ == SumMethod::Interpolated && 100.0 - screenY >= kNearestRowDistance;
+    const bool nodes =
+        method_ == SumMethod::Interpolated && DistanceFromRow(screenY) >= kNearestRowDistance;
     if (nodes) {
         args.position = nodes_.position.data();
         args.firstLeg = nullptr;
