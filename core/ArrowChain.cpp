@@ -13,7 +13,7 @@
 
 namespace pathsum {
 
-void ChainAtPoint(const PathSet& paths, double wavelength, double pi, double screenY, double x,
+void ChainAtPoint(const PathSet& paths, double wavelength, double screenY, double x,
                   ArrowChain& chain) {
     const int count = paths.Count();
     const auto n = static_cast<std::size_t>(count);
@@ -35,7 +35,7 @@ void ChainAtPoint(const PathSet& paths, double wavelength, double pi, double scr
     thread_local std::vector<double> sines;
     cosines.resize(n);
     sines.resize(n);
-    ArrowsAtPoint(paths, wavelength, pi, screenY, x, cosines, sines);
+    ArrowsAtPoint(paths, wavelength, screenY, x, cosines, sines);
 
     // The resultant and each element's own, added in path order as the kernel adds them;
     // the sums at the start of every block of paths let the heads be filled in in parallel,

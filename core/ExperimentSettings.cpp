@@ -33,10 +33,6 @@ std::string SourceYCaption(SourcePoint source) {
     return "Y=" + TextFromNumber(CaptionNumber(DistanceFromRow(source.y)));
 }
 
-double RunPi() {
-    return std::atan(1.0) * 4.0;
-}
-
 ExperimentSettings::ExperimentSettings()
     : ExperimentSettings(ReadExperimentSettings(SettingsTexts{}, kStartSource)) {}
 
@@ -51,7 +47,7 @@ ExperimentSettings ReadExperimentSettings(const SettingsTexts& texts, SourcePoin
     settings.resolutionX = NumberFromText(texts.resolutionX);
     settings.source = ApplyFarSourceRule(marker);
     settings.patternCaption = texts.patternCaption;
-    settings.pi = RunPi();
+    settings.pi = kPi;
     return settings;
 }
 

@@ -6,6 +6,7 @@
 #include <limits>
 #include <map>
 
+#include "Geometry.h"
 #include "Parallel.h"
 #include "ScreenKernel.h"
 
@@ -55,7 +56,7 @@ double LogEllipseBound(int n, double a, double x) {
 class NodeCounter {
   public:
     NodeCounter(double wavelength, double rowDistance, double target)
-        : wavenumber_(2.0 * std::acos(-1.0) / std::fabs(wavelength)),
+        : wavenumber_(2.0 * kPi / std::fabs(wavelength)),
           step_(kHalfWidthStep * std::fabs(wavelength)),
           rowDistance_(rowDistance),
           target_(target) {}
@@ -151,10 +152,9 @@ double CostOf(const Candidate& c, double paths, double evaluations) {
 
 // cos(pi i / degree) for i = 0 .. 2 degree - 1.
 std::vector<double> CosineTable(int degree) {
-    const double pi = std::acos(-1.0);
     std::vector<double> table(2 * static_cast<std::size_t>(degree));
     for (std::size_t i = 0; i < table.size(); ++i) {
-        table[i] = std::cos(pi * static_cast<double>(i) / degree);
+        table[i] = std::cos(kPi * static_cast<double>(i) / degree);
     }
     return table;
 }
@@ -291,12 +291,12 @@ NodePlan PlanNodes(const PathSet& paths, double wavelength, double rowDistance, 
 }
 
 std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, double wavelength,
-                                    double pi, KernelLevel level, int threads,
+                                    KernelLevel level, int threads,
                                     const std::function<bool()>& keepGoing) {
     const kernel::LevelKernels& kernels = kernel::KernelsFor(level);
     const bool divide = !kernel::ReciprocalIsExact(wavelength);
     const double inverse = divide ? 0.0 : 1.0 / wavelength;
-    const kernel::ArrowCoefficients arrow = kernel::MakeArrowCoefficients(pi);
+    const kernel::ArrowCoefficients arrow = kernel::MakeArrowCoefficients();
     const double* hitX = paths.HitX().data();
     const double* firstLeg = paths.FirstLeg().data();
     const std::size_t lanes = kernel::kMomentLanes;

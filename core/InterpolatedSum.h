@@ -65,7 +65,7 @@ NodePlan PlanNodes(const PathSet& paths, double wavelength, double rowDistance, 
 // Forms the node terms of a plan with intervals. `keepGoing`, when given, is asked now and then
 // on the calling thread; nothing is returned once it says no.
 std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, double wavelength,
-                                    double pi, KernelLevel level, int threads,
+                                    KernelLevel level, int threads,
                                     const std::function<bool()>& keepGoing = {});
 
 }  // namespace pathsum

@@ -23,8 +23,8 @@
 
 namespace pathsum::kernel {
 
-ArrowCoefficients MakeArrowCoefficients(double pi) {
-    const double h = pi / 2.0;
+ArrowCoefficients MakeArrowCoefficients() {
+    const double h = kPi / 2.0;
     const double h2 = h * h;
     ArrowCoefficients k{};
     double term = h;
@@ -214,7 +214,7 @@ const LevelKernels& KernelsFor(KernelLevel level) {
     return baseline::kKernels;
 }
 
-ScreenKernelArgs PathTerms(const PathSet& paths, double wavelength, double pi, double screenY) {
+ScreenKernelArgs PathTerms(const PathSet& paths, double wavelength, double screenY) {
     const double rowDistance = DistanceFromRow(screenY);
     ScreenKernelArgs args{};
     args.position = paths.HitX().data();
@@ -224,7 +224,7 @@ ScreenKernelArgs PathTerms(const PathSet& paths, double wavelength, double pi, d
     args.wavelength = wavelength;
     args.divide = !ReciprocalIsExact(wavelength);
     args.inverseWavelength = args.divide ? 0.0 : 1.0 / wavelength;
-    args.arrow = MakeArrowCoefficients(pi);
+    args.arrow = MakeArrowCoefficients();
     return args;
 }
 
@@ -271,12 +271,12 @@ KernelLevel BestKernelLevel() {
     return best;
 }
 
-void ComputeScreen(const PathSet& paths, double wavelength, double pi, double screenY,
+void ComputeScreen(const PathSet& paths, double wavelength, double screenY,
                    std::span<const double> detectorX, std::span<double> p, int threads) {
-    ComputeScreen(paths, wavelength, pi, screenY, detectorX, p, threads, BestKernelLevel());
+    ComputeScreen(paths, wavelength, screenY, detectorX, p, threads, BestKernelLevel());
 }
 
-void ComputeScreen(const PathSet& paths, double wavelength, double pi, double screenY,
+void ComputeScreen(const PathSet& paths, double wavelength, double screenY,
                    std::span<const double> detectorX, std::span<double> p, int threads,
                    KernelLevel level) {
     if (detectorX.size() != p.size()) {
@@ -290,7 +290,7 @@ void ComputeScreen(const PathSet& paths, double wavelength, double pi, double sc
         std::fill(p.begin(), p.end(), 0.0);
         return;
     }
-    kernel::ScreenKernelArgs args = kernel::PathTerms(paths, wavelength, pi, screenY);
+    kernel::ScreenKernelArgs args = kernel::PathTerms(paths, wavelength, screenY);
     args.detectorX = detectorX.data();
     args.pointCount = detectorX.size();
     args.p = p.data();
@@ -305,7 +305,7 @@ void ComputeScreen(const PathSet& paths, double wavelength, double pi, double sc
     ParallelFor(teams, blocks, [&](std::size_t b) { kernel.pathBlock(args, b); });
 }
 
-void ArrowsAtPoint(const PathSet& paths, double wavelength, double pi, double screenY, double x,
+void ArrowsAtPoint(const PathSet& paths, double wavelength, double screenY, double x,
                    std::span<double> cosOut, std::span<double> sinOut, KernelLevel level) {
     const std::size_t count = paths.HitX().size();
     if (cosOut.size() != count || sinOut.size() != count) {
@@ -315,17 +315,17 @@ void ArrowsAtPoint(const PathSet& paths, double wavelength, double pi, double sc
     if (count == 0) {
         return;
     }
-    const kernel::ScreenKernelArgs args = kernel::PathTerms(paths, wavelength, pi, screenY);
+    const kernel::ScreenKernelArgs args = kernel::PathTerms(paths, wavelength, screenY);
     kernel::KernelsFor(level).pathArrows(args, x, cosOut.data(), sinOut.data());
 }
 
-void PhaseArrows(std::span<const double> turns, double pi, std::span<double> cosOut,
-                 std::span<double> sinOut, KernelLevel level) {
+void PhaseArrows(std::span<const double> turns, std::span<double> cosOut, std::span<double> sinOut,
+                 KernelLevel level) {
     if (turns.size() != cosOut.size() || turns.size() != sinOut.size()) {
         throw std::invalid_argument("PhaseArrows: one arrow for every phase");
     }
     RequireLevel(level, "PhaseArrows");
-    kernel::KernelsFor(level).arrowsOfTurns(kernel::MakeArrowCoefficients(pi), turns.data(),
+    kernel::KernelsFor(level).arrowsOfTurns(kernel::MakeArrowCoefficients(), turns.data(),
                                             turns.size(), cosOut.data(), sinOut.data());
 }
 

@@ -18,7 +18,6 @@ EngineInputs InputsOf(const ExperimentSettings& settings) {
     inputs.source = settings.source;
     inputs.wavelength = settings.wavelength;
     inputs.resolution = settings.resolution;
-    inputs.pi = settings.pi;
     return inputs;
 }
 
@@ -77,7 +76,7 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
 
     int remaining = row.count;
     double left = row.firstLeft;
-    double angle = resolution + (-inputs.pi) / 2.0;
+    double angle = resolution + (-kPi) / 2.0;
     double hitX = kPlotLeft;
     std::int64_t rays = 1;
     // Tries the next ray; false when that would be one ray too many.
@@ -127,7 +126,7 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
     // turned through every direction (past a right angle) without reaching it, that element
     // lies where no ray goes, and a coarser resolution would not help.
     const auto giveUpSkipping = [&]() {
-        if (angle > inputs.pi / 2.0) {
+        if (angle > kPi / 2.0) {
             return refusals::ElementOutOfReach(row.count, row.width, row.spacing, left);
         }
         return refusals::TooManyRays(resolution);

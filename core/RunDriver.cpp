@@ -52,8 +52,8 @@ RunOutcome RunCalculation(const RunPlan& plan, RunHost& host, const RunOptions& 
     // Stop is seen between them.
     EngineOptions engineOptions;
     engineOptions.threads = options.threads;
-    const std::optional<ScreenEngine> engine = ScreenEngine::Prepare(
-        plan.paths, plan.settings.wavelength, plan.settings.pi, xs.size(), engineOptions, [&] {
+    const std::optional<ScreenEngine> engine =
+        ScreenEngine::Prepare(plan.paths, plan.settings.wavelength, xs.size(), engineOptions, [&] {
             if (Clock::now() - lastEvents >= options.eventInterval) {
                 host.ProcessPendingEvents();
                 lastEvents = Clock::now();

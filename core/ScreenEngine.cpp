@@ -36,30 +36,29 @@ constexpr std::size_t kSegmentTerms = 32768;
 
 }  // namespace
 
-ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, double pi,
-                           const EngineOptions& options)
-    : paths_(&paths), wavelength_(wavelength), pi_(pi), level_(options.level) {
+ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, const EngineOptions& options)
+    : paths_(&paths), wavelength_(wavelength), level_(options.level) {
     if (!KernelLevelSupported(level_)) {
         throw std::invalid_argument("ScreenEngine: kernel level not supported here");
     }
 }
 
-ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, double pi,
-                           std::size_t pointsPerScreen, const EngineOptions& options)
-    : ScreenEngine(paths, wavelength, pi, options) {
+ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, std::size_t pointsPerScreen,
+                           const EngineOptions& options)
+    : ScreenEngine(paths, wavelength, options) {
     if (Plan(pointsPerScreen, options)) {
-        nodes_ = std::move(*BuildNodes(paths, plan_, wavelength, pi, level_, options.threads));
+        nodes_ = std::move(*BuildNodes(paths, plan_, wavelength, level_, options.threads));
     }
 }
 
 std::optional<ScreenEngine> ScreenEngine::Prepare(const PathSet& paths, double wavelength,
-                                                  double pi, std::size_t pointsPerScreen,
+                                                  std::size_t pointsPerScreen,
                                                   const EngineOptions& options,
                                                   const std::function<bool()>& keepGoing) {
-    ScreenEngine engine(paths, wavelength, pi, options);
+    ScreenEngine engine(paths, wavelength, options);
     if (engine.Plan(pointsPerScreen, options)) {
-        auto nodes = BuildNodes(paths, engine.plan_, wavelength, pi, engine.level_, options.threads,
-                                keepGoing);
+        auto nodes =
+            BuildNodes(paths, engine.plan_, wavelength, engine.level_, options.threads, keepGoing);
         if (!nodes) {
             return std::nullopt;
         }
@@ -116,7 +115,7 @@ void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, st
         std::fill(p.begin(), p.end(), 0.0);
         return;
     }
-    kernel::ScreenKernelArgs args = kernel::PathTerms(*paths_, wavelength_, pi_, screenY);
+    kernel::ScreenKernelArgs args = kernel::PathTerms(*paths_, wavelength_, screenY);
     const bool nodes =
         method_ == SumMethod::Interpolated && DistanceFromRow(screenY) >= kNearestRowDistance;
     if (nodes) {

@@ -19,7 +19,7 @@ struct ArrowCoefficients {
     double cosine[kCosineTerms];
 };
 
-ArrowCoefficients MakeArrowCoefficients(double pi);
+ArrowCoefficients MakeArrowCoefficients();
 
 // True when 1/wavelength is exact, so that multiplying by it rounds like dividing.
 bool ReciprocalIsExact(double wavelength);
@@ -90,7 +90,7 @@ struct LevelKernels {
 bool LevelSupported(KernelLevel level);
 
 // The path terms of a screen (the points and p left for the caller).
-ScreenKernelArgs PathTerms(const PathSet& paths, double wavelength, double pi, double screenY);
+ScreenKernelArgs PathTerms(const PathSet& paths, double wavelength, double screenY);
 
 // The kernels of a level this processor runs (checked by the caller).
 const LevelKernels& KernelsFor(KernelLevel level);

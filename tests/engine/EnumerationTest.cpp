@@ -9,6 +9,7 @@
 
 #include "ArrowChain.h"
 #include "ExperimentSettings.h"
+#include "Geometry.h"
 #include "MirrorPattern.h"
 #include "PathEngine.h"
 #include "RunPlan.h"
@@ -17,8 +18,6 @@
 
 namespace pathsum {
 namespace {
-
-const double kPi = std::atan(1.0) * 4.0;
 
 struct SweepCase {
     const char* name;
@@ -36,7 +35,6 @@ EngineInputs InputsOf(const SweepCase& s) {
     inputs.source = ApplyFarSourceRule(s.marker);
     inputs.resolution = s.resolution;
     inputs.wavelength = s.wavelength;
-    inputs.pi = kPi;
     return inputs;
 }
 
@@ -75,7 +73,7 @@ TEST_P(EngineMatchesSweep, SamePathsAndSameSums) {
     const std::vector<double> xs = {0.0, 0.1, 37.5, 50.0, 99.9, 100.0};
     for (double y : {0.0, 50.0, 90.0}) {
         std::vector<double> p(xs.size());
-        ComputeScreen(paths, inputs.wavelength, inputs.pi, y, xs, p);
+        ComputeScreen(paths, inputs.wavelength, y, xs, p);
         for (std::size_t i = 0; i < xs.size(); ++i) {
             const SweepPoint expected = SweepAtPoint(inputs, row, xs[i], y);
             ASSERT_EQ(expected.count, paths.Count());
@@ -93,16 +91,16 @@ TEST_P(EngineMatchesSweep, SamePathsAndSameSums) {
 // The arrow chain of a point is the plotted value made visible: its resultant gives the p the
 // run plots, its elements' resultants add up to it, and each element's paths hit that element.
 void ExpectChainsGiveThePlottedValues(const PathSet& paths, const ElementRow& row,
-                                      double wavelength, double pi) {
+                                      double wavelength) {
     const std::vector<double> xs = {0.0, 37.5, 50.0, 61.3, 100.0};
     // The engine as a run makes it: its cost model chooses the method.
-    const ScreenEngine engine(paths, wavelength, pi, xs.size() * 200);
+    const ScreenEngine engine(paths, wavelength, xs.size() * 200);
     ArrowChain chain;
     for (double y : {0.0, 90.0}) {
         std::vector<double> p(xs.size());
         engine.Compute(y, xs, p);
         for (std::size_t i = 0; i < xs.size(); ++i) {
-            ChainAtPoint(paths, wavelength, pi, y, xs[i], chain);
+            ChainAtPoint(paths, wavelength, y, xs[i], chain);
             ASSERT_EQ(chain.count, paths.Count());
             if (chain.count == 0) {
                 EXPECT_TRUE(chain.links.empty());
@@ -142,16 +140,16 @@ TEST_P(EngineMatchesSweep, TheChainOfAPointGivesThePlottedValue) {
     const EngineInputs inputs = InputsOf(GetParam());
     const ElementRow row = RowOf(GetParam());
     ExpectChainsGiveThePlottedValues(std::get<PathSet>(EnumeratePaths(inputs, row)), row,
-                                     inputs.wavelength, inputs.pi);
+                                     inputs.wavelength);
 }
 
 // Where the run sums over interpolation nodes, the chain still gives what is plotted.
 TEST(ArrowChain, GivesTheInterpolatedValuesOfAFineGrating) {
     const SweepCase grating{"FineGrating", MirrorPattern::Grating, 10, 10, {50, 0}, 2e-5};
     const PathSet paths = std::get<PathSet>(EnumeratePaths(InputsOf(grating), RowOf(grating)));
-    const ScreenEngine engine(paths, 1.0, kPi, 1001);
+    const ScreenEngine engine(paths, 1.0, 1001);
     ASSERT_EQ(engine.Method(), SumMethod::Interpolated);
-    ExpectChainsGiveThePlottedValues(paths, RowOf(grating), 1.0, kPi);
+    ExpectChainsGiveThePlottedValues(paths, RowOf(grating), 1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -229,7 +227,6 @@ TEST(FrameWideElement, CountsRaysStrictlyInsideTheFrame) {
         EngineInputs inputs;
         inputs.source = c.source;
         inputs.resolution = c.resolution;
-        inputs.pi = kPi;
         const int expected = c.expected >= 0 ? c.expected : FrameWideCount(c.source, c.resolution);
         const auto paths = EnumeratePaths(inputs, row);
         ASSERT_TRUE(std::holds_alternative<PathSet>(paths));
@@ -286,7 +283,6 @@ TEST(RayBound, SourceBeyondTheNumberRangeFindsNoPaths) {
 
 TEST(RayBound, TooFineResolutionIsRefusedBeforeTheRun) {
     ExperimentSettings settings;
-    settings.pi = kPi;
     settings.resolution = 1e-9;
     const auto plan = PlanRun(settings);
     ASSERT_TRUE(IsRefused(plan));

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "Geometry.h"
 #include "InterpolatedSum.h"
 #include "Limits.h"
 #include "MirrorPattern.h"
@@ -16,8 +17,6 @@
 
 namespace pathsum {
 namespace {
-
-const double kPi = std::atan(1.0) * 4.0;
 
 struct Setting {
     const char* name;
@@ -35,7 +34,6 @@ PathSet PathsOf(const Setting& s) {
     inputs.source = s.source;
     inputs.resolution = s.resolution;
     inputs.wavelength = s.wavelength;
-    inputs.pi = kPi;
     const auto row = std::get<ElementRow>(BuildElementRow(s.pattern, s.width, s.spacing));
     return std::get<PathSet>(EnumeratePaths(inputs, row));
 }
@@ -111,7 +109,7 @@ TEST_P(InterpolatedSumTest, AgreesWithTheSumOverEveryPath) {
     const Setting& s = GetParam();
     const PathSet paths = PathsOf(s);
     const std::vector<double> xs = DetectorPoints(s.step);
-    const ScreenEngine engine(paths, s.wavelength, kPi, xs.size(), Forced(SumMethod::Interpolated));
+    const ScreenEngine engine(paths, s.wavelength, xs.size(), Forced(SumMethod::Interpolated));
     EXPECT_LE(engine.ErrorBound(), kMaxInterpolationError);
     if (paths.Count() > 0) {
         EXPECT_LE(engine.Terms(), static_cast<std::size_t>(paths.Count()));
@@ -123,7 +121,7 @@ TEST_P(InterpolatedSumTest, AgreesWithTheSumOverEveryPath) {
         std::vector<double> p(xs.size());
         std::vector<double> direct(xs.size());
         engine.Compute(y, xs, p);
-        ComputeScreen(paths, s.wavelength, kPi, y, xs, direct);
+        ComputeScreen(paths, s.wavelength, y, xs, direct);
         for (std::size_t i = 0; i < xs.size(); ++i) {
             if (paths.Count() == 0) {
                 ASSERT_EQ(p[i], 0.0);
@@ -178,13 +176,13 @@ TEST(ScreenEngine, ChoosesTheCheaperMethod) {
     for (const Case& c : cases) {
         const PathSet paths = PathsOf(c.setting);
         const std::vector<double> xs = DetectorPoints(c.setting.step);
-        const ScreenEngine engine(paths, c.setting.wavelength, kPi, xs.size());
+        const ScreenEngine engine(paths, c.setting.wavelength, xs.size());
         EXPECT_EQ(engine.Method(), c.expected) << c.setting.name;
         if (engine.Method() == SumMethod::Direct) {
             std::vector<double> p(xs.size());
             std::vector<double> direct(xs.size());
             engine.Compute(40, xs, p);
-            ComputeScreen(paths, c.setting.wavelength, kPi, 40, xs, direct);
+            ComputeScreen(paths, c.setting.wavelength, 40, xs, direct);
             EXPECT_EQ(p, direct) << c.setting.name;
         }
     }
@@ -196,11 +194,11 @@ TEST(ScreenEngine, ScreenNearerThanTheRunsIsSummedOverEveryPath) {
     const Setting s{"Grating", MirrorPattern::Grating, 10, 10, {50, 0}, 2e-5, 1, 1};
     const PathSet paths = PathsOf(s);
     const std::vector<double> xs = DetectorPoints(s.step);
-    const ScreenEngine engine(paths, s.wavelength, kPi, xs.size(), Forced(SumMethod::Interpolated));
+    const ScreenEngine engine(paths, s.wavelength, xs.size(), Forced(SumMethod::Interpolated));
     std::vector<double> p(xs.size());
     std::vector<double> direct(xs.size());
     engine.Compute(95, xs, p);
-    ComputeScreen(paths, s.wavelength, kPi, 95, xs, direct);
+    ComputeScreen(paths, s.wavelength, 95, xs, direct);
     EXPECT_EQ(p, direct);
 }
 
@@ -225,12 +223,12 @@ TEST(ScreenEngine, ResultDoesNotDependOnThreadsLevelOrChunks) {
         const PathSet paths = PathsOf(c.setting);
         // 143 or 31 points: no block size divides them.
         const std::vector<double> xs = DetectorPoints(c.setting.step);
-        const ScreenEngine reference(paths, c.setting.wavelength, kPi, xs.size(),
+        const ScreenEngine reference(paths, c.setting.wavelength, xs.size(),
                                      Forced(c.method, KernelLevel::Baseline));
         std::vector<double> expected(xs.size());
         reference.Compute(30, xs, expected, 1);
         for (KernelLevel level : SupportedKernelLevels()) {
-            const ScreenEngine engine(paths, c.setting.wavelength, kPi, xs.size(),
+            const ScreenEngine engine(paths, c.setting.wavelength, xs.size(),
                                       Forced(c.method, level));
             for (int threads : {1, 2, 3, 0}) {
                 std::vector<double> p(xs.size());
@@ -261,11 +259,11 @@ TEST(ArrowsAtPoint, AddUpToTheScreenKernelsSum) {
     for (double wavelength : {0.37, 0.5}) {
         for (double y : {0.0, 90.0}) {
             std::vector<double> p(xs.size());
-            ComputeScreen(paths, wavelength, kPi, y, xs, p);
+            ComputeScreen(paths, wavelength, y, xs, p);
             for (std::size_t i = 0; i < xs.size(); ++i) {
                 std::vector<double> c(paths.Count());
                 std::vector<double> s(paths.Count());
-                ArrowsAtPoint(paths, wavelength, kPi, y, xs[i], c, s);
+                ArrowsAtPoint(paths, wavelength, y, xs[i], c, s);
                 double cosSum = 0.0;
                 double sinSum = 0.0;
                 for (int j = 0; j < paths.Count(); ++j) {
