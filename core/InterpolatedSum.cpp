@@ -294,9 +294,7 @@ std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, 
                                     KernelLevel level, int threads,
                                     const std::function<bool()>& keepGoing) {
     const kernel::LevelKernels& kernels = kernel::KernelsFor(level);
-    const bool divide = !kernel::ReciprocalIsExact(wavelength);
-    const double inverse = divide ? 0.0 : 1.0 / wavelength;
-    const kernel::ArrowCoefficients arrow = kernel::MakeArrowCoefficients();
+    const kernel::PhaseRule phase = kernel::PhaseRuleOf(wavelength);
     const double* hitX = paths.HitX().data();
     const double* firstLeg = paths.FirstLeg().data();
     const std::size_t lanes = kernel::kMomentLanes;
@@ -327,9 +325,9 @@ std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, 
         for (std::size_t j = 0; j < interval.count; ++j) {
             const double leg = firstLeg[interval.first + j];
             position[j] = hitX[interval.first + j];
-            weightCos[j] = divide ? leg / wavelength : leg * inverse;  // turns for now
+            weightCos[j] = kernel::TurnsOf(phase, leg);  // turns for now
         }
-        kernels.arrowsOfTurns(arrow, weightCos, interval.count, weightCos, weightSin);
+        kernels.arrowsOfTurns(phase.arrow, weightCos, interval.count, weightCos, weightSin);
     };
 
     // A piece of an interval: the moments of at most kPiecePaths of its paths, so that one
@@ -346,16 +344,11 @@ std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, 
         const NodePlan::Interval& interval = plan.intervals[piece.interval];
         const std::size_t size = (static_cast<std::size_t>(interval.degree) + 1) * lanes;
         kernel::MomentArgs args{};
-        args.hitX = hitX + piece.first;
-        args.firstLeg = firstLeg + piece.first;
-        args.count = piece.count;
+        args.paths = {hitX + piece.first, firstLeg + piece.first, nullptr, nullptr, piece.count};
+        args.phase = phase;
         args.center = interval.center;
         args.inverseHalfWidth = interval.degree == 0 ? 0.0 : 1.0 / interval.halfWidth;
         args.degree = interval.degree;
-        args.wavelength = wavelength;
-        args.inverseWavelength = inverse;
-        args.divide = divide;
-        args.arrow = arrow;
         args.momentCos = sums.data() + piece.moments;
         args.momentSin = sums.data() + piece.moments + size;
         kernels.moments(args);

@@ -214,18 +214,34 @@ const LevelKernels& KernelsFor(KernelLevel level) {
     return baseline::kKernels;
 }
 
-ScreenKernelArgs PathTerms(const PathSet& paths, double wavelength, double screenY) {
+PhaseRule PhaseRuleOf(double wavelength) {
+    PhaseRule rule{};
+    rule.wavelength = wavelength;
+    rule.divide = !ReciprocalIsExact(wavelength);
+    rule.inverseWavelength = rule.divide ? 0.0 : 1.0 / wavelength;
+    rule.arrow = MakeArrowCoefficients();
+    return rule;
+}
+
+Terms PathTermsOf(const PathSet& paths) {
+    return {paths.HitX().data(), paths.FirstLeg().data(), nullptr, nullptr, paths.HitX().size()};
+}
+
+ScreenSum PathSum(const PathSet& paths, double wavelength, double screenY) {
     const double rowDistance = DistanceFromRow(screenY);
-    ScreenKernelArgs args{};
-    args.position = paths.HitX().data();
-    args.firstLeg = paths.FirstLeg().data();
-    args.termCount = paths.HitX().size();
-    args.rowDistanceSquared = rowDistance * rowDistance;
-    args.wavelength = wavelength;
-    args.divide = !ReciprocalIsExact(wavelength);
-    args.inverseWavelength = args.divide ? 0.0 : 1.0 / wavelength;
-    args.arrow = MakeArrowCoefficients();
-    return args;
+    return {PathTermsOf(paths), PhaseRuleOf(wavelength), rowDistance * rowDistance};
+}
+
+void SumByPointBlocks(const LevelKernels& kernels, const ScreenSum& sum, const ScreenPoints& points,
+                      int threads, bool nodes) {
+    const std::size_t blocks = (points.count + kernels.blockPoints - 1) / kernels.blockPoints;
+    const double work = static_cast<double>(sum.terms.count) * static_cast<double>(points.count);
+    const auto block = nodes ? kernels.nodeBlock : kernels.pathBlock;
+    // Each block writes its own points only, and a point's sum never depends on which block or
+    // thread it falls in, so blocks can go to whichever thread is free: on a busy machine a
+    // thread that shares its core with another program then takes fewer of them.
+    ParallelFor(Teams(threads, work, blocks), blocks,
+                [&](std::size_t b) { block(sum, points, b); });
 }
 
 }  // namespace pathsum::kernel
@@ -290,19 +306,9 @@ void ComputeScreen(const PathSet& paths, double wavelength, double screenY,
         std::fill(p.begin(), p.end(), 0.0);
         return;
     }
-    kernel::ScreenKernelArgs args = kernel::PathTerms(paths, wavelength, screenY);
-    args.detectorX = detectorX.data();
-    args.pointCount = detectorX.size();
-    args.p = p.data();
-
-    const kernel::LevelKernels& kernel = kernel::KernelsFor(level);
-    const std::size_t blocks = (detectorX.size() + kernel.blockPoints - 1) / kernel.blockPoints;
-    const double work = static_cast<double>(args.termCount) * static_cast<double>(args.pointCount);
-    const int teams = Teams(threads, work, blocks);
-    // Each block writes its own points only, and a point's sum never depends on which block or
-    // thread it falls in, so blocks can go to whichever thread is free: on a busy machine a
-    // thread that shares its core with another program then takes fewer of them.
-    ParallelFor(teams, blocks, [&](std::size_t b) { kernel.pathBlock(args, b); });
+    const kernel::ScreenPoints points{detectorX.data(), detectorX.size(), p.data(), nullptr};
+    kernel::SumByPointBlocks(kernel::KernelsFor(level), kernel::PathSum(paths, wavelength, screenY),
+                             points, threads, false);
 }
 
 void ArrowsAtPoint(const PathSet& paths, double wavelength, double screenY, double x,
@@ -315,8 +321,8 @@ void ArrowsAtPoint(const PathSet& paths, double wavelength, double screenY, doub
     if (count == 0) {
         return;
     }
-    const kernel::ScreenKernelArgs args = kernel::PathTerms(paths, wavelength, screenY);
-    kernel::KernelsFor(level).pathArrows(args, x, cosOut.data(), sinOut.data());
+    kernel::KernelsFor(level).pathArrows(kernel::PathSum(paths, wavelength, screenY), x,
+                                         cosOut.data(), sinOut.data());
 }
 
 void PhaseArrows(std::span<const double> turns, std::span<double> cosOut, std::span<double> sinOut,

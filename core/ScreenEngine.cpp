@@ -34,6 +34,28 @@ constexpr double kChoiceMargin = 0.75;
 // driver's calls hold enough points to keep every lane and core busy.
 constexpr std::size_t kSegmentTerms = 32768;
 
+// Every task sums some segments of one point; the point's segment sums are then added in
+// segment order, whichever threads formed them.
+void SumBySegments(const kernel::LevelKernels& kernels, const kernel::ScreenSum& sum,
+                   kernel::ScreenPoints points, int threads, bool nodes) {
+    std::vector<double> partial(2 * kernel::kSegments * points.count);
+    points.partial = partial.data();
+    const std::size_t tasks = points.count * (kernel::kSegments / kernels.blockSegments);
+    const double work = static_cast<double>(sum.terms.count) * static_cast<double>(points.count);
+    const auto task = nodes ? kernels.nodeSegments : kernels.pathSegments;
+    ParallelFor(Teams(threads, work, tasks), tasks, [&](std::size_t t) { task(sum, points, t); });
+    for (std::size_t i = 0; i < points.count; ++i) {
+        const double* sums = partial.data() + 2 * kernel::kSegments * i;
+        double c = 0.0;
+        double s = 0.0;
+        for (std::size_t segment = 0; segment < kernel::kSegments; ++segment) {
+            c += sums[2 * segment];
+            s += sums[2 * segment + 1];
+        }
+        points.p[i] = c * c + s * s;
+    }
+}
+
 }  // namespace
 
 ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, const EngineOptions& options)
@@ -115,48 +137,19 @@ void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, st
         std::fill(p.begin(), p.end(), 0.0);
         return;
     }
-    kernel::ScreenKernelArgs args = kernel::PathTerms(*paths_, wavelength_, screenY);
     const bool nodes =
         method_ == SumMethod::Interpolated && DistanceFromRow(screenY) >= kNearestRowDistance;
+    kernel::ScreenSum sum = kernel::PathSum(*paths_, wavelength_, screenY);
     if (nodes) {
-        args.position = nodes_.position.data();
-        args.firstLeg = nullptr;
-        args.weightCos = nodes_.weightCos.data();
-        args.weightSin = nodes_.weightSin.data();
-        args.termCount = nodes_.position.size();
+        sum.terms = {nodes_.position.data(), nullptr, nodes_.weightCos.data(),
+                     nodes_.weightSin.data(), nodes_.position.size()};
     }
-    args.detectorX = detectorX.data();
-    args.pointCount = detectorX.size();
-    args.p = p.data();
+    const kernel::ScreenPoints points{detectorX.data(), detectorX.size(), p.data(), nullptr};
     const kernel::LevelKernels& kernels = kernel::KernelsFor(level_);
-    const double work = static_cast<double>(args.termCount) * static_cast<double>(args.pointCount);
-
-    if (args.termCount < kSegmentTerms) {
-        const std::size_t blocks =
-            (detectorX.size() + kernels.blockPoints - 1) / kernels.blockPoints;
-        const int teams = Teams(threads, work, blocks);
-        const auto block = nodes ? kernels.nodeBlock : kernels.pathBlock;
-        ParallelFor(teams, blocks, [&](std::size_t b) { block(args, b); });
-        return;
-    }
-
-    // Every task sums some segments of one point; the point's segment sums are then added in
-    // segment order, whichever threads formed them.
-    std::vector<double> partial(2 * kernel::kSegments * detectorX.size());
-    args.partial = partial.data();
-    const std::size_t tasks = detectorX.size() * (kernel::kSegments / kernels.blockSegments);
-    const int teams = Teams(threads, work, tasks);
-    const auto task = nodes ? kernels.nodeSegments : kernels.pathSegments;
-    ParallelFor(teams, tasks, [&](std::size_t t) { task(args, t); });
-    for (std::size_t i = 0; i < detectorX.size(); ++i) {
-        const double* sums = partial.data() + 2 * kernel::kSegments * i;
-        double c = 0.0;
-        double s = 0.0;
-        for (std::size_t segment = 0; segment < kernel::kSegments; ++segment) {
-            c += sums[2 * segment];
-            s += sums[2 * segment + 1];
-        }
-        p[i] = c * c + s * s;
+    if (sum.terms.count < kSegmentTerms) {
+        kernel::SumByPointBlocks(kernels, sum, points, threads, nodes);
+    } else {
+        SumBySegments(kernels, sum, points, threads, nodes);
     }
 }
 
