@@ -36,13 +36,15 @@ void ComputeScreen(const PathSet& paths, double wavelength, double screenY,
 // screen kernel forms it: the two legs, the length and its turns rounded the same way and the
 // same unit arrow. Added one after the other in path order, from 0, they give the cosine and
 // sine sums whose squares make the kernel's p, bit for bit (with every product and sum rounded
-// on its own, as the core is built: -ffp-contract=off).
+// on its own, as the core is built: -ffp-contract=off). Range and error: the kernel's PathArrow
+// (PathEngineKernel.inc).
 void ArrowsAtPoint(const PathSet& paths, double wavelength, double screenY, double x,
                    std::span<double> cosOut, std::span<double> sinOut,
                    KernelLevel level = BestKernelLevel());
 
 // The unit arrows (cos 2 pi t, sin 2 pi t) of phases given in turns, formed exactly as the
-// screen kernel forms them. Exposed so that the arrow can be checked on its own.
+// screen kernel forms them. Exposed so that the arrow can be checked on its own. Range and
+// error: the kernel's UnitArrow (PathEngineKernel.inc): any finite t, within 1e-15.
 void PhaseArrows(std::span<const double> turns, std::span<double> cosOut, std::span<double> sinOut,
                  KernelLevel level);
 
