@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ArrowChain.h"
+#include "EnginePaths.h"
 #include "ExperimentSettings.h"
 #include "Geometry.h"
 #include "MirrorPattern.h"
@@ -31,15 +32,11 @@ struct SweepCase {
 };
 
 EngineInputs InputsOf(const SweepCase& s) {
-    EngineInputs inputs;
-    inputs.source = ApplyFarSourceRule(s.marker);
-    inputs.resolution = s.resolution;
-    inputs.wavelength = s.wavelength;
-    return inputs;
+    return InputsFor(ApplyFarSourceRule(s.marker), s.resolution, s.wavelength);
 }
 
 ElementRow RowOf(const SweepCase& s) {
-    return std::get<ElementRow>(BuildElementRow(s.pattern, s.width, s.spacing));
+    return RowFor(s.pattern, s.width, s.spacing);
 }
 
 void PrintTo(const SweepCase& c, std::ostream* os) {
@@ -72,8 +69,7 @@ TEST_P(EngineMatchesSweep, SamePathsAndSameSums) {
 
     const std::vector<double> xs = {0.0, 0.1, 37.5, 50.0, 99.9, 100.0};
     for (double y : {0.0, 50.0, 90.0}) {
-        std::vector<double> p(xs.size());
-        ComputeScreen(paths, inputs.wavelength, y, xs, p);
+        const std::vector<double> p = DirectScreen(paths, inputs.wavelength, y, xs);
         for (std::size_t i = 0; i < xs.size(); ++i) {
             const SweepPoint expected = SweepAtPoint(inputs, row, xs[i], y);
             ASSERT_EQ(expected.count, paths.Count());
@@ -139,14 +135,13 @@ void ExpectChainsGiveThePlottedValues(const PathSet& paths, const ElementRow& ro
 TEST_P(EngineMatchesSweep, TheChainOfAPointGivesThePlottedValue) {
     const EngineInputs inputs = InputsOf(GetParam());
     const ElementRow row = RowOf(GetParam());
-    ExpectChainsGiveThePlottedValues(std::get<PathSet>(EnumeratePaths(inputs, row)), row,
-                                     inputs.wavelength);
+    ExpectChainsGiveThePlottedValues(PathsFor(inputs, row), row, inputs.wavelength);
 }
 
 // Where the run sums over interpolation nodes, the chain still gives what is plotted.
 TEST(ArrowChain, GivesTheInterpolatedValuesOfAFineGrating) {
     const SweepCase grating{"FineGrating", MirrorPattern::Grating, 10, 10, {50, 0}, 2e-5};
-    const PathSet paths = std::get<PathSet>(EnumeratePaths(InputsOf(grating), RowOf(grating)));
+    const PathSet paths = PathsFor(InputsOf(grating), RowOf(grating));
     const ScreenEngine engine(paths, 1.0, 1001);
     ASSERT_EQ(engine.Method(), SumMethod::Interpolated);
     ExpectChainsGiveThePlottedValues(paths, RowOf(grating), 1.0);
@@ -211,7 +206,7 @@ int FrameWideCount(SourcePoint source, double resolution) {
 TEST(FrameWideElement, CountsRaysStrictlyInsideTheFrame) {
     // Quarter turns reach angle 0 exactly, so one ray hits exactly at the source x.
     ASSERT_EQ(kPi / 4 + (kPi / 4 + (-kPi) / 2.0), 0.0);
-    const ElementRow row = std::get<ElementRow>(BuildElementRow(MirrorPattern::Single, 100, 10));
+    const ElementRow row = RowFor(MirrorPattern::Single, 100, 10);
     struct Case {
         SourcePoint source;
         double resolution;
@@ -224,9 +219,7 @@ TEST(FrameWideElement, CountsRaysStrictlyInsideTheFrame) {
         {{50, 0}, 0.001, -1},     {{5, 60}, 0.003, -1},
     };
     for (const Case& c : cases) {
-        EngineInputs inputs;
-        inputs.source = c.source;
-        inputs.resolution = c.resolution;
+        const EngineInputs inputs = InputsFor(c.source, c.resolution);
         const int expected = c.expected >= 0 ? c.expected : FrameWideCount(c.source, c.resolution);
         const auto paths = EnumeratePaths(inputs, row);
         ASSERT_TRUE(std::holds_alternative<PathSet>(paths));
@@ -246,7 +239,7 @@ TEST(RayBound, RefusesOneRayMoreThanAllowed) {
     for (const SweepCase& s : setups) {
         const EngineInputs inputs = InputsOf(s);
         const ElementRow row = RowOf(s);
-        const std::int64_t rays = std::get<PathSet>(EnumeratePaths(inputs, row)).RaysTried();
+        const std::int64_t rays = PathsFor(inputs, row).RaysTried();
         EXPECT_FALSE(IsRefused(EnumeratePaths(inputs, row, rays))) << s.name;
         const auto refused = EnumeratePaths(inputs, row, rays - 1);
         ASSERT_TRUE(IsRefused(refused)) << s.name;
@@ -270,11 +263,8 @@ TEST(RayBound, SourceBeyondTheNumberRangeFindsNoPaths) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     for (const SourcePoint source : {SourcePoint{nan, 0}, SourcePoint{inf, -inf},
                                      SourcePoint{-inf, -inf}, SourcePoint{50, nan}}) {
-        EngineInputs inputs;
-        inputs.source = source;
-        inputs.resolution = 0.01;
-        const ElementRow row = std::get<ElementRow>(BuildElementRow(MirrorPattern::Five, 10, 10));
-        const auto paths = EnumeratePaths(inputs, row);
+        const auto paths =
+            EnumeratePaths(InputsFor(source, 0.01), RowFor(MirrorPattern::Five, 10, 10));
         if (!IsRefused(paths)) {
             EXPECT_EQ(std::get<PathSet>(paths).Count(), 0) << source.x << ", " << source.y;
         }

@@ -5,10 +5,9 @@
 #include <cstdio>
 #include <span>
 #include <string>
-#include <variant>
 #include <vector>
 
-#include "Geometry.h"
+#include "EnginePaths.h"
 #include "InterpolatedSum.h"
 #include "Limits.h"
 #include "MirrorPattern.h"
@@ -30,19 +29,11 @@ struct Setting {
 };
 
 PathSet PathsOf(const Setting& s) {
-    EngineInputs inputs;
-    inputs.source = s.source;
-    inputs.resolution = s.resolution;
-    inputs.wavelength = s.wavelength;
-    const auto row = std::get<ElementRow>(BuildElementRow(s.pattern, s.width, s.spacing));
-    return std::get<PathSet>(EnumeratePaths(inputs, row));
+    return PathsFor(InputsFor(s.source, s.resolution), RowFor(s.pattern, s.width, s.spacing));
 }
 
 EngineOptions Forced(SumMethod method, KernelLevel level = BestKernelLevel()) {
-    EngineOptions options;
-    options.method = method;
-    options.level = level;
-    return options;
+    return {.level = level, .method = method};
 }
 
 // The interpolation's bound must hold for the second leg's chirp, not only for a pure
@@ -119,9 +110,8 @@ TEST_P(InterpolatedSumTest, AgreesWithTheSumOverEveryPath) {
     // The nearest screen (the bound's worst case), the farthest and one between.
     for (double y : {90.0, 40.0, 0.0}) {
         std::vector<double> p(xs.size());
-        std::vector<double> direct(xs.size());
         engine.Compute(y, xs, p);
-        ComputeScreen(paths, s.wavelength, y, xs, direct);
+        const std::vector<double> direct = DirectScreen(paths, s.wavelength, y, xs);
         for (std::size_t i = 0; i < xs.size(); ++i) {
             if (paths.Count() == 0) {
                 ASSERT_EQ(p[i], 0.0);
@@ -180,10 +170,8 @@ TEST(ScreenEngine, ChoosesTheCheaperMethod) {
         EXPECT_EQ(engine.Method(), c.expected) << c.setting.name;
         if (engine.Method() == SumMethod::Direct) {
             std::vector<double> p(xs.size());
-            std::vector<double> direct(xs.size());
             engine.Compute(40, xs, p);
-            ComputeScreen(paths, c.setting.wavelength, 40, xs, direct);
-            EXPECT_EQ(p, direct) << c.setting.name;
+            EXPECT_EQ(p, DirectScreen(paths, c.setting.wavelength, 40, xs)) << c.setting.name;
         }
     }
 }
@@ -196,10 +184,8 @@ TEST(ScreenEngine, ScreenNearerThanTheRunsIsSummedOverEveryPath) {
     const std::vector<double> xs = DetectorPoints(s.step);
     const ScreenEngine engine(paths, s.wavelength, xs.size(), Forced(SumMethod::Interpolated));
     std::vector<double> p(xs.size());
-    std::vector<double> direct(xs.size());
     engine.Compute(95, xs, p);
-    ComputeScreen(paths, s.wavelength, 95, xs, direct);
-    EXPECT_EQ(p, direct);
+    EXPECT_EQ(p, DirectScreen(paths, s.wavelength, 95, xs));
 }
 
 // Every way a screen is formed gives the same bits whatever the thread count, the level, or
@@ -258,8 +244,7 @@ TEST(ArrowsAtPoint, AddUpToTheScreenKernelsSum) {
     const std::vector<double> xs = {0.0, 13.7, 50.0, 99.9, 100.0};
     for (double wavelength : {0.37, 0.5}) {
         for (double y : {0.0, 90.0}) {
-            std::vector<double> p(xs.size());
-            ComputeScreen(paths, wavelength, y, xs, p);
+            const std::vector<double> p = DirectScreen(paths, wavelength, y, xs);
             for (std::size_t i = 0; i < xs.size(); ++i) {
                 std::vector<double> c(paths.Count());
                 std::vector<double> s(paths.Count());

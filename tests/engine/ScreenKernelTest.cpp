@@ -5,10 +5,9 @@
 #include <span>
 #include <stdexcept>
 #include <string>
-#include <variant>
 #include <vector>
 
-#include "Geometry.h"
+#include "EnginePaths.h"
 #include "MirrorPattern.h"
 #include "PathEngine.h"
 
@@ -16,18 +15,7 @@ namespace pathsum {
 namespace {
 
 PathSet GratingPaths() {
-    EngineInputs inputs;
-    inputs.source = {35, 10};
-    inputs.resolution = 0.002;
-    const auto row = std::get<ElementRow>(BuildElementRow(MirrorPattern::Grating, 10, 10));
-    return std::get<PathSet>(EnumeratePaths(inputs, row));
-}
-
-std::vector<double> Screen(const PathSet& paths, double wavelength, double y,
-                           std::span<const double> xs, int threads, KernelLevel level) {
-    std::vector<double> p(xs.size());
-    ComputeScreen(paths, wavelength, y, xs, p, threads, level);
-    return p;
+    return PathsFor(InputsFor({35, 10}, 0.002), RowFor(MirrorPattern::Grating, 10, 10));
 }
 
 // Every level the kernel is built for; one this processor lacks is reported as skipped.
@@ -42,17 +30,8 @@ class KernelLevelTest : public testing::TestWithParam<KernelLevel> {
 };
 
 std::string LevelName(const testing::TestParamInfo<KernelLevel>& info) {
-    switch (info.param) {
-        case KernelLevel::Avx512:
-            return "Avx512";
-        case KernelLevel::Avx2:
-            return "Avx2";
-        case KernelLevel::Neon:
-            return "Neon";
-        case KernelLevel::Baseline:
-            break;
-    }
-    return "Baseline";
+    constexpr const char* kNames[] = {"Baseline", "Avx2", "Avx512", "Neon"};  // as KernelLevel
+    return kNames[static_cast<int>(info.param)];
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, KernelLevelTest, testing::ValuesIn(AllKernelLevels()), LevelName);
@@ -66,9 +45,9 @@ TEST_P(KernelLevelTest, ResultDoesNotDependOnThreadsLevelOrChunks) {
     const std::vector<double> xs = DetectorPoints(0.7);  // 143 points: no block size divides it
     for (double wavelength : {1.0, 0.37}) {
         const std::vector<double> reference =
-            Screen(paths, wavelength, 30, xs, 1, KernelLevel::Baseline);
+            DirectScreen(paths, wavelength, 30, xs, 1, KernelLevel::Baseline);
         for (int threads : {1, 2, 3, 0}) {
-            EXPECT_EQ(Screen(paths, wavelength, 30, xs, threads, level), reference)
+            EXPECT_EQ(DirectScreen(paths, wavelength, 30, xs, threads, level), reference)
                 << "threads " << threads;
         }
         for (std::size_t chunk : {1, 7, 64}) {
