@@ -56,11 +56,9 @@ void ParallelFor(int teams, std::size_t count, void (*task)(void* context, std::
         }
         return;
     }
-    const int threads =
-        static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(teams), count));
     std::atomic<std::size_t> next{0};
     Clock::time_point callerDone = started;
-#pragma omp parallel num_threads(threads)
+#pragma omp parallel num_threads(teams)
     {
         for (std::size_t i = next.fetch_add(1, std::memory_order_relaxed); i < count;
              i = next.fetch_add(1, std::memory_order_relaxed)) {

@@ -16,7 +16,7 @@ int ThreadCount(int threads);
 // = 0 is every core. Small loops are not worth waking other threads for.
 int Teams(int threads, double work, std::size_t tasks);
 
-// Runs task(i) for every i below `count` on at most `teams` threads, each task going to
+// Runs task(i) for every i below `count` on `teams` threads, each task going to
 // whichever thread is free. When the machine is busy, a thread the system does not run for a
 // while keeps the others waiting at the end: a loop that waited far longer than it worked makes
 // the loops of the next fraction of a second run on the calling thread alone. Tasks write their
