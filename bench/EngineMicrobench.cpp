@@ -39,7 +39,7 @@ void ScreenKernel(benchmark::State& state) {
     const std::vector<double> x = DetectorPoints(1.0);
     std::vector<double> p(x.size());
     for (auto _ : state) {
-        ComputeScreen(paths, wavelength, 3.141592653589793, 40.0, x, p, 1, level);
+        ComputeScreen(paths, wavelength, 40.0, x, p, 1, level);
         benchmark::DoNotOptimize(p.data());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(x.size()) *

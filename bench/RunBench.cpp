@@ -50,8 +50,7 @@ pathsum::RunPlan Plan(const pathsum::SettingsTexts& texts) {
 double EngineSeconds(const pathsum::SettingsTexts& texts) {
     const auto started = Clock::now();
     const pathsum::RunPlan plan = Plan(texts);
-    const pathsum::ScreenEngine engine(plan.paths, plan.settings.wavelength, plan.settings.pi,
-                                       plan.detectorX.size());
+    const pathsum::ScreenEngine engine(plan.paths, plan.settings.wavelength, plan.detectorX.size());
     std::vector<double> p(plan.detectorX.size());
     for (double y : pathsum::kScreenYs) {
         engine.Compute(y, plan.detectorX, p);

@@ -178,7 +178,7 @@ EngineRun RunEngine(const RunPlan& plan, Prepare prepare) {
 EngineRun RunFast(const RunPlan& plan) {
     std::optional<ScreenEngine> engine;
     return RunEngine(plan, [&](const PathSet& paths, EngineRun& run) {
-        engine.emplace(paths, plan.settings.wavelength, plan.settings.pi, plan.detectorX.size());
+        engine.emplace(paths, plan.settings.wavelength, plan.detectorX.size());
         run.method = engine->Method();
         run.terms = engine->Terms();
         run.errorBound = engine->ErrorBound();
@@ -191,7 +191,7 @@ EngineRun RunDirect(const RunPlan& plan) {
     return RunEngine(plan, [&](const PathSet& paths, EngineRun& run) {
         run.terms = static_cast<std::size_t>(paths.Count());
         return [&](double y, std::vector<double>& p) {
-            ComputeScreen(paths, plan.settings.wavelength, plan.settings.pi, y, plan.detectorX, p);
+            ComputeScreen(paths, plan.settings.wavelength, y, plan.detectorX, p);
         };
     });
 }

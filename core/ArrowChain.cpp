@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "Geometry.h"
+#include "Parallel.h"
 #include "PathEngine.h"
 #include "Screens.h"
 
@@ -11,11 +13,123 @@
 #include "NoFusedMultiplyAdd.h"
 
 namespace pathsum {
+namespace {
 
-void ChainAtPoint(const PathSet& paths, double wavelength, double pi, double screenY, double x,
-                  ArrowChain& chain) {
-    const int count = paths.Count();
-    const auto n = static_cast<std::size_t>(count);
+// The heads are filled in blocks of this many paths, each block from the sum at its start and
+// the blocks spread over the cores.
+constexpr std::size_t kBlock = 1 << 16;
+
+// What a chain needs besides the chain itself, kept by each thread so that following a pointer
+// does not reallocate: the arrows of the paths, and the sums at the start of every block.
+struct ChainScratch {
+    std::vector<double> cosines;
+    std::vector<double> sines;
+    std::vector<double> blockCos;
+    std::vector<double> blockSin;
+};
+
+// The box around the origin and some heads of a chain, and the shortest and longest of their
+// paths.
+struct HeadBox {
+    float minX = 0.0f;
+    float maxX = 0.0f;
+    float minY = 0.0f;
+    float maxY = 0.0f;
+    double shortest = std::numeric_limits<double>::infinity();
+    double longest = -std::numeric_limits<double>::infinity();
+
+    void Take(float x, float y, double length) {
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+        shortest = std::min(shortest, length);
+        longest = std::max(longest, length);
+    }
+
+    void Take(const HeadBox& other) {
+        minX = std::min(minX, other.minX);
+        maxX = std::max(maxX, other.maxX);
+        minY = std::min(minY, other.minY);
+        maxY = std::max(maxY, other.maxY);
+        shortest = std::min(shortest, other.shortest);
+        longest = std::max(longest, other.longest);
+    }
+};
+
+// The resultant and each element's own, the arrows added in path order as the kernel adds
+// them, and the sums at the start of every block of paths.
+void SumTheLinks(const PathSet& paths, ChainScratch& scratch, ArrowChain& chain) {
+    const std::span<const ElementStart> elements = paths.Elements();
+    const std::size_t blocks = (paths.HitX().size() + kBlock - 1) / kBlock;
+    scratch.blockCos.assign(blocks, 0.0);
+    scratch.blockSin.assign(blocks, 0.0);
+    double c = 0.0;
+    double s = 0.0;
+    for (std::size_t e = 0; e < elements.size(); ++e) {
+        ElementLink link;
+        link.element = elements[e].element;
+        link.firstPath = elements[e].firstPath;
+        const int end = e + 1 < elements.size() ? elements[e + 1].firstPath : paths.Count();
+        link.pathCount = end - link.firstPath;
+        for (auto i = static_cast<std::size_t>(link.firstPath); i < static_cast<std::size_t>(end);
+             ++i) {
+            if (i % kBlock == 0) {
+                scratch.blockCos[i / kBlock] = c;
+                scratch.blockSin[i / kBlock] = s;
+            }
+            c += scratch.cosines[i];
+            s += scratch.sines[i];
+            link.cosSum += scratch.cosines[i];
+            link.sinSum += scratch.sines[i];
+        }
+        chain.links.push_back(link);
+    }
+    chain.cosSum = c;
+    chain.sinSum = s;
+    chain.p = c * c + s * s;
+}
+
+// The heads of block b, each from the exact sum at the block's start, so that they are the
+// sums added one after the other; and the box around them.
+HeadBox FillTheHeads(std::size_t b, const ChainScratch& scratch, const PathSet& paths,
+                     double rowDistance, double x, ArrowChain& chain) {
+    const std::span<const double> hitX = paths.HitX();
+    const std::span<const double> firstLeg = paths.FirstLeg();
+    double hc = scratch.blockCos[b];
+    double hs = scratch.blockSin[b];
+    HeadBox box;
+    const std::size_t end = std::min(hitX.size(), (b + 1) * kBlock);
+    for (std::size_t i = b * kBlock; i < end; ++i) {
+        hc += scratch.cosines[i];
+        hs += scratch.sines[i];
+        const auto headX = static_cast<float>(hc);
+        const auto headY = static_cast<float>(hs);
+        chain.headX[i] = headX;
+        chain.headY[i] = headY;
+        const double dx = hitX[i] - x;
+        const double length = firstLeg[i] + std::sqrt(dx * dx + rowDistance * rowDistance);
+        box.Take(headX, headY, length);
+    }
+    return box;
+}
+
+// Every block of heads, the blocks over the cores; the box around them all.
+HeadBox FillTheHeads(const ChainScratch& scratch, const PathSet& paths, double rowDistance,
+                     double x, ArrowChain& chain) {
+    const std::size_t blocks = scratch.blockCos.size();
+    std::vector<HeadBox> boxes(blocks);
+    ParallelFor(ThreadCount(0), blocks, [&](std::size_t b) {
+        boxes[b] = FillTheHeads(b, scratch, paths, rowDistance, x, chain);
+    });
+    HeadBox box;
+    for (const HeadBox& block : boxes) {
+        box.Take(block);
+    }
+    return box;
+}
+
+void StartChain(int count, ArrowChain& chain) {
     chain.count = count;
     chain.cosSum = 0.0;
     chain.sinSum = 0.0;
@@ -23,113 +137,32 @@ void ChainAtPoint(const PathSet& paths, double wavelength, double pi, double scr
     chain.shortestTurns = 0.0;
     chain.longestTurns = 0.0;
     chain.links.clear();
-    chain.headX.resize(n);
-    chain.headY.resize(n);
-    if (count == 0) {
+    chain.headX.resize(static_cast<std::size_t>(count));
+    chain.headY.resize(static_cast<std::size_t>(count));
+}
+
+}  // namespace
+
+// The arrows as the screen kernel forms them, then added in path order from 0, as it adds them:
+// the resultant is the kernel's, bit for bit.
+void ChainAtPoint(const PathSet& paths, double wavelength, double screenY, double x,
+                  ArrowChain& chain) {
+    StartChain(paths.Count(), chain);
+    if (paths.Count() == 0) {
         return;
     }
-    // The arrows as the screen kernel forms them, then added in path order from 0, as it adds
-    // them: the resultant is the kernel's, bit for bit.
-    thread_local std::vector<double> cosines;
-    thread_local std::vector<double> sines;
-    cosines.resize(n);
-    sines.resize(n);
-    ArrowsAtPoint(paths, wavelength, pi, screenY, x, cosines, sines);
-
-    // The resultant and each element's own, added in path order as the kernel adds them;
-    // the sums at the start of every block of paths let the heads be filled in in parallel,
-    // each block from its exact starting point, so that they too are the sequential sums.
-    constexpr std::size_t kBlock = 1 << 16;
-    const std::size_t blocks = (n + kBlock - 1) / kBlock;
-    thread_local std::vector<double> blockCos;
-    thread_local std::vector<double> blockSin;
-    blockCos.assign(blocks, 0.0);
-    blockSin.assign(blocks, 0.0);
-    const std::span<const ElementStart> elements = paths.Elements();
-    double c = 0.0;
-    double s = 0.0;
-    for (std::size_t e = 0; e < elements.size(); ++e) {
-        ElementLink link;
-        link.element = elements[e].element;
-        link.firstPath = elements[e].firstPath;
-        const int end = e + 1 < elements.size() ? elements[e + 1].firstPath : count;
-        link.pathCount = end - link.firstPath;
-        for (int j = link.firstPath; j < end; ++j) {
-            const auto i = static_cast<std::size_t>(j);
-            if (i % kBlock == 0) {
-                blockCos[i / kBlock] = c;
-                blockSin[i / kBlock] = s;
-            }
-            c += cosines[i];
-            s += sines[i];
-            link.cosSum += cosines[i];
-            link.sinSum += sines[i];
-        }
-        chain.links.push_back(link);
-    }
-    chain.cosSum = c;
-    chain.sinSum = s;
-    chain.p = c * c + s * s;
-
-    // The scratch lists are this thread's; the threads that fill the heads read them here.
-    const double* cosOf = cosines.data();
-    const double* sinOf = sines.data();
-    const double* blockCosOf = blockCos.data();
-    const double* blockSinOf = blockSin.data();
-    const double rowDistance = 100.0 - screenY;
-    const double* hitX = paths.HitX().data();
-    const double* firstLeg = paths.FirstLeg().data();
-    float minX = 0.0f;
-    float maxX = 0.0f;
-    float minY = 0.0f;
-    float maxY = 0.0f;
-    double shortest = std::numeric_limits<double>::infinity();
-    double longest = -std::numeric_limits<double>::infinity();
-    const auto fill = [&](std::size_t b) {
-        double hc = blockCosOf[b];
-        double hs = blockSinOf[b];
-        float bMinX = 0.0f;
-        float bMaxX = 0.0f;
-        float bMinY = 0.0f;
-        float bMaxY = 0.0f;
-        double bShortest = std::numeric_limits<double>::infinity();
-        double bLongest = -std::numeric_limits<double>::infinity();
-        for (std::size_t i = b * kBlock; i < std::min(n, (b + 1) * kBlock); ++i) {
-            hc += cosOf[i];
-            hs += sinOf[i];
-            const auto fx = static_cast<float>(hc);
-            const auto fy = static_cast<float>(hs);
-            chain.headX[i] = fx;
-            chain.headY[i] = fy;
-            bMinX = std::min(bMinX, fx);
-            bMaxX = std::max(bMaxX, fx);
-            bMinY = std::min(bMinY, fy);
-            bMaxY = std::max(bMaxY, fy);
-            const double dx = hitX[i] - x;
-            const double length = firstLeg[i] + std::sqrt(dx * dx + rowDistance * rowDistance);
-            bShortest = std::min(bShortest, length);
-            bLongest = std::max(bLongest, length);
-        }
-#pragma omp critical(arrowChainBox)
-        {
-            minX = std::min(minX, bMinX);
-            maxX = std::max(maxX, bMaxX);
-            minY = std::min(minY, bMinY);
-            maxY = std::max(maxY, bMaxY);
-            shortest = std::min(shortest, bShortest);
-            longest = std::max(longest, bLongest);
-        }
-    };
-#pragma omp parallel for schedule(dynamic) if (blocks > 1)
-    for (std::size_t b = 0; b < blocks; ++b) {
-        fill(b);
-    }
-    chain.minX = minX;
-    chain.maxX = maxX;
-    chain.minY = minY;
-    chain.maxY = maxY;
-    chain.shortestTurns = shortest / wavelength;
-    chain.longestTurns = longest / wavelength;
+    thread_local ChainScratch scratch;
+    scratch.cosines.resize(paths.HitX().size());
+    scratch.sines.resize(paths.HitX().size());
+    ArrowsAtPoint(paths, wavelength, screenY, x, scratch.cosines, scratch.sines);
+    SumTheLinks(paths, scratch, chain);
+    const HeadBox box = FillTheHeads(scratch, paths, DistanceFromRow(screenY), x, chain);
+    chain.minX = box.minX;
+    chain.maxX = box.maxX;
+    chain.minY = box.minY;
+    chain.maxY = box.maxY;
+    chain.shortestTurns = box.shortest / wavelength;
+    chain.longestTurns = box.longest / wavelength;
     if (chain.shortestTurns > chain.longestTurns) {
         std::swap(chain.shortestTurns, chain.longestTurns);  // a negative wavelength
     }

@@ -39,7 +39,7 @@ struct ArrowChain {
 
 // The chain at detector x on the screen at `screenY`, from the run's own paths with the screen
 // kernel's arrows. `chain` is reused, so that following a pointer does not reallocate.
-void ChainAtPoint(const PathSet& paths, double wavelength, double pi, double screenY, double x,
+void ChainAtPoint(const PathSet& paths, double wavelength, double screenY, double x,
                   ArrowChain& chain);
 
 // The detector point of a run nearest to a point of the plot: the nearest screen by y and, on

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Geometry.h"
 #include "NumberText.h"
 
 namespace pathsum {
@@ -10,10 +11,13 @@ SourcePoint ApplyFarSourceRule(SourcePoint marker) {
     if (!(marker.y < 0.0f)) {
         return marker;
     }
+    // In the marker's single precision; the row's y and centre are exact as floats.
+    constexpr auto rowY = static_cast<float>(kRowY);
+    constexpr auto centreX = static_cast<float>(kCentreX);
     const float y0 = marker.y;
     SourcePoint far;
     far.y = 100.0f * y0;
-    far.x = ((100.0f - far.y) * (marker.x - 50.0f)) / (100.0f - y0) + 50.0f;
+    far.x = ((rowY - far.y) * (marker.x - centreX)) / (rowY - y0) + centreX;
     return far;
 }
 
@@ -22,15 +26,11 @@ double CaptionNumber(double value) {
 }
 
 std::string SourceXCaption(SourcePoint source) {
-    return "X=" + TextFromNumber(CaptionNumber(static_cast<double>(source.x) - 50.0));
+    return "X=" + TextFromNumber(CaptionNumber(static_cast<double>(source.x) - kCentreX));
 }
 
 std::string SourceYCaption(SourcePoint source) {
-    return "Y=" + TextFromNumber(CaptionNumber(100.0 - static_cast<double>(source.y)));
-}
-
-double RunPi() {
-    return std::atan(1.0) * 4.0;
+    return "Y=" + TextFromNumber(CaptionNumber(DistanceFromRow(source.y)));
 }
 
 ExperimentSettings::ExperimentSettings()
@@ -47,7 +47,7 @@ ExperimentSettings ReadExperimentSettings(const SettingsTexts& texts, SourcePoin
     settings.resolutionX = NumberFromText(texts.resolutionX);
     settings.source = ApplyFarSourceRule(marker);
     settings.patternCaption = texts.patternCaption;
-    settings.pi = RunPi();
+    settings.pi = kPi;
     return settings;
 }
 

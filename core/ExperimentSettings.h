@@ -29,9 +29,6 @@ double CaptionNumber(double value);
 std::string SourceXCaption(SourcePoint source);
 std::string SourceYCaption(SourcePoint source);
 
-// Pi as a run computes it: 4 arctan(1), in double precision.
-double RunPi();
-
 // The texts a run reads its settings from, as the window's controls hold them. A
 // default-made one holds the texts the boxes and the Pattern button start with: these are the
 // program's defaults, written nowhere else.
@@ -59,7 +56,7 @@ struct ExperimentSettings {
     SourcePoint marker = kStartSource;  // where the marker stands
     SourcePoint source = kStartSource;  // the point the calculation uses (far-source rule applied)
     std::string patternCaption;
-    double pi = 0.0;
+    double pi = 0.0;  // kPi: the engine computes with no other
 
   private:
     struct Unread {};

@@ -1,15 +1,17 @@
 #include "InterpolatedSum.h"
 
-#include <omp.h>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 #include <map>
 
-#include "NoFusedMultiplyAdd.h"
+#include "Geometry.h"
+#include "Parallel.h"
 #include "ScreenKernel.h"
+
+// Every product and sum of this file rounded on its own.
+#include "NoFusedMultiplyAdd.h"
 
 namespace pathsum {
 namespace {
@@ -30,6 +32,9 @@ constexpr int kMostDegree = 400;
 // Half widths are rounded up to a multiple of this many wavelengths before their node count is
 // looked up (the bound grows with the half width, so the count stays sufficient).
 constexpr double kHalfWidthStep = 1.0 / 16.0;
+// Half widths of more steps than this (256 wavelengths) are not looked up but keep their paths:
+// across them the phase turns by over 1600 radians, more than kMostDegree nodes can follow, and
+// the table of counts stays small.
 constexpr double kMostSteps = 4096;
 
 // The relative costs the choice of method weighs, in arrows of the screen kernel, measured
@@ -45,6 +50,29 @@ constexpr double kTransformCost = 0.05;
 // save.
 constexpr double kLeastDirectCost = 5e6;
 
+// Runs of this many hit points or fewer keep their paths whatever the interval length: they
+// are counted once for all candidates, which keeps the planning short when the paths lie far
+// apart.
+constexpr std::size_t kShortRun = 4;
+
+// The point where the bound's slope changes sign is found by halving [0, asinh(D / r)] this
+// many times: to about 1e-15 of its length, where the bound no longer changes.
+constexpr int kBisections = 50;
+
+// An interval's moments are formed in pieces of at most this many paths, so that one long
+// interval is shared by every thread; a piece is still long enough that adding up its
+// (degree + 1) * kMomentLanes moment sums costs little beside forming them.
+constexpr std::size_t kPiecePaths = 8192;
+
+// The weights are formed in batches of whole intervals of about this many products, so that a
+// Stop is seen within a few milliseconds.
+constexpr double kBatchWork = 4e6;
+
+// Teams weighs work in arrows of the screen kernel; a product of the weights counts as five,
+// so that a batch is shared by the threads from 40,000 products on, a fifth of what a screen
+// needs: a run waits on its weights before it plots its first point.
+constexpr double kWorkPerProduct = 5.0;
+
 // log of the bound 4 exp(2a sinh x) e^(-n x) / (e^x - 1), rho = e^x, a = k r / 2.
 double LogEllipseBound(int n, double a, double x) {
     return std::log(4.0) + 2.0 * a * std::sinh(x) - n * x - std::log(std::expm1(x));
@@ -54,7 +82,7 @@ double LogEllipseBound(int n, double a, double x) {
 class NodeCounter {
   public:
     NodeCounter(double wavelength, double rowDistance, double target)
-        : wavenumber_(2.0 * std::acos(-1.0) / std::fabs(wavelength)),
+        : wavenumber_(2.0 * kPi / std::fabs(wavelength)),
           step_(kHalfWidthStep * std::fabs(wavelength)),
           rowDistance_(rowDistance),
           target_(target) {}
@@ -148,15 +176,305 @@ double CostOf(const Candidate& c, double paths, double evaluations) {
            c.transform * kTransformCost;
 }
 
+// The hit points of a run cut into stretches of consecutive paths: a gap of more than `gap`
+// between neighbours ends a stretch.
+struct Stretches {
+    std::span<const double> hit;  // not empty
+    double gap;
+
+    // Calls take(first, end, low, high) for every stretch no wider than `length`, in path
+    // order: its paths are first .. end - 1, their hit points between low and high. With an
+    // infinite length only the gaps cut.
+    template <class Take>
+    void Walk(double length, Take&& take) const {
+        std::size_t first = 0;
+        double low = hit[0];
+        double high = hit[0];
+        for (std::size_t i = 1; i < hit.size(); ++i) {
+            const double lo = std::min(low, hit[i]);
+            const double hi = std::max(high, hit[i]);
+            if (!(std::fabs(hit[i] - hit[i - 1]) <= gap) || !(hi - lo <= length)) {
+                take(first, i, low, high);
+                first = i;
+                low = hit[i];
+                high = hit[i];
+            } else {
+                low = lo;
+                high = hi;
+            }
+        }
+        take(first, hit.size(), low, high);
+    }
+};
+
+// The interval length of kIntervalWavelengths that makes `evaluations` detector points
+// cheapest, with what it costs; the first of equal ones. One walk over the runs without a gap
+// adds each run to every candidate.
+Candidate Cheapest(const Stretches& stretches, double lambda, NodeCounter& counter,
+                   double evaluations) {
+    std::array<Candidate, kIntervalWavelengths.size()> candidates;
+    for (std::size_t c = 0; c < candidates.size(); ++c) {
+        candidates[c].length = kIntervalWavelengths[c] * lambda;
+    }
+    double lonePaths = 0.0;
+    stretches.Walk(std::numeric_limits<double>::infinity(),
+                   [&](std::size_t first, std::size_t end, double low, double high) {
+                       if (end - first <= kShortRun) {
+                           lonePaths += static_cast<double>(end - first);
+                           return;
+                       }
+                       for (Candidate& c : candidates) {
+                           AddRun(c, counter, end - first, high - low);
+                       }
+                   });
+    for (Candidate& c : candidates) {
+        c.nodes += lonePaths;
+    }
+    const double paths = static_cast<double>(stretches.hit.size());
+    const Candidate* best = &candidates[0];
+    for (const Candidate& c : candidates) {
+        if (CostOf(c, paths, evaluations) < CostOf(*best, paths, evaluations)) {
+            best = &c;
+        }
+    }
+    return *best;
+}
+
+// The intervals themselves: consecutive paths while their hit points stay within `length` and
+// no gap comes between them, each with the nodes its half width needs, or its own paths.
+void PlanIntervals(const Stretches& stretches, double length, double lambda, NodeCounter& counter,
+                   NodePlan& plan) {
+    stretches.Walk(length, [&](std::size_t first, std::size_t end, double low, double high) {
+        NodePlan::Interval interval{first, end - first, 0.5 * (low + high), 0.5 * (high - low), -1};
+        const int nodes = counter.Nodes(interval.halfWidth);
+        if (nodes > 0 && static_cast<std::size_t>(nodes) < interval.count) {
+            interval.degree = nodes - 1;
+            plan.arrowErrorBound =
+                std::max(plan.arrowErrorBound, counter.Bound(interval.halfWidth));
+            plan.intervalWavelengths = std::max(plan.intervalWavelengths, (high - low) / lambda);
+            plan.nodes += static_cast<std::size_t>(nodes);
+        } else {
+            plan.nodes += interval.count;
+        }
+        plan.intervals.push_back(interval);
+    });
+}
+
 // cos(pi i / degree) for i = 0 .. 2 degree - 1.
 std::vector<double> CosineTable(int degree) {
-    const double pi = std::acos(-1.0);
     std::vector<double> table(2 * static_cast<std::size_t>(degree));
     for (std::size_t i = 0; i < table.size(); ++i) {
-        table[i] = std::cos(pi * static_cast<double>(i) / degree);
+        table[i] = std::cos(kPi * static_cast<double>(i) / degree);
     }
     return table;
 }
+
+// The moments mu_j of one interval, j = 0 .. degree: its pieces' sums (`pieces` of them, one
+// after the other in `sums`), pieces and lanes added in order.
+struct Moments {
+    std::vector<double> cos;
+    std::vector<double> sin;
+};
+
+Moments AddUpMoments(const double* sums, std::size_t pieces, int degree) {
+    constexpr std::size_t kLanes = kernel::kMomentLanes;
+    const std::size_t size = (static_cast<std::size_t>(degree) + 1) * kLanes;
+    Moments mu{std::vector<double>(static_cast<std::size_t>(degree) + 1, 0.0),
+               std::vector<double>(static_cast<std::size_t>(degree) + 1, 0.0)};
+    for (std::size_t piece = 0; piece < pieces; ++piece) {
+        const double* momentCos = sums + 2 * size * piece;
+        const double* momentSin = momentCos + size;
+        for (std::size_t j = 0; j < mu.cos.size(); ++j) {
+            for (std::size_t lane = 0; lane < kLanes; ++lane) {
+                mu.cos[j] += momentCos[j * kLanes + lane];
+                mu.sin[j] += momentSin[j * kLanes + lane];
+            }
+        }
+    }
+    return mu;
+}
+
+// The nodes of an interval of degree n > 0 and their weights, from its moments. The Lagrange
+// basis at the points cos(k pi / n) in Chebyshev polynomials is
+//   l_k(u) = (2 / n) e_k sum''_j T_j(u_k) T_j(u),  e_k = 1/2 at both ends, 1 between,
+// sum'' halving its first and last terms, T_j(u_k) = cos(j k pi / n). So
+//   W_k = (2 / n) e_k sum''_j cos(j k pi / n) mu_j.
+void WeightsFromMoments(const NodePlan::Interval& interval, const std::vector<double>& cosine,
+                        const Moments& mu, double* position, double* weightCos, double* weightSin) {
+    const int n = interval.degree;
+    const std::size_t period = 2 * static_cast<std::size_t>(n);
+    for (int k = 0; k <= n; ++k) {
+        double c = 0.0;
+        double s = 0.0;
+        for (int j = 0; j <= n; ++j) {
+            const double t = cosine[(static_cast<std::size_t>(j) * k) % period];
+            const double half = (j == 0 || j == n) ? 0.5 : 1.0;
+            c += (half * t) * mu.cos[j];
+            s += (half * t) * mu.sin[j];
+        }
+        const double scale = ((k == 0 || k == n) ? 1.0 : 2.0) / n;
+        position[k] = interval.center + interval.halfWidth * cosine[k];
+        weightCos[k] = scale * c;
+        weightSin[k] = scale * s;
+    }
+}
+
+// The node terms of a plan, formed batch by batch. Each batch of whole intervals is cut into
+// pieces, which the threads share: the paths of an interval that keeps them, or at most
+// kPiecePaths paths of an interpolated one, whose moments the piece forms. The moments of each
+// interpolated interval are then added up in piece order and turned into its nodes. Pieces
+// are cut by path index alone and every interval's nodes have their place, so nothing depends
+// on the threads.
+class WeightBuilder {
+  public:
+    WeightBuilder(const PathSet& paths, const NodePlan& plan, double wavelength, KernelLevel level,
+                  int threads)
+        : plan_(plan),
+          kernels_(kernel::KernelsFor(level)),
+          phase_(kernel::PhaseRuleOf(wavelength)),
+          hitX_(paths.HitX().data()),
+          firstLeg_(paths.FirstLeg().data()),
+          threads_(threads),
+          offsets_(plan.intervals.size() + 1, 0) {
+        for (std::size_t g = 0; g < plan.intervals.size(); ++g) {
+            const NodePlan::Interval& interval = plan.intervals[g];
+            offsets_[g + 1] = offsets_[g] + NodesOf(interval);
+            if (interval.degree > 0 && !cosines_.contains(interval.degree)) {
+                cosines_.emplace(interval.degree, CosineTable(interval.degree));
+            }
+        }
+        terms_.position.resize(offsets_.back());
+        terms_.weightCos.resize(offsets_.back());
+        terms_.weightSin.resize(offsets_.back());
+        terms_.arrowErrorBound = plan.arrowErrorBound;
+    }
+
+    // Forms the nodes of a batch of intervals from `first` on; the interval after the batch.
+    std::size_t FormBatch(std::size_t first) {
+        const std::size_t end = PlanPieces(first);
+        const double work = kWorkPerProduct * work_;
+        ParallelFor(Teams(threads_, work, pieces_.size()), pieces_.size(),
+                    [&](std::size_t i) { FormPiece(pieces_[i]); });
+        ParallelFor(Teams(threads_, work, end - first), end - first,
+                    [&](std::size_t i) { FormWeights(first + i, i); });
+        return end;
+    }
+
+    NodeTerms Terms() && { return std::move(terms_); }
+
+  private:
+    struct Piece {
+        std::size_t interval;
+        std::size_t first;  // into the paths
+        std::size_t count;
+        std::size_t moments;  // into the batch's moment sums
+    };
+
+    static std::size_t NodesOf(const NodePlan::Interval& interval) {
+        return interval.degree < 0 ? interval.count : static_cast<std::size_t>(interval.degree) + 1;
+    }
+
+    // Cuts the intervals from `first` on into pieces until the batch holds kBatchWork products
+    // (a path's own node costs two: its turns and its arrow; a path of an interpolated interval
+    // degree + 2: its first leg's arrow and degree + 1 moments). The interval after the batch.
+    std::size_t PlanPieces(std::size_t first) {
+        pieces_.clear();
+        firstPiece_.clear();
+        work_ = 0.0;
+        std::size_t size = 0;
+        std::size_t end = first;
+        for (; end < plan_.intervals.size() && work_ < kBatchWork; ++end) {
+            const NodePlan::Interval& interval = plan_.intervals[end];
+            firstPiece_.push_back(pieces_.size());
+            if (interval.degree < 0) {
+                pieces_.push_back({end, interval.first, interval.count, 0});
+                work_ += 2.0 * static_cast<double>(interval.count);
+                continue;
+            }
+            const std::size_t moments = 2 * NodesOf(interval) * kernel::kMomentLanes;
+            for (std::size_t from = 0; from < interval.count; from += kPiecePaths) {
+                const std::size_t count = std::min(kPiecePaths, interval.count - from);
+                pieces_.push_back({end, interval.first + from, count, size});
+                size += moments;
+            }
+            work_ += static_cast<double>(interval.count) * (interval.degree + 2);
+        }
+        firstPiece_.push_back(pieces_.size());
+        sums_.assign(size, 0.0);
+        return end;
+    }
+
+    void FormPiece(const Piece& piece) {
+        const NodePlan::Interval& interval = plan_.intervals[piece.interval];
+        if (interval.degree < 0) {
+            FormPathNodes(interval, offsets_[piece.interval]);
+        } else {
+            FormMoments(interval, piece);
+        }
+    }
+
+    // The paths themselves as nodes: the node at the hit x, the weight the first leg's arrow.
+    void FormPathNodes(const NodePlan::Interval& interval, std::size_t offset) {
+        double* position = terms_.position.data() + offset;
+        double* weightCos = terms_.weightCos.data() + offset;
+        double* weightSin = terms_.weightSin.data() + offset;
+        for (std::size_t j = 0; j < interval.count; ++j) {
+            position[j] = hitX_[interval.first + j];
+            weightCos[j] = kernel::TurnsOf(phase_, firstLeg_[interval.first + j]);  // turns for now
+        }
+        kernels_.arrowsOfTurns(phase_.arrow, weightCos, interval.count, weightCos, weightSin);
+    }
+
+    void FormMoments(const NodePlan::Interval& interval, const Piece& piece) {
+        const std::size_t size = NodesOf(interval) * kernel::kMomentLanes;
+        kernel::MomentArgs args{};
+        args.paths = {hitX_ + piece.first, firstLeg_ + piece.first, nullptr, nullptr, piece.count};
+        args.phase = phase_;
+        args.center = interval.center;
+        args.inverseHalfWidth = interval.degree == 0 ? 0.0 : 1.0 / interval.halfWidth;
+        args.degree = interval.degree;
+        args.momentCos = sums_.data() + piece.moments;
+        args.momentSin = sums_.data() + piece.moments + size;
+        kernels_.moments(args);
+    }
+
+    // Interval g, the batch's i-th: its moments turned into its nodes and weights.
+    void FormWeights(std::size_t g, std::size_t i) {
+        const NodePlan::Interval& interval = plan_.intervals[g];
+        if (interval.degree < 0) {
+            return;
+        }
+        const Piece& first = pieces_[firstPiece_[i]];
+        const Moments mu = AddUpMoments(sums_.data() + first.moments,
+                                        firstPiece_[i + 1] - firstPiece_[i], interval.degree);
+        double* position = terms_.position.data() + offsets_[g];
+        double* weightCos = terms_.weightCos.data() + offsets_[g];
+        double* weightSin = terms_.weightSin.data() + offsets_[g];
+        if (interval.degree == 0) {
+            position[0] = interval.center;
+            weightCos[0] = mu.cos[0];
+            weightSin[0] = mu.sin[0];
+            return;
+        }
+        WeightsFromMoments(interval, cosines_.at(interval.degree), mu, position, weightCos,
+                           weightSin);
+    }
+
+    const NodePlan& plan_;
+    const kernel::LevelKernels& kernels_;
+    const kernel::PhaseRule phase_;
+    const double* hitX_;
+    const double* firstLeg_;
+    int threads_;
+    std::vector<std::size_t> offsets_;  // where each interval's nodes go
+    std::map<int, std::vector<double>> cosines_;
+    NodeTerms terms_;
+    // The batch under way.
+    std::vector<Piece> pieces_;
+    std::vector<std::size_t> firstPiece_;  // of each interval of the batch, and the end
+    std::vector<double> sums_;             // the moment sums of its pieces
+    double work_ = 0.0;                    // its products
+};
 
 }  // namespace
 
@@ -181,7 +499,7 @@ double InterpolationErrorBound(int degree, double halfWidth, double wavenumber,
     if (slope(highest) > 0.0) {
         double low = 0.0;
         double high = highest;
-        for (int i = 0; i < 50; ++i) {
+        for (int i = 0; i < kBisections; ++i) {
             const double mid = 0.5 * (low + high);
             (slope(mid) > 0.0 ? high : low) = mid;
         }
@@ -194,277 +512,36 @@ NodePlan PlanNodes(const PathSet& paths, double wavelength, double rowDistance, 
                    double evaluations, bool evenIfDearer) {
     NodePlan plan;
     const std::span<const double> hit = paths.HitX();
-    const std::size_t count = hit.size();
-    plan.directCost = evaluations * static_cast<double>(count);
+    plan.directCost = evaluations * static_cast<double>(hit.size());
     plan.cost = plan.directCost;
-    if ((plan.directCost < kLeastDirectCost && !evenIfDearer) || count == 0 ||
+    if ((plan.directCost < kLeastDirectCost && !evenIfDearer) || hit.empty() ||
         !std::isfinite(wavelength) || wavelength == 0.0 || !(rowDistance > 0.0)) {
         return plan;
     }
     const double lambda = std::fabs(wavelength);
-    const double gap = kGapWavelengths * lambda;
+    const Stretches stretches{hit, kGapWavelengths * lambda};
     NodeCounter counter(wavelength, rowDistance, arrowTarget);
-
-    // One pass over the runs of hit points without a gap, adding each to every candidate.
-    std::array<Candidate, kIntervalWavelengths.size()> candidates;
-    for (std::size_t c = 0; c < candidates.size(); ++c) {
-        candidates[c].length = kIntervalWavelengths[c] * lambda;
-    }
-    // Runs this short keep their paths whatever the length: counted once for all candidates,
-    // which keeps the pass short when the paths lie far apart.
-    constexpr std::size_t kShortRun = 4;
-    double lonePaths = 0.0;
-    std::size_t runFirst = 0;
-    double low = hit[0];
-    double high = hit[0];
-    for (std::size_t i = 1; i <= count; ++i) {
-        if (i == count || !(std::fabs(hit[i] - hit[i - 1]) <= gap)) {
-            if (i - runFirst <= kShortRun) {
-                lonePaths += static_cast<double>(i - runFirst);
-            } else {
-                for (Candidate& c : candidates) {
-                    AddRun(c, counter, i - runFirst, high - low);
-                }
-            }
-            if (i == count) {
-                break;
-            }
-            runFirst = i;
-            low = hit[i];
-            high = hit[i];
-        }
-        low = std::min(low, hit[i]);
-        high = std::max(high, hit[i]);
-    }
-    for (Candidate& c : candidates) {
-        c.nodes += lonePaths;
-    }
-    const double pathCount = static_cast<double>(count);
-    const Candidate* best = &candidates[0];
-    for (const Candidate& c : candidates) {
-        if (CostOf(c, pathCount, evaluations) < CostOf(*best, pathCount, evaluations)) {
-            best = &c;
-        }
-    }
-    const double bestCost = CostOf(*best, pathCount, evaluations);
+    const Candidate best = Cheapest(stretches, lambda, counter, evaluations);
+    const double bestCost = CostOf(best, static_cast<double>(hit.size()), evaluations);
     if (!(bestCost < plan.directCost) && !evenIfDearer) {
         return plan;
     }
-
-    // The intervals themselves: consecutive paths while their hit points stay within the
-    // chosen length and no gap comes between them.
-    const double length = best->length;
-    const auto close = [&](std::size_t first, std::size_t end, double lo, double hi) {
-        NodePlan::Interval interval{first, end - first, 0.5 * (lo + hi), 0.5 * (hi - lo), -1};
-        const int nodes = counter.Nodes(interval.halfWidth);
-        if (nodes > 0 && static_cast<std::size_t>(nodes) < interval.count) {
-            interval.degree = nodes - 1;
-            plan.arrowErrorBound =
-                std::max(plan.arrowErrorBound, counter.Bound(interval.halfWidth));
-            plan.intervalWavelengths = std::max(plan.intervalWavelengths, (hi - lo) / lambda);
-            plan.nodes += static_cast<std::size_t>(nodes);
-        } else {
-            plan.nodes += interval.count;
-        }
-        plan.intervals.push_back(interval);
-    };
-    std::size_t first = 0;
-    low = hit[0];
-    high = hit[0];
-    for (std::size_t i = 1; i < count; ++i) {
-        const double lo = std::min(low, hit[i]);
-        const double hi = std::max(high, hit[i]);
-        if (!(std::fabs(hit[i] - hit[i - 1]) <= gap) || !(hi - lo <= length)) {
-            close(first, i, low, high);
-            first = i;
-            low = hit[i];
-            high = hit[i];
-        } else {
-            low = lo;
-            high = hi;
-        }
-    }
-    close(first, count, low, high);
+    PlanIntervals(stretches, best.length, lambda, counter, plan);
     plan.cost = bestCost;
     return plan;
 }
 
 std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, double wavelength,
-                                    double pi, KernelLevel level, int threads,
+                                    KernelLevel level, int threads,
                                     const std::function<bool()>& keepGoing) {
-    const kernel::LevelKernels& kernels = kernel::KernelsFor(level);
-    const bool divide = !kernel::ReciprocalIsExact(wavelength);
-    const double inverse = divide ? 0.0 : 1.0 / wavelength;
-    const kernel::ArrowCoefficients arrow = kernel::MakeArrowCoefficients(pi);
-    const double* hitX = paths.HitX().data();
-    const double* firstLeg = paths.FirstLeg().data();
-    const std::size_t lanes = kernel::kMomentLanes;
-
-    // Where each interval's nodes go, so that the order never depends on the threads.
-    std::vector<std::size_t> offsets(plan.intervals.size() + 1, 0);
-    std::map<int, std::vector<double>> cosines;
-    for (std::size_t g = 0; g < plan.intervals.size(); ++g) {
-        const NodePlan::Interval& interval = plan.intervals[g];
-        const std::size_t nodes =
-            interval.degree < 0 ? interval.count : static_cast<std::size_t>(interval.degree) + 1;
-        offsets[g + 1] = offsets[g] + nodes;
-        if (interval.degree > 0 && !cosines.contains(interval.degree)) {
-            cosines.emplace(interval.degree, CosineTable(interval.degree));
-        }
-    }
-    NodeTerms terms;
-    terms.position.resize(offsets.back());
-    terms.weightCos.resize(offsets.back());
-    terms.weightSin.resize(offsets.back());
-    terms.arrowErrorBound = plan.arrowErrorBound;
-
-    // The paths themselves as nodes: the node at the hit x, the weight the first leg's arrow.
-    const auto formPaths = [&](const NodePlan::Interval& interval, std::size_t offset) {
-        double* position = terms.position.data() + offset;
-        double* weightCos = terms.weightCos.data() + offset;
-        double* weightSin = terms.weightSin.data() + offset;
-        for (std::size_t j = 0; j < interval.count; ++j) {
-            const double leg = firstLeg[interval.first + j];
-            position[j] = hitX[interval.first + j];
-            weightCos[j] = divide ? leg / wavelength : leg * inverse;  // turns for now
-        }
-        kernels.arrowsOfTurns(arrow, weightCos, interval.count, weightCos, weightSin);
-    };
-
-    // A piece of an interval: the moments of at most kPiecePaths of its paths, so that one
-    // long interval is shared by every thread. The pieces are cut by path index alone and
-    // added in their order, whatever the threads.
-    constexpr std::size_t kPiecePaths = 8192;
-    struct Piece {
-        std::size_t interval;
-        std::size_t first;  // into the paths
-        std::size_t count;
-        std::size_t moments;  // into the batch's moment sums
-    };
-    const auto formPiece = [&](const Piece& piece, std::vector<double>& sums) {
-        const NodePlan::Interval& interval = plan.intervals[piece.interval];
-        const std::size_t size = (static_cast<std::size_t>(interval.degree) + 1) * lanes;
-        kernel::MomentArgs args{};
-        args.hitX = hitX + piece.first;
-        args.firstLeg = firstLeg + piece.first;
-        args.count = piece.count;
-        args.center = interval.center;
-        args.inverseHalfWidth = interval.degree == 0 ? 0.0 : 1.0 / interval.halfWidth;
-        args.degree = interval.degree;
-        args.wavelength = wavelength;
-        args.inverseWavelength = inverse;
-        args.divide = divide;
-        args.arrow = arrow;
-        args.momentCos = sums.data() + piece.moments;
-        args.momentSin = sums.data() + piece.moments + size;
-        kernels.moments(args);
-    };
-    // The interval's moments mu_j, pieces and lanes added in order, turned into its nodes.
-    const auto formNodes = [&](std::size_t g, const double* sums, std::size_t pieces) {
-        const NodePlan::Interval& interval = plan.intervals[g];
-        const int n = interval.degree;
-        const std::size_t size = (static_cast<std::size_t>(n) + 1) * lanes;
-        std::vector<double> muCos(static_cast<std::size_t>(n) + 1, 0.0);
-        std::vector<double> muSin(muCos.size(), 0.0);
-        for (std::size_t piece = 0; piece < pieces; ++piece) {
-            const double* momentCos = sums + 2 * size * piece;
-            const double* momentSin = momentCos + size;
-            for (std::size_t j = 0; j < muCos.size(); ++j) {
-                for (std::size_t lane = 0; lane < lanes; ++lane) {
-                    muCos[j] += momentCos[j * lanes + lane];
-                    muSin[j] += momentSin[j * lanes + lane];
-                }
-            }
-        }
-        double* position = terms.position.data() + offsets[g];
-        double* weightCos = terms.weightCos.data() + offsets[g];
-        double* weightSin = terms.weightSin.data() + offsets[g];
-        if (n == 0) {
-            position[0] = interval.center;
-            weightCos[0] = muCos[0];
-            weightSin[0] = muSin[0];
-            return;
-        }
-        // The Lagrange basis at the points cos(k pi / n) in Chebyshev polynomials:
-        //   l_k(u) = (2 / n) e_k sum''_j T_j(u_k) T_j(u),  e_k = 1/2 at both ends, 1 between,
-        // sum'' halving its first and last terms, T_j(u_k) = cos(j k pi / n). So
-        //   W_k = (2 / n) e_k sum''_j cos(j k pi / n) mu_j.
-        const std::vector<double>& cosine = cosines.at(n);
-        const std::size_t period = 2 * static_cast<std::size_t>(n);
-        for (int k = 0; k <= n; ++k) {
-            double c = 0.0;
-            double s = 0.0;
-            for (int j = 0; j <= n; ++j) {
-                const double t = cosine[(static_cast<std::size_t>(j) * k) % period];
-                const double half = (j == 0 || j == n) ? 0.5 : 1.0;
-                c += (half * t) * muCos[j];
-                s += (half * t) * muSin[j];
-            }
-            const double scale = ((k == 0 || k == n) ? 1.0 : 2.0) / n;
-            position[k] = interval.center + interval.halfWidth * cosine[k];
-            weightCos[k] = scale * c;
-            weightSin[k] = scale * s;
-        }
-    };
-
-    // In batches of whole intervals of about this many products, so that a Stop is seen within
-    // a few milliseconds.
-    constexpr double kBatchWork = 4e6;
-    std::vector<Piece> pieces;
-    std::vector<std::size_t> firstPiece;  // of each interval of the batch, and the end
-    std::vector<double> sums;
-    std::size_t next = 0;
-    while (next < plan.intervals.size()) {
-        pieces.clear();
-        firstPiece.clear();
-        std::size_t end = next;
-        std::size_t size = 0;
-        double work = 0.0;
-        while (end < plan.intervals.size() && work < kBatchWork) {
-            const NodePlan::Interval& interval = plan.intervals[end];
-            firstPiece.push_back(pieces.size());
-            if (interval.degree < 0) {
-                pieces.push_back({end, interval.first, interval.count, 0});
-                work += 2.0 * static_cast<double>(interval.count);
-            } else {
-                const std::size_t moments =
-                    2 * (static_cast<std::size_t>(interval.degree) + 1) * lanes;
-                for (std::size_t first = 0; first < interval.count; first += kPiecePaths) {
-                    const std::size_t count = std::min(kPiecePaths, interval.count - first);
-                    pieces.push_back({end, interval.first + first, count, size});
-                    size += moments;
-                }
-                work += static_cast<double>(interval.count) * (interval.degree + 2);
-            }
-            ++end;
-        }
-        firstPiece.push_back(pieces.size());
-        sums.assign(size, 0.0);
-
-        const int teams = kernel::Teams(threads, 5.0 * work, pieces.size());
-        kernel::ParallelFor(teams, pieces.size(), [&](std::size_t i) {
-            const Piece& piece = pieces[i];
-            if (plan.intervals[piece.interval].degree < 0) {
-                formPaths(plan.intervals[piece.interval], offsets[piece.interval]);
-            } else {
-                formPiece(piece, sums);
-            }
-        });
-        const int nodeTeams = kernel::Teams(threads, 5.0 * work, end - next);
-        kernel::ParallelFor(nodeTeams, end - next, [&](std::size_t i) {
-            const std::size_t g = next + i;
-            if (plan.intervals[g].degree >= 0) {
-                const std::size_t first = firstPiece[i];
-                const std::size_t last = firstPiece[i + 1];
-                formNodes(g, sums.data() + pieces[first].moments, last - first);
-            }
-        });
-        next = end;
+    WeightBuilder builder(paths, plan, wavelength, level, threads);
+    for (std::size_t next = 0; next < plan.intervals.size();) {
+        next = builder.FormBatch(next);
         if (keepGoing && next < plan.intervals.size() && !keepGoing()) {
             return std::nullopt;
         }
     }
-    return terms;
+    return std::move(builder).Terms();
 }
 
 }  // namespace pathsum

@@ -25,6 +25,8 @@ namespace pathsum {
 // Bernstein ellipse rho, 4 M rho^-degree / (rho - 1), holds with M = exp(k b) for every ellipse
 // whose half height b stays within D; the best such ellipse is taken. Degree 0 (one node, the
 // centre) is bounded by the largest phase change, k * halfWidth.
+// Every ellipse gives a bound, so the search for the best one only tightens it.
+// Range: degree >= 0, halfWidth >= 0, rowDistance > 0; error: its own rounding, relative 1e-12.
 double InterpolationErrorBound(int degree, double halfWidth, double wavenumber, double rowDistance);
 
 // The node terms that replace the path terms of a run, with the a priori bound of the error
@@ -65,7 +67,7 @@ NodePlan PlanNodes(const PathSet& paths, double wavelength, double rowDistance, 
 // Forms the node terms of a plan with intervals. `keepGoing`, when given, is asked now and then
 // on the calling thread; nothing is returned once it says no.
 std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, double wavelength,
-                                    double pi, KernelLevel level, int threads,
+                                    KernelLevel level, int threads,
                                     const std::function<bool()>& keepGoing = {});
 
 }  // namespace pathsum

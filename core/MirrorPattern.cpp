@@ -1,5 +1,7 @@
 #include "MirrorPattern.h"
 
+#include "Geometry.h"
+
 namespace pathsum {
 
 MirrorPattern PatternFromCaption(std::string_view caption) {
@@ -25,22 +27,25 @@ std::optional<std::string_view> NextPatternCaption(std::string_view caption) {
 
 namespace {
 
-// The fixed patterns are centred on x = 50; each computes its left edges with its own
+// The row runs across the plot from edge to edge.
+constexpr double kRowLength = kPlotRight - kPlotLeft;
+
+// The fixed patterns are centred on the row; each computes its left edges with its own
 // expressions, so rounding matches what the row has always been.
 std::vector<double> FixedLeftEdges(MirrorPattern pattern, double w, double s) {
     switch (pattern) {
         case MirrorPattern::Single:
-            return {(100.0 - w) / 2.0};
+            return {(kRowLength - w) / 2.0};
         case MirrorPattern::Double:
-            return {50.0 - (w + s / 2.0), 50.0 + s / 2.0};
+            return {kCentreX - (w + s / 2.0), kCentreX + s / 2.0};
         case MirrorPattern::Triple:
-            return {50.0 - (3.0 * w / 2.0 + s), 50.0 - w / 2.0, 50.0 + s + w / 2.0};
+            return {kCentreX - (3.0 * w / 2.0 + s), kCentreX - w / 2.0, kCentreX + s + w / 2.0};
         case MirrorPattern::Four:
-            return {50.0 - (2.0 * w + 3.0 * s / 2.0), 50.0 - (w + s / 2.0), 50.0 + s / 2.0,
-                    50.0 + w + 3.0 * s / 2.0};
+            return {kCentreX - (2.0 * w + 3.0 * s / 2.0), kCentreX - (w + s / 2.0),
+                    kCentreX + s / 2.0, kCentreX + w + 3.0 * s / 2.0};
         case MirrorPattern::Five:
-            return {50.0 - (5.0 * w / 2.0 + 2.0 * s), 50.0 - (3.0 * w / 2.0 + s), 50.0 - w / 2.0,
-                    50.0 + s + w / 2.0, 50.0 + 2.0 * s + 3.0 * w / 2.0};
+            return {kCentreX - (5.0 * w / 2.0 + 2.0 * s), kCentreX - (3.0 * w / 2.0 + s),
+                    kCentreX - w / 2.0, kCentreX + s + w / 2.0, kCentreX + 2.0 * s + 3.0 * w / 2.0};
         default:
             return {};
     }
@@ -57,7 +62,7 @@ Checked<ElementRow> BuildElementRow(MirrorPattern pattern, double width, double 
     }
     if (pattern != MirrorPattern::Grating) {
         if (pattern == MirrorPattern::Single) {
-            row.spacing = 100.0 - width;
+            row.spacing = kRowLength - width;
         }
         row.leftEdges = FixedLeftEdges(pattern, width, row.spacing);
         row.count = static_cast<int>(row.leftEdges.size());
@@ -69,8 +74,8 @@ Checked<ElementRow> BuildElementRow(MirrorPattern pattern, double width, double 
     }
     // Accumulated exactly as x = (x + w) + s, so rounding decides the last element the same
     // way every time.
-    double x = 0.0;
-    while (x < 100.0) {
+    double x = kPlotLeft;
+    while (x < kPlotRight) {
         if (row.count == kMaxGratingElements) {
             return refusals::GratingTooFine(width, spacing);
         }
@@ -78,7 +83,7 @@ Checked<ElementRow> BuildElementRow(MirrorPattern pattern, double width, double 
         ++row.count;
         x = (x + width) + spacing;
     }
-    row.firstLeft = 0.0;
+    row.firstLeft = kPlotLeft;
     return row;
 }
 

@@ -1,16 +1,14 @@
 #include "PathEngine.h"
 
-#include <omp.h>
-
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 
+#include "Geometry.h"
+#include "Parallel.h"
 #include "ScreenKernel.h"
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -25,8 +23,8 @@
 
 namespace pathsum::kernel {
 
-ArrowCoefficients MakeArrowCoefficients(double pi) {
-    const double h = pi / 2.0;
+ArrowCoefficients MakeArrowCoefficients() {
+    const double h = kPi / 2.0;
     const double h2 = h * h;
     ArrowCoefficients k{};
     double term = h;
@@ -216,74 +214,34 @@ const LevelKernels& KernelsFor(KernelLevel level) {
     return baseline::kKernels;
 }
 
-ScreenKernelArgs PathTerms(const PathSet& paths, double wavelength, double pi, double screenY) {
-    const double rowDistance = 100.0 - screenY;
-    ScreenKernelArgs args{};
-    args.position = paths.HitX().data();
-    args.firstLeg = paths.FirstLeg().data();
-    args.termCount = paths.HitX().size();
-    args.rowDistanceSquared = rowDistance * rowDistance;
-    args.wavelength = wavelength;
-    args.divide = !ReciprocalIsExact(wavelength);
-    args.inverseWavelength = args.divide ? 0.0 : 1.0 / wavelength;
-    args.arrow = MakeArrowCoefficients(pi);
-    return args;
+PhaseRule PhaseRuleOf(double wavelength) {
+    PhaseRule rule{};
+    rule.wavelength = wavelength;
+    rule.divide = !ReciprocalIsExact(wavelength);
+    rule.inverseWavelength = rule.divide ? 0.0 : 1.0 / wavelength;
+    rule.arrow = MakeArrowCoefficients();
+    return rule;
 }
 
-int Teams(int threads, double work, std::size_t tasks) {
-    // Below this many term evaluations a screen is not worth waking other threads for.
-    constexpr double kParallelWork = 200'000.0;
-    int teams = threads > 0 ? threads : omp_get_max_threads();
-    if (work < kParallelWork) {
-        teams = 1;
-    }
-    return static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(teams), tasks));
+Terms PathTermsOf(const PathSet& paths) {
+    return {paths.HitX().data(), paths.FirstLeg().data(), nullptr, nullptr, paths.HitX().size()};
 }
 
-namespace {
+ScreenSum PathSum(const PathSet& paths, double wavelength, double screenY) {
+    const double rowDistance = DistanceFromRow(screenY);
+    return {PathTermsOf(paths), PhaseRuleOf(wavelength), rowDistance * rowDistance};
+}
 
-using Clock = std::chrono::steady_clock;
-
-// Until when loops run on one thread, after one that waited on a thread the system did not
-// run (in Clock ticks).
-std::atomic<Clock::rep> aloneUntil{0};
-
-}  // namespace
-
-void ParallelFor(int teams, std::size_t count, void (*task)(void* context, std::size_t i),
-                 void* context) {
-    const auto started = Clock::now();
-    if (teams > 1 &&
-        started.time_since_epoch().count() < aloneUntil.load(std::memory_order_relaxed)) {
-        teams = 1;
-    }
-    if (teams <= 1 || count <= 1) {
-        for (std::size_t i = 0; i < count; ++i) {
-            task(context, i);
-        }
-        return;
-    }
-    std::atomic<std::size_t> next{0};
-    Clock::time_point callerDone = started;
-#pragma omp parallel num_threads(teams)
-    {
-        for (std::size_t i = next.fetch_add(1, std::memory_order_relaxed); i < count;
-             i = next.fetch_add(1, std::memory_order_relaxed)) {
-            task(context, i);
-        }
-        if (omp_get_thread_num() == 0) {
-            callerDone = Clock::now();
-        }
-    }
-    // Waiting once as long as the calling thread worked is what an idle machine may cost, in
-    // the last task of another thread; a few milliseconds more is a thread that was not run.
-    constexpr auto kLongWait = std::chrono::milliseconds(2);
-    constexpr auto kAlone = std::chrono::milliseconds(250);
-    const auto ended = Clock::now();
-    const auto waited = ended - callerDone;
-    if (waited > kLongWait && waited > callerDone - started) {
-        aloneUntil.store((ended + kAlone).time_since_epoch().count(), std::memory_order_relaxed);
-    }
+void SumByPointBlocks(const LevelKernels& kernels, const ScreenSum& sum, const ScreenPoints& points,
+                      int threads, bool nodes) {
+    const std::size_t blocks = (points.count + kernels.blockPoints - 1) / kernels.blockPoints;
+    const double work = static_cast<double>(sum.terms.count) * static_cast<double>(points.count);
+    const auto block = nodes ? kernels.nodeBlock : kernels.pathBlock;
+    // Each block writes its own points only, and a point's sum never depends on which block or
+    // thread it falls in, so blocks can go to whichever thread is free: on a busy machine a
+    // thread that shares its core with another program then takes fewer of them.
+    ParallelFor(Teams(threads, work, blocks), blocks,
+                [&](std::size_t b) { block(sum, points, b); });
 }
 
 }  // namespace pathsum::kernel
@@ -329,12 +287,12 @@ KernelLevel BestKernelLevel() {
     return best;
 }
 
-void ComputeScreen(const PathSet& paths, double wavelength, double pi, double screenY,
+void ComputeScreen(const PathSet& paths, double wavelength, double screenY,
                    std::span<const double> detectorX, std::span<double> p, int threads) {
-    ComputeScreen(paths, wavelength, pi, screenY, detectorX, p, threads, BestKernelLevel());
+    ComputeScreen(paths, wavelength, screenY, detectorX, p, threads, BestKernelLevel());
 }
 
-void ComputeScreen(const PathSet& paths, double wavelength, double pi, double screenY,
+void ComputeScreen(const PathSet& paths, double wavelength, double screenY,
                    std::span<const double> detectorX, std::span<double> p, int threads,
                    KernelLevel level) {
     if (detectorX.size() != p.size()) {
@@ -348,22 +306,12 @@ void ComputeScreen(const PathSet& paths, double wavelength, double pi, double sc
         std::fill(p.begin(), p.end(), 0.0);
         return;
     }
-    kernel::ScreenKernelArgs args = kernel::PathTerms(paths, wavelength, pi, screenY);
-    args.detectorX = detectorX.data();
-    args.pointCount = detectorX.size();
-    args.p = p.data();
-
-    const kernel::LevelKernels& kernel = kernel::KernelsFor(level);
-    const std::size_t blocks = (detectorX.size() + kernel.blockPoints - 1) / kernel.blockPoints;
-    const double work = static_cast<double>(args.termCount) * static_cast<double>(args.pointCount);
-    const int teams = kernel::Teams(threads, work, blocks);
-    // Each block writes its own points only, and a point's sum never depends on which block or
-    // thread it falls in, so blocks can go to whichever thread is free: on a busy machine a
-    // thread that shares its core with another program then takes fewer of them.
-    kernel::ParallelFor(teams, blocks, [&](std::size_t b) { kernel.pathBlock(args, b); });
+    const kernel::ScreenPoints points{detectorX.data(), detectorX.size(), p.data(), nullptr};
+    kernel::SumByPointBlocks(kernel::KernelsFor(level), kernel::PathSum(paths, wavelength, screenY),
+                             points, threads, false);
 }
 
-void ArrowsAtPoint(const PathSet& paths, double wavelength, double pi, double screenY, double x,
+void ArrowsAtPoint(const PathSet& paths, double wavelength, double screenY, double x,
                    std::span<double> cosOut, std::span<double> sinOut, KernelLevel level) {
     const std::size_t count = paths.HitX().size();
     if (cosOut.size() != count || sinOut.size() != count) {
@@ -373,17 +321,17 @@ void ArrowsAtPoint(const PathSet& paths, double wavelength, double pi, double sc
     if (count == 0) {
         return;
     }
-    const kernel::ScreenKernelArgs args = kernel::PathTerms(paths, wavelength, pi, screenY);
-    kernel::KernelsFor(level).pathArrows(args, x, cosOut.data(), sinOut.data());
+    kernel::KernelsFor(level).pathArrows(kernel::PathSum(paths, wavelength, screenY), x,
+                                         cosOut.data(), sinOut.data());
 }
 
-void PhaseArrows(std::span<const double> turns, double pi, std::span<double> cosOut,
-                 std::span<double> sinOut, KernelLevel level) {
+void PhaseArrows(std::span<const double> turns, std::span<double> cosOut, std::span<double> sinOut,
+                 KernelLevel level) {
     if (turns.size() != cosOut.size() || turns.size() != sinOut.size()) {
         throw std::invalid_argument("PhaseArrows: one arrow for every phase");
     }
     RequireLevel(level, "PhaseArrows");
-    kernel::KernelsFor(level).arrowsOfTurns(kernel::MakeArrowCoefficients(pi), turns.data(),
+    kernel::KernelsFor(level).arrowsOfTurns(kernel::MakeArrowCoefficients(), turns.data(),
                                             turns.size(), cosOut.data(), sinOut.data());
 }
 

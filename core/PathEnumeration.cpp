@@ -5,6 +5,10 @@
 #include <stdexcept>
 #include <utility>
 
+#include "Geometry.h"
+#include "Parallel.h"
+
+// Every product and sum of this file rounded on its own.
 #include "NoFusedMultiplyAdd.h"
 
 namespace pathsum {
@@ -14,7 +18,6 @@ EngineInputs InputsOf(const ExperimentSettings& settings) {
     inputs.source = settings.source;
     inputs.wavelength = settings.wavelength;
     inputs.resolution = settings.resolution;
-    inputs.pi = settings.pi;
     return inputs;
 }
 
@@ -40,7 +43,8 @@ std::size_t ExpectedPaths(double sx, double rowDistance, double resolution) {
     if (!(rowDistance > 0.0) || !(resolution > 0.0)) {
         return 0;
     }
-    const double span = std::atan((100.0 - sx) / rowDistance) - std::atan((0.0 - sx) / rowDistance);
+    const double span =
+        std::atan((kPlotRight - sx) / rowDistance) - std::atan((kPlotLeft - sx) / rowDistance);
     const double expected = span / resolution + 2.0;
     if (std::isnan(expected)) {
         return 0;  // a source beyond the number range: nothing to size the lists from
@@ -51,40 +55,70 @@ std::size_t ExpectedPaths(double sx, double rowDistance, double resolution) {
     return static_cast<std::size_t>(std::clamp(expected, 0.0, kMostReserved));
 }
 
-}  // namespace
+// The first leg (source to row) of every path, once the sweep is over, in blocks of kLegBlock
+// paths: over every core once there is more than one block.
+std::vector<double> FirstLegs(const std::vector<double>& hits, double sx, double rowDistance) {
+    constexpr std::size_t kLegBlock = 1 << 16;
+    std::vector<double> legs(hits.size());
+    const std::size_t blocks = (hits.size() + kLegBlock - 1) / kLegBlock;
+    ParallelFor(ThreadCount(0), blocks, [&](std::size_t b) {
+        const std::size_t end = std::min(hits.size(), (b + 1) * kLegBlock);
+        for (std::size_t i = b * kLegBlock; i < end; ++i) {
+            const double d = sx - hits[i];
+            legs[i] = std::sqrt(d * d + rowDistance * rowDistance);
+        }
+    });
+    return legs;
+}
 
-// The rays are tried in exactly the order and with exactly the arithmetic of the sweep every
-// detector point used to repeat: the same angle additions, the same strict comparisons, the
-// first ray taken at hit x = 0 without a tangent. Only the rays that count are kept.
-Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& row,
-                                std::int64_t maxRays) {
-    const double sx = inputs.source.x;
-    const double sy = inputs.source.y;
-    const double rowDistance = 100.0 - sy;
-    const double resolution = inputs.resolution;
-    const double w = row.width;
-    const double s = row.spacing;
+// The sweep of the rays from the source over the row. The rays are tried in exactly the order
+// and with exactly the arithmetic of the sweep every detector point used to repeat: the same
+// angle additions, the same strict comparisons, the first ray taken at hit x = 0 without a
+// tangent. Only the rays that count are kept.
+class Sweep {
+  public:
+    Sweep(const EngineInputs& inputs, const ElementRow& row, std::int64_t maxRays)
+        : row_(row),
+          sx_(inputs.source.x),
+          rowDistance_(DistanceFromRow(inputs.source.y)),
+          resolution_(inputs.resolution),
+          maxRays_(maxRays),
+          remaining_(row.count),
+          left_(row.firstLeft),
+          angle_(resolution_ + (-kPi) / 2.0) {
+        hits_.reserve(ExpectedPaths(sx_, rowDistance_, resolution_));
+    }
 
-    std::vector<double> hits;
-    std::vector<double> firstLegs;
-    std::vector<ElementStart> elements;
-    hits.reserve(ExpectedPaths(sx, rowDistance, resolution));
+    // Walks the elements left to right, counting the rays that meet the frame, until a ray
+    // meets the row at or beyond its right edge or no element is left.
+    Checked<PathSet> Run() && {
+        if (!ReachLeftEdge()) {
+            return GiveUpReaching();
+        }
+        while (hitX_ < kPlotRight && remaining_ > 0) {
+            if (hitX_ > left_ + row_.width && !PassRightEdge()) {
+                return GiveUpReaching();
+            }
+            CountRay();
+            if (!StepOn()) {
+                return refusals::TooManyRays(resolution_);
+            }
+        }
+        std::vector<double> firstLegs = FirstLegs(hits_, sx_, rowDistance_);
+        return PathSet(std::move(hits_), std::move(firstLegs), rays_, std::move(elements_));
+    }
 
-    int remaining = row.count;
-    double left = row.firstLeft;
-    double angle = resolution + (-inputs.pi) / 2.0;
-    double hitX = 0.0;
-    std::int64_t rays = 1;
+  private:
     // Tries the next ray; false when that would be one ray too many.
-    const auto nextRay = [&]() {
-        if (rays >= maxRays) {
+    bool NextRay() {
+        if (rays_ >= maxRays_) {
             return false;
         }
-        ++rays;
-        angle = angle + resolution;
-        hitX = sx + rowDistance * std::tan(angle);
+        ++rays_;
+        angle_ = angle_ + resolution_;
+        hitX_ = sx_ + rowDistance_ * std::tan(angle_);
         return true;
-    };
+    }
 
     // Tries, without their tangents, the rays that surely hit left of `edge`. With the source
     // below the row the hit x grows with the angle, and a ray whose angle is kSkipMargin or more
@@ -93,94 +127,109 @@ Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& ro
     // by, unless the source lies very far to the side. The rays and their angles are exactly
     // those the sweep tries; only the hit x of the rays passed over is not formed. False when
     // the ray bound is reached.
-    const auto skipTowards = [&](double edge) {
+    bool SkipTowards(double edge) {
         constexpr double kSkipMargin = 1e-9;  // radians
-        const double slope = (edge - sx) / rowDistance;
-        if (!(rowDistance > 0.0) || !std::isfinite(slope)) {
+        const double slope = (edge - sx_) / rowDistance_;
+        if (!(rowDistance_ > 0.0) || !std::isfinite(slope)) {
             return true;
         }
-        const double margin = rowDistance * kSkipMargin;
-        const double rounding = 1e-14 * (std::fabs(sx) + std::fabs(edge) + 1.0);
+        const double margin = rowDistance_ * kSkipMargin;
+        const double rounding = 1e-14 * (std::fabs(sx_) + std::fabs(edge) + 1.0);
         if (!(margin > rounding)) {
             return true;
         }
         const double safe = std::atan(slope) - kSkipMargin;
         for (;;) {
-            const double next = angle + resolution;
+            const double next = angle_ + resolution_;
             if (!(next < safe)) {
                 return true;
             }
-            if (rays >= maxRays) {
+            if (rays_ >= maxRays_) {
                 return false;
             }
-            ++rays;
-            angle = next;
+            ++rays_;
+            angle_ = next;
         }
-    };
+    }
 
-    // The sweep gives up at the ray bound. If it was skipping to an element and the rays have
+    // Tries rays until one meets the row at or right of the left edge of the element the sweep
+    // walks to. False when the ray bound is reached.
+    bool ReachLeftEdge() {
+        if (hitX_ < left_ && !SkipTowards(left_)) {
+            return false;
+        }
+        while (hitX_ < left_) {
+            if (!NextRay()) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // The ray has left the element behind: the sweep walks on to the next one, if one is left.
+    // False when the ray bound is reached on the way.
+    bool PassRightEdge() {
+        remaining_ = remaining_ - 1;
+        if (!(remaining_ > 0)) {
+            return true;
+        }
+        left_ = (left_ + row_.width) + row_.spacing;
+        return ReachLeftEdge();
+    }
+
+    // A ray strictly inside the frame counts, for the element the sweep walks; the ray that
+    // leaves the last element behind still belongs to it.
+    void CountRay() {
+        if (!(hitX_ > kPlotLeft && hitX_ < kPlotRight)) {
+            return;
+        }
+        const int element = std::min(row_.count - remaining_, row_.count - 1);
+        if (elements_.empty() || elements_.back().element != element) {
+            elements_.push_back({element, static_cast<int>(hits_.size())});
+        }
+        hits_.push_back(hitX_);
+    }
+
+    // On to the ray after this one. Rays left of the frame and of the element's right edge
+    // neither count nor move on to the next element: only their number matters. False when
+    // the ray bound is reached.
+    bool StepOn() {
+        const double passedOver = std::min(kPlotLeft, left_ + row_.width);
+        if (hitX_ < passedOver && !SkipTowards(passedOver)) {
+            return false;
+        }
+        return NextRay();
+    }
+
+    // The sweep gives up at the ray bound. If it was walking to an element and the rays have
     // turned through every direction (past a right angle) without reaching it, that element
     // lies where no ray goes, and a coarser resolution would not help.
-    const auto giveUpSkipping = [&]() {
-        if (angle > inputs.pi / 2.0) {
-            return refusals::ElementOutOfReach(row.count, row.width, row.spacing, left);
+    Refusal GiveUpReaching() const {
+        if (angle_ > kPi / 2.0) {
+            return refusals::ElementOutOfReach(row_.count, row_.width, row_.spacing, left_);
         }
-        return refusals::TooManyRays(resolution);
-    };
+        return refusals::TooManyRays(resolution_);
+    }
 
-    if (hitX < left && !skipTowards(left)) {
-        return giveUpSkipping();
-    }
-    while (hitX < left) {
-        if (!nextRay()) {
-            return giveUpSkipping();
-        }
-    }
-    while (hitX < 100.0 && remaining > 0) {
-        if (hitX > left + w) {
-            remaining = remaining - 1;
-            if (remaining > 0) {
-                left = (left + w) + s;
-                if (hitX < left && !skipTowards(left)) {
-                    return giveUpSkipping();
-                }
-                while (hitX < left) {
-                    if (!nextRay()) {
-                        return giveUpSkipping();
-                    }
-                }
-            }
-        }
-        if (hitX > 0.0 && hitX < 100.0) {
-            // The ray that leaves the last element behind still belongs to it.
-            const int element = std::min(row.count - remaining, row.count - 1);
-            if (elements.empty() || elements.back().element != element) {
-                elements.push_back({element, static_cast<int>(hits.size())});
-            }
-            hits.push_back(hitX);
-        }
-        // Rays left of the frame and of the element's right edge neither count nor move on to
-        // the next element: only their number matters.
-        const double passedOver = std::min(0.0, left + w);
-        if (hitX < passedOver && !skipTowards(passedOver)) {
-            return refusals::TooManyRays(resolution);
-        }
-        if (!nextRay()) {
-            return refusals::TooManyRays(resolution);
-        }
-        if (remaining == 0) {
-            hitX = 100.0;
-        }
-    }
-    // The first legs, once the sweep is over.
-    firstLegs.resize(hits.size());
-    const auto count = static_cast<std::ptrdiff_t>(hits.size());
-#pragma omp parallel for schedule(static) if (count >= 1 << 16)
-    for (std::ptrdiff_t i = 0; i < count; ++i) {
-        const double d = sx - hits[i];
-        firstLegs[i] = std::sqrt(d * d + rowDistance * rowDistance);
-    }
-    return PathSet(std::move(hits), std::move(firstLegs), rays, std::move(elements));
+    const ElementRow& row_;
+    const double sx_;
+    const double rowDistance_;
+    const double resolution_;
+    const std::int64_t maxRays_;
+    int remaining_;             // elements not yet left behind
+    double left_;               // the left edge of the element the sweep walks
+    double angle_;              // of the last ray tried
+    double hitX_ = kPlotLeft;   // where the last ray meets the row
+    std::int64_t rays_ = 1;     // tried so far, the first one included
+    std::vector<double> hits_;  // of the rays that count
+    std::vector<ElementStart> elements_;
+};
+
+}  // namespace
+
+Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& row,
+                                std::int64_t maxRays) {
+    return Sweep(inputs, row, maxRays).Run();
 }
 
 std::vector<double> DetectorPoints(double step) {
@@ -188,7 +237,7 @@ std::vector<double> DetectorPoints(double step) {
     if (!(step > 0.0)) {
         return points;
     }
-    for (double x = 0.0; x <= 100.0; x = x + step) {
+    for (double x = kPlotLeft; x <= kPlotRight; x = x + step) {
         points.push_back(x);
     }
     return points;

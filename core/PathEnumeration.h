@@ -17,7 +17,6 @@ struct EngineInputs {
     SourcePoint source;  // after the far-source rule
     double wavelength = 0.0;
     double resolution = 0.0;
-    double pi = RunPi();
 };
 
 // The inputs of a run's settings.

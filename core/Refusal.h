@@ -3,6 +3,10 @@
 #include <string>
 #include <variant>
 
+// Errors: a value no run can use is a refusal, a Refusal in a Checked<T>, shown to the user.
+// A caller's mistake (mismatched spans, an unsupported kernel level) throws std::invalid_argument.
+// A Stop is an empty std::optional from a function given a keepGoing callback that said no.
+
 namespace pathsum {
 
 // Why a run cannot go ahead with the values the user gave. The text is written for the user:

@@ -29,11 +29,15 @@ class ChunkSizer {
         const double perPoint =
             std::chrono::duration<double>(took).count() / static_cast<double>(points);
         const double target = std::chrono::duration<double>(target_).count();
-        const double wanted = perPoint > 0.0 ? target / perPoint : 4096.0;
-        size_ = std::max(fewest_, static_cast<std::size_t>(std::clamp(wanted, 1.0, 4096.0)));
+        const double wanted = perPoint > 0.0 ? target / perPoint : kMostPoints;
+        size_ = std::max(fewest_, static_cast<std::size_t>(std::clamp(wanted, 1.0, kMostPoints)));
     }
 
   private:
+    // A chunk timed as taking no time at all (a clock that did not tick) still leaves the
+    // window answering: never more points than this, beyond the fewest that keep every core busy.
+    static constexpr double kMostPoints = 4096.0;
+
     Clock::duration target_;
     std::size_t fewest_;
     std::size_t size_;
@@ -52,8 +56,8 @@ RunOutcome RunCalculation(const RunPlan& plan, RunHost& host, const RunOptions& 
     // Stop is seen between them.
     EngineOptions engineOptions;
     engineOptions.threads = options.threads;
-    const std::optional<ScreenEngine> engine = ScreenEngine::Prepare(
-        plan.paths, plan.settings.wavelength, plan.settings.pi, xs.size(), engineOptions, [&] {
+    const std::optional<ScreenEngine> engine =
+        ScreenEngine::Prepare(plan.paths, plan.settings.wavelength, xs.size(), engineOptions, [&] {
             if (Clock::now() - lastEvents >= options.eventInterval) {
                 host.ProcessPendingEvents();
                 lastEvents = Clock::now();

@@ -1,15 +1,17 @@
 #include "ScreenEngine.h"
 
-#include <omp.h>
-
 #include <algorithm>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
+#include "Geometry.h"
 #include "Limits.h"
-#include "NoFusedMultiplyAdd.h"
+#include "Parallel.h"
 #include "ScreenKernel.h"
+
+// Every product and sum of this file rounded on its own.
+#include "NoFusedMultiplyAdd.h"
 
 namespace pathsum {
 namespace {
@@ -17,7 +19,7 @@ namespace {
 // The nearest of the run's screens to the row: the interpolation's bound holds for it and
 // every farther one.
 constexpr double kNearestRowDistance =
-    100.0 - *std::max_element(kScreenYs.begin(), kScreenYs.end());
+    DistanceFromRow(*std::max_element(kScreenYs.begin(), kScreenYs.end()));
 
 // The error bound for each arrow that keeps p / N^2 within kMaxInterpolationError: an arrow
 // error e moves |sum| by at most N e, and p / N^2 by at most e (2 + e).
@@ -32,32 +34,53 @@ constexpr double kChoiceMargin = 0.75;
 // driver's calls hold enough points to keep every lane and core busy.
 constexpr std::size_t kSegmentTerms = 32768;
 
+// Every task sums some segments of one point; the point's segment sums are then added in
+// segment order, whichever threads formed them.
+void SumBySegments(const kernel::LevelKernels& kernels, const kernel::ScreenSum& sum,
+                   kernel::ScreenPoints points, int threads, bool nodes) {
+    std::vector<double> partial(2 * kernel::kSegments * points.count);
+    points.partial = partial.data();
+    const std::size_t tasks = points.count * (kernel::kSegments / kernels.blockSegments);
+    const double work = static_cast<double>(sum.terms.count) * static_cast<double>(points.count);
+    const auto task = nodes ? kernels.nodeSegments : kernels.pathSegments;
+    ParallelFor(Teams(threads, work, tasks), tasks, [&](std::size_t t) { task(sum, points, t); });
+    for (std::size_t i = 0; i < points.count; ++i) {
+        const double* sums = partial.data() + 2 * kernel::kSegments * i;
+        double c = 0.0;
+        double s = 0.0;
+        for (std::size_t segment = 0; segment < kernel::kSegments; ++segment) {
+            c += sums[2 * segment];
+            s += sums[2 * segment + 1];
+        }
+        points.p[i] = c * c + s * s;
+    }
+}
+
 }  // namespace
 
-ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, double pi,
-                           const EngineOptions& options)
-    : paths_(&paths), wavelength_(wavelength), pi_(pi), level_(options.level) {
+ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, const EngineOptions& options)
+    : paths_(&paths), wavelength_(wavelength), level_(options.level) {
     if (!KernelLevelSupported(level_)) {
         throw std::invalid_argument("ScreenEngine: kernel level not supported here");
     }
 }
 
-ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, double pi,
-                           std::size_t pointsPerScreen, const EngineOptions& options)
-    : ScreenEngine(paths, wavelength, pi, options) {
+ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, std::size_t pointsPerScreen,
+                           const EngineOptions& options)
+    : ScreenEngine(paths, wavelength, options) {
     if (Plan(pointsPerScreen, options)) {
-        nodes_ = std::move(*BuildNodes(paths, plan_, wavelength, pi, level_, options.threads));
+        nodes_ = std::move(*BuildNodes(paths, plan_, wavelength, level_, options.threads));
     }
 }
 
 std::optional<ScreenEngine> ScreenEngine::Prepare(const PathSet& paths, double wavelength,
-                                                  double pi, std::size_t pointsPerScreen,
+                                                  std::size_t pointsPerScreen,
                                                   const EngineOptions& options,
                                                   const std::function<bool()>& keepGoing) {
-    ScreenEngine engine(paths, wavelength, pi, options);
+    ScreenEngine engine(paths, wavelength, options);
     if (engine.Plan(pointsPerScreen, options)) {
-        auto nodes = BuildNodes(paths, engine.plan_, wavelength, pi, engine.level_, options.threads,
-                                keepGoing);
+        auto nodes =
+            BuildNodes(paths, engine.plan_, wavelength, engine.level_, options.threads, keepGoing);
         if (!nodes) {
             return std::nullopt;
         }
@@ -98,8 +121,8 @@ std::size_t ScreenEngine::PointsPerRound(int threads) const {
     if (Terms() >= kSegmentTerms) {
         return 1;
     }
-    const int teams = threads > 0 ? threads : omp_get_max_threads();
-    return kernel::KernelsFor(level_).blockPoints * static_cast<std::size_t>(std::max(teams, 1));
+    return kernel::KernelsFor(level_).blockPoints *
+           static_cast<std::size_t>(std::max(ThreadCount(threads), 1));
 }
 
 void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, std::span<double> p,
@@ -114,47 +137,19 @@ void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, st
         std::fill(p.begin(), p.end(), 0.0);
         return;
     }
-    kernel::ScreenKernelArgs args = kernel::PathTerms(*paths_, wavelength_, pi_, screenY);
-    const bool nodes = method_ == SumMethod::Interpolated && 100.0 - screenY >= kNearestRowDistance;
+    const bool nodes =
+        method_ == SumMethod::Interpolated && DistanceFromRow(screenY) >= kNearestRowDistance;
+    kernel::ScreenSum sum = kernel::PathSum(*paths_, wavelength_, screenY);
     if (nodes) {
-        args.position = nodes_.position.data();
-        args.firstLeg = nullptr;
-        args.weightCos = nodes_.weightCos.data();
-        args.weightSin = nodes_.weightSin.data();
-        args.termCount = nodes_.position.size();
+        sum.terms = {nodes_.position.data(), nullptr, nodes_.weightCos.data(),
+                     nodes_.weightSin.data(), nodes_.position.size()};
     }
-    args.detectorX = detectorX.data();
-    args.pointCount = detectorX.size();
-    args.p = p.data();
+    const kernel::ScreenPoints points{detectorX.data(), detectorX.size(), p.data(), nullptr};
     const kernel::LevelKernels& kernels = kernel::KernelsFor(level_);
-    const double work = static_cast<double>(args.termCount) * static_cast<double>(args.pointCount);
-
-    if (args.termCount < kSegmentTerms) {
-        const std::size_t blocks =
-            (detectorX.size() + kernels.blockPoints - 1) / kernels.blockPoints;
-        const int teams = kernel::Teams(threads, work, blocks);
-        const auto block = nodes ? kernels.nodeBlock : kernels.pathBlock;
-        kernel::ParallelFor(teams, blocks, [&](std::size_t b) { block(args, b); });
-        return;
-    }
-
-    // Every task sums some segments of one point; the point's segment sums are then added in
-    // segment order, whichever threads formed them.
-    std::vector<double> partial(2 * kernel::kSegments * detectorX.size());
-    args.partial = partial.data();
-    const std::size_t tasks = detectorX.size() * (kernel::kSegments / kernels.blockSegments);
-    const int teams = kernel::Teams(threads, work, tasks);
-    const auto task = nodes ? kernels.nodeSegments : kernels.pathSegments;
-    kernel::ParallelFor(teams, tasks, [&](std::size_t t) { task(args, t); });
-    for (std::size_t i = 0; i < detectorX.size(); ++i) {
-        const double* sums = partial.data() + 2 * kernel::kSegments * i;
-        double c = 0.0;
-        double s = 0.0;
-        for (std::size_t segment = 0; segment < kernel::kSegments; ++segment) {
-            c += sums[2 * segment];
-            s += sums[2 * segment + 1];
-        }
-        p[i] = c * c + s * s;
+    if (sum.terms.count < kSegmentTerms) {
+        kernel::SumByPointBlocks(kernels, sum, points, threads, nodes);
+    } else {
+        SumBySegments(kernels, sum, points, threads, nodes);
     }
 }
 

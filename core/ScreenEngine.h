@@ -31,12 +31,12 @@ class ScreenEngine {
   public:
     // `pointsPerScreen`: how many detector points each of the run's screens will have, for
     // the cost model.
-    ScreenEngine(const PathSet& paths, double wavelength, double pi, std::size_t pointsPerScreen,
+    ScreenEngine(const PathSet& paths, double wavelength, std::size_t pointsPerScreen,
                  const EngineOptions& options = {});
 
     // The same, asking `keepGoing` now and then while the weights are formed (on the calling
     // thread); nothing when it says no.
-    static std::optional<ScreenEngine> Prepare(const PathSet& paths, double wavelength, double pi,
+    static std::optional<ScreenEngine> Prepare(const PathSet& paths, double wavelength,
                                                std::size_t pointsPerScreen,
                                                const EngineOptions& options,
                                                const std::function<bool()>& keepGoing);
@@ -58,13 +58,12 @@ class ScreenEngine {
     std::size_t PointsPerRound(int threads = 0) const;
 
   private:
-    ScreenEngine(const PathSet& paths, double wavelength, double pi, const EngineOptions& options);
+    ScreenEngine(const PathSet& paths, double wavelength, const EngineOptions& options);
     // Plans the method; true when weights must be formed.
     bool Plan(std::size_t pointsPerScreen, const EngineOptions& options);
 
     const PathSet* paths_;
     double wavelength_;
-    double pi_;
     KernelLevel level_;
     SumMethod method_ = SumMethod::Direct;
     NodePlan plan_;

@@ -5,7 +5,6 @@
 // outside core/ includes this header.
 
 #include <cstddef>
-#include <type_traits>
 
 #include "PathEngine.h"
 
@@ -20,27 +19,55 @@ struct ArrowCoefficients {
     double cosine[kCosineTerms];
 };
 
-ArrowCoefficients MakeArrowCoefficients(double pi);
+ArrowCoefficients MakeArrowCoefficients();
 
 // True when 1/wavelength is exact, so that multiplying by it rounds like dividing.
 bool ReciprocalIsExact(double wavelength);
 
-// A screen sum is a sum of terms, one arrow each. A path term is the path's arrow, from its hit
-// x and first leg; a node term is the arrow from a point of the row to the detector (no first
-// leg) times a complex weight.
-struct ScreenKernelArgs {
-    const double* position;   // hit x of every path, or the x of every node
-    const double* firstLeg;   // path terms only
-    const double* weightCos;  // node terms only
-    const double* weightSin;  // node terms only
-    std::size_t termCount;
-    double rowDistanceSquared;
+// How a length becomes the turns of its arrow, and the arrow of the turns: what the screen
+// kernels and the moments share.
+struct PhaseRule {
     double wavelength;
     double inverseWavelength;
     bool divide;  // false when length * inverseWavelength equals length / wavelength exactly
     ArrowCoefficients arrow;
-    const double* detectorX;
-    std::size_t pointCount;
+};
+
+PhaseRule PhaseRuleOf(double wavelength);
+
+// The turns of `length` under the rule, rounded as the kernels round them.
+inline double TurnsOf(const PhaseRule& rule, double length) {
+    return rule.divide ? length / rule.wavelength : length * rule.inverseWavelength;
+}
+
+// The terms of a sum, one arrow each. A path term is the path's arrow, from its hit x and first
+// leg; a node term is the arrow from a point of the row to the detector (no first leg) times a
+// complex weight.
+struct Terms {
+    const double* position;   // hit x of every path, or the x of every node
+    const double* firstLeg;   // path terms only
+    const double* weightCos;  // node terms only
+    const double* weightSin;  // node terms only
+    std::size_t count;
+};
+
+// The path terms of a run.
+Terms PathTermsOf(const PathSet& paths);
+
+// The sum of one screen: its terms, their phase rule and the screen's distance from the row.
+struct ScreenSum {
+    Terms terms;
+    PhaseRule phase;
+    double rowDistanceSquared;
+};
+
+// The path terms of a run on the screen at `screenY`.
+ScreenSum PathSum(const PathSet& paths, double wavelength, double screenY);
+
+// The detector points of one call, and where their sums go.
+struct ScreenPoints {
+    const double* x;
+    std::size_t count;
     double* p;        // one per point: the point-block kernels
     double* partial;  // kSegments (cos, sin) pairs per point: the segment kernels
 };
@@ -57,31 +84,26 @@ inline constexpr std::size_t kSegments = 32;
 inline constexpr std::size_t kMomentLanes = 8;
 
 struct MomentArgs {
-    const double* hitX;
-    const double* firstLeg;
-    std::size_t count;
+    Terms paths;  // path terms: hit x and first leg
+    PhaseRule phase;
     double center;
     double inverseHalfWidth;
     int degree;
-    double wavelength;
-    double inverseWavelength;
-    bool divide;
-    ArrowCoefficients arrow;
     double* momentCos;  // (degree + 1) * kMomentLanes, zero on entry, lane fastest
     double* momentSin;
 };
 
 struct LevelKernels {
-    // Block `block` of kernel.blockPoints detector points: p of each from every term in order.
-    void (*pathBlock)(const ScreenKernelArgs&, std::size_t block);
-    void (*nodeBlock)(const ScreenKernelArgs&, std::size_t block);
-    // Task `task` of pointCount * (kSegments / blockSegments): the sums of blockSegments
-    // segments of one point, into partial.
-    void (*pathSegments)(const ScreenKernelArgs&, std::size_t task);
-    void (*nodeSegments)(const ScreenKernelArgs&, std::size_t task);
+    // Block `block` of blockPoints detector points: p of each from every term in order.
+    void (*pathBlock)(const ScreenSum&, const ScreenPoints&, std::size_t block);
+    void (*nodeBlock)(const ScreenSum&, const ScreenPoints&, std::size_t block);
+    // Task `task` of points.count * (kSegments / blockSegments): the sums of blockSegments
+    // segments of one point, into points.partial.
+    void (*pathSegments)(const ScreenSum&, const ScreenPoints&, std::size_t task);
+    void (*nodeSegments)(const ScreenSum&, const ScreenPoints&, std::size_t task);
     void (*moments)(const MomentArgs&);
-    // The arrow of every path term at detector x (pointCount and p unused).
-    void (*pathArrows)(const ScreenKernelArgs&, double x, double* cosOut, double* sinOut);
+    // The arrow of every path term at detector x.
+    void (*pathArrows)(const ScreenSum&, double x, double* cosOut, double* sinOut);
     void (*arrowsOfTurns)(const ArrowCoefficients&, const double* turns, std::size_t count,
                           double* cosOut, double* sinOut);
     std::size_t blockPoints;
@@ -90,32 +112,12 @@ struct LevelKernels {
 
 bool LevelSupported(KernelLevel level);
 
-// The path terms of a screen (the points and p left for the caller).
-ScreenKernelArgs PathTerms(const PathSet& paths, double wavelength, double pi, double screenY);
-
-// How many threads share `tasks` tasks of `work` term evaluations in all; `threads` = 0 is
-// every core. Small screens are not worth waking other threads for.
-int Teams(int threads, double work, std::size_t tasks);
-
-// Runs task(i) for every i below `count` on `teams` threads, each task going to whichever
-// thread is free. When the machine is busy, a thread the system does not run for a while keeps
-// the others waiting at the end: a loop that waited far longer than it worked makes the loops
-// of the next fraction of a second run on the calling thread alone. Tasks write their own
-// results only, so results never depend on it.
-void ParallelFor(int teams, std::size_t count, void (*task)(void* context, std::size_t i),
-                 void* context);
-
-template <class Task>
-void ParallelFor(int teams, std::size_t count, Task&& task) {
-    ParallelFor(
-        teams, count,
-        [](void* context, std::size_t i) {
-            (*static_cast<std::remove_reference_t<Task>*>(context))(i);
-        },
-        &task);
-}
-
 // The kernels of a level this processor runs (checked by the caller).
 const LevelKernels& KernelsFor(KernelLevel level);
+
+// The sum at every point, the points in blocks of kernels.blockPoints over the threads: node
+// terms when `nodes`, path terms otherwise.
+void SumByPointBlocks(const LevelKernels& kernels, const ScreenSum& sum, const ScreenPoints& points,
+                      int threads, bool nodes);
 
 }  // namespace pathsum::kernel

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "Geometry.h"
+
 namespace pathsum {
 
 // The ten screens, in the order a run computes them: y = 0 (the farthest from the element

@@ -229,7 +229,7 @@ void ArrowsWindow::Refresh() {
         ShowNumbers({});
         return;
     }
-    ChainAtPoint(plan.paths, plan.settings.wavelength, plan.settings.pi, screenY, x, chain_);
+    ChainAtPoint(plan.paths, plan.settings.wavelength, screenY, x, chain_);
     ShowNumbers(ChainNumbers(chain_, screenY, x, plan.settings.gain));
     if (chain_.count == 0) {
         ShowMessage(QStringLiteral("No paths reach this point."));

@@ -2,13 +2,14 @@
 
 #include <cmath>
 
+#include "Geometry.h"
+
 namespace pathsum {
 
 SweepPoint SweepAtPoint(const EngineInputs& inputs, const ElementRow& row, double x, double y,
                         std::int64_t maxRays, SweepTrace* trace) {
     const double sx = inputs.source.x;
     const double sy = inputs.source.y;
-    const double pi = inputs.pi;
     const double resolution = inputs.resolution;
     const double wavelength = inputs.wavelength;
     const double w = row.width;
@@ -34,7 +35,7 @@ SweepPoint SweepAtPoint(const EngineInputs& inputs, const ElementRow& row, doubl
     double left = row.firstLeft;
     double c = 0.0;
     double sn = 0.0;
-    angle = resolution + (-pi) / 2.0;
+    angle = resolution + (-kPi) / 2.0;
     hitX = 0.0;
     while (hitX < left) {
         if (!nextRay()) {
@@ -60,7 +61,7 @@ SweepPoint SweepAtPoint(const EngineInputs& inputs, const ElementRow& row, doubl
             const double leg2 = std::sqrt((hitX - x) * (hitX - x) + (100.0 - y) * (100.0 - y));
             const double length = leg1 + leg2;
             const double phase =
-                (2.0 * pi) * (length / wavelength - std::floor(length / wavelength));
+                (2.0 * kPi) * (length / wavelength - std::floor(length / wavelength));
             c = c + std::cos(phase);
             sn = sn + std::sin(phase);
             if (trace != nullptr) {

@@ -64,8 +64,7 @@ TEST(RunCalculation, DrawsTheSceneThenTheTenScreensInOrder) {
     // Every detector point of every screen is plotted, with the engine's value.
     ASSERT_EQ(host.plottedX.size(), 10 * plan.detectorX.size());
     std::vector<double> p(plan.detectorX.size());
-    ComputeScreen(plan.paths, plan.settings.wavelength, plan.settings.pi, 30.0, plan.detectorX, p,
-                  1);
+    ComputeScreen(plan.paths, plan.settings.wavelength, 30.0, plan.detectorX, p, 1);
     for (std::size_t i = 0; i < p.size(); ++i) {
         const std::size_t at = 3 * p.size() + i;
         EXPECT_EQ(host.plottedX[at], plan.detectorX[i]);

@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
     const pathsum::ProbePoint probe =
         pathsum::NearestDetectorPoint(std::atof(argv[2]), std::atof(argv[3]), plan.detectorX);
     pathsum::ArrowChain chain;
-    pathsum::ChainAtPoint(plan.paths, plan.settings.wavelength, plan.settings.pi,
+    pathsum::ChainAtPoint(plan.paths, plan.settings.wavelength,
                           pathsum::kScreenYs[static_cast<std::size_t>(probe.screen)],
                           plan.detectorX[static_cast<std::size_t>(probe.point)], chain);
     const pathsum::ArrowPlacement placed = pathsum::PlaceChain(chain, {width, height, false});

@@ -81,8 +81,7 @@ int main(int argc, char* argv[]) {
     for (double screenY : {30.0, 50.0, 70.0, 90.0}) {
         const std::vector<double> xs{30, 40, 45, 60, 70};
         std::vector<double> p(xs.size());
-        pathsum::ComputeScreen(plan.paths, plan.settings.wavelength, plan.settings.pi, screenY, xs,
-                               p, 1);
+        pathsum::ComputeScreen(plan.paths, plan.settings.wavelength, screenY, xs, p, 1);
         for (std::size_t k = 0; k < xs.size(); ++k) {
             const double v = plan.settings.gain * p[k] / (count * count);
             const int column = Column(xs[k]);

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "ArrowChain.h"
+#include "EnginePaths.h"
 #include "ExperimentSettings.h"
+#include "Geometry.h"
 #include "MirrorPattern.h"
 #include "PathEngine.h"
 #include "RunPlan.h"
@@ -17,8 +19,6 @@
 
 namespace pathsum {
 namespace {
-
-const double kPi = std::atan(1.0) * 4.0;
 
 struct SweepCase {
     const char* name;
@@ -32,16 +32,11 @@ struct SweepCase {
 };
 
 EngineInputs InputsOf(const SweepCase& s) {
-    EngineInputs inputs;
-    inputs.source = ApplyFarSourceRule(s.marker);
-    inputs.resolution = s.resolution;
-    inputs.wavelength = s.wavelength;
-    inputs.pi = kPi;
-    return inputs;
+    return InputsFor(ApplyFarSourceRule(s.marker), s.resolution, s.wavelength);
 }
 
 ElementRow RowOf(const SweepCase& s) {
-    return std::get<ElementRow>(BuildElementRow(s.pattern, s.width, s.spacing));
+    return RowFor(s.pattern, s.width, s.spacing);
 }
 
 void PrintTo(const SweepCase& c, std::ostream* os) {
@@ -74,8 +69,7 @@ TEST_P(EngineMatchesSweep, SamePathsAndSameSums) {
 
     const std::vector<double> xs = {0.0, 0.1, 37.5, 50.0, 99.9, 100.0};
     for (double y : {0.0, 50.0, 90.0}) {
-        std::vector<double> p(xs.size());
-        ComputeScreen(paths, inputs.wavelength, inputs.pi, y, xs, p);
+        const std::vector<double> p = DirectScreen(paths, inputs.wavelength, y, xs);
         for (std::size_t i = 0; i < xs.size(); ++i) {
             const SweepPoint expected = SweepAtPoint(inputs, row, xs[i], y);
             ASSERT_EQ(expected.count, paths.Count());
@@ -93,16 +87,16 @@ TEST_P(EngineMatchesSweep, SamePathsAndSameSums) {
 // The arrow chain of a point is the plotted value made visible: its resultant gives the p the
 // run plots, its elements' resultants add up to it, and each element's paths hit that element.
 void ExpectChainsGiveThePlottedValues(const PathSet& paths, const ElementRow& row,
-                                      double wavelength, double pi) {
+                                      double wavelength) {
     const std::vector<double> xs = {0.0, 37.5, 50.0, 61.3, 100.0};
     // The engine as a run makes it: its cost model chooses the method.
-    const ScreenEngine engine(paths, wavelength, pi, xs.size() * 200);
+    const ScreenEngine engine(paths, wavelength, xs.size() * 200);
     ArrowChain chain;
     for (double y : {0.0, 90.0}) {
         std::vector<double> p(xs.size());
         engine.Compute(y, xs, p);
         for (std::size_t i = 0; i < xs.size(); ++i) {
-            ChainAtPoint(paths, wavelength, pi, y, xs[i], chain);
+            ChainAtPoint(paths, wavelength, y, xs[i], chain);
             ASSERT_EQ(chain.count, paths.Count());
             if (chain.count == 0) {
                 EXPECT_TRUE(chain.links.empty());
@@ -141,17 +135,16 @@ void ExpectChainsGiveThePlottedValues(const PathSet& paths, const ElementRow& ro
 TEST_P(EngineMatchesSweep, TheChainOfAPointGivesThePlottedValue) {
     const EngineInputs inputs = InputsOf(GetParam());
     const ElementRow row = RowOf(GetParam());
-    ExpectChainsGiveThePlottedValues(std::get<PathSet>(EnumeratePaths(inputs, row)), row,
-                                     inputs.wavelength, inputs.pi);
+    ExpectChainsGiveThePlottedValues(PathsFor(inputs, row), row, inputs.wavelength);
 }
 
 // Where the run sums over interpolation nodes, the chain still gives what is plotted.
 TEST(ArrowChain, GivesTheInterpolatedValuesOfAFineGrating) {
     const SweepCase grating{"FineGrating", MirrorPattern::Grating, 10, 10, {50, 0}, 2e-5};
-    const PathSet paths = std::get<PathSet>(EnumeratePaths(InputsOf(grating), RowOf(grating)));
-    const ScreenEngine engine(paths, 1.0, kPi, 1001);
+    const PathSet paths = PathsFor(InputsOf(grating), RowOf(grating));
+    const ScreenEngine engine(paths, 1.0, 1001);
     ASSERT_EQ(engine.Method(), SumMethod::Interpolated);
-    ExpectChainsGiveThePlottedValues(paths, RowOf(grating), 1.0, kPi);
+    ExpectChainsGiveThePlottedValues(paths, RowOf(grating), 1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -213,7 +206,7 @@ int FrameWideCount(SourcePoint source, double resolution) {
 TEST(FrameWideElement, CountsRaysStrictlyInsideTheFrame) {
     // Quarter turns reach angle 0 exactly, so one ray hits exactly at the source x.
     ASSERT_EQ(kPi / 4 + (kPi / 4 + (-kPi) / 2.0), 0.0);
-    const ElementRow row = std::get<ElementRow>(BuildElementRow(MirrorPattern::Single, 100, 10));
+    const ElementRow row = RowFor(MirrorPattern::Single, 100, 10);
     struct Case {
         SourcePoint source;
         double resolution;
@@ -226,10 +219,7 @@ TEST(FrameWideElement, CountsRaysStrictlyInsideTheFrame) {
         {{50, 0}, 0.001, -1},     {{5, 60}, 0.003, -1},
     };
     for (const Case& c : cases) {
-        EngineInputs inputs;
-        inputs.source = c.source;
-        inputs.resolution = c.resolution;
-        inputs.pi = kPi;
+        const EngineInputs inputs = InputsFor(c.source, c.resolution);
         const int expected = c.expected >= 0 ? c.expected : FrameWideCount(c.source, c.resolution);
         const auto paths = EnumeratePaths(inputs, row);
         ASSERT_TRUE(std::holds_alternative<PathSet>(paths));
@@ -249,7 +239,7 @@ TEST(RayBound, RefusesOneRayMoreThanAllowed) {
     for (const SweepCase& s : setups) {
         const EngineInputs inputs = InputsOf(s);
         const ElementRow row = RowOf(s);
-        const std::int64_t rays = std::get<PathSet>(EnumeratePaths(inputs, row)).RaysTried();
+        const std::int64_t rays = PathsFor(inputs, row).RaysTried();
         EXPECT_FALSE(IsRefused(EnumeratePaths(inputs, row, rays))) << s.name;
         const auto refused = EnumeratePaths(inputs, row, rays - 1);
         ASSERT_TRUE(IsRefused(refused)) << s.name;
@@ -273,11 +263,8 @@ TEST(RayBound, SourceBeyondTheNumberRangeFindsNoPaths) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     for (const SourcePoint source : {SourcePoint{nan, 0}, SourcePoint{inf, -inf},
                                      SourcePoint{-inf, -inf}, SourcePoint{50, nan}}) {
-        EngineInputs inputs;
-        inputs.source = source;
-        inputs.resolution = 0.01;
-        const ElementRow row = std::get<ElementRow>(BuildElementRow(MirrorPattern::Five, 10, 10));
-        const auto paths = EnumeratePaths(inputs, row);
+        const auto paths =
+            EnumeratePaths(InputsFor(source, 0.01), RowFor(MirrorPattern::Five, 10, 10));
         if (!IsRefused(paths)) {
             EXPECT_EQ(std::get<PathSet>(paths).Count(), 0) << source.x << ", " << source.y;
         }
@@ -286,7 +273,6 @@ TEST(RayBound, SourceBeyondTheNumberRangeFindsNoPaths) {
 
 TEST(RayBound, TooFineResolutionIsRefusedBeforeTheRun) {
     ExperimentSettings settings;
-    settings.pi = kPi;
     settings.resolution = 1e-9;
     const auto plan = PlanRun(settings);
     ASSERT_TRUE(IsRefused(plan));

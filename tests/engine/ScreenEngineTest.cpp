@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <span>
 #include <string>
-#include <variant>
 #include <vector>
 
+#include "EnginePaths.h"
 #include "InterpolatedSum.h"
 #include "Limits.h"
 #include "MirrorPattern.h"
@@ -16,8 +16,6 @@
 
 namespace pathsum {
 namespace {
-
-const double kPi = std::atan(1.0) * 4.0;
 
 struct Setting {
     const char* name;
@@ -31,20 +29,11 @@ struct Setting {
 };
 
 PathSet PathsOf(const Setting& s) {
-    EngineInputs inputs;
-    inputs.source = s.source;
-    inputs.resolution = s.resolution;
-    inputs.wavelength = s.wavelength;
-    inputs.pi = kPi;
-    const auto row = std::get<ElementRow>(BuildElementRow(s.pattern, s.width, s.spacing));
-    return std::get<PathSet>(EnumeratePaths(inputs, row));
+    return PathsFor(InputsFor(s.source, s.resolution), RowFor(s.pattern, s.width, s.spacing));
 }
 
 EngineOptions Forced(SumMethod method, KernelLevel level = BestKernelLevel()) {
-    EngineOptions options;
-    options.method = method;
-    options.level = level;
-    return options;
+    return {.level = level, .method = method};
 }
 
 // The interpolation's bound must hold for the second leg's chirp, not only for a pure
@@ -111,7 +100,7 @@ TEST_P(InterpolatedSumTest, AgreesWithTheSumOverEveryPath) {
     const Setting& s = GetParam();
     const PathSet paths = PathsOf(s);
     const std::vector<double> xs = DetectorPoints(s.step);
-    const ScreenEngine engine(paths, s.wavelength, kPi, xs.size(), Forced(SumMethod::Interpolated));
+    const ScreenEngine engine(paths, s.wavelength, xs.size(), Forced(SumMethod::Interpolated));
     EXPECT_LE(engine.ErrorBound(), kMaxInterpolationError);
     if (paths.Count() > 0) {
         EXPECT_LE(engine.Terms(), static_cast<std::size_t>(paths.Count()));
@@ -121,9 +110,8 @@ TEST_P(InterpolatedSumTest, AgreesWithTheSumOverEveryPath) {
     // The nearest screen (the bound's worst case), the farthest and one between.
     for (double y : {90.0, 40.0, 0.0}) {
         std::vector<double> p(xs.size());
-        std::vector<double> direct(xs.size());
         engine.Compute(y, xs, p);
-        ComputeScreen(paths, s.wavelength, kPi, y, xs, direct);
+        const std::vector<double> direct = DirectScreen(paths, s.wavelength, y, xs);
         for (std::size_t i = 0; i < xs.size(); ++i) {
             if (paths.Count() == 0) {
                 ASSERT_EQ(p[i], 0.0);
@@ -178,14 +166,12 @@ TEST(ScreenEngine, ChoosesTheCheaperMethod) {
     for (const Case& c : cases) {
         const PathSet paths = PathsOf(c.setting);
         const std::vector<double> xs = DetectorPoints(c.setting.step);
-        const ScreenEngine engine(paths, c.setting.wavelength, kPi, xs.size());
+        const ScreenEngine engine(paths, c.setting.wavelength, xs.size());
         EXPECT_EQ(engine.Method(), c.expected) << c.setting.name;
         if (engine.Method() == SumMethod::Direct) {
             std::vector<double> p(xs.size());
-            std::vector<double> direct(xs.size());
             engine.Compute(40, xs, p);
-            ComputeScreen(paths, c.setting.wavelength, kPi, 40, xs, direct);
-            EXPECT_EQ(p, direct) << c.setting.name;
+            EXPECT_EQ(p, DirectScreen(paths, c.setting.wavelength, 40, xs)) << c.setting.name;
         }
     }
 }
@@ -196,12 +182,10 @@ TEST(ScreenEngine, ScreenNearerThanTheRunsIsSummedOverEveryPath) {
     const Setting s{"Grating", MirrorPattern::Grating, 10, 10, {50, 0}, 2e-5, 1, 1};
     const PathSet paths = PathsOf(s);
     const std::vector<double> xs = DetectorPoints(s.step);
-    const ScreenEngine engine(paths, s.wavelength, kPi, xs.size(), Forced(SumMethod::Interpolated));
+    const ScreenEngine engine(paths, s.wavelength, xs.size(), Forced(SumMethod::Interpolated));
     std::vector<double> p(xs.size());
-    std::vector<double> direct(xs.size());
     engine.Compute(95, xs, p);
-    ComputeScreen(paths, s.wavelength, kPi, 95, xs, direct);
-    EXPECT_EQ(p, direct);
+    EXPECT_EQ(p, DirectScreen(paths, s.wavelength, 95, xs));
 }
 
 // Every way a screen is formed gives the same bits whatever the thread count, the level, or
@@ -225,12 +209,12 @@ TEST(ScreenEngine, ResultDoesNotDependOnThreadsLevelOrChunks) {
         const PathSet paths = PathsOf(c.setting);
         // 143 or 31 points: no block size divides them.
         const std::vector<double> xs = DetectorPoints(c.setting.step);
-        const ScreenEngine reference(paths, c.setting.wavelength, kPi, xs.size(),
+        const ScreenEngine reference(paths, c.setting.wavelength, xs.size(),
                                      Forced(c.method, KernelLevel::Baseline));
         std::vector<double> expected(xs.size());
         reference.Compute(30, xs, expected, 1);
         for (KernelLevel level : SupportedKernelLevels()) {
-            const ScreenEngine engine(paths, c.setting.wavelength, kPi, xs.size(),
+            const ScreenEngine engine(paths, c.setting.wavelength, xs.size(),
                                       Forced(c.method, level));
             for (int threads : {1, 2, 3, 0}) {
                 std::vector<double> p(xs.size());
@@ -260,12 +244,11 @@ TEST(ArrowsAtPoint, AddUpToTheScreenKernelsSum) {
     const std::vector<double> xs = {0.0, 13.7, 50.0, 99.9, 100.0};
     for (double wavelength : {0.37, 0.5}) {
         for (double y : {0.0, 90.0}) {
-            std::vector<double> p(xs.size());
-            ComputeScreen(paths, wavelength, kPi, y, xs, p);
+            const std::vector<double> p = DirectScreen(paths, wavelength, y, xs);
             for (std::size_t i = 0; i < xs.size(); ++i) {
                 std::vector<double> c(paths.Count());
                 std::vector<double> s(paths.Count());
-                ArrowsAtPoint(paths, wavelength, kPi, y, xs[i], c, s);
+                ArrowsAtPoint(paths, wavelength, y, xs[i], c, s);
                 double cosSum = 0.0;
                 double sinSum = 0.0;
                 for (int j = 0; j < paths.Count(); ++j) {

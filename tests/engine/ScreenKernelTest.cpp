@@ -5,31 +5,17 @@
 #include <span>
 #include <stdexcept>
 #include <string>
-#include <variant>
 #include <vector>
 
+#include "EnginePaths.h"
 #include "MirrorPattern.h"
 #include "PathEngine.h"
 
 namespace pathsum {
 namespace {
 
-const double kPi = std::atan(1.0) * 4.0;
-
 PathSet GratingPaths() {
-    EngineInputs inputs;
-    inputs.source = {35, 10};
-    inputs.resolution = 0.002;
-    inputs.pi = kPi;
-    const auto row = std::get<ElementRow>(BuildElementRow(MirrorPattern::Grating, 10, 10));
-    return std::get<PathSet>(EnumeratePaths(inputs, row));
-}
-
-std::vector<double> Screen(const PathSet& paths, double wavelength, double y,
-                           std::span<const double> xs, int threads, KernelLevel level) {
-    std::vector<double> p(xs.size());
-    ComputeScreen(paths, wavelength, kPi, y, xs, p, threads, level);
-    return p;
+    return PathsFor(InputsFor({35, 10}, 0.002), RowFor(MirrorPattern::Grating, 10, 10));
 }
 
 // Every level the kernel is built for; one this processor lacks is reported as skipped.
@@ -44,17 +30,8 @@ class KernelLevelTest : public testing::TestWithParam<KernelLevel> {
 };
 
 std::string LevelName(const testing::TestParamInfo<KernelLevel>& info) {
-    switch (info.param) {
-        case KernelLevel::Avx512:
-            return "Avx512";
-        case KernelLevel::Avx2:
-            return "Avx2";
-        case KernelLevel::Neon:
-            return "Neon";
-        case KernelLevel::Baseline:
-            break;
-    }
-    return "Baseline";
+    constexpr const char* kNames[] = {"Baseline", "Avx2", "Avx512", "Neon"};  // as KernelLevel
+    return kNames[static_cast<int>(info.param)];
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, KernelLevelTest, testing::ValuesIn(AllKernelLevels()), LevelName);
@@ -68,16 +45,16 @@ TEST_P(KernelLevelTest, ResultDoesNotDependOnThreadsLevelOrChunks) {
     const std::vector<double> xs = DetectorPoints(0.7);  // 143 points: no block size divides it
     for (double wavelength : {1.0, 0.37}) {
         const std::vector<double> reference =
-            Screen(paths, wavelength, 30, xs, 1, KernelLevel::Baseline);
+            DirectScreen(paths, wavelength, 30, xs, 1, KernelLevel::Baseline);
         for (int threads : {1, 2, 3, 0}) {
-            EXPECT_EQ(Screen(paths, wavelength, 30, xs, threads, level), reference)
+            EXPECT_EQ(DirectScreen(paths, wavelength, 30, xs, threads, level), reference)
                 << "threads " << threads;
         }
         for (std::size_t chunk : {1, 7, 64}) {
             std::vector<double> p(xs.size());
             for (std::size_t first = 0; first < xs.size(); first += chunk) {
                 const std::size_t n = std::min(chunk, xs.size() - first);
-                ComputeScreen(paths, wavelength, kPi, 30, std::span(xs).subspan(first, n),
+                ComputeScreen(paths, wavelength, 30, std::span(xs).subspan(first, n),
                               std::span(p).subspan(first, n), 2, level);
             }
             EXPECT_EQ(p, reference) << "chunk " << chunk;
@@ -88,14 +65,14 @@ TEST_P(KernelLevelTest, ResultDoesNotDependOnThreadsLevelOrChunks) {
 TEST(ScreenKernel, NoPathsGiveZero) {
     const std::vector<double> xs = {0, 50, 100};
     std::vector<double> p(xs.size(), 7.0);
-    ComputeScreen(PathSet{}, 1.0, kPi, 0, xs, p);
+    ComputeScreen(PathSet{}, 1.0, 0, xs, p);
     EXPECT_EQ(p, std::vector<double>(3, 0.0));
 }
 
 TEST(ScreenKernel, RefusesMismatchedSpans) {
     const std::vector<double> xs = {0, 50, 100};
     std::vector<double> p(2);
-    EXPECT_THROW(ComputeScreen(GratingPaths(), 1.0, kPi, 0, xs, p), std::invalid_argument);
+    EXPECT_THROW(ComputeScreen(GratingPaths(), 1.0, 0, xs, p), std::invalid_argument);
 }
 
 // The arrow of every phase, against the long-double cosine and sine of the exact fraction of
@@ -118,7 +95,7 @@ TEST_P(KernelLevelTest, PhaseArrowsWithinRoundingOfTheTrueArrow) {
 
     std::vector<double> c(turns.size());
     std::vector<double> s(turns.size());
-    PhaseArrows(turns, kPi, c, s, GetParam());
+    PhaseArrows(turns, c, s, GetParam());
     for (std::size_t i = 0; i < turns.size(); ++i) {
         const long double fraction = turns[i] - std::floor(turns[i]);  // exact
         const long double angle = 2.0L * 3.141592653589793238462643383279503L * fraction;
@@ -127,7 +104,7 @@ TEST_P(KernelLevelTest, PhaseArrowsWithinRoundingOfTheTrueArrow) {
     }
     std::vector<double> baseC(turns.size());
     std::vector<double> baseS(turns.size());
-    PhaseArrows(turns, kPi, baseC, baseS, KernelLevel::Baseline);
+    PhaseArrows(turns, baseC, baseS, KernelLevel::Baseline);
     EXPECT_EQ(c, baseC);
     EXPECT_EQ(s, baseS);
 }
@@ -137,7 +114,7 @@ TEST_P(KernelLevelTest, InfiniteTurnsGiveNoArrow) {
                                        std::numeric_limits<double>::quiet_NaN()};
     std::vector<double> c(2);
     std::vector<double> s(2);
-    PhaseArrows(turns, kPi, c, s, GetParam());
+    PhaseArrows(turns, c, s, GetParam());
     EXPECT_TRUE(std::isnan(c[0]) && std::isnan(s[0]) && std::isnan(c[1]) && std::isnan(s[1]));
 }
 
