@@ -47,6 +47,7 @@ ExperimentSettings ReadExperimentSettings(const SettingsTexts& texts, SourcePoin
     settings.resolutionX = NumberFromText(texts.resolutionX);
     settings.source = ApplyFarSourceRule(marker);
     settings.patternCaption = texts.patternCaption;
+    settings.texts = texts;
     settings.pi = kPi;
     return settings;
 }

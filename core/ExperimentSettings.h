@@ -56,7 +56,9 @@ struct ExperimentSettings {
     SourcePoint marker = kStartSource;  // where the marker stands
     SourcePoint source = kStartSource;  // the point the calculation uses (far-source rule applied)
     std::string patternCaption;
-    double pi = 0.0;  // kPi: the engine computes with no other
+    double pi = 0.0;
+    // The texts the numbers were read from, as they stood: what a refusal quotes.
+    SettingsTexts texts;  // kPi: the engine computes with no other
 
   private:
     struct Unread {};

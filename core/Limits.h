@@ -25,8 +25,14 @@ inline constexpr double kMinGratingPeriod = 100.0 / kMaxGratingElements;
 inline constexpr double kMinDetectorStep = 0.001;
 
 // No second leg (element row to detector point) is longer than the diagonal of the plot
-// square; a wavelength must leave the longest path, in wavelengths, inside the double range.
+// square: with the longest first leg it bounds the longest path of a run.
 inline constexpr double kLongestSecondLeg = 142.0;
+
+// A path's arrow turns by the fractional part of its length in wavelengths, which a double
+// keeps to a millionth of a turn or better only below 2^33 turns (from there on neighbouring
+// doubles lie 2^-19 turns apart). A wavelength that makes the longest path of a run this many
+// wavelengths long, or more, is refused: the arrows would point wherever rounding put them.
+inline constexpr double kMostResolvedTurns = 8589934592.0;  // 2^33
 
 // The most the interpolated sum may add, a priori, to the error of any p / N^2 it plots (the
 // run falls back to the sum over every path where it cannot keep to it): far below the 1e-9

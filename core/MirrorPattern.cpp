@@ -53,7 +53,10 @@ std::vector<double> FixedLeftEdges(MirrorPattern pattern, double w, double s) {
 
 }  // namespace
 
-Checked<ElementRow> BuildElementRow(MirrorPattern pattern, double width, double spacing) {
+Checked<ElementRow> BuildElementRow(MirrorPattern pattern, const Entry& widthEntry,
+                                    const Entry& spacingEntry) {
+    const double width = widthEntry.value;
+    const double spacing = spacingEntry.value;
     ElementRow row;
     row.width = width;
     row.spacing = spacing;
@@ -70,14 +73,14 @@ Checked<ElementRow> BuildElementRow(MirrorPattern pattern, double width, double 
         return row;
     }
     if (!(width + spacing > 0.0)) {
-        return refusals::GratingNeverEnds(width, spacing);
+        return refusals::GratingNeverEnds(widthEntry, spacingEntry);
     }
     // Accumulated exactly as x = (x + w) + s, so rounding decides the last element the same
     // way every time.
     double x = kPlotLeft;
     while (x < kPlotRight) {
         if (row.count == kMaxGratingElements) {
-            return refusals::GratingTooFine(width, spacing);
+            return refusals::GratingTooFine(widthEntry, spacingEntry);
         }
         row.leftEdges.push_back(x);
         ++row.count;

@@ -36,6 +36,8 @@ struct ElementRow {
 
 // Builds the row of a pattern. A grating whose width plus spacing is 0 or less, or which would
 // hold more than kMaxGratingElements elements, is refused.
-Checked<ElementRow> BuildElementRow(MirrorPattern pattern, double width, double spacing);
+// Width and spacing come as the refusals quote them (Refusal.h); any number will do.
+Checked<ElementRow> BuildElementRow(MirrorPattern pattern, const Entry& width,
+                                    const Entry& spacing);
 
 }  // namespace pathsum

@@ -77,6 +77,17 @@ double NumberFromText(std::string_view text) {
     return strtod_l(prefix.c_str(), nullptr, CLocale());
 }
 
+bool TextIsANumber(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return !text.empty() && NumberPrefixLength(text) == text.size();
+}
+
 std::string TextFromNumber(double value) {
     if (std::isnan(value)) {
         return " NaN";

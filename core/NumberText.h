@@ -12,6 +12,10 @@ namespace pathsum {
 // range reads as plus or minus infinity; callers treat non-finite values as unusable.
 double NumberFromText(std::string_view text);
 
+// True when the text is a number and nothing more (blanks around it aside): what
+// NumberFromText reads is then all that the text says.
+bool TextIsANumber(std::string_view text);
+
 // Writes a number the way every control of the window shows numbers: one blank before a
 // value that is not negative, the minus sign before a negative one, at most 15 significant
 // digits without trailing zeros, no zero before the decimal point (" .5"), and exponent form

@@ -18,6 +18,7 @@ EngineInputs InputsOf(const ExperimentSettings& settings) {
     inputs.source = settings.source;
     inputs.wavelength = settings.wavelength;
     inputs.resolution = settings.resolution;
+    inputs.typed = settings.texts;
     return inputs;
 }
 
@@ -79,6 +80,7 @@ class Sweep {
   public:
     Sweep(const EngineInputs& inputs, const ElementRow& row, std::int64_t maxRays)
         : row_(row),
+          typed_(inputs.typed),
           sx_(inputs.source.x),
           rowDistance_(DistanceFromRow(inputs.source.y)),
           resolution_(inputs.resolution),
@@ -101,7 +103,7 @@ class Sweep {
             }
             CountRay();
             if (!StepOn()) {
-                return refusals::TooManyRays(resolution_);
+                return refusals::TooManyRays(Typed(resolution_, &SettingsTexts::resolution));
             }
         }
         std::vector<double> firstLegs = FirstLegs(hits_, sx_, rowDistance_);
@@ -206,12 +208,19 @@ class Sweep {
     // lies where no ray goes, and a coarser resolution would not help.
     Refusal GiveUpReaching() const {
         if (angle_ > kPi / 2.0) {
-            return refusals::ElementOutOfReach(row_.count, row_.width, row_.spacing, left_);
+            return refusals::ElementOutOfReach(row_.count, Typed(row_.width, &SettingsTexts::width),
+                                               Typed(row_.spacing, &SettingsTexts::spacing), left_);
         }
-        return refusals::TooManyRays(resolution_);
+        return refusals::TooManyRays(Typed(resolution_, &SettingsTexts::resolution));
+    }
+
+    // A value of the run as a refusal quotes it: with the text of its box where there is one.
+    Entry Typed(double value, std::string SettingsTexts::*box) const {
+        return typed_ ? Entry(value, *typed_.*box) : Entry(value);
     }
 
     const ElementRow& row_;
+    const std::optional<SettingsTexts>& typed_;
     const double sx_;
     const double rowDistance_;
     const double resolution_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -17,6 +18,8 @@ struct EngineInputs {
     SourcePoint source;  // after the far-source rule
     double wavelength = 0.0;
     double resolution = 0.0;
+    // The texts of the run's boxes, for the refusals to quote; without them, the numbers.
+    std::optional<SettingsTexts> typed;
 };
 
 // The inputs of a run's settings.

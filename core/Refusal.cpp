@@ -1,5 +1,6 @@
 #include "Refusal.h"
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -9,9 +10,19 @@
 namespace pathsum::refusals {
 namespace {
 
-// A value as a refusal quotes it: the text the window would show, between double quotes.
-std::string Quoted(double value) {
-    return '"' + TextFromNumber(value) + '"';
+// A value between double quotes: its text as typed, with the number it reads as where the
+// text is more than a number ("abc" reads as 0), or the number as the window writes it.
+// Infinities compare equal to themselves, and no text reads as NaN.
+std::string Quoted(const Entry& entry) {
+    // A text that does not read as the value is not the value's own (a caller set the number).
+    if (!entry.text || NumberFromText(*entry.text) != entry.value) {
+        return '"' + TextFromNumber(entry.value) + '"';
+    }
+    std::string quoted = '"' + *entry.text + '"';
+    if (!TextIsANumber(*entry.text)) {
+        quoted += " (read as" + TextFromNumber(entry.value) + ")";
+    }
+    return quoted;
 }
 
 // A count with its thousands grouped: 20,000,000.
@@ -28,35 +39,42 @@ std::string Count(std::int64_t value) {
     return grouped;
 }
 
-std::string TheGrating(double width, double spacing) {
+std::string TheGrating(const Entry& width, const Entry& spacing) {
     return "The grating of Width " + Quoted(width) + " and Spacing " + Quoted(spacing);
 }
 
 }  // namespace
 
-Refusal WavelengthNotUsable(double wavelength) {
+Refusal WavelengthNotUsable(const Entry& wavelength) {
     return {"Wavelength " + Quoted(wavelength) +
             " cannot be used: the wavelength must be a finite number other than 0."};
 }
 
-Refusal WavelengthTooSmallForAPhase(double wavelength) {
+Refusal WavelengthTooShortForThePhase(const Entry& wavelength, double longestPath) {
+    // The shortest wavelength that would do, rounded up to three digits so that it does.
+    const double least = longestPath / kMostResolvedTurns;
+    const double unit = std::pow(10.0, std::floor(std::log10(least)) - 2.0);
     return {"Wavelength " + Quoted(wavelength) +
-            " cannot be used: it is so small that the path lengths measured in it go beyond the "
-            "number range. Use a larger wavelength."};
+            " cannot be used: it is so short that the longest path of this run, about " +
+            ReadableNumber(longestPath, 3) +
+            " units, holds more wavelengths than the computer can count to a millionth of a "
+            "turn, so the arrows of the paths would point the wrong way. Use a wavelength of at "
+            "least" +
+            TextFromNumber(std::ceil(least / unit) * unit) + "."};
 }
 
-Refusal ResolutionNotUsable(double resolution) {
+Refusal ResolutionNotUsable(const Entry& resolution) {
     return {"Resolution Radians " + Quoted(resolution) +
             " cannot be used: the angular resolution must be a finite number greater than 0."};
 }
 
-Refusal DetectorStepNotUsable(double step) {
+Refusal DetectorStepNotUsable(const Entry& step) {
     return {"Resolution X " + Quoted(step) +
             " cannot be used: the detector step must be a finite number of at least" +
             TextFromNumber(kMinDetectorStep) + "."};
 }
 
-Refusal NotFinite(const char* field, double value) {
+Refusal NotFinite(const char* field, const Entry& value) {
     return {std::string(field) + " " + Quoted(value) +
             " cannot be used: it must be a finite number."};
 }
@@ -67,18 +85,18 @@ Refusal SourceBeyondTheNumberRange() {
         "the number range. Move the marker closer to the plot."};
 }
 
-Refusal GratingNeverEnds(double width, double spacing) {
+Refusal GratingNeverEnds(const Entry& width, const Entry& spacing) {
     return {TheGrating(width, spacing) +
             " never reaches the right edge: Width plus Spacing must be more than 0."};
 }
 
-Refusal GratingTooFine(double width, double spacing) {
+Refusal GratingTooFine(const Entry& width, const Entry& spacing) {
     return {TheGrating(width, spacing) + " would hold more than " + Count(kMaxGratingElements) +
             " elements. Width plus Spacing must be at least" + TextFromNumber(kMinGratingPeriod) +
             "."};
 }
 
-Refusal TooManyRays(double resolution) {
+Refusal TooManyRays(const Entry& resolution) {
     return {"Resolution Radians " + Quoted(resolution) +
             " cannot be used with this source and these elements: the sweep of rays from the "
             "source would try more than " +
@@ -87,7 +105,8 @@ Refusal TooManyRays(double resolution) {
             "change the elements."};
 }
 
-Refusal ElementOutOfReach(int elementCount, double width, double spacing, double leftEdge) {
+Refusal ElementOutOfReach(int elementCount, const Entry& width, const Entry& spacing,
+                          double leftEdge) {
     const std::string values = elementCount > 1
                                    ? "Width " + Quoted(width) + " and Spacing " + Quoted(spacing)
                                    : "Width " + Quoted(width);

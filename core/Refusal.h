@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -24,26 +25,40 @@ bool IsRefused(const Checked<T>& checked) {
     return std::holds_alternative<Refusal>(checked);
 }
 
+// A value as a refusal quotes it: the number a run read and, where there is one, the text it
+// was read from, quoted as it stands in its box. A value a caller made itself has no text and
+// is quoted as the window writes numbers.
+struct Entry {
+    Entry(double read) : value(read) {}  // NOLINT(google-explicit-constructor): any number will do
+    Entry(double read, std::string typed) : value(read), text(std::move(typed)) {}
+    double value;
+    std::optional<std::string> text;
+};
+
 // Every refusal the program gives, each formed here and nowhere else (Refusal.cpp), so that
 // they all quote values and counts the same way.
 namespace refusals {
 
-Refusal WavelengthNotUsable(double wavelength);
-Refusal WavelengthTooSmallForAPhase(double wavelength);
-Refusal ResolutionNotUsable(double resolution);
-Refusal DetectorStepNotUsable(double step);
+Refusal WavelengthNotUsable(const Entry& wavelength);
+// The phase of a path is the fractional part of its length in wavelengths: the longest path
+// of the run, `longestPath` units, holds too many wavelengths for a double to keep that part
+// to a millionth of a turn (kMostResolvedTurns).
+Refusal WavelengthTooShortForThePhase(const Entry& wavelength, double longestPath);
+Refusal ResolutionNotUsable(const Entry& resolution);
+Refusal DetectorStepNotUsable(const Entry& step);
 // `field` is the label a user knows the value by: "Gain", "Width" or "Spacing".
-Refusal NotFinite(const char* field, double value);
+Refusal NotFinite(const char* field, const Entry& value);
 Refusal SourceBeyondTheNumberRange();
-Refusal GratingNeverEnds(double width, double spacing);
-Refusal GratingTooFine(double width, double spacing);
+Refusal GratingNeverEnds(const Entry& width, const Entry& spacing);
+Refusal GratingTooFine(const Entry& width, const Entry& spacing);
 // The sweep would try more rays than allowed while still turning towards the elements: the
 // resolution is too fine for this source and row.
-Refusal TooManyRays(double resolution);
+Refusal TooManyRays(const Entry& resolution);
 // The sweep turned through every direction without reaching the element whose left edge is
 // `leftEdge`: no resolution helps; the elements or the source must change. `elementCount`
 // decides whether the spacing plays a part.
-Refusal ElementOutOfReach(int elementCount, double width, double spacing, double leftEdge);
+Refusal ElementOutOfReach(int elementCount, const Entry& width, const Entry& spacing,
+                          double leftEdge);
 
 }  // namespace refusals
 

@@ -12,8 +12,9 @@ Checked<RunPlan> PlanRun(const ExperimentSettings& settings) {
     }
     RunPlan plan;
     plan.settings = settings;
-    auto row = BuildElementRow(PatternFromCaption(settings.patternCaption), settings.width,
-                               settings.spacing);
+    const SettingsTexts& typed = settings.texts;
+    auto row = BuildElementRow(PatternFromCaption(settings.patternCaption),
+                               {settings.width, typed.width}, {settings.spacing, typed.spacing});
     if (auto* refusal = std::get_if<Refusal>(&row)) {
         return *refusal;
     }
@@ -23,7 +24,7 @@ Checked<RunPlan> PlanRun(const ExperimentSettings& settings) {
         return *refusal;
     }
     plan.paths = std::move(std::get<PathSet>(paths));
-    if (auto refusal = CheckPhases(plan.paths, settings.wavelength)) {
+    if (auto refusal = CheckPhases(plan.paths, {settings.wavelength, typed.wavelength})) {
         return *refusal;
     }
     plan.detectorX = DetectorPoints(settings.resolutionX);

@@ -8,44 +8,44 @@
 namespace pathsum {
 namespace {
 
-std::optional<Refusal> RequireFinite(const char* field, double value) {
-    if (std::isfinite(value)) {
+std::optional<Refusal> RequireFinite(const char* field, const Entry& entry) {
+    if (std::isfinite(entry.value)) {
         return std::nullopt;
     }
-    return refusals::NotFinite(field, value);
+    return refusals::NotFinite(field, entry);
 }
 
 }  // namespace
 
-std::optional<Refusal> CheckPhases(const PathSet& paths, double wavelength) {
+std::optional<Refusal> CheckPhases(const PathSet& paths, const Entry& wavelength) {
     double longestFirstLeg = 0.0;
     for (double leg : paths.FirstLeg()) {
         longestFirstLeg = std::max(longestFirstLeg, leg);
     }
-    if (paths.Count() == 0 ||
-        std::isfinite((longestFirstLeg + kLongestSecondLeg) / std::fabs(wavelength))) {
+    const double longestPath = longestFirstLeg + kLongestSecondLeg;
+    if (paths.Count() == 0 || longestPath / std::fabs(wavelength.value) < kMostResolvedTurns) {
         return std::nullopt;
     }
-    return refusals::WavelengthTooSmallForAPhase(wavelength);
+    return refusals::WavelengthTooShortForThePhase(wavelength, longestPath);
 }
 
 std::optional<Refusal> CheckSettings(const ExperimentSettings& s) {
     if (!std::isfinite(s.wavelength) || s.wavelength == 0.0) {
-        return refusals::WavelengthNotUsable(s.wavelength);
+        return refusals::WavelengthNotUsable({s.wavelength, s.texts.wavelength});
     }
     if (!std::isfinite(s.resolution) || !(s.resolution > 0.0)) {
-        return refusals::ResolutionNotUsable(s.resolution);
+        return refusals::ResolutionNotUsable({s.resolution, s.texts.resolution});
     }
     if (!std::isfinite(s.resolutionX) || !(s.resolutionX >= kMinDetectorStep)) {
-        return refusals::DetectorStepNotUsable(s.resolutionX);
+        return refusals::DetectorStepNotUsable({s.resolutionX, s.texts.resolutionX});
     }
-    if (auto refusal = RequireFinite("Gain", s.gain)) {
+    if (auto refusal = RequireFinite("Gain", {s.gain, s.texts.gain})) {
         return refusal;
     }
-    if (auto refusal = RequireFinite("Width", s.width)) {
+    if (auto refusal = RequireFinite("Width", {s.width, s.texts.width})) {
         return refusal;
     }
-    if (auto refusal = RequireFinite("Spacing", s.spacing)) {
+    if (auto refusal = RequireFinite("Spacing", {s.spacing, s.texts.spacing})) {
         return refusal;
     }
     // The marker is finite, but the far-source rule multiplies its height by a hundred in

@@ -12,8 +12,9 @@ namespace pathsum {
 // would never end the sweep, anything that is not a finite number.
 std::optional<Refusal> CheckSettings(const ExperimentSettings& settings);
 
-// A phase is the fractional part of length / wavelength: a wavelength so small that the
-// longest path, measured in it, leaves the double range gives no phase at all.
-std::optional<Refusal> CheckPhases(const PathSet& paths, double wavelength);
+// A phase is the fractional part of length / wavelength: a wavelength so short that the
+// longest path holds kMostResolvedTurns wavelengths or more leaves too little of a double for
+// that fraction (at 1E+17 wavelengths nothing at all, and every arrow points the same way).
+std::optional<Refusal> CheckPhases(const PathSet& paths, const Entry& wavelength);
 
 }  // namespace pathsum

@@ -5,7 +5,11 @@
 namespace pathsum {
 
 EngineInputs InputsFor(SourcePoint source, double resolution, double wavelength) {
-    return {.source = source, .wavelength = wavelength, .resolution = resolution};
+    EngineInputs inputs;
+    inputs.source = source;
+    inputs.wavelength = wavelength;
+    inputs.resolution = resolution;
+    return inputs;
 }
 
 ElementRow RowFor(MirrorPattern pattern, double width, double spacing) {

@@ -158,17 +158,17 @@ TEST_P(RefusedRunTest, ShowsWhyAndLeavesThePreviousDrawingAlone) {
 INSTANTIATE_TEST_SUITE_P(
     Table, RefusedRunTest,
     ::testing::Values(RefusedCase{"WavelengthZero", &MainForm::WavelengthText, "0",
-                                  "Mirror Number Single", "Wavelength \" 0\""},
+                                  "Mirror Number Single", "Wavelength \"0\""},
                       RefusedCase{"ResolutionNegative", &MainForm::ResolutionText, "-1",
                                   "Mirror Number Single", "Resolution Radians \"-1\""},
                       RefusedCase{"ResolutionTooFine", &MainForm::ResolutionText, "1e-9",
                                   "Mirror Number Single", "Resolution Radians"},
                       RefusedCase{"DetectorStepZero", &MainForm::ResolutionXText, "0",
-                                  "Mirror Number Single", "Resolution X \" 0\""},
+                                  "Mirror Number Single", "Resolution X \"0\""},
                       RefusedCase{"GainInfinite", &MainForm::GainText, "9e999",
                                   "Mirror Number Single", "Gain"},
                       RefusedCase{"EndlessGrating", &MainForm::GratingWidthText, "-10",
-                                  "Mirror Number Grating", "Width \"-10\" and Spacing \" 10\""}),
+                                  "Mirror Number Grating", "Width \"-10\" and Spacing \"10\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Live ----
