@@ -1,0 +1,54 @@
+#include "DataText.h"
+
+#include "NumberText.h"
+
+namespace pathsum {
+namespace {
+
+// A text as a comment line may hold it: a control character (a line break above all) would
+// end the comment, so it becomes a blank.
+std::string OnOneLine(std::string_view text) {
+    std::string line(text);
+    for (char& c : line) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            c = ' ';
+        }
+    }
+    return line;
+}
+
+}  // namespace
+
+std::string SettingsCommentLines(const ExperimentSettings& settings, std::string_view version) {
+    const SettingsTexts& t = settings.texts;
+    const auto field = [](const char* name, std::string_view text) {
+        return "# " + std::string(name) + ": \"" + OnOneLine(text) + "\"\n";
+    };
+    std::string lines = "# pathsum " + std::string(version) + "\n";
+    lines += field("pattern", settings.patternCaption);
+    lines += field("wavelength", t.wavelength);
+    lines += field("resolution (radians)", t.resolution);
+    lines += field("resolution x (detector step)", t.resolutionX);
+    lines += field("gain", t.gain);
+    lines += field("width", t.width);
+    lines += field("spacing", t.spacing);
+    lines += "# source marker: " + FullNumber(settings.marker.x) + ", " +
+             FullNumber(settings.marker.y) + "\n";
+    lines += "# source of the run (far-source rule applied): " + FullNumber(settings.source.x) +
+             ", " + FullNumber(settings.source.y) + "\n";
+    return lines;
+}
+
+std::string CsvNumbers(std::initializer_list<double> numbers) {
+    std::string line;
+    for (const double number : numbers) {
+        if (!line.empty()) {
+            line += ',';
+        }
+        line += FullNumber(number);
+    }
+    line += '\n';
+    return line;
+}
+
+}  // namespace pathsum
