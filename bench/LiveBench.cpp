@@ -2,9 +2,14 @@
 // moving at 60 positions a second would, and times for each position the move to the
 // repainted picture of that position's finished run; positions whose run a newer position
 // ended first are counted as skipped.
-//   pathsum-live-bench [--positions N] [--case default|five-slit|heavy]
+//   pathsum-live-bench [--positions N] [--case default|five-slit|heavy] [--grid]
 // Prints, one line a case:
 //   live CASE median_ms M p95_ms P max_ms X skipped K
+// With --grid it drags the source of each setting of a wide grid instead (patterns,
+// wavelengths down to .001, resolutions down to 1E-06, detector steps 1 and .1, a source near
+// the row, one in the plot and a far one) and prints the longest the window left a click
+// waiting, over the grid:
+//   grid settings N longest_silence_ms median M p95 P max X over_50ms K
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
 #include <QApplication>
@@ -192,20 +197,127 @@ void Drive(pathsum::MainForm& form, const Case& c, int positions) {
     std::fflush(stdout);
 }
 
+// One setting of the responsiveness grid.
+struct GridSetting {
+    std::string pattern;
+    std::string wavelength;
+    std::string resolution;
+    std::string step;
+    float sourceX;
+    float sourceY;
+};
+
+std::vector<GridSetting> Grid() {
+    std::vector<GridSetting> grid;
+    const char* const patterns[] = {"Mirror Number Single", "Mirror Number Double",
+                                    "Mirror Number Five", "Mirror Number Grating"};
+    const char* const wavelengths[] = {"1", ".01", ".001"};
+    const char* const resolutions[] = {".001", "1E-05", "1E-06"};
+    const char* const steps[] = {"1", ".1"};
+    // Near the row, in the middle of the plot, and below it: a far source.
+    const float sources[][2] = {{50.0f, 95.0f}, {30.0f, 20.0f}, {40.0f, -5.0f}};
+    for (const char* pattern : patterns) {
+        for (const char* wavelength : wavelengths) {
+            for (const char* resolution : resolutions) {
+                for (const char* step : steps) {
+                    for (const auto& source : sources) {
+                        grid.push_back(
+                            {pattern, wavelength, resolution, step, source[0], source[1]});
+                    }
+                }
+            }
+        }
+    }
+    return grid;
+}
+
+// The longest the window leaves a timer waiting while the source of `setting` is dragged a
+// few units to and fro at 60 positions a second in the live mode: how long a click would wait.
+double LongestSilenceMs(pathsum::MainForm& form, const GridSetting& setting) {
+    form.SetLive(false);
+    form.Pattern->setText(QString::fromStdString(setting.pattern));
+    form.WavelengthText->setText(QString::fromStdString(setting.wavelength));
+    form.ResolutionText->setText(QString::fromStdString(setting.resolution));
+    form.ResolutionXText->setText(QString::fromStdString(setting.step));
+    form.Form_MouseDown(1, 0, setting.sourceX, setting.sourceY);
+    Wait(20);
+    QElapsedTimer clock;
+    clock.start();
+    double last = 0.0;
+    double longest = 0.0;
+    QTimer probe;
+    probe.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        const double now = static_cast<double>(clock.nsecsElapsed()) * 1e-6;
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    probe.start(2);
+    const auto send = [&form](QEvent::Type type, QPointF at, Qt::MouseButton button,
+                              Qt::MouseButtons held) {
+        const QPointF pixel(pathsum::PlotFrame::PixelX(at.x()), pathsum::PlotFrame::PixelY(at.y()));
+        QMouseEvent event(type, pixel, form.mapToGlobal(pixel), button, held, Qt::NoModifier);
+        QApplication::sendEvent(&form, &event);
+    };
+    form.SetLive(true);
+    const QPointF start(setting.sourceX, setting.sourceY);
+    send(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    constexpr int kMoves = 12;
+    for (int i = 1; i <= kMoves; ++i) {
+        const double along = 4.0 * std::sin(i * 0.6);
+        QTimer::singleShot(static_cast<int>(i * kMoveIntervalMs), &form, [&send, start, along] {
+            send(QEvent::MouseMove, start + QPointF(along, 0.0), Qt::NoButton, Qt::LeftButton);
+        });
+    }
+    Wait(static_cast<int>((kMoves + 1) * kMoveIntervalMs));
+    send(QEvent::MouseButtonRelease, start, Qt::LeftButton, Qt::NoButton);
+    // Until the full run after the release is done.
+    while (form.Running()) {
+        Wait(5);
+    }
+    Wait(20);
+    probe.stop();
+    return longest;
+}
+
+void RunGrid(pathsum::MainForm& form) {
+    std::vector<double> silences;
+    int over = 0;
+    for (const GridSetting& setting : Grid()) {
+        const double silence = LongestSilenceMs(form, setting);
+        silences.push_back(silence);
+        if (silence > 50.0) {
+            ++over;
+            std::printf(
+                "over 50 ms: %.1f ms, %s wavelength %s resolution %s step %s source %g,%g\n",
+                silence, setting.pattern.c_str(), setting.wavelength.c_str(),
+                setting.resolution.c_str(), setting.step.c_str(), setting.sourceX, setting.sourceY);
+            std::fflush(stdout);
+        }
+    }
+    std::printf("grid settings %zu longest_silence_ms median %.1f p95 %.1f max %.1f over_50ms %d\n",
+                silences.size(), Percentile(silences, 0.5), Percentile(silences, 0.95),
+                Percentile(silences, 1.0), over);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     int positions = 100;
     std::string only;
+    bool grid = false;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--positions" && i + 1 < argc) {
             positions = std::max(2, std::atoi(argv[++i]));
         } else if (option == "--case" && i + 1 < argc) {
             only = argv[++i];
+        } else if (option == "--grid") {
+            grid = true;
         } else {
-            std::fprintf(stderr, "usage: %s [--positions N] [--case default|five-slit|heavy]\n",
+            std::fprintf(stderr,
+                         "usage: %s [--positions N] [--case default|five-slit|heavy] [--grid]\n",
                          argv[0]);
             return 2;
         }
@@ -214,6 +326,10 @@ int main(int argc, char* argv[]) {
     pathsum::MainForm form;
     form.show();
     QApplication::processEvents();
+    if (grid) {
+        RunGrid(form);
+        return 0;
+    }
     for (const Case& c : kCases) {
         if (only.empty() || only == c.name) {
             Drive(form, c, positions);

@@ -64,9 +64,10 @@ constexpr int kBisections = 50;
 // (degree + 1) * kMomentLanes moment sums costs little beside forming them.
 constexpr std::size_t kPiecePaths = 8192;
 
-// The weights are formed in batches of whole intervals of about this many products, so that a
-// Stop is seen within a few milliseconds.
-constexpr double kBatchWork = 4e6;
+// The weights are formed in batches of whole intervals of about this many products (about a
+// millisecond), so that the window answers and a Stop is seen between them even on a busy
+// machine.
+constexpr double kBatchWork = 1e6;
 
 // Teams weighs work in arrows of the screen kernel; a product of the weights counts as five,
 // so that a batch is shared by the threads from 40,000 products on, a fifth of what a screen

@@ -78,8 +78,10 @@ std::vector<double> FirstLegs(const std::vector<double>& hits, double sx, double
 // tangent. Only the rays that count are kept.
 class Sweep {
   public:
-    Sweep(const EngineInputs& inputs, const ElementRow& row, std::int64_t maxRays)
-        : row_(row),
+    Sweep(const EngineInputs& inputs, const ElementRow& row, std::int64_t maxRays,
+          const std::function<bool()>& keepGoing)
+        : keepGoing_(keepGoing),
+          row_(row),
           typed_(inputs.typed),
           sx_(inputs.source.x),
           rowDistance_(DistanceFromRow(inputs.source.y)),
@@ -93,16 +95,20 @@ class Sweep {
 
     // Walks the elements left to right, counting the rays that meet the frame, until a ray
     // meets the row at or beyond its right edge or no element is left.
-    Checked<PathSet> Run() && {
+    // Nothing when keepGoing said no.
+    std::optional<Checked<PathSet>> Run() && {
         if (!ReachLeftEdge()) {
-            return GiveUpReaching();
+            return Stopped() ? std::nullopt : std::optional(GiveUpReaching());
         }
         while (hitX_ < kPlotRight && remaining_ > 0) {
             if (hitX_ > left_ + row_.width && !PassRightEdge()) {
-                return GiveUpReaching();
+                return Stopped() ? std::nullopt : std::optional(GiveUpReaching());
             }
             CountRay();
             if (!StepOn()) {
+                if (Stopped()) {
+                    return std::nullopt;
+                }
                 return refusals::TooManyRays(Typed(resolution_, &SettingsTexts::resolution));
             }
         }
@@ -111,12 +117,27 @@ class Sweep {
     }
 
   private:
-    // Tries the next ray; false when that would be one ray too many.
-    bool NextRay() {
+    bool Stopped() const { return stopped_; }
+
+    // Counts one more ray; false when that would be one ray too many, or when the caller,
+    // asked now and then, says to stop.
+    bool TakeRay() {
         if (rays_ >= maxRays_) {
             return false;
         }
         ++rays_;
+        if (keepGoing_ && rays_ % kRaysBetweenAsks == 0 && !keepGoing_()) {
+            stopped_ = true;
+            return false;
+        }
+        return true;
+    }
+
+    // Tries the next ray; false when the sweep must end (TakeRay).
+    bool NextRay() {
+        if (!TakeRay()) {
+            return false;
+        }
         angle_ = angle_ + resolution_;
         hitX_ = sx_ + rowDistance_ * std::tan(angle_);
         return true;
@@ -146,10 +167,9 @@ class Sweep {
             if (!(next < safe)) {
                 return true;
             }
-            if (rays_ >= maxRays_) {
+            if (!TakeRay()) {
                 return false;
             }
-            ++rays_;
             angle_ = next;
         }
     }
@@ -219,6 +239,8 @@ class Sweep {
         return typed_ ? Entry(value, *typed_.*box) : Entry(value);
     }
 
+    const std::function<bool()>& keepGoing_;
+    bool stopped_ = false;
     const ElementRow& row_;
     const std::optional<SettingsTexts>& typed_;
     const double sx_;
@@ -238,7 +260,13 @@ class Sweep {
 
 Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& row,
                                 std::int64_t maxRays) {
-    return Sweep(inputs, row, maxRays).Run();
+    return *Sweep(inputs, row, maxRays, {}).Run();
+}
+
+std::optional<Checked<PathSet>> EnumeratePaths(const EngineInputs& inputs, const ElementRow& row,
+                                               const std::function<bool()>& keepGoing,
+                                               std::int64_t maxRays) {
+    return Sweep(inputs, row, maxRays, keepGoing).Run();
 }
 
 std::vector<double> DetectorPoints(double step) {

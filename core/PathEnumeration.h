@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -63,6 +64,13 @@ class PathSet {
 // try more than `maxRays` rays. Requires resolution > 0 (checked by the caller).
 Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& row,
                                 std::int64_t maxRays = kMaxRaysPerSweep);
+
+// The same, asking `keepGoing` every kRaysBetweenAsks rays, so that a long sweep lets the
+// window answer and can be stopped: nothing when it says no. The paths are the same.
+inline constexpr std::int64_t kRaysBetweenAsks = std::int64_t{1} << 17;
+std::optional<Checked<PathSet>> EnumeratePaths(const EngineInputs& inputs, const ElementRow& row,
+                                               const std::function<bool()>& keepGoing,
+                                               std::int64_t maxRays = kMaxRaysPerSweep);
 
 // The detector points of a screen: x = 0, then repeated additions of `step` while x <= 100.
 // Requires a step the run accepts (checked by the caller); a step that is not greater than 0

@@ -7,6 +7,11 @@
 namespace pathsum {
 
 Checked<RunPlan> PlanRun(const ExperimentSettings& settings) {
+    return *PlanRun(settings, {});
+}
+
+std::optional<Checked<RunPlan>> PlanRun(const ExperimentSettings& settings,
+                                        const std::function<bool()>& keepGoing) {
     if (auto refusal = CheckSettings(settings)) {
         return *refusal;
     }
@@ -19,11 +24,14 @@ Checked<RunPlan> PlanRun(const ExperimentSettings& settings) {
         return *refusal;
     }
     plan.row = std::move(std::get<ElementRow>(row));
-    auto paths = EnumeratePaths(InputsOf(settings), plan.row);
-    if (auto* refusal = std::get_if<Refusal>(&paths)) {
+    auto paths = EnumeratePaths(InputsOf(settings), plan.row, keepGoing);
+    if (!paths) {
+        return std::nullopt;
+    }
+    if (auto* refusal = std::get_if<Refusal>(&*paths)) {
         return *refusal;
     }
-    plan.paths = std::move(std::get<PathSet>(paths));
+    plan.paths = std::move(std::get<PathSet>(*paths));
     if (auto refusal = CheckPhases(plan.paths, {settings.wavelength, typed.wavelength})) {
         return *refusal;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "ExperimentSettings.h"
@@ -20,5 +22,10 @@ struct RunPlan {
 // Checks the settings, builds the element row and enumerates the paths; the first refusal
 // met is returned instead. Nothing here draws.
 Checked<RunPlan> PlanRun(const ExperimentSettings& settings);
+
+// The same, asking `keepGoing` now and then during the sweep of the rays (EnumeratePaths);
+// nothing when it says no.
+std::optional<Checked<RunPlan>> PlanRun(const ExperimentSettings& settings,
+                                        const std::function<bool()>& keepGoing);
 
 }  // namespace pathsum

@@ -277,17 +277,31 @@ void MainForm::PerformRun(RunDetail detail) {
     Calculate->setEnabled(false);
     // A Stop pressed while no run was going on must not end this run before it begins.
     StopRequested = 0;
+    // From here on the window may answer; a change then ends this run at its next check.
+    running_ = true;
+    superseded_ = false;
     // The companion shape is put beside the marker before the marker is read.
     PutSource0BesideSource();
     const ExperimentSettings settings = ReadExperimentSettings(TextsOfControls(), MarkerPosition());
     ShowSourceCaptions(settings.source);
-    Checked<RunPlan> plan = PlanRun(settings);
-    if (const auto* refusal = std::get_if<Refusal>(&plan)) {
-        ShowRefusal(QString::fromStdString(refusal->reason));
-    } else {
-        running_ = true;
-        superseded_ = false;
-        RunPlan& planned = std::get<RunPlan>(plan);
+    QElapsedTimer clock;
+    clock.start();
+    // A fine resolution's sweep takes a while: the window answers during it too.
+    sinceEvents_.start();
+    std::optional<Checked<RunPlan>> plan = PlanRun(settings, [this] {
+        if (sinceEvents_.hasExpired(kRunEventInterval.count())) {
+            ProcessPendingEvents();
+            sinceEvents_.start();
+        }
+        return !ShouldStop();
+    });
+    // Without a plan, a Stop or a change ended the sweep.
+    bool stopped = !plan;
+    if (plan && IsRefused(*plan)) {
+        running_ = false;
+        ShowRefusal(QString::fromStdString(std::get<Refusal>(*plan).reason));
+    } else if (plan) {
+        RunPlan& planned = std::get<RunPlan>(*plan);
         if (detail == RunDetail::Coarse) {
             ThinForACoarsePicture(planned.detectorX);
         }
@@ -300,19 +314,21 @@ void MainForm::PerformRun(RunDetail detail) {
         run_.plan = std::make_shared<const RunPlan>(std::move(planned));
         DescribeCaptions();
         emit runRecordChanged();
-        QElapsedTimer clock;
-        clock.start();
-        const RunOutcome outcome = RunCalculation(*run_.plan, *this);
+        RunOptions options;
+        options.eventInterval = kRunEventInterval;
+        const RunOutcome outcome = RunCalculation(*run_.plan, *this, options);
+        stopped = outcome == RunOutcome::Stopped;
         canvas_->ShowNow();
         picture_.reset();
-        running_ = false;
-        if (outcome == RunOutcome::Stopped) {
-            StopRequested = 0;
-        } else if (detail == RunDetail::Full) {
+        if (outcome == RunOutcome::Finished && detail == RunDetail::Full) {
             fullRunSeconds_ = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
         }
         coarseShown_ = outcome == RunOutcome::Finished && detail == RunDetail::Coarse;
         ShowLiveNotice(coarseShown_ ? CoarsePictureNotice() : QString());
+    }
+    running_ = false;
+    if (stopped) {
+        StopRequested = 0;
     }
     Calculate->setEnabled(true);
     emit runEnded();

@@ -169,6 +169,8 @@ class MainForm : public QWidget, public RunHost {
     static constexpr std::chrono::milliseconds kLiveHold{17};
     // How long a dragged source must rest before the full picture of a coarse one follows.
     static constexpr int kSourceRestMs = 120;
+    // How long a run computes at most before the window answers again.
+    static constexpr std::chrono::milliseconds kRunEventInterval{20};
 
     void PerformRun(RunDetail detail);
     // Live mode (MainFormLive.cpp).
@@ -233,6 +235,7 @@ class MainForm : public QWidget, public RunHost {
     double fullRunSeconds_ = 0.0;  // the last full run that finished
     QTimer* restTimer_ = nullptr;  // the source has rested: the full picture follows
     QElapsedTimer sinceSourceMoved_;
+    QElapsedTimer sinceEvents_;  // during a run's sweep
 };
 
 }  // namespace pathsum

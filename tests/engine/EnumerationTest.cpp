@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -245,6 +246,25 @@ TEST(RayBound, RefusesOneRayMoreThanAllowed) {
         ASSERT_TRUE(IsRefused(refused)) << s.name;
         EXPECT_FALSE(SweepAtPoint(inputs, row, 30, 20, rays).refused) << s.name;
         EXPECT_TRUE(SweepAtPoint(inputs, row, 30, 20, rays - 1).refused) << s.name;
+    }
+}
+
+// A sweep that asks its caller now and then finds the same paths when let go on, and nothing
+// at all when told to stop, however far it got.
+TEST(RayBound, ASweepAskedToStopEndsWithNothingAndOneLetGoOnFindsTheSamePaths) {
+    const SweepCase s{"Fine", MirrorPattern::Double, 10, 10, {30, 20}, 2e-6};
+    const PathSet all = PathsFor(InputsOf(s), RowOf(s));
+    ASSERT_GT(all.RaysTried(), 3 * kRaysBetweenAsks);
+    int asked = 0;
+    const auto goOn = EnumeratePaths(InputsOf(s), RowOf(s), [&asked] { return ++asked > 0; });
+    ASSERT_TRUE(goOn.has_value() && !IsRefused(*goOn));
+    const PathSet& same = std::get<PathSet>(*goOn);
+    EXPECT_TRUE(std::ranges::equal(same.HitX(), all.HitX()));
+    EXPECT_EQ(asked, all.RaysTried() / kRaysBetweenAsks);
+    for (const int stopAt : {1, 3}) {
+        int left = stopAt;
+        EXPECT_FALSE(EnumeratePaths(InputsOf(s), RowOf(s), [&left] { return --left > 0; }))
+            << "stopped at ask " << stopAt;
     }
 }
 
