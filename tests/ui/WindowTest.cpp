@@ -352,8 +352,10 @@ TEST_F(ArrowsTest, ShowsThePointUnderThePointerWithTheNumbersOfItsPlottedValue) 
     EXPECT_EQ(arrows.Probed()->screen, 3);
     EXPECT_EQ(arrows.Probed()->point, 20);
 
-    // Closing the window unticks its entry and takes the marker away.
+    // Closing the window unticks its entry and takes the marker away, and only that.
+    const auto children = form->children().size();
     arrows.close();
+    EXPECT_EQ(form->children().size(), children);
     EXPECT_FALSE(window->Action(Command::ArrowsAtAPoint)->isChecked());
     EXPECT_FALSE(form->ProbeMarker->isVisible());
 }
