@@ -143,7 +143,8 @@ std::optional<QString> ReadCoordinate(const QJsonObject& source, const char* axi
                    "the plot")
             .arg(Key(axis), QString::number(number), QString::number(kFarthestMarker));
     }
-    out = static_cast<float>(number);
+    // -0 stands where 0 does, and is kept as 0: a file cannot keep the sign of a zero.
+    out = static_cast<float>(number + 0.0);
     return std::nullopt;
 }
 
@@ -243,7 +244,7 @@ std::variant<Setup, QString> ReadSetup(const QByteArray& bytes) {
             .arg(Place(bytes, *deep));
     }
     QStringDecoder utf8(QStringDecoder::Utf8);
-    (void)utf8.decode(bytes);
+    const QString decoded = utf8.decode(bytes);
     if (utf8.hasError()) {
         return QStringLiteral("it is not text in UTF-8");
     }

@@ -2,6 +2,7 @@
 // explanations every control carries, and the scaled client area of a small screen.
 
 #include <QAction>
+#include <QClipboard>
 #include <QDoubleSpinBox>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsView>
@@ -110,7 +111,20 @@ INSTANTIATE_TEST_SUITE_P(
                       // The widget tests see no print server (QtTestMain.cpp): Print says so.
                       CommandCase{"Print", Command::Print, {}, "Print"},
                       CommandCase{"PrintOnWhite", Command::PrintOnWhite, {}, "Print"},
-                      CommandCase{"PlaceSource", Command::PlaceSource, {}, "Place Source"}),
+                      CommandCase{"PlaceSource", Command::PlaceSource, {}, "Place Source"},
+                      CommandCase{"Open", Command::Open, {}, "Open Set-up"},
+                      // No set-up file yet: Save asks for a name, as Save As does.
+                      CommandCase{"Save", Command::Save, {}, "Save Set-up"},
+                      CommandCase{"SaveAs", Command::SaveAs, {}, "Save Set-up"},
+                      CommandCase{"ExportPicture", Command::ExportPicture, {}, "Export Picture"},
+                      // Before a run there are no numbers: Export Data says so.
+                      CommandCase{"ExportData", Command::ExportData, {}, "Export Data"},
+                      CommandCase{"CopyPicture", Command::CopyPicture,
+                                  [](MainForm& f) {
+                                      EXPECT_EQ(QGuiApplication::clipboard()->image().size(),
+                                                f.size());
+                                  },
+                                  ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, AboutNamesTheProgramItsVersionAndLicence) {
@@ -158,7 +172,7 @@ TEST_F(WindowTest, TheClientAreaKeepsItsSizeBelowTheMenuBar) {
     for (QAction* menu : window->menuBar()->actions()) {
         menus << menu->text().remove('&');
     }
-    EXPECT_EQ(menus, (QStringList{"File", "Run", "View", "Help"}));
+    EXPECT_EQ(menus, (QStringList{"File", "Edit", "Run", "View", "Help"}));
 }
 
 TEST_F(WindowTest, TabMovesDownTheLeftColumn) {
