@@ -8,10 +8,12 @@
 #include <QGraphicsView>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTextBrowser>
 
 #include "ArrowsWindow.h"
 #include "ControlTexts.h"
 #include "FormFixture.h"
+#include "GuideWindow.h"
 #include "MainWindow.h"
 #include "NumberText.h"
 #include "WindowPlacement.h"
@@ -139,6 +141,20 @@ TEST_F(WindowTest, AboutNamesTheProgramItsVersionAndLicence) {
     EXPECT_TRUE(text.contains("pathsum")) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral(PATHSUM_VERSION))) << text.toStdString();
     EXPECT_TRUE(text.contains("MIT")) << text.toStdString();
+}
+
+TEST_F(WindowTest, TheGuideOpensInAWindowOfItsOwnFromWithinTheProgram) {
+    QTest::keySequence(window.get(), window->Action(Command::Guide)->shortcut());
+    QApplication::processEvents();
+    ASSERT_NE(window->Guide(), nullptr);
+    EXPECT_TRUE(window->Guide()->isVisible());
+    EXPECT_FALSE(window->Guide()->isModal());
+    const QTextDocument* guide = window->Guide()->Browser()->document();
+    EXPECT_TRUE(guide->toPlainText().contains("Lessons"));
+    // Its pictures are inside the program too.
+    const QVariant picture =
+        guide->resource(QTextDocument::ImageResource, QUrl("qrc:/guide/05-far-source.png"));
+    EXPECT_FALSE(picture.value<QImage>().isNull());
 }
 
 TEST_F(WindowTest, CalculateIsDisabledInTheMenuWhileARunGoesOn) {
