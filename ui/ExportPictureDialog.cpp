@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -50,7 +51,10 @@ ExportPictureDialog::ExportPictureDialog(const QString& suggestedPath, QWidget* 
     exportButton_->setDefault(true);
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("&File:"), file);
+    // The name's box is in a row with its button: its label is given the box to go to.
+    auto* fileLabel = new QLabel(QStringLiteral("&File:"), this);
+    fileLabel->setBuddy(path_);
+    form->addRow(fileLabel, file);
     form->addRow(QStringLiteral("PNG &size:"), scale_);
     form->addRow(onWhite_);
     form->addRow(buttons);

@@ -95,8 +95,8 @@ std::optional<QString> ReadText(const QJsonObject& object, const char* key, QStr
     const QJsonValue value = object.value(QLatin1String(key));
     if (!value.isString()) {
         return QStringLiteral(
-                   "%1 must be a text in quotes, as its box holds it (for example %1: \"1\")")
-            .arg(Key(key));
+                   "%1 must be a text in quotes, as its box holds it (for example \"%2\": \"1\")")
+            .arg(Key(key), QLatin1String(key));
     }
     text = value.toString();
     if (text.size() > kLongestSetupText) {
