@@ -8,7 +8,8 @@
 
 int main(int argc, char* argv[]) {
     // An export, --help or --version needs no display: nothing is shown.
-    if (pathsum::RunsWithoutWindow(argc, argv)) {
+    const bool windowless = pathsum::RunsWithoutWindow(argc, argv);
+    if (windowless) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
@@ -18,7 +19,8 @@ int main(int argc, char* argv[]) {
     // Lets Wayland desktops match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.pathsum.Pathsum"));
 
-    const pathsum::CommandLineOutcome asked = pathsum::HandleCommandLine(QApplication::arguments());
+    const pathsum::CommandLineOutcome asked =
+        pathsum::HandleCommandLine(QApplication::arguments(), !windowless);
     if (asked.exitStatus) {
         return *asked.exitStatus;
     }

@@ -87,7 +87,7 @@ bool RunsWithoutWindow(int argc, char** argv) {
     return false;
 }
 
-CommandLineOutcome HandleCommandLine(const QStringList& arguments) {
+CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAvailable) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Light at mirrors and slits as a sum over paths. With a set-up file, the window opens "
@@ -115,7 +115,7 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments) {
     if (!parser.parse(arguments)) {
         return {Misused(parser.errorText()), {}};
     }
-    if (parser.isSet(help)) {
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         Say(stdout, parser.helpText());
         return {0, {}};
     }
@@ -133,6 +133,10 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments) {
     if (files.isEmpty()) {
         if (parser.isSet(onWhiteOption) || parser.isSet(scaleOption)) {
             return {Misused(QStringLiteral("--on-white and --scale go with --export")), {}};
+        }
+        if (!windowAvailable) {
+            // Chosen for a display that may not be there: nothing could be shown.
+            return {Misused(QStringLiteral("nothing to do without a window: give --export")), {}};
         }
         return {std::nullopt, setup};
     }

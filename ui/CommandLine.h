@@ -27,7 +27,8 @@ inline constexpr int kExitRefused = 1;
 inline constexpr int kExitUsage = 2;
 
 // Reads the arguments (those QApplication leaves) and, for --export, performs the run without
-// a window and writes each file.
-CommandLineOutcome HandleCommandLine(const QStringList& arguments);
+// a window and writes each file. Without `windowAvailable` (the offscreen platform was chosen
+// for RunsWithoutWindow) arguments that ask for the window are refused.
+CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAvailable);
 
 }  // namespace pathsum

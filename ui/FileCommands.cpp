@@ -144,9 +144,10 @@ void FileCommands::FillRecentMenu(QMenu* menu) {
     const QStringList recent = RecentFiles();
     for (int i = 0; i < recent.size(); ++i) {
         const QString& path = recent[i];
-        QAction* entry =
-            menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()),
-                            this, [this, path] { OpenFile(path); });
+        QAction* entry = menu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(
+                QFileInfo(path).fileName().replace(QChar('&'), QStringLiteral("&&"))),
+            this, [this, path] { OpenFile(path); });
         entry->setToolTip(QDir::toNativeSeparators(path));
         entry->setStatusTip(entry->toolTip());
     }

@@ -102,6 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         StatusCase{"Version", {"--version"}, 0, "pathsum " PATHSUM_VERSION},
         StatusCase{"Help", {"--help"}, 0, "--export <FILE>"},
+        // Chosen for no display like the others, it must not open an unseen window.
+        StatusCase{"HelpAll", {"--help-all"}, 0, "--export <FILE>"},
         StatusCase{"UnknownOption", {"--bogus"}, 2, "bogus"},
         StatusCase{"UnknownKind", {"--export", "@/x.txt"}, 2, "x.txt"},
         StatusCase{"TwoSetups", {"a.pathsum", "b.pathsum", "--export", "@/x.png"}, 2, "one set-up"},
