@@ -12,10 +12,9 @@ namespace pathsum {
 class MainForm;
 
 // The File and Edit commands that keep and hand out a lesson: set-ups opened and saved (with
-// the last few kept from one start of the program to the next, and the lessons shipped with it),
-// the picture
-// exported or copied, the numbers exported. Every file is written whole or not at all, and
-// every failure is said in a message box that names the file and the reason.
+// the last few kept from one start of the program to the next, and the lessons shipped with
+// it), the picture exported or copied, the numbers exported. Every file is written whole or
+// not at all, and every failure is said in a message box that names the file and the reason.
 class FileCommands : public QObject {
     Q_OBJECT
 
