@@ -135,7 +135,8 @@ bool NotComputed(const QString& caption) {
     return caption.endsWith(QChar(':'));
 }
 
-// Each command's menu text, with its & mnemonic, and its shortcut (none for About).
+// Each command's menu text, with its & mnemonic, and its shortcut (none for About and the two
+// menus of files).
 struct CommandText {
     Command command;
     const char* menuText;
@@ -145,6 +146,15 @@ struct CommandText {
 constexpr QKeyCombination kNoKeys{};
 
 constexpr CommandText kCommands[] = {
+    {Command::Open, "&Open...", Qt::CTRL | Qt::Key_O},
+    {Command::OpenRecent, "Open &Recent", kNoKeys},
+    {Command::Examples, "Exa&mples", kNoKeys},
+    {Command::Save, "&Save", Qt::CTRL | Qt::Key_S},
+    {Command::SaveAs, "Save &As...", Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+    {Command::ExportPicture, "&Export Picture...", Qt::CTRL | Qt::Key_E},
+    {Command::ExportData, "Export &Data...", Qt::CTRL | Qt::SHIFT | Qt::Key_E},
+    {Command::CopyPicture, "&Copy Picture", Qt::CTRL | Qt::SHIFT | Qt::Key_C},
+    {Command::Guide, "&Guide", Qt::SHIFT | Qt::Key_F1},
     {Command::Print, "&Print", Qt::CTRL | Qt::Key_P},
     {Command::PrintOnWhite, "Print on &White", Qt::CTRL | Qt::SHIFT | Qt::Key_P},
     {Command::Exit, "E&xit", Qt::CTRL | Qt::Key_Q},

@@ -14,6 +14,15 @@ namespace pathsum {
 // The commands of the menu bar. Each calls the event procedure of the button or label it
 // stands for, so every rule of the control holds for the command too.
 enum class Command {
+    Open,
+    OpenRecent,
+    Examples,
+    Save,
+    SaveAs,
+    ExportPicture,
+    ExportData,
+    CopyPicture,
+    Guide,
     Print,
     PrintOnWhite,
     Exit,

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -132,6 +133,27 @@ class MainForm : public QWidget, public RunHost {
     // The window's title line.
     static QString Caption();
 
+    // The texts of the six boxes and the pattern caption, as a run reads them.
+    SettingsTexts TextsOfControls() const;
+    // Where the source marker stands: the Left and Top of Source.
+    SourcePoint MarkerPosition() const;
+
+    // Sets the controls to a set-up's texts, caption and marker as the user would set them:
+    // the boxes typed into, the pattern chosen (the spacing entry enabled unless the pattern is
+    // a single mirror) and the marker placed as a click there places it. During a run only the
+    // next run reads them; in the live mode they start one run.
+    void ApplySetup(const SettingsTexts& texts, SourcePoint marker);
+
+    // Where a refused run's reason goes instead of a message box (the command line writes it
+    // out); none, the default, shows the box.
+    void SetRefusalReporter(std::function<void(const QString& reason)> report);
+
+    // The window as it stands (the drawing so far, with every control over it), as large as
+    // `page` allows with its proportions kept, centred: as shown, or with the plot on white
+    // paper (see PrintOnWhite_Click). Print draws with it, and so does every exported picture.
+    enum class PrintLook { AsShown, OnWhite };
+    void PaintClientArea(QPainter& painter, const QRect& page, PrintLook look);
+
     // The window the form's dialogs and message boxes belong to: the top-level window it shows
     // in. Scaled down on a small screen, the form lives in a graphics scene, and a dialog of
     // its own would be drawn into the scene instead of standing as a window of its own.
@@ -162,7 +184,6 @@ class MainForm : public QWidget, public RunHost {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    enum class PrintLook { AsShown, OnWhite };
     // A full run, or one on fewer detector points while the source is dragged.
     enum class RunDetail { Full, Coarse };
     // How long a live run keeps the last picture on the screen before its own shows.
@@ -186,7 +207,6 @@ class MainForm : public QWidget, public RunHost {
     void FineStep(Parameter parameter, int notches);
 
     void PrintWindow(PrintLook look);
-    void PaintClientArea(QPainter& painter, const QRect& page, PrintLook look);
     // One of the five parameters a label steps by ten and a box asks for in a dialog: its
     // controls, the prompt of its dialog and the event procedures its controls call.
     struct ParameterControls {
@@ -203,10 +223,6 @@ class MainForm : public QWidget, public RunHost {
     void BuildControls();
     void ConnectEvents();
     void ConnectParameterControls();
-    // The texts of the six boxes and the pattern caption, as a run reads them.
-    SettingsTexts TextsOfControls() const;
-    // Where the source marker stands: the Left and Top of Source.
-    SourcePoint MarkerPosition() const;
     void PutSource0BesideSource();
     void ShowSourceCaptions(SourcePoint source);
     // Gives the controls whose captions change the names a screen reader hears, from what they
@@ -218,6 +234,7 @@ class MainForm : public QWidget, public RunHost {
     void StepParameter(Parameter parameter, short button);
     void ShowRefusal(const QString& reason);
 
+    std::function<void(const QString&)> reportRefusal_;
     QtPlotCanvas* canvas_ = nullptr;
     std::optional<RunPicture> picture_;
     RunRecord run_;

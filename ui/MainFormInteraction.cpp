@@ -176,6 +176,10 @@ void MainForm::Help_Click() {
 }
 
 void MainForm::ShowRefusal(const QString& reason) {
+    if (reportRefusal_) {
+        reportRefusal_(reason);
+        return;
+    }
     // In the live mode every change runs: a refusal is said on the window, not in a box to be
     // answered at every step of a drag.
     if (live_) {

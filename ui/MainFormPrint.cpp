@@ -107,8 +107,6 @@ void MainForm::PrintWindow(PrintLook look) {
     painter.end();
 }
 
-// The window as it stands (the drawing so far, with every control over it), as large as
-// `page` allows with its proportions kept, centred.
 void MainForm::PaintClientArea(QPainter& painter, const QRect& page, PrintLook look) {
     const bool onWhite = look == PrintLook::OnWhite;
     const QSizeF client(canvas_->size());

@@ -12,7 +12,9 @@
 #include <cmath>
 
 #include "ArrowsWindow.h"
+#include "FileCommands.h"
 #include "Geometry.h"
+#include "GuideWindow.h"
 #include "MainForm.h"
 #include "PlotFrame.h"
 #include "WindowPlacement.h"
@@ -58,7 +60,10 @@ class ScaledClientArea : public QGraphicsView {
 }  // namespace
 
 MainWindow::MainWindow(double scale, QWidget* parent)
-    : QMainWindow(parent), scale_(scale), form_(new MainForm()) {
+    : QMainWindow(parent),
+      scale_(scale),
+      form_(new MainForm()),
+      files_(new FileCommands(form_, this)) {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(MainForm::Caption());
     if (scale_ < 1.0) {
@@ -70,10 +75,23 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    AddCommand(file, Command::Open, &FileCommands::Open);
+    AddFileMenu(file, Command::OpenRecent, &FileCommands::FillRecentMenu);
+    AddFileMenu(file, Command::Examples, &FileCommands::FillExamplesMenu);
+    file->addSeparator();
+    AddCommand(file, Command::Save, &FileCommands::Save);
+    AddCommand(file, Command::SaveAs, &FileCommands::SaveAs);
+    file->addSeparator();
+    AddCommand(file, Command::ExportPicture, &FileCommands::ExportPicture);
+    AddCommand(file, Command::ExportData, &FileCommands::ExportData);
+    file->addSeparator();
     AddCommand(file, Command::Print, &MainForm::Printit_Click);
     AddCommand(file, Command::PrintOnWhite, &MainForm::PrintOnWhite_Click);
     file->addSeparator();
     AddCommand(file, Command::Exit, &MainForm::Exit_Click);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    AddCommand(edit, Command::CopyPicture, &FileCommands::CopyPicture);
 
     QMenu* run = menuBar()->addMenu(QStringLiteral("&Run"));
     AddCommand(run, Command::Calculate, &MainForm::Calculate_Click);
@@ -98,6 +116,8 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     actions_[Command::Live] = live;
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction* guide = NewCommand(help, Command::Guide);
+    connect(guide, &QAction::triggered, this, &MainWindow::ShowGuide);
     AddCommand(help, Command::Help, &MainForm::Help_Click);
     QAction* about = help->addAction(MenuText(Command::About), this, &MainWindow::About_Click);
     about->setObjectName(QStringLiteral("AboutAction"));
@@ -107,16 +127,46 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     form_->Calculate->installEventFilter(this);
 }
 
-QAction* MainWindow::AddCommand(QMenu* menu, Command command, void (MainForm::*procedure)()) {
+QAction* MainWindow::NewCommand(QMenu* menu, Command command) {
     QAction* action = menu->addAction(MenuText(command));
     action->setShortcut(Shortcut(command));
     // Every window of the program takes the commands' keys, the arrows window among them.
     action->setShortcutContext(Qt::ApplicationShortcut);
     action->setObjectName(menu->title().remove(QChar('&')) + QStringLiteral("/") +
                           MenuText(command).remove(QChar('&')).remove(QStringLiteral("...")));
-    connect(action, &QAction::triggered, form_, procedure);
     actions_[command] = action;
     return action;
+}
+
+QAction* MainWindow::AddCommand(QMenu* menu, Command command, void (MainForm::*procedure)()) {
+    QAction* action = NewCommand(menu, command);
+    connect(action, &QAction::triggered, form_, procedure);
+    return action;
+}
+
+QAction* MainWindow::AddCommand(QMenu* menu, Command command, void (FileCommands::*procedure)()) {
+    QAction* action = NewCommand(menu, command);
+    connect(action, &QAction::triggered, files_, procedure);
+    return action;
+}
+
+void MainWindow::AddFileMenu(QMenu* menu, Command command, void (FileCommands::*fill)(QMenu*)) {
+    QMenu* files = menu->addMenu(MenuText(command));
+    files->setObjectName(menu->title().remove(QChar('&')) + QStringLiteral("/") +
+                         MenuText(command).remove(QChar('&')));
+    connect(files, &QMenu::aboutToShow, files_, [this, files, fill] { (files_->*fill)(files); });
+    actions_[command] = files->menuAction();
+}
+
+void MainWindow::ShowGuide() {
+    if (guide_ == nullptr) {
+        // A window of its own beside the main one, not modal, kept when closed.
+        guide_ = new GuideWindow(this);
+        PlaceBesideMe(guide_);
+    }
+    guide_->show();
+    guide_->raise();
+    guide_->activateWindow();
 }
 
 QAction* MainWindow::Action(Command command) const {

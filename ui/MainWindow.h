@@ -9,6 +9,8 @@
 namespace pathsum {
 
 class ArrowsWindow;
+class FileCommands;
+class GuideWindow;
 class MainForm;
 
 // The program's window: the menu bar above, and MainForm below it as the client area, which
@@ -27,6 +29,10 @@ class MainWindow : public QMainWindow {
     QAction* Action(Command command) const;
     // The arrows window, made the first time it is opened; null before.
     ArrowsWindow* Arrows() const { return arrows_; }
+    // The set-up files, the exports and the clipboard (File and Edit).
+    FileCommands* Files() const { return files_; }
+    // The guide's window, made the first time it is opened; null before.
+    GuideWindow* Guide() const { return guide_; }
 
     // The scale below 1 at which the window's client area must be shown for the window, with
     // its menu bar and room for the window manager's frame, to fit into `available`; nothing
@@ -38,7 +44,12 @@ class MainWindow : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QAction* NewCommand(QMenu* menu, Command command);
     QAction* AddCommand(QMenu* menu, Command command, void (MainForm::*procedure)());
+    QAction* AddCommand(QMenu* menu, Command command, void (FileCommands::*procedure)());
+    // A menu of files (Open Recent, Examples), filled afresh as it opens.
+    void AddFileMenu(QMenu* menu, Command command, void (FileCommands::*fill)(QMenu*));
+    void ShowGuide();
     void About_Click();
     void ShowArrows(bool shown);
     // Puts a window of the program's beside this one (see PlaceBeside), moving this one if
@@ -51,6 +62,8 @@ class MainWindow : public QMainWindow {
     MainForm* form_;
     std::map<Command, QAction*> actions_;
     ArrowsWindow* arrows_ = nullptr;
+    FileCommands* files_;
+    GuideWindow* guide_ = nullptr;
 };
 
 }  // namespace pathsum

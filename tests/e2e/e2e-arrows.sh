@@ -18,8 +18,9 @@ start_program
 click_at -5 35  # CALC AND PLOT
 sleep 2
 
-# View is the third entry of the menu bar; Arrows at a Point is the first of its two entries.
-xdotool mousemove --window "$window" 96 $((client_top / 2)) click 1
+# View is the fourth entry of the menu bar (File, Edit, Run, View); Arrows at a Point is the first
+# of its two entries.
+xdotool mousemove --window "$window" 133 $((client_top / 2)) click 1
 menu=""
 for _ in $(seq 50); do
     menu=$(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null | grep -v -x "$window" | head -n 1 || true)

@@ -91,7 +91,7 @@ check_control() {
     # for, and the C and C++ runtimes. (t64 is the suffix Debian gave libraries
     # whose ABI changed with 64-bit time_t.)
     local needed
-    for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
+    for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 \
                   qt6-qpa-plugins fonts-liberation2 libstdc++6 libc6; do
         named_in "$depends" "$needed" "(t64)?" || fail "$label: Depends does not name $needed"
     done
@@ -154,6 +154,13 @@ usr/share/doc/pathsum/copyright
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/man/man1/pathsum.1.gz
 usr/share/metainfo/$id.metainfo.xml
+usr/share/mime/packages/$id.xml
+usr/share/pathsum/examples/01-mirror.pathsum
+usr/share/pathsum/examples/02-grating-sideways.pathsum
+usr/share/pathsum/examples/03-two-slits.pathsum
+usr/share/pathsum/examples/04-five-slits.pathsum
+usr/share/pathsum/examples/05-far-source.pathsum
+usr/share/pathsum/examples/06-shorter-wavelength.pathsum
 EOF
 )
 actual=$(file_list "$root")

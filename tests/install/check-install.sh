@@ -11,6 +11,7 @@ build=$1 id=$2
 require cmake cmake
 require appstreamcli appstream
 require readelf binutils
+require update-mime-database shared-mime-info
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/pathsum-install.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
@@ -31,6 +32,13 @@ share/doc/pathsum/copyright
 share/icons/hicolor/scalable/apps/$id.svg
 share/man/man1/pathsum.1.gz
 share/metainfo/$id.metainfo.xml
+share/mime/packages/$id.xml
+share/pathsum/examples/01-mirror.pathsum
+share/pathsum/examples/02-grating-sideways.pathsum
+share/pathsum/examples/03-two-slits.pathsum
+share/pathsum/examples/04-five-slits.pathsum
+share/pathsum/examples/05-far-source.pathsum
+share/pathsum/examples/06-shorter-wavelength.pathsum
 EOF
 )
 actual=$(file_list "$prefix")
@@ -53,6 +61,23 @@ if [[ -f "$desktop" ]]; then
     exec_line=$(desktop_key "$desktop" Exec)
     [[ -x "$prefix/bin/${exec_line%% *}" ]] ||
         fail "the desktop entry starts '${exec_line%% *}', which is not in bin/"
+fi
+
+# The file type is known by its glob once the desktop's database is built from the installed
+# package file (in a copy, so the prefix keeps only what was installed), and it is the type
+# the desktop entry opens.
+mime_xml=$prefix/share/mime/packages/$id.xml
+if [[ -f "$mime_xml" ]]; then
+    mkdir -p "$tmp/mime/packages"
+    cp "$mime_xml" "$tmp/mime/packages/"
+    update-mime-database "$tmp/mime" || fail "update-mime-database rejects $id.xml"
+    mime_type=$(sed -n 's|.*<mime-type type="\([^"]*\)".*|\1|p' "$mime_xml")
+    grep -q "^[0-9]*:$mime_type:\*\.pathsum$" "$tmp/mime/globs2" ||
+        fail "the desktop's database does not give *.pathsum the type $mime_type"
+    [[ "$(desktop_key "$desktop" MimeType)" == "$mime_type;" ]] ||
+        fail "the desktop entry opens '$(desktop_key "$desktop" MimeType)', not $mime_type"
+    [[ "$(desktop_key "$desktop" Exec)" == *" %f" ]] ||
+        fail "the desktop entry does not hand the program the file it opens (%f)"
 fi
 
 # Checks the metadata as installed: among others, that its desktop entry is where

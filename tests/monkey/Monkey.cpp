@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -147,6 +148,18 @@ class Monkey {
         }
     }
 
+    // Exit would end the program; the file dialogs could write, replace or delete files
+    // wherever they were pointed. The lessons and the recent set-ups only read.
+    bool OutOfBounds(const QAction* action) const {
+        for (const Command command : {Command::Exit, Command::Open, Command::Save, Command::SaveAs,
+                                      Command::ExportPicture, Command::ExportData}) {
+            if (action == window_.Action(command)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     void InPopup(QWidget* popup) {
         auto* menu = qobject_cast<QMenu*>(popup);
         QWindow* window = popup->windowHandle();
@@ -157,7 +170,7 @@ class Monkey {
         }
         const QList<QAction*> actions = menu->actions();
         QAction* action = actions.at(Uniform(0, static_cast<int>(actions.size()) - 1));
-        if (action == window_.Action(Command::Exit) || action->isSeparator()) {
+        if (OutOfBounds(action) || action->isSeparator()) {
             return;
         }
         lastMove_ = "chose " + action->text().toStdString() + " in a menu";
@@ -291,6 +304,9 @@ int main(int argc, char* argv[]) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // It must never reach a real printer: the print server it sees does not exist.
     setenv("CUPS_SERVER", "/nonexistent/cups.sock", 1);
+    // The recent set-ups the lessons it opens add go to settings of its own.
+    const QTemporaryDir settings;
+    setenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit().constData(), 1);
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
     const unsigned seed = argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10))
                                    : std::random_device{}();

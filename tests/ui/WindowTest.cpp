@@ -2,15 +2,18 @@
 // explanations every control carries, and the scaled client area of a small screen.
 
 #include <QAction>
+#include <QClipboard>
 #include <QDoubleSpinBox>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsView>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTextBrowser>
 
 #include "ArrowsWindow.h"
 #include "ControlTexts.h"
 #include "FormFixture.h"
+#include "GuideWindow.h"
 #include "MainWindow.h"
 #include "NumberText.h"
 #include "WindowPlacement.h"
@@ -110,7 +113,20 @@ INSTANTIATE_TEST_SUITE_P(
                       // The widget tests see no print server (QtTestMain.cpp): Print says so.
                       CommandCase{"Print", Command::Print, {}, "Print"},
                       CommandCase{"PrintOnWhite", Command::PrintOnWhite, {}, "Print"},
-                      CommandCase{"PlaceSource", Command::PlaceSource, {}, "Place Source"}),
+                      CommandCase{"PlaceSource", Command::PlaceSource, {}, "Place Source"},
+                      CommandCase{"Open", Command::Open, {}, "Open Set-up"},
+                      // No set-up file yet: Save asks for a name, as Save As does.
+                      CommandCase{"Save", Command::Save, {}, "Save Set-up"},
+                      CommandCase{"SaveAs", Command::SaveAs, {}, "Save Set-up"},
+                      CommandCase{"ExportPicture", Command::ExportPicture, {}, "Export Picture"},
+                      // Before a run there are no numbers: Export Data says so.
+                      CommandCase{"ExportData", Command::ExportData, {}, "Export Data"},
+                      CommandCase{"CopyPicture", Command::CopyPicture,
+                                  [](MainForm& f) {
+                                      EXPECT_EQ(QGuiApplication::clipboard()->image().size(),
+                                                f.size());
+                                  },
+                                  ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, AboutNamesTheProgramItsVersionAndLicence) {
@@ -125,6 +141,20 @@ TEST_F(WindowTest, AboutNamesTheProgramItsVersionAndLicence) {
     EXPECT_TRUE(text.contains("pathsum")) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral(PATHSUM_VERSION))) << text.toStdString();
     EXPECT_TRUE(text.contains("MIT")) << text.toStdString();
+}
+
+TEST_F(WindowTest, TheGuideOpensInAWindowOfItsOwnFromWithinTheProgram) {
+    QTest::keySequence(window.get(), window->Action(Command::Guide)->shortcut());
+    QApplication::processEvents();
+    ASSERT_NE(window->Guide(), nullptr);
+    EXPECT_TRUE(window->Guide()->isVisible());
+    EXPECT_FALSE(window->Guide()->isModal());
+    const QTextDocument* guide = window->Guide()->Browser()->document();
+    EXPECT_TRUE(guide->toPlainText().contains("Lessons"));
+    // Its pictures are inside the program too.
+    const QVariant picture =
+        guide->resource(QTextDocument::ImageResource, QUrl("qrc:/guide/05-far-source.png"));
+    EXPECT_FALSE(picture.value<QImage>().isNull());
 }
 
 TEST_F(WindowTest, CalculateIsDisabledInTheMenuWhileARunGoesOn) {
@@ -158,7 +188,7 @@ TEST_F(WindowTest, TheClientAreaKeepsItsSizeBelowTheMenuBar) {
     for (QAction* menu : window->menuBar()->actions()) {
         menus << menu->text().remove('&');
     }
-    EXPECT_EQ(menus, (QStringList{"File", "Run", "View", "Help"}));
+    EXPECT_EQ(menus, (QStringList{"File", "Edit", "Run", "View", "Help"}));
 }
 
 TEST_F(WindowTest, TabMovesDownTheLeftColumn) {

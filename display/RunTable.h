@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "RunPlan.h"
+#include "Screens.h"
+
+namespace pathsum {
+
+// The columns of a run's table, as its first line after the comments names them.
+inline constexpr std::string_view kRunTableHeader = "screen_distance,x,paths,p,p_over_n2,plotted\n";
+
+// The numbers behind a run's picture, for a spreadsheet: the comment lines that name the
+// program and the run's settings (SettingsCommentLines), the header, then a row for every
+// detector point that was plotted on a finished screen (`p` of a screen not finished is
+// empty), screen by screen in the order of kScreenYs. `plotted` is the band's half height as
+// drawn (PlottedValue); a run without paths plots nothing and has no rows.
+std::string RunTableCsv(const RunPlan& plan,
+                        const std::array<std::vector<double>, kScreenYs.size()>& p,
+                        std::string_view version);
+
+}  // namespace pathsum

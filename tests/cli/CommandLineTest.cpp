@@ -1,0 +1,202 @@
+// The command line: the exit statuses, and --export without a display writing pictures equal
+// to the window's own drawing of the same run, an SVG and a PDF that open, and a file that
+// cannot be written left as it was.
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <csignal>
+#include <cstdlib>
+
+#include "Exports.h"
+#include "MainForm.h"
+#include "SetupFile.h"
+
+namespace pathsum {
+namespace {
+
+const QString kLesson = QStringLiteral(PATHSUM_EXAMPLES_DIR "/04-five-slits.pathsum");
+
+struct Ran {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// The program as a script without a display runs it: no X server, no Wayland, no platform
+// chosen. `largestFile` (bytes) stands for a full disk.
+Ran RunProgram(const QString& folder, const QStringList& arguments, rlim_t largestFile = 0) {
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
+    process.setProcessEnvironment(environment);
+    if (largestFile > 0) {
+        process.setChildProcessModifier([largestFile] {
+            // A write past the limit then fails as on a full disk, instead of ending the program.
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{largestFile, largestFile};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    }
+    process.start(QStringLiteral(PATHSUM_PROGRAM), arguments);
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        ADD_FAILURE() << "the program did not end";
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+class CommandLineTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+    QString Path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
+    void Write(const char* name, const QByteArray& bytes) const {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QTemporaryDir folder;
+};
+
+struct StatusCase {
+    const char* name;
+    QStringList arguments;  // "@" stands for the test's folder
+    int status;
+    const char* says;     // on standard error, or standard output for status 0
+    bool writes = false;  // x.png: the run went ahead
+};
+
+void PrintTo(const StatusCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ExitStatusTest : public CommandLineTest, public ::testing::WithParamInterface<StatusCase> {};
+
+TEST_P(ExitStatusTest, SaysWhatWentWrongAndEndsWithItsStatus) {
+    const StatusCase& c = GetParam();
+    Write("refused.pathsum", R"({"wavelength": "0"})");
+    QStringList arguments = c.arguments;
+    arguments.replaceInStrings(QStringLiteral("@"), folder.path());
+    const Ran ran = RunProgram(folder.path(), arguments);
+    EXPECT_EQ(ran.status, c.status) << ran.err.toStdString();
+    EXPECT_TRUE((c.status == 0 ? ran.out : ran.err).contains(QString::fromUtf8(c.says)))
+        << ran.out.toStdString() << ran.err.toStdString();
+    // A run that does not go ahead writes nothing; one that does writes what it can.
+    EXPECT_EQ(QFile::exists(Path("x.png")), c.writes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ExitStatusTest,
+    ::testing::Values(
+        StatusCase{"Version", {"--version"}, 0, "pathsum " PATHSUM_VERSION},
+        StatusCase{"Help", {"--help"}, 0, "--export <FILE>"},
+        // Chosen for no display like the others, it must not open an unseen window.
+        StatusCase{"HelpAll", {"--help-all"}, 0, "--export <FILE>"},
+        StatusCase{"UnknownOption", {"--bogus"}, 2, "bogus"},
+        StatusCase{"UnknownKind", {"--export", "@/x.txt"}, 2, "x.txt"},
+        StatusCase{"TwoSetups", {"a.pathsum", "b.pathsum", "--export", "@/x.png"}, 2, "one set-up"},
+        StatusCase{"ScaleNotOffered", {"--scale", "3", "--export", "@/x.png"}, 2, "--scale"},
+        StatusCase{"OnWhiteAlone", {"--on-white"}, 2, "go with --export"},
+        StatusCase{"MissingSetup", {"@/gone.pathsum", "--export", "@/x.png"}, 1, "gone.pathsum"},
+        // The window's own refusal, as its box would show it.
+        StatusCase{"RefusedRun", {"@/refused.pathsum", "--export", "@/x.png"}, 1, "Wavelength"},
+        StatusCase{"NoSuchFolder",
+                   {"--export", "@/x.png", "--export", "@/none/y.png"},
+                   1,
+                   "none/y.png",
+                   true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The picture a shown window draws of the lesson, as Print draws it, with no box holding the
+// focus (whose frame and caret it would draw, as the window shows them).
+QImage WindowPicture(const QString& setupPath, int scale, MainForm::PrintLook look) {
+    MainForm form;
+    form.show();
+    QApplication::processEvents();
+    if (QWidget* focus = form.focusWidget()) {
+        focus->clearFocus();
+    }
+    const Setup setup = std::get<Setup>(ReadSetupFile(setupPath));
+    form.ApplySetup(setup.texts, setup.marker);
+    form.Calculate_Click();
+    return PictureImage(form, scale, look).convertToFormat(QImage::Format_RGB32);
+}
+
+TEST_F(CommandLineTest, ExportsWithoutADisplayWhatTheWindowDraws) {
+    const Ran ran = RunProgram(folder.path(), {kLesson, "--export", "a.png", "--export", "a.svg",
+                                               "--export", "a.pdf", "--export", "a.csv"});
+    ASSERT_EQ(ran.status, 0) << ran.err.toStdString();
+    const QImage png(Path("a.png"));
+    ASSERT_FALSE(png.isNull());
+    EXPECT_TRUE(png.convertToFormat(QImage::Format_RGB32) ==
+                WindowPicture(kLesson, 1, MainForm::PrintLook::AsShown));
+
+    QSvgRenderer svg(Path("a.svg"));
+    ASSERT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), QRect(0, 0, 794, 771));
+
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"),
+                   {"-png", "-r", "48", "-singlefile", Path("a.pdf"), Path("page")});
+    ASSERT_TRUE(pdftoppm.waitForFinished(30000));
+    ASSERT_EQ(pdftoppm.exitCode(), 0) << pdftoppm.readAllStandardError().toStdString();
+    const QImage page(Path("page.png"));
+    // A page the window's shape, at 48 to the inch half its pixels, with the plot's white bands
+    // on black.
+    EXPECT_NEAR(page.width(), 397, 1);
+    EXPECT_NEAR(page.height(), 386, 1);
+    int white = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 40; x < 360 && x < page.width(); ++x) {
+            white += page.pixelColor(x, y).lightness() > 200 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(white, 500);
+    EXPECT_LT(white, page.width() * page.height() / 4);
+
+    QFile csv(Path("a.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readAll().contains("\nscreen_distance,x,paths,p,p_over_n2,plotted\n100,"));
+}
+
+TEST_F(CommandLineTest, APngTwiceAsLargeOnWhiteIsTheWindowsDrawingOnWhite) {
+    const Ran ran =
+        RunProgram(folder.path(), {kLesson, "--on-white", "--scale", "2", "--export", "w.png"});
+    ASSERT_EQ(ran.status, 0) << ran.err.toStdString();
+    EXPECT_TRUE(QImage(Path("w.png")).convertToFormat(QImage::Format_RGB32) ==
+                WindowPicture(kLesson, 2, MainForm::PrintLook::OnWhite));
+}
+
+TEST_F(CommandLineTest, AFileThatCannotBeWrittenIsLeftAsItWas) {
+    const QByteArray old(100, 'o');
+    Write("old.png", old);
+    const Ran ran = RunProgram(folder.path(), {kLesson, "--export", "old.png"}, 4096);
+    EXPECT_EQ(ran.status, 1);
+    EXPECT_TRUE(ran.err.contains("old.png") && ran.err.contains("as it was"))
+        << ran.err.toStdString();
+    QFile file(Path("old.png"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+}
+
+}  // namespace
+}  // namespace pathsum
+
+int main(int argc, char* argv[]) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,298 @@
+// Set-up files, the lessons and the table of a run: what is saved opens again bit for bit, a
+// hostile file changes nothing, and the table holds the engine's own numbers.
+
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <cstring>
+
+#include "Examples.h"
+#include "Exports.h"
+#include "FileCommands.h"
+#include "FormFixture.h"
+#include "GraphPlotter.h"
+#include "MainWindow.h"
+#include "SetupFile.h"
+
+namespace pathsum::testing {
+namespace {
+
+std::uint32_t Bits(float value) {
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+// What opening a file may change: the texts, the marker, the spacing's state and the title.
+struct WindowState {
+    SettingsTexts texts;
+    std::uint32_t x = 0;
+    std::uint32_t y = 0;
+    bool spacingEnabled = false;
+    QString title;
+};
+
+WindowState StateOf(MainWindow& window) {
+    MainForm& form = *window.Form();
+    return {form.TextsOfControls(), Bits(form.MarkerPosition().x), Bits(form.MarkerPosition().y),
+            form.GratingSpacingText->isEnabled(), window.windowTitle()};
+}
+
+void ExpectSame(const WindowState& a, const WindowState& b) {
+    EXPECT_EQ(a.texts.wavelength, b.texts.wavelength);
+    EXPECT_EQ(a.texts.resolution, b.texts.resolution);
+    EXPECT_EQ(a.texts.resolutionX, b.texts.resolutionX);
+    EXPECT_EQ(a.texts.gain, b.texts.gain);
+    EXPECT_EQ(a.texts.width, b.texts.width);
+    EXPECT_EQ(a.texts.spacing, b.texts.spacing);
+    EXPECT_EQ(a.texts.patternCaption, b.texts.patternCaption);
+    EXPECT_EQ(a.x, b.x);
+    EXPECT_EQ(a.y, b.y);
+    EXPECT_EQ(a.spacingEnabled, b.spacingEnabled);
+    EXPECT_EQ(a.title, b.title);
+}
+
+class FilesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override {
+        ++DialogWatchGeneration();
+        window.reset();
+    }
+    QString Path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
+
+    // Opens a file as the menu does; gives the text of the box that refused it, if one did.
+    QString Open(MainWindow& into, const QString& path) {
+        QString refusal;
+        OnNextModal([&refusal](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                refusal = box->text();
+            }
+            modal->close();
+        });
+        const bool opened = into.Files()->OpenFile(path);
+        EXPECT_EQ(opened, refusal.isEmpty()) << refusal.toStdString();
+        return refusal;
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<MainWindow> window;
+};
+
+struct RoundTripCase {
+    const char* name;
+    SettingsTexts texts;
+    SourcePoint marker;
+};
+
+void PrintTo(const RoundTripCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class RoundTripTest : public FilesTest, public ::testing::WithParamInterface<RoundTripCase> {};
+
+TEST_P(RoundTripTest, WhatSaveAsWritesOpensAsItWasSaved) {
+    const RoundTripCase& c = GetParam();
+    window->Form()->ApplySetup(c.texts, c.marker);
+    // Typed without its suffix, the name is given it.
+    OnNextModal([this](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        // Typed into the name's box, as a user would; the whole path, to another folder.
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setText(Path("lesson"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    window->Files()->SaveAs();
+    const WindowState saved = StateOf(*window);
+    EXPECT_TRUE(saved.title.endsWith(" - lesson.pathsum")) << saved.title.toStdString();
+    EXPECT_EQ(FileCommands::RecentFiles().value(0), Path("lesson.pathsum"));
+
+    MainWindow other;
+    other.show();
+    QApplication::processEvents();
+    EXPECT_EQ(Open(other, Path("lesson.pathsum")), QString());
+    ExpectSame(StateOf(other), saved);
+}
+
+SettingsTexts Texts(const char* wavelength, const char* gain, const char* pattern) {
+    SettingsTexts texts;
+    texts.wavelength = wavelength;
+    texts.gain = gain;
+    texts.patternCaption = pattern;
+    texts.resolutionX = " .25";
+    return texts;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, RoundTripTest,
+    ::testing::Values(
+        // Free text stays text: a comma, letters, blanks and quotes are kept as typed.
+        RoundTripCase{"TextsAsTyped",
+                      Texts("2,5 \"nm\"", "abc\\", "Mirror Number Grating"),
+                      {33.3f, 87.123456f}},
+        // The spacing of a single mirror is disabled again; a far marker keeps its bits.
+        RoundTripCase{"SingleMirrorFarMarker",
+                      Texts(" 1E-05", "\xc3\xa9t\xc3\xa9", "Mirror Number Single"),
+                      {-5.5f, -17.25f}},
+        // Neighbours of short decimals keep their bits, and so do the smallest magnitudes.
+        RoundTripCase{"AwkwardBits",
+                      Texts("1", "10", "Mirror Number Double"),
+                      {std::nextafter(0.1f, 1.0f), std::nextafter(-17.3f, 0.0f)}},
+        RoundTripCase{"TinyAndLarge", Texts("1", "10", "Mirror Number Five"), {1e-38f, 9999.999f}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FilesTest, AKeyLeftOutKeepsItsStartUpValue) {
+    window->Form()->ApplySetup(Texts("3", "4", "Mirror Number Four"), {20.0f, 30.0f});
+    QFile file(Path("partial.pathsum"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"wavelength": ".5", "unknown": {"kept": [1, 2]}})");
+    file.close();
+    EXPECT_EQ(Open(*window, file.fileName()), QString());
+    SettingsTexts expected;
+    expected.wavelength = ".5";
+    const WindowState state = StateOf(*window);
+    ExpectSame(state, {expected, Bits(kStartSource.x), Bits(kStartSource.y), false, state.title});
+}
+
+// A hostile file: its bytes (none for a path that is not a plain file) and what the refusal
+// must say besides the file's name.
+struct HostileCase {
+    const char* name;
+    std::string bytes;
+    const char* says;
+};
+
+void PrintTo(const HostileCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class HostileFileTest : public FilesTest, public ::testing::WithParamInterface<HostileCase> {};
+
+TEST_P(HostileFileTest, IsRefusedWithTheWindowUnchanged) {
+    const HostileCase& c = GetParam();
+    const QString path = Path(c.name);
+    const std::string_view special = c.name;
+    if (special == "folder") {
+        ASSERT_TRUE(QDir().mkdir(path));
+    } else if (special == "pipe") {
+        ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+    } else if (special != "missing") {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.bytes.data(), static_cast<qint64>(c.bytes.size()));
+    }
+    window->Form()->ApplySetup(Texts("3", "4", "Mirror Number Four"), {20.0f, 30.0f});
+    const WindowState before = StateOf(*window);
+    const QString refusal = Open(*window, path);
+    EXPECT_TRUE(refusal.contains(path)) << refusal.toStdString();
+    EXPECT_TRUE(refusal.contains(QString::fromUtf8(c.says))) << refusal.toStdString();
+    ExpectSame(StateOf(*window), before);
+}
+
+std::string Nested(int depth) {
+    return "{\"source\": " + std::string(static_cast<std::size_t>(depth), '[') +
+           std::string(static_cast<std::size_t>(depth), ']') + "}";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HostileFileTest,
+    ::testing::Values(
+        HostileCase{"truncated", "{\n  \"gain\": \"5\",\n  \"width\"", "line 3, column"},
+        HostileCase{"binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "UTF-8"},
+        HostileCase{"not-utf8", "{\"gain\": \"\xff\xfe\"}", "UTF-8"},
+        HostileCase{"huge", std::string(static_cast<std::size_t>(kLargestSetupFile) + 1, ' '),
+                    "1048577 bytes"},
+        HostileCase{"deep", Nested(kDeepestSetupNesting), "nests deeper than 16"},
+        HostileCase{"number-for-text", R"({"gain": 5})", "\u201cgain\u201d must be a text"},
+        HostileCase{"long-text", "{\"width\": \"" + std::string(1001, '1') + "\"}",
+                    "longer than 1000"},
+        HostileCase{"line-break", R"({"spacing": "1\n2"})", "line break"},
+        HostileCase{"unknown-pattern", R"({"pattern": "Mirror Number Seven"})",
+                    "none of the patterns"},
+        HostileCase{"infinite-source", R"({"source": {"x": 1e999, "y": 0}})", "not JSON"},
+        HostileCase{"text-source", R"({"source": {"x": "50"}})", "must be a number"},
+        HostileCase{"far-source", R"({"source": {"x": 50, "y": 10051}})", "more than 10000"},
+        HostileCase{"source-list", R"({"source": [50, 0]})", "must be an object"},
+        HostileCase{"other-format", R"({"format": "svg", "gain": "1"})", "not a pathsum set-up"},
+        HostileCase{"newer", R"({"format": "pathsum-setup", "version": 2})", "newer pathsum"},
+        HostileCase{"no-keys", R"({"name": "lesson"})", "none of the keys"},
+        HostileCase{"array", "[1, 2]", "no JSON object"}, HostileCase{"folder", "", "folder"},
+        HostileCase{"missing", "", "no such file"}, HostileCase{"pipe", "", "not a plain file"}),
+    [](const auto& info) {
+        std::string name = info.param.name;
+        std::replace(name.begin(), name.end(), '-', '_');
+        return name;
+    });
+
+TEST_F(FilesTest, TheTableHoldsTheEnginesNumbersOfEveryPlottedPoint) {
+    MainForm& form = *window->Form();
+    form.ApplySetup(Texts("1", "7", "Mirror Number Double"), {30.0f, 20.0f});
+    form.ResolutionXText->setText("5");
+    form.Calculate_Click();
+    const RunRecord& run = form.LastRun();
+    ASSERT_TRUE(run.plan);
+    const auto exported = ExportFile(form, Path("run.csv"), {});
+    ASSERT_FALSE(exported) << exported->toStdString();
+    QFile file(Path("run.csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    QStringList rows;
+    for (const QString& line : lines) {
+        if (!line.startsWith('#')) {
+            rows << line;
+        }
+    }
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_EQ(rows.takeFirst(), "screen_distance,x,paths,p,p_over_n2,plotted");
+    const int count = run.plan->paths.Count();
+    const std::size_t points = run.plan->detectorX.size();
+    ASSERT_EQ(static_cast<std::size_t>(rows.size()), kScreenYs.size() * points);
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        const std::size_t screen = static_cast<std::size_t>(row) / points;
+        const std::size_t i = static_cast<std::size_t>(row) % points;
+        const QStringList cells = rows[row].split(',');
+        ASSERT_EQ(cells.size(), 6) << rows[row].toStdString();
+        const double p = run.p[screen][i];
+        const double expected[] = {100.0 - kScreenYs[screen],   run.plan->detectorX[i],
+                                   static_cast<double>(count),  p,
+                                   PlottedValue(1.0, p, count), PlottedValue(7.0, p, count)};
+        for (int cell = 0; cell < 6; ++cell) {
+            // Every digit: the text reads back to the very double.
+            EXPECT_EQ(std::strtod(cells[cell].toLatin1().constData(), nullptr), expected[cell])
+                << "row " << row << ", column " << cell;
+        }
+    }
+}
+
+TEST_F(FilesTest, EveryLessonOpensAndRuns) {
+    const std::vector<Example> examples = ExamplesIn(QStringLiteral(PATHSUM_EXAMPLES_DIR));
+    EXPECT_GE(examples.size(), 6U);
+    for (const Example& example : examples) {
+        SCOPED_TRACE(example.path.toStdString());
+        EXPECT_FALSE(example.description.endsWith(".pathsum")) << "no description";
+        EXPECT_EQ(Open(*window, example.path), QString());
+        QString refusal;
+        window->Form()->SetRefusalReporter([&refusal](const QString& why) { refusal = why; });
+        window->Form()->Calculate_Click();
+        EXPECT_EQ(refusal, QString());
+        for (const auto& p : window->Form()->LastRun().p) {
+            EXPECT_FALSE(p.empty());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace pathsum::testing

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QMenu;
+class QWidget;
+
+namespace pathsum {
+
+class MainForm;
+
+// The File and Edit commands that keep and hand out a lesson: set-ups opened and saved (with
+// the last few kept from one start of the program to the next, and the lessons shipped with
+// it), the picture exported or copied, the numbers exported. Every file is written whole or
+// not at all, and every failure is said in a message box that names the file and the reason.
+class FileCommands : public QObject {
+    Q_OBJECT
+
+  public:
+    // `window` carries the title that names the set-up's file; `form` is its client area.
+    FileCommands(MainForm* form, QWidget* window);
+
+    void Open();
+    void Save();
+    void SaveAs();
+    void ExportPicture();
+    void ExportData();
+    void CopyPicture();
+
+    // Opens the set-up at `path` into the window, as Open does with a chosen file; a file that
+    // is refused is said in a box and leaves the window as it was. True when it opened.
+    bool OpenFile(const QString& path);
+
+    // The menus' entries, made afresh each time the menu opens.
+    void FillRecentMenu(QMenu* menu);
+    void FillExamplesMenu(QMenu* menu);
+
+    // The file the set-up was last opened from or saved to; empty for none or for a lesson
+    // (Save then asks for a name, and the lesson shipped with the program stays as it is).
+    const QString& File() const { return file_; }
+
+    // The set-ups last opened or saved, the newest first, kept in the user's settings.
+    static QStringList RecentFiles();
+    static constexpr int kRecentCount = 8;
+
+  private:
+    // Applies a set-up file; `remembered` adds it to the recent ones and makes it the file
+    // Save writes.
+    bool OpenSetup(const QString& path, bool remembered);
+    bool SaveTo(const QString& path);
+    void ShowInTitle(const QString& path);
+    void Remember(const QString& path);
+    void Forget(const QString& path);
+    // Where a new file of that suffix is offered: beside the set-up's file, named after it.
+    QString SuggestedPath(const QString& suffix) const;
+    void Tell(const QString& title, const QString& message) const;
+
+    MainForm* form_;
+    QWidget* window_;
+    QString file_;
+};
+
+}  // namespace pathsum

@@ -1,0 +1,31 @@
+// A set-up applied to the window: the controls set as the user would set them, so that every
+// rule of the controls holds for a set-up opened from a file too.
+
+#include "MainForm.h"
+#include "MirrorPattern.h"
+
+namespace pathsum {
+
+void MainForm::ApplySetup(const SettingsTexts& texts, SourcePoint marker) {
+    const auto show = [](const std::string& text) { return QString::fromStdString(text); };
+    WavelengthText->setText(show(texts.wavelength));
+    ResolutionText->setText(show(texts.resolution));
+    ResolutionXText->setText(show(texts.resolutionX));
+    GainText->setText(show(texts.gain));
+    GratingWidthText->setText(show(texts.width));
+    GratingSpacingText->setText(show(texts.spacing));
+    // As Pattern_Click leaves them: a single mirror has no spacing.
+    Pattern->setText(show(texts.patternCaption));
+    const bool spaced = texts.patternCaption != kPatternCaptions.front();
+    GratingSpacingText->setEnabled(spaced);
+    GratingSpacingLabel->setEnabled(spaced);
+    DescribeCaptions();
+    SettingsChanged();
+    Form_MouseDown(1, 0, marker.x, marker.y);
+}
+
+void MainForm::SetRefusalReporter(std::function<void(const QString& reason)> report) {
+    reportRefusal_ = std::move(report);
+}
+
+}  // namespace pathsum
