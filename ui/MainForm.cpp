@@ -422,17 +422,6 @@ void MainForm::MarkProbe(double x, double screenY) {
 
 void MainForm::HideProbe() {
     ProbeMarker->hide();
-
-    LiveNotice = new QLabel(this);
-    LiveNotice->setObjectName(QStringLiteral("LiveNotice"));
-    LiveNotice->setGeometry(FrameRect(0.0, -12.0, 100.0, 5.0));
-    LiveNotice->setWordWrap(true);
-    LiveNotice->setAttribute(Qt::WA_TransparentForMouseEvents);
-    SetColours(LiveNotice, QColor(255, 220, 0), Qt::black);
-    LiveNotice->hide();
-
-    restTimer_ = new QTimer(this);
-    restTimer_->setSingleShot(true);
 }
 
 void MainForm::showEvent(QShowEvent* event) {

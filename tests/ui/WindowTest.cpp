@@ -352,10 +352,12 @@ TEST_F(ArrowsTest, ShowsThePointUnderThePointerWithTheNumbersOfItsPlottedValue) 
     EXPECT_EQ(arrows.Probed()->screen, 3);
     EXPECT_EQ(arrows.Probed()->point, 20);
 
-    // Closing the window unticks its entry and takes the marker away.
+    // Closing the window unticks its entry and takes the marker away, and nothing else: the
+    // live notice the form speaks through stays the one it has.
     arrows.close();
     EXPECT_FALSE(window->Action(Command::ArrowsAtAPoint)->isChecked());
     EXPECT_FALSE(form->ProbeMarker->isVisible());
+    EXPECT_EQ(form->findChildren<QLabel*>("LiveNotice").size(), 1);
 }
 
 TEST_F(ArrowsTest, TheCommandsWorkFromTheArrowsWindow) {
