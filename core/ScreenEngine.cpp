@@ -141,7 +141,7 @@ void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, st
         return;
     }
     const bool nodes =
-        method_ == SumMethod::Interpolated && DistanceFromRow(screenY) >= kNearestRowDistance;
+        method_ == SumMethod::Interpolated && DistanceFromRow(screenY) >= nearestRowDistance_;
     kernel::ScreenSum sum = kernel::PathSum(*paths_, wavelength_, screenY);
     if (nodes) {
         sum.terms = {nodes_.position.data(), nullptr, nodes_.weightCos.data(),

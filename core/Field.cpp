@@ -1,0 +1,299 @@
+#include "Field.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "Parallel.h"
+#include "Screens.h"
+
+// Every product and sum of this file rounded on its own.
+#include "NoFusedMultiplyAdd.h"
+
+namespace pathsum {
+namespace {
+
+// The bands of distances, each from its nearest distance to the nearest of the band before:
+// from the run's nearest screen halving this many times, down to about 1e-11 units, far below
+// half a pixel of the narrowest view. Nearer lines are summed over every path.
+constexpr std::size_t kBands = 40;
+
+// A band whose plan keeps more nodes than this share of the paths sums over every path: it
+// would save little time, and its node terms would take memory like a second set of paths.
+constexpr double kMostNodeShare = 0.25;
+
+// The first level of a refinement has at most this many pixels, a few milliseconds of
+// computing at any settings worth interpolating: the first picture comes at once.
+constexpr std::size_t kFirstPixels = 4096;
+constexpr int kMostStride = 64;
+
+// A chunk of a row's pixels takes about this long, so that a call ends soon after its deadline.
+constexpr double kChunkSeconds = 0.003;
+
+double FarBandDistance() {
+    return ScreensReach(0).nearestRowDistance;
+}
+
+// The band of lines at distance `rowDistance`; kBands for nearer lines than any band's.
+std::size_t BandOf(double rowDistance) {
+    double nearest = FarBandDistance();
+    for (std::size_t band = 0; band < kBands; ++band) {
+        if (rowDistance >= nearest) {
+            return band;
+        }
+        nearest *= 0.5;
+    }
+    return kBands;
+}
+
+bool OnAScreen(double y) {
+    return std::find(kScreenYs.begin(), kScreenYs.end(), y) != kScreenYs.end();
+}
+
+std::size_t Samples(const FieldGrid& grid, int stride) {
+    const auto across = static_cast<std::size_t>((grid.columns + stride - 1) / stride);
+    const auto down = static_cast<std::size_t>((grid.rows + stride - 1) / stride);
+    return across * down;
+}
+
+}  // namespace
+
+FieldEngine::FieldEngine(const PathSet& paths, double wavelength, std::size_t runPoints,
+                         double evaluations, const EngineOptions& options)
+    : paths_(&paths),
+      wavelength_(wavelength),
+      runPoints_(runPoints),
+      evaluations_(evaluations),
+      options_(options),
+      bands_(kBands) {
+    const std::span<const double> hit = paths.HitX();
+    if (!hit.empty()) {
+        const auto [low, high] = std::minmax_element(hit.begin(), hit.end());
+        hitLow_ = *low;
+        hitHigh_ = *high;
+    }
+}
+
+FieldEngine::Slot& FieldEngine::SlotFor(double y) {
+    if (OnAScreen(y)) {
+        return run_;
+    }
+    const std::size_t band = BandOf(DistanceFromRow(y));
+    if (band >= kBands || bands_[band].direct) {
+        return direct_;
+    }
+    return bands_[band];
+}
+
+bool FieldEngine::Advance(Slot& slot, double y) {
+    if (slot.engine) {
+        return true;
+    }
+    if (!slot.builder) {
+        EngineOptions options = options_;
+        EngineReach reach;
+        if (&slot == &run_) {
+            reach = ScreensReach(runPoints_);
+        } else if (&slot == &direct_) {
+            options.method = SumMethod::Direct;
+        } else {
+            reach = {std::ldexp(FarBandDistance(), -static_cast<int>(BandOf(DistanceFromRow(y)))),
+                     evaluations_};
+        }
+        slot.builder.emplace(*paths_, wavelength_, reach, options);
+        const double mostNodes = kMostNodeShare * static_cast<double>(paths_->Count());
+        if (&slot != &run_ && &slot != &direct_ &&
+            (slot.builder->Method() == SumMethod::Direct ||
+             static_cast<double>(slot.builder->Terms()) > mostNodes)) {
+            slot.builder.reset();
+            slot.direct = true;
+        }
+        return false;
+    }
+    slot.builder->Step();
+    if (slot.builder->Done()) {
+        slot.engine.emplace(std::move(*slot.builder).Take());
+        slot.builder.reset();
+        return true;
+    }
+    return false;
+}
+
+bool FieldEngine::Prepare(double y) {
+    return Advance(SlotFor(y), y);
+}
+
+const ScreenEngine& FieldEngine::Ready(double y) {
+    while (!Prepare(y)) {
+    }
+    return *SlotFor(y).engine;
+}
+
+double FinestFringeSpacing(double hitLow, double hitHigh, double wavelength, double left,
+                           double right, double rowDistance) {
+    const double x =
+        std::clamp(0.5 * (hitLow + hitHigh), std::min(left, right), std::max(left, right));
+    const double angle = std::atan2(hitHigh - x, rowDistance) - std::atan2(hitLow - x, rowDistance);
+    const double half = std::sin(0.5 * std::fabs(angle));
+    if (!(half > 0.0)) {
+        return std::numeric_limits<double>::infinity();
+    }
+    return std::fabs(wavelength) / (2.0 * half);
+}
+
+FieldAliasing AliasingOf(const FieldGrid& grid, double hitLow, double hitHigh, double wavelength) {
+    FieldAliasing aliasing;
+    aliasing.nearestSpacing = std::numeric_limits<double>::infinity();
+    if (grid.Pixels() == 0) {
+        return aliasing;
+    }
+    aliasing.pixel = std::max(grid.view.width / grid.columns, grid.view.height / grid.rows);
+    for (int k = 0; k < grid.rows; ++k) {
+        const double distance = DistanceFromRow(grid.Y(k));
+        const double spacing = FinestFringeSpacing(hitLow, hitHigh, wavelength, grid.X(0),
+                                                   grid.X(grid.columns - 1), distance);
+        aliasing.nearestSpacing = std::min(aliasing.nearestSpacing, spacing);
+        if (spacing < 2.0 * aliasing.pixel) {
+            ++aliasing.rows;
+            aliasing.withinDistance = std::max(aliasing.withinDistance, distance);
+        }
+    }
+    return aliasing;
+}
+
+FieldRefinement::FieldRefinement(FieldEngine& engine, const FieldGrid& grid)
+    : engine_(engine), grid_(grid), p_(grid.Pixels(), 0.0) {
+    if (grid.Pixels() == 0) {
+        stride_ = 0;
+        return;
+    }
+    while (Samples(grid_, firstStride_) > kFirstPixels && firstStride_ < kMostStride) {
+        firstStride_ *= 2;
+    }
+    stride_ = firstStride_;
+    row_ = (grid_.rows - 1) / stride_ * stride_;
+    StartRow();
+}
+
+double FieldRefinement::Progress() const {
+    return p_.empty() ? 1.0 : static_cast<double>(computed_) / static_cast<double>(p_.size());
+}
+
+void FieldRefinement::StartRow() {
+    // Below the first level, a row the coarser levels had holds only the odd multiples of the
+    // stride; the others every multiple.
+    const bool coarserHadIt = stride_ < firstStride_ && row_ % (2 * stride_) == 0;
+    columns_.clear();
+    for (int i = coarserHadIt ? stride_ : 0; i < grid_.columns;
+         i += coarserHadIt ? 2 * stride_ : stride_) {
+        columns_.push_back(i);
+    }
+    next_ = 0;
+}
+
+void FieldRefinement::NextRow() {
+    do {
+        row_ -= stride_;
+        if (row_ < 0) {
+            finishedStride_ = stride_;
+            stride_ /= 2;
+            if (stride_ == 0) {
+                return;
+            }
+            row_ = (grid_.rows - 1) / stride_ * stride_;
+        }
+        StartRow();
+    } while (columns_.empty());
+}
+
+std::size_t FieldRefinement::TakePiece(const ScreenEngine& engine, std::size_t count) {
+    Piece piece{&engine, row_, {}, {}, std::vector<double>(count)};
+    piece.columns.assign(columns_.begin() + static_cast<std::ptrdiff_t>(next_),
+                         columns_.begin() + static_cast<std::ptrdiff_t>(next_ + count));
+    for (int i : piece.columns) {
+        piece.x.push_back(grid_.X(i));
+    }
+    pieces_.push_back(std::move(piece));
+    next_ += count;
+    if (next_ == columns_.size()) {
+        NextRow();
+    }
+    return count;
+}
+
+void FieldRefinement::Show(const Piece& piece, int stride) {
+    // Each pixel shows over the block it stands for at this level, until finer ones come.
+    const int top = std::min(piece.row + stride, grid_.rows);
+    const auto columns = static_cast<std::size_t>(grid_.columns);
+    for (std::size_t j = 0; j < piece.columns.size(); ++j) {
+        const auto left = static_cast<std::size_t>(piece.columns[j]);
+        const auto right = std::min(left + static_cast<std::size_t>(stride), columns);
+        for (int k = piece.row; k < top; ++k) {
+            double* line = p_.data() + static_cast<std::size_t>(k) * columns;
+            std::fill(line + left, line + right, piece.p[j]);
+        }
+    }
+}
+
+void FieldRefinement::Step(int threads) {
+    // Terms a chunk may hold: about kChunkSeconds of work once a chunk has been timed.
+    const double budget = secondsPerTerm_ > 0.0 ? kChunkSeconds / secondsPerTerm_ : 0.0;
+    const int stride = stride_;
+    pieces_.clear();
+    double terms = 0.0;
+    while (!Done() && stride_ == stride) {
+        const double y = grid_.Y(row_);
+        if (!engine_.Prepare(y)) {
+            if (pieces_.empty()) {
+                return;  // a piece of preparation was this step
+            }
+            break;
+        }
+        const ScreenEngine& engine = engine_.Ready(y);
+        const double perPoint = static_cast<double>(std::max<std::size_t>(engine.Terms(), 1));
+        const std::size_t left = columns_.size() - next_;
+        if (pieces_.empty() && perPoint * static_cast<double>(left) > budget) {
+            // A row that takes long is cut into chunks, each spread over the cores.
+            const std::size_t fewest = std::max<std::size_t>(engine.PointsPerRound(threads), 1);
+            const double wanted = std::min(budget / perPoint, static_cast<double>(left));
+            terms += perPoint * static_cast<double>(TakePiece(
+                                    engine, std::max(fewest, static_cast<std::size_t>(wanted))));
+            break;
+        }
+        if (terms + perPoint * static_cast<double>(left) > budget) {
+            break;
+        }
+        terms += perPoint * static_cast<double>(TakePiece(engine, left));
+    }
+    const auto started = Clock::now();
+    if (pieces_.size() == 1) {
+        Piece& piece = pieces_.front();
+        piece.engine->Compute(grid_.Y(piece.row), piece.x, piece.p, threads);
+    } else {
+        // Quick rows side by side, each on one thread.
+        ParallelFor(Teams(threads, terms, pieces_.size()), pieces_.size(), [&](std::size_t i) {
+            Piece& piece = pieces_[i];
+            piece.engine->Compute(grid_.Y(piece.row), piece.x, piece.p, 1);
+        });
+    }
+    const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
+    secondsPerTerm_ = seconds / std::max(terms, 1.0);
+    for (const Piece& piece : pieces_) {
+        interpolated_ = interpolated_ || piece.engine->Method() == SumMethod::Interpolated;
+        errorBound_ = std::max(errorBound_, piece.engine->ErrorBound());
+        Show(piece, stride);
+        computed_ += piece.columns.size();
+    }
+}
+
+bool FieldRefinement::Refine(Clock::time_point deadline, int threads) {
+    while (!Done()) {
+        Step(threads);
+        if (Clock::now() >= deadline) {
+            break;
+        }
+    }
+    return Done();
+}
+
+}  // namespace pathsum
