@@ -21,6 +21,7 @@ enum class Command {
     Stop,
     PlaceSource,
     ArrowsAtAPoint,
+    FieldOfLight,
     Live,
     Help,
     About,

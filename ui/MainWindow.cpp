@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "ArrowsWindow.h"
+#include "FieldWindow.h"
 #include "Geometry.h"
 #include "MainForm.h"
 #include "PlotFrame.h"
@@ -82,13 +83,8 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     AddCommand(run, Command::PlaceSource, &MainForm::PlaceSource_Click);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    QAction* arrows = view->addAction(MenuText(Command::ArrowsAtAPoint));
-    arrows->setObjectName(QStringLiteral("View/Arrows at a Point"));
-    arrows->setShortcut(Shortcut(Command::ArrowsAtAPoint));
-    arrows->setShortcutContext(Qt::ApplicationShortcut);
-    arrows->setCheckable(true);
-    connect(arrows, &QAction::toggled, this, &MainWindow::ShowArrows);
-    actions_[Command::ArrowsAtAPoint] = arrows;
+    AddWindowCommand(view, Command::ArrowsAtAPoint, &MainWindow::ShowArrows);
+    AddWindowCommand(view, Command::FieldOfLight, &MainWindow::ShowField);
     QAction* live = view->addAction(MenuText(Command::Live));
     live->setObjectName(QStringLiteral("View/Live"));
     live->setShortcut(Shortcut(Command::Live));
@@ -115,6 +111,18 @@ QAction* MainWindow::AddCommand(QMenu* menu, Command command, void (MainForm::*p
     action->setObjectName(menu->title().remove(QChar('&')) + QStringLiteral("/") +
                           MenuText(command).remove(QChar('&')).remove(QStringLiteral("...")));
     connect(action, &QAction::triggered, form_, procedure);
+    actions_[command] = action;
+    return action;
+}
+
+QAction* MainWindow::AddWindowCommand(QMenu* menu, Command command,
+                                      void (MainWindow::*show)(bool)) {
+    QAction* action = menu->addAction(MenuText(command));
+    action->setObjectName(QStringLiteral("View/") + MenuText(command).remove(QChar('&')));
+    action->setShortcut(Shortcut(command));
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    action->setCheckable(true);
+    connect(action, &QAction::toggled, this, show);
     actions_[command] = action;
     return action;
 }
@@ -146,6 +154,7 @@ void MainWindow::ShowArrows(bool shown) {
         connect(arrows_, &ArrowsWindow::closed, this,
                 [this] { Action(Command::ArrowsAtAPoint)->setChecked(false); });
         PlaceBesideMe(arrows_);
+        ConnectFieldToArrows();
     }
     if (shown) {
         arrows_->show();
@@ -153,6 +162,42 @@ void MainWindow::ShowArrows(bool shown) {
     } else {
         arrows_->hide();
     }
+}
+
+void MainWindow::ShowField(bool shown) {
+    if (field_ == nullptr) {
+        if (!shown) {
+            return;
+        }
+        field_ = new FieldWindow(form_, this);
+        connect(field_, &FieldWindow::closed, this,
+                [this] { Action(Command::FieldOfLight)->setChecked(false); });
+        PlaceBesideMe(field_);
+        // Beside the arrows window too, where the screen has room for it.
+        if (arrows_ != nullptr && arrows_->isVisible() &&
+            arrows_->frameGeometry().intersects(field_->frameGeometry())) {
+            const int left = arrows_->frameGeometry().right() + 8;
+            if (left + field_->frameGeometry().width() <= screen()->availableGeometry().right()) {
+                field_->move(left, field_->y());
+            }
+        }
+        ConnectFieldToArrows();
+    }
+    if (shown) {
+        field_->show();
+        field_->raise();
+    } else {
+        field_->hide();
+    }
+}
+
+void MainWindow::ConnectFieldToArrows() {
+    if (arrows_ == nullptr || field_ == nullptr) {
+        return;
+    }
+    connect(field_, &FieldWindow::pointerOverField, arrows_, &ArrowsWindow::ProbePointOfThePlane);
+    connect(arrows_, &ArrowsWindow::pointProbed, field_, &FieldWindow::MarkProbe);
+    connect(arrows_, &ArrowsWindow::probeCleared, field_, &FieldWindow::HideProbe);
 }
 
 QRect MainWindow::PlotOnScreen() const {

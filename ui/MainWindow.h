@@ -9,6 +9,7 @@
 namespace pathsum {
 
 class ArrowsWindow;
+class FieldWindow;
 class MainForm;
 
 // The program's window: the menu bar above, and MainForm below it as the client area, which
@@ -27,6 +28,8 @@ class MainWindow : public QMainWindow {
     QAction* Action(Command command) const;
     // The arrows window, made the first time it is opened; null before.
     ArrowsWindow* Arrows() const { return arrows_; }
+    // The field window, made the first time it is opened; null before.
+    FieldWindow* Field() const { return field_; }
 
     // The scale below 1 at which the window's client area must be shown for the window, with
     // its menu bar and room for the window manager's frame, to fit into `available`; nothing
@@ -41,6 +44,11 @@ class MainWindow : public QMainWindow {
     QAction* AddCommand(QMenu* menu, Command command, void (MainForm::*procedure)());
     void About_Click();
     void ShowArrows(bool shown);
+    void ShowField(bool shown);
+    // The pointer over the field chooses the arrows window's point, which the field marks.
+    void ConnectFieldToArrows();
+    // A checkable entry of the View menu that shows or hides a window of its own.
+    QAction* AddWindowCommand(QMenu* menu, Command command, void (MainWindow::*show)(bool));
     // Puts a window of the program's beside this one (see PlaceBeside), moving this one if
     // that lets the two stand side by side.
     void PlaceBesideMe(QWidget* side);
@@ -51,6 +59,7 @@ class MainWindow : public QMainWindow {
     MainForm* form_;
     std::map<Command, QAction*> actions_;
     ArrowsWindow* arrows_ = nullptr;
+    FieldWindow* field_ = nullptr;
 };
 
 }  // namespace pathsum
