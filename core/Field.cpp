@@ -256,8 +256,9 @@ void FieldRefinement::Step(int threads) {
             // A row that takes long is cut into chunks, each spread over the cores.
             const std::size_t fewest = std::max<std::size_t>(engine.PointsPerRound(threads), 1);
             const double wanted = std::min(budget / perPoint, static_cast<double>(left));
-            terms += perPoint * static_cast<double>(TakePiece(
-                                    engine, std::max(fewest, static_cast<std::size_t>(wanted))));
+            const std::size_t count =
+                std::min(left, std::max(fewest, static_cast<std::size_t>(wanted)));
+            terms += perPoint * static_cast<double>(TakePiece(engine, count));
             break;
         }
         if (terms + perPoint * static_cast<double>(left) > budget) {
