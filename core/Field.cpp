@@ -30,6 +30,10 @@ constexpr int kMostStride = 64;
 // A chunk of a row's pixels takes about this long, so that a call ends soon after its deadline.
 constexpr double kChunkSeconds = 0.003;
 
+// The quick rows of a chunk are shared by the threads in runs of this many pixels: enough runs
+// that the threads end together, each long enough to fill the kernel's blocks.
+constexpr std::size_t kTaskPixels = 64;
+
 double FarBandDistance() {
     return ScreensReach(0).nearestRowDistance;
 }
@@ -271,10 +275,19 @@ void FieldRefinement::Step(int threads) {
         Piece& piece = pieces_.front();
         piece.engine->Compute(grid_.Y(piece.row), piece.x, piece.p, threads);
     } else {
-        // Quick rows side by side, each on one thread.
-        ParallelFor(Teams(threads, terms, pieces_.size()), pieces_.size(), [&](std::size_t i) {
-            Piece& piece = pieces_[i];
-            piece.engine->Compute(grid_.Y(piece.row), piece.x, piece.p, 1);
+        // Quick rows side by side, in runs of a few pixels, each on one thread.
+        tasks_.clear();
+        for (std::size_t i = 0; i < pieces_.size(); ++i) {
+            for (std::size_t first = 0; first < pieces_[i].x.size(); first += kTaskPixels) {
+                tasks_.push_back({i, first});
+            }
+        }
+        ParallelFor(Teams(threads, terms, tasks_.size()), tasks_.size(), [&](std::size_t t) {
+            Piece& piece = pieces_[tasks_[t].piece];
+            const std::size_t first = tasks_[t].first;
+            const std::size_t count = std::min(kTaskPixels, piece.x.size() - first);
+            piece.engine->Compute(grid_.Y(piece.row), std::span(piece.x).subspan(first, count),
+                                  std::span(piece.p).subspan(first, count), 1);
         });
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - started).count();

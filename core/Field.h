@@ -172,6 +172,12 @@ class FieldRefinement {
     std::vector<int> columns_;  // of the row under way
     std::size_t next_ = 0;      // into columns_
     std::vector<Piece> pieces_;
+    // A run of pixels of a piece that one thread computes.
+    struct Task {
+        std::size_t piece;
+        std::size_t first;
+    };
+    std::vector<Task> tasks_;
     std::size_t computed_ = 0;
     // Seconds a point costs per term, from the chunks so far, to size the next.
     double secondsPerTerm_ = 0.0;
