@@ -14,10 +14,12 @@ namespace {
 // Each map is a table of this many colours, enough that neighbouring entries look alike.
 constexpr std::size_t kMapColours = 1024;
 
-// The perceptual map is drawn in the OKLab space, where equal steps of lightness L look equal:
-// L grows evenly with t from black, the hue turns from violet (at kFirstHue) through red and
-// orange to yellow, and the chroma is the most of kChroma that the screen's colours hold.
-constexpr double kTopLightness = 0.96;
+// Both maps grow evenly in CIE lightness L* from black (0) to kTopLightness, equal steps of
+// which look equal. The perceptual map is drawn in the OKLab space, whose L of a grey is the
+// cube root of its luminance, as L* nearly is: the hue turns from violet (at kFirstHue) through
+// red and orange to yellow, and the chroma is the most of kChroma that the screen's colours
+// hold.
+constexpr double kTopLightness = 96.0;
 constexpr double kFirstHue = 290.0;  // degrees
 constexpr double kHueTurn = 180.0;
 constexpr double kChroma = 0.19;
@@ -52,8 +54,16 @@ std::uint8_t Encoded(double linear) {
     return static_cast<std::uint8_t>(std::lround(v * 255.0));
 }
 
+// OKLab's L of the grey whose CIE lightness is `lightness`.
+double OklabLightness(double lightness) {
+    const double f = (lightness + 16.0) / 116.0;
+    const double luminance =
+        lightness > 8.0 ? f * f * f : lightness * 27.0 / 24389.0;  // the CIE definition's toe
+    return std::cbrt(luminance);
+}
+
 Rgb PerceptualColour(double t) {
-    const double lightness = kTopLightness * t;
+    const double lightness = OklabLightness(kTopLightness * t);
     const double hue = (kFirstHue + kHueTurn * t) * kPi / 180.0;
     // Full chroma in the middle, less towards black and the pale end.
     const double wanted = kChroma * std::sqrt(std::sin(kPi * (0.05 + 0.9 * t)));
@@ -70,7 +80,7 @@ Rgb PerceptualColour(double t) {
 }
 
 Rgb GreyColour(double t) {
-    const Linear c = LinearFromOklab(t, 0.0, 0.0);
+    const Linear c = LinearFromOklab(OklabLightness(kTopLightness * t), 0.0, 0.0);
     const std::uint8_t v = Encoded(c.g);
     return {v, v, v};
 }

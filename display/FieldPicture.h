@@ -14,9 +14,10 @@ namespace pathsum {
 // The picture of a field of light: p / N^2 at every pixel as a colour of a map whose lightness
 // grows with the value, the numbers of its colour bar, and the lines drawn over it.
 
+// Both grow evenly in CIE lightness L*, from black to nearly white.
 enum class FieldColours {
-    Perceptual,  // dark violet through red and orange to pale yellow, lightness even in steps
-    Grey,        // black to white, lightness even in steps: prints as it shows
+    Perceptual,  // dark violet through red and orange to pale yellow
+    Grey,        // black to light grey: prints as it shows
 };
 
 // The colour at position t of a map, t from 0 (no light: black) to 1 (full colour); t is taken
