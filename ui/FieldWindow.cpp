@@ -1,10 +1,10 @@
 #include "FieldWindow.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -216,6 +216,24 @@ void FieldPictureView::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+void FieldPictureView::keyPressEvent(QKeyEvent* event) {
+    const QPointF centre(view_.left + 0.5 * view_.width, view_.bottom + 0.5 * view_.height);
+    switch (event->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            emit zoomed(centre.x(), centre.y(), kZoomStep);
+            break;
+        case Qt::Key_Minus:
+            emit zoomed(centre.x(), centre.y(), 1.0 / kZoomStep);
+            break;
+        case Qt::Key_Home:
+            emit wholeSquareAsked();
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
 void FieldPictureView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     emit resized();
@@ -331,29 +349,12 @@ FieldWindow::FieldWindow(MainForm* form, QWidget* parent)
     layout->addWidget(notice_);
     resize(680, 760);
 
-    // The keys of the view, while this window is active.
-    const auto key = [this](const QString& name, QList<QKeySequence> keys, auto&& slot) {
-        auto* action = new QAction(name, this);
-        action->setShortcuts(keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, slot);
-        addAction(action);
-    };
-    const auto centre = [this] {
-        return QPointF(view_.left + 0.5 * view_.width, view_.bottom + 0.5 * view_.height);
-    };
-    key(QStringLiteral("Zoom In"), {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_Equal)},
-        [this, centre] { ZoomAt(centre().x(), centre().y(), kZoomStep); });
-    key(QStringLiteral("Zoom Out"), {QKeySequence(Qt::Key_Minus)},
-        [this, centre] { ZoomAt(centre().x(), centre().y(), 1.0 / kZoomStep); });
-    key(QStringLiteral("Whole Square"), {QKeySequence(Qt::Key_Home)},
-        [this] { ShowWholeSquare(); });
-
     timer_ = new QTimer(this);
     timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, &FieldWindow::Slice);
     connect(picture_, &FieldPictureView::zoomed, this, &FieldWindow::ZoomAt);
     connect(picture_, &FieldPictureView::panned, this, &FieldWindow::PanBy);
+    connect(picture_, &FieldPictureView::wholeSquareAsked, this, &FieldWindow::ShowWholeSquare);
     connect(picture_, &FieldPictureView::pointerMoved, this, &FieldWindow::PointAt);
     connect(picture_, &FieldPictureView::resized, this, [this] {
         if (!refinement_ || refinement_->Grid().columns != GridOfTheView().columns) {
@@ -630,6 +631,8 @@ void FieldWindow::HideProbe() {
 
 void FieldWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // The keys of the view go to the picture, not to a control that has keys of its own.
+    picture_->setFocus();
     FollowRun();
     if (!refinement_) {
         Restart();

@@ -50,7 +50,11 @@ class FieldPictureView : public QWidget {
     QSize sizeHint() const override { return {540, 546}; }
 
   signals:
+    // By `factor` about the plot point (x, y): the wheel about the pointer, + and - about the
+    // centre of the view.
     void zoomed(double x, double y, double factor);
+    // Home.
+    void wholeSquareAsked();
     void panned(double dx, double dy);
     void pointerMoved(double x, double y);
     void resized();
@@ -61,6 +65,7 @@ class FieldPictureView : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
