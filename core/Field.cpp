@@ -13,10 +13,7 @@
 namespace pathsum {
 namespace {
 
-// The bands of distances, each from its nearest distance to the nearest of the band before:
-// from the run's nearest screen halving this many times, down to about 1e-11 units, far below
-// half a pixel of the narrowest view. Nearer lines are summed over every path.
-constexpr std::size_t kBands = 40;
+constexpr std::size_t kBands = FieldEngine::kBands;
 
 // A band whose plan keeps more nodes than this share of the paths sums over every path: it
 // would save little time, and its node terms would take memory like a second set of paths.
@@ -83,13 +80,30 @@ FieldEngine::Slot& FieldEngine::SlotFor(double y) {
         return run_;
     }
     const std::size_t band = BandOf(DistanceFromRow(y));
-    if (band >= kBands || bands_[band].direct) {
+    if (band >= unpaidFrom_ || bands_[band].direct) {
         return direct_;
     }
     return bands_[band];
 }
 
-bool FieldEngine::Advance(Slot& slot, double y) {
+void FieldEngine::PlanBand(std::size_t band) {
+    Slot& slot = bands_[band];
+    slot.builder.emplace(
+        *paths_, wavelength_,
+        EngineReach{std::ldexp(FarBandDistance(), -static_cast<int>(band)), evaluations_},
+        options_);
+    if (slot.builder->Method() == SumMethod::Direct) {
+        unpaidFrom_ = std::min(unpaidFrom_, band);
+    }
+    if (slot.builder->Method() == SumMethod::Direct ||
+        static_cast<double>(slot.builder->Terms()) >
+            kMostNodeShare * static_cast<double>(paths_->Count())) {
+        slot.builder.reset();
+        slot.direct = true;
+    }
+}
+
+bool FieldEngine::Advance(Slot& slot) {
     if (slot.engine) {
         return true;
     }
@@ -98,20 +112,10 @@ bool FieldEngine::Advance(Slot& slot, double y) {
         EngineReach reach;
         if (&slot == &run_) {
             reach = ScreensReach(runPoints_);
-        } else if (&slot == &direct_) {
-            options.method = SumMethod::Direct;
         } else {
-            reach = {std::ldexp(FarBandDistance(), -static_cast<int>(BandOf(DistanceFromRow(y)))),
-                     evaluations_};
+            options.method = SumMethod::Direct;
         }
         slot.builder.emplace(*paths_, wavelength_, reach, options);
-        const double mostNodes = kMostNodeShare * static_cast<double>(paths_->Count());
-        if (&slot != &run_ && &slot != &direct_ &&
-            (slot.builder->Method() == SumMethod::Direct ||
-             static_cast<double>(slot.builder->Terms()) > mostNodes)) {
-            slot.builder.reset();
-            slot.direct = true;
-        }
         return false;
     }
     slot.builder->Step();
@@ -124,7 +128,18 @@ bool FieldEngine::Advance(Slot& slot, double y) {
 }
 
 bool FieldEngine::Prepare(double y) {
-    return Advance(SlotFor(y), y);
+    // The bands are planned from the farthest on, up to the line's: the interpolation of a
+    // nearer band needs at least as many nodes as that of a farther one, so where a band's does
+    // not pay no nearer band's would, and they are not planned.
+    const std::size_t band = OnAScreen(y) ? 0 : BandOf(DistanceFromRow(y));
+    for (std::size_t b = 0; b <= band && b < unpaidFrom_; ++b) {
+        const Slot& slot = bands_[b];
+        if (!slot.builder && !slot.engine && !slot.direct) {
+            PlanBand(b);
+            return false;
+        }
+    }
+    return Advance(SlotFor(y));
 }
 
 const ScreenEngine& FieldEngine::Ready(double y) {

@@ -49,6 +49,11 @@ struct FieldGrid {
 // formed when a line first needs them, a batch at a time. The paths must outlive the engine.
 class FieldEngine {
   public:
+    // The bands, each from its nearest distance to the nearest of the band before: from the
+    // run's nearest screen halving this many times, down to about 1e-11 units, far below half a
+    // pixel of the narrowest view. Nearer lines are summed over every path.
+    static constexpr std::size_t kBands = 40;
+
     FieldEngine(const PathSet& paths, double wavelength, std::size_t runPoints, double evaluations,
                 const EngineOptions& options = {});
 
@@ -76,8 +81,9 @@ class FieldEngine {
 
     // The engine the line at `y` is summed with: its band's, the run's or the direct one.
     Slot& SlotFor(double y);
-    // One step towards the engine of the slot of the line at `y`; true once it is there.
-    bool Advance(Slot& slot, double y);
+    void PlanBand(std::size_t band);
+    // One step towards the slot's engine, planned already for a band; true once it is there.
+    bool Advance(Slot& slot);
 
     const PathSet* paths_;
     double wavelength_;
@@ -89,6 +95,9 @@ class FieldEngine {
     std::vector<Slot> bands_;
     Slot run_;
     Slot direct_;
+    // The farthest band whose interpolation does not pay: it and every nearer one are summed
+    // over every path.
+    std::size_t unpaidFrom_ = kBands;
 };
 
 // Where the fringes may be finer than a view's pixels. Near the row the light arrives from
