@@ -64,7 +64,10 @@ EngineReach ScreensReach(std::size_t pointsPerScreen) {
 }
 
 ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, const EngineOptions& options)
-    : paths_(&paths), wavelength_(wavelength), level_(options.level) {
+    : paths_(&paths),
+      wavelength_(wavelength),
+      level_(options.level),
+      pointBlocksOnly_(options.pointBlocksOnly) {
     if (!KernelLevelSupported(level_)) {
         throw std::invalid_argument("ScreenEngine: kernel level not supported here");
     }
@@ -121,7 +124,7 @@ double ScreenEngine::ErrorBound() const {
 }
 
 std::size_t ScreenEngine::PointsPerRound(int threads) const {
-    if (Terms() >= kSegmentTerms) {
+    if (Terms() >= kSegmentTerms && !pointBlocksOnly_) {
         return 1;
     }
     return kernel::KernelsFor(level_).blockPoints *
@@ -149,7 +152,7 @@ void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, st
     }
     const kernel::ScreenPoints points{detectorX.data(), detectorX.size(), p.data(), nullptr};
     const kernel::LevelKernels& kernels = kernel::KernelsFor(level_);
-    if (sum.terms.count < kSegmentTerms) {
+    if (sum.terms.count < kSegmentTerms || pointBlocksOnly_) {
         kernel::SumByPointBlocks(kernels, sum, points, threads, nodes);
     } else {
         SumBySegments(kernels, sum, points, threads, nodes);

@@ -20,6 +20,11 @@ struct EngineOptions {
     // The method the cost model chooses, unless one is given (for tests and measurements).
     std::optional<SumMethod> method;
     int threads = 0;  // for the weights; 0: every core
+    // Every point's terms summed in blocks of points, however many terms: for callers whose
+    // calls hold many points each (a field's lines), to which spreading one point's terms over
+    // the cores in segments would bring four reads of every term a point. The sum over every
+    // path is then ComputeScreen's, bit for bit.
+    bool pointBlocksOnly = false;
 };
 
 // Where an engine's sums will be formed, for its plan: on lines at least `nearestRowDistance`
@@ -87,6 +92,7 @@ class ScreenEngine {
     const PathSet* paths_;
     double wavelength_;
     KernelLevel level_;
+    bool pointBlocksOnly_;
     double nearestRowDistance_ = 0.0;
     SumMethod method_ = SumMethod::Direct;
     NodePlan plan_;
