@@ -29,6 +29,9 @@ constexpr int kFrameAllowanceHeight = 48;
 // Below this the window would be too small to read; it is then shown at this scale.
 constexpr double kSmallestScale = 0.4;
 
+// Between two windows of the program standing side by side.
+constexpr int kSideGap = 8;
+
 }  // namespace
 
 namespace {
@@ -154,6 +157,7 @@ void MainWindow::ShowArrows(bool shown) {
         connect(arrows_, &ArrowsWindow::closed, this,
                 [this] { Action(Command::ArrowsAtAPoint)->setChecked(false); });
         PlaceBesideMe(arrows_);
+        StandBeside(arrows_, field_);
         ConnectFieldToArrows();
     }
     if (shown) {
@@ -173,14 +177,7 @@ void MainWindow::ShowField(bool shown) {
         connect(field_, &FieldWindow::closed, this,
                 [this] { Action(Command::FieldOfLight)->setChecked(false); });
         PlaceBesideMe(field_);
-        // Beside the arrows window too, where the screen has room for it.
-        if (arrows_ != nullptr && arrows_->isVisible() &&
-            arrows_->frameGeometry().intersects(field_->frameGeometry())) {
-            const int left = arrows_->frameGeometry().right() + 8;
-            if (left + field_->frameGeometry().width() <= screen()->availableGeometry().right()) {
-                field_->move(left, field_->y());
-            }
-        }
+        StandBeside(field_, arrows_);
         ConnectFieldToArrows();
     }
     if (shown) {
@@ -188,6 +185,27 @@ void MainWindow::ShowField(bool shown) {
         field_->raise();
     } else {
         field_->hide();
+    }
+}
+
+void MainWindow::StandBeside(QWidget* side, const QWidget* other) {
+    if (other == nullptr || !other->isVisible()) {
+        return;
+    }
+    const QRect screenArea = screen()->availableGeometry();
+    const int frame = side->frameGeometry().width() - side->width();
+    const int least = side->minimumSizeHint().width() + frame;
+    // Right of the other window, or else left of the main one, narrowed to the room there but
+    // no narrower than it can be; where neither has room, the two overlap.
+    const int rightRoom = screenArea.right() - other->frameGeometry().right() - kSideGap;
+    const int leftRoom = frameGeometry().left() - screenArea.left() - kSideGap;
+    const int width = side->frameGeometry().width();
+    if (rightRoom >= least) {
+        side->resize(std::min(width, rightRoom) - frame, side->height());
+        side->move(other->frameGeometry().right() + 1 + kSideGap, side->y());
+    } else if (leftRoom >= least) {
+        side->resize(std::min(width, leftRoom) - frame, side->height());
+        side->move(frameGeometry().left() - kSideGap - side->frameGeometry().width(), side->y());
     }
 }
 

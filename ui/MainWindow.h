@@ -45,6 +45,8 @@ class MainWindow : public QMainWindow {
     void About_Click();
     void ShowArrows(bool shown);
     void ShowField(bool shown);
+    // Moves `side`, just placed beside this window, off `other` where the screen has room.
+    void StandBeside(QWidget* side, const QWidget* other);
     // The pointer over the field chooses the arrows window's point, which the field marks.
     void ConnectFieldToArrows();
     // A checkable entry of the View menu that shows or hides a window of its own.
