@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cmath>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -32,8 +33,17 @@ struct FieldGrid {
 
     double X(int i) const { return view.left + (i + 0.5) * view.width / columns; }
     double Y(int k) const { return view.bottom + (k + 0.5) * view.height / rows; }
+    // The column and the row of the pixel a point lies in, the nearest for a point outside.
+    int ColumnOf(double x) const { return Index((x - view.left) / view.width, columns); }
+    int RowOf(double y) const { return Index((y - view.bottom) / view.height, rows); }
     std::size_t Pixels() const {
         return static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
+    }
+
+  private:
+    static int Index(double share, int count) {
+        const double at = std::floor(share * count);
+        return at >= count ? count - 1 : (at >= 0.0 ? static_cast<int>(at) : 0);
     }
 };
 

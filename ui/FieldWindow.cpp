@@ -259,8 +259,9 @@ void FieldColourBar::paintEvent(QPaintEvent*) {
     const QRect bar(8, kRowStrip + titleHeight, 16,
                     std::max(10, height() - kRowStrip - 2 * titleHeight));
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(QRect(0, kRowStrip, width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("p / N\u00b2"));
+    painter.drawText(
+        QRect(0, kRowStrip, width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+        scale_.logarithmic ? QStringLiteral("p / N\u00b2, log") : QStringLiteral("p / N\u00b2"));
     for (int row = 0; row < bar.height(); ++row) {
         const double t = 1.0 - (row + 0.5) / bar.height();
         painter.setPen(ToQColor(FieldColour(map_, t)));
@@ -275,10 +276,6 @@ void FieldColourBar::paintEvent(QPaintEvent*) {
         painter.drawLine(bar.right() + 1, y, bar.right() + 4, y);
         painter.drawText(QRect(bar.right() + 7, y - textHeight / 2, width(), textHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(mark.text));
-    }
-    if (scale_.logarithmic) {
-        painter.drawText(QRect(0, bar.bottom() + 4, width(), titleHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("logarithmic"));
     }
 }
 
@@ -602,30 +599,43 @@ void FieldWindow::ShowStatus() {
 }
 
 void FieldWindow::PointAt(double x, double y) {
-    QString text = QStringLiteral("x %1, y %2").arg(Readable(x - kCentreX, 6), Readable(y, 6));
-    if (refinement_ && refinement_->FinishedStride() > 0 && plan_) {
+    // The centre of the pixel under the pointer: the point whose value the pixel shows, and
+    // whose arrows the arrows window then adds up to it.
+    QString value;
+    if (refinement_ && refinement_->Grid().view == view_ && plan_) {
         const FieldGrid& grid = refinement_->Grid();
-        const int i = std::clamp(
-            static_cast<int>(std::floor((x - grid.view.left) / grid.view.width * grid.columns)), 0,
-            grid.columns - 1);
-        const int k = std::clamp(
-            static_cast<int>(std::floor((y - grid.view.bottom) / grid.view.height * grid.rows)), 0,
-            grid.rows - 1);
-        const double n = plan_->paths.Count();
-        const double p = refinement_->P()[static_cast<std::size_t>(k) * grid.columns + i];
-        text += QStringLiteral(": p / N\u00b2 %1%2")
-                    .arg(refinement_->Done() ? QString() : QStringLiteral("about "),
-                         Readable(p / (n * n)));
+        const int i = grid.ColumnOf(x);
+        const int k = grid.RowOf(y);
+        x = grid.X(i);
+        y = grid.Y(k);
+        if (refinement_->FinishedStride() > 0) {
+            const double n = plan_->paths.Count();
+            const double p =
+                refinement_->P()[static_cast<std::size_t>(k) * grid.columns + i] / (n * n);
+            value =
+                QStringLiteral(": p / N\u00b2 %1%2")
+                    .arg(refinement_->Done() ? QString() : QStringLiteral("about "), Readable(p));
+        }
     }
-    pointer_->setText(text);
+    pointer_->setText(QStringLiteral("x %1, y %2").arg(Readable(x - kCentreX, 6), Readable(y, 6)) +
+                      value);
     emit pointerOverField(x, y);
 }
 
 void FieldWindow::MarkProbe(double x, double y) {
+    // While the pointer probes the field, the picture's own tooltip would cover what it points
+    // at.
+    if (!picture_->Probe()) {
+        pictureToolTip_ = picture_->toolTip();
+        picture_->setToolTip(QString());
+    }
     picture_->MarkProbe(x, y);
 }
 
 void FieldWindow::HideProbe() {
+    if (picture_->Probe()) {
+        picture_->setToolTip(pictureToolTip_);
+    }
     picture_->HideProbe();
 }
 

@@ -187,6 +187,7 @@ class FieldWindow : public QWidget {
     QLabel* notice_;
     QTimer* timer_;
     QElapsedTimer sincePicture_;
+    QString pictureToolTip_;  // while a probe is marked
 
     FieldView view_;
     // Destroyed in the reverse order: the refinement reads the engine, the engine the plan.

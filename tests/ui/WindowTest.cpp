@@ -426,6 +426,7 @@ TEST_F(FieldTest, ThePointerOverTheFieldShowsThatPointsChain) {
     form->Calculate_Click();
     ArrowsWindow& arrows = Open();
     FieldWindow& field = OpenField();
+    Finish(field);
     for (QWidget* control : field.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         EXPECT_FALSE(control->toolTip().isEmpty()) << control->objectName().toStdString();
         EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
@@ -450,13 +451,22 @@ TEST_F(FieldTest, ThePointerOverTheFieldShowsThatPointsChain) {
     EXPECT_TRUE(form->ProbeMarker->isVisible());
     EXPECT_NEAR(form->ProbeMarker->Top() - form->ProbeMarker->Height() / 2, probed.y(), 1e-4);
 
+    // The point is the centre of the pixel under the pointer, whose value the field shows.
+    const FieldGrid& grid = field.Refinement()->Grid();
+    const QPointF pointer = field.Picture()->PlotPoint(over);
+    const int i = grid.ColumnOf(pointer.x());
+    const int k = grid.RowOf(pointer.y());
+    EXPECT_EQ(probed, QPointF(grid.X(i), grid.Y(k)));
+    const double n = plan.paths.Count();
+    EXPECT_NEAR(field.Refinement()->P()[static_cast<std::size_t>(k) * grid.columns + i] / (n * n),
+                chain.p / (n * n), 1e-12);
     arrows.SetHeld(true);
     field.PointAt(60, 20);
     EXPECT_EQ(*field.Picture()->Probe(), probed);
     arrows.SetHeld(false);
     field.PointAt(60, 20);
-    EXPECT_EQ(*field.Picture()->Probe(), QPointF(60, 20));
-    EXPECT_EQ(arrows.NumberText("Screen"), "80");
+    EXPECT_EQ(*field.Picture()->Probe(),
+              QPointF(grid.X(grid.ColumnOf(60)), grid.Y(grid.RowOf(20))));
     // A pointer over the main plot goes back to its detector points, and the field marks them.
     QTest::mouseMove(form, PixelAt(20.2, 31.5));
     ASSERT_NE(arrows.Probed(), nullptr);
