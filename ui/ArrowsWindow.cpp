@@ -181,24 +181,21 @@ QString ArrowsWindow::NumberText(const QString& name) const {
 }
 
 void ArrowsWindow::ProbeAt(double x, double y) {
-    if (Held() || !isVisible()) {
-        return;
-    }
-    pointerX_ = x;
-    pointerY_ = y;
-    pointed_ = true;
-    planePoint_ = false;
-    Refresh();
+    Probe(x, y, false);
 }
 
 void ArrowsWindow::ProbePointOfThePlane(double x, double y) {
+    Probe(x, y, true);
+}
+
+void ArrowsWindow::Probe(double x, double y, bool planePoint) {
     if (Held() || !isVisible()) {
         return;
     }
     pointerX_ = x;
     pointerY_ = y;
     pointed_ = true;
-    planePoint_ = true;
+    planePoint_ = planePoint;
     Refresh();
 }
 

@@ -74,6 +74,7 @@ class ArrowsWindow : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    void Probe(double x, double y, bool planePoint);
     void Refresh();
     // Marks the point in the main window and says so; clears the mark.
     void MarkProbe(double x, double y);

@@ -718,20 +718,20 @@ bool FieldWindow::SaveNumbers(const QString& path) {
 }
 
 void FieldWindow::SavePicture_Click() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save the Picture of the Field"), QStringLiteral("field.png"),
-        QStringLiteral("PNG pictures (*.png)"));
-    if (!path.isEmpty()) {
-        SavePicture(path);
-    }
+    AskAndSave(QStringLiteral("Save the Picture of the Field"), QStringLiteral("field.png"),
+               QStringLiteral("PNG pictures (*.png)"), &FieldWindow::SavePicture);
 }
 
 void FieldWindow::SaveNumbers_Click() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save the Numbers of the Field"), QStringLiteral("field.csv"),
-        QStringLiteral("Comma-separated values (*.csv)"));
+    AskAndSave(QStringLiteral("Save the Numbers of the Field"), QStringLiteral("field.csv"),
+               QStringLiteral("Comma-separated values (*.csv)"), &FieldWindow::SaveNumbers);
+}
+
+void FieldWindow::AskAndSave(const QString& title, const QString& name, const QString& filter,
+                             bool (FieldWindow::*save)(const QString&)) {
+    const QString path = QFileDialog::getSaveFileName(this, title, name, filter);
     if (!path.isEmpty()) {
-        SaveNumbers(path);
+        (this->*save)(path);
     }
 }
 

@@ -170,6 +170,9 @@ class FieldWindow : public QWidget {
     void ShowStatus();
     void SavePicture_Click();
     void SaveNumbers_Click();
+    // Asks where in a file dialog, then saves there.
+    void AskAndSave(const QString& title, const QString& name, const QString& filter,
+                    bool (FieldWindow::*save)(const QString&));
     void ReportFailure(const QString& what, const QString& path, const QString& reason);
     FieldGrid GridOfTheView() const;
 

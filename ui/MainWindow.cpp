@@ -148,43 +148,41 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::ShowArrows(bool shown) {
-    if (arrows_ == nullptr) {
-        if (!shown) {
-            return;
-        }
+    if (arrows_ == nullptr && shown) {
         // A window of its own beside the main one, not modal; closing it unticks the entry.
         arrows_ = new ArrowsWindow(form_, this);
         connect(arrows_, &ArrowsWindow::closed, this,
                 [this] { Action(Command::ArrowsAtAPoint)->setChecked(false); });
-        PlaceBesideMe(arrows_);
-        StandBeside(arrows_, field_);
-        ConnectFieldToArrows();
+        PlaceSideWindow(arrows_, field_);
     }
-    if (shown) {
-        arrows_->show();
-        arrows_->raise();
-    } else {
-        arrows_->hide();
-    }
+    ShowSideWindow(arrows_, shown);
 }
 
 void MainWindow::ShowField(bool shown) {
-    if (field_ == nullptr) {
-        if (!shown) {
-            return;
-        }
+    if (field_ == nullptr && shown) {
         field_ = new FieldWindow(form_, this);
         connect(field_, &FieldWindow::closed, this,
                 [this] { Action(Command::FieldOfLight)->setChecked(false); });
-        PlaceBesideMe(field_);
-        StandBeside(field_, arrows_);
-        ConnectFieldToArrows();
+        PlaceSideWindow(field_, arrows_);
+    }
+    ShowSideWindow(field_, shown);
+}
+
+void MainWindow::PlaceSideWindow(QWidget* side, const QWidget* other) {
+    PlaceBesideMe(side);
+    StandBeside(side, other);
+    ConnectFieldToArrows();
+}
+
+void MainWindow::ShowSideWindow(QWidget* side, bool shown) {
+    if (side == nullptr) {
+        return;
     }
     if (shown) {
-        field_->show();
-        field_->raise();
+        side->show();
+        side->raise();
     } else {
-        field_->hide();
+        side->hide();
     }
 }
 

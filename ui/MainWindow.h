@@ -45,6 +45,9 @@ class MainWindow : public QMainWindow {
     void About_Click();
     void ShowArrows(bool shown);
     void ShowField(bool shown);
+    // A side window made just now: beside this one and the other side window, if any.
+    void PlaceSideWindow(QWidget* side, const QWidget* other);
+    static void ShowSideWindow(QWidget* side, bool shown);
     // Moves `side`, just placed beside this window, off `other` where the screen has room.
     void StandBeside(QWidget* side, const QWidget* other);
     // The pointer over the field chooses the arrows window's point, which the field marks.
