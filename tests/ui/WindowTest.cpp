@@ -468,7 +468,10 @@ TEST_F(FieldTest, ThePointerOverTheFieldShowsThatPointsChain) {
     EXPECT_EQ(*field.Picture()->Probe(),
               QPointF(grid.X(grid.ColumnOf(60)), grid.Y(grid.RowOf(20))));
     // A pointer over the main plot goes back to its detector points, and the field marks them.
-    QTest::mouseMove(form, PixelAt(20.2, 31.5));
+    const QPointF overPlot = PixelAt(20.2, 31.5);
+    QMouseEvent plotMove(QEvent::MouseMove, overPlot, form->mapToGlobal(overPlot), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(form, &plotMove);
     ASSERT_NE(arrows.Probed(), nullptr);
     EXPECT_EQ(*field.Picture()->Probe(), QPointF(20, 30));
     arrows.close();
