@@ -59,6 +59,30 @@ std::size_t Samples(const FieldGrid& grid, int stride) {
 
 }  // namespace
 
+FieldView WithinTheSquare(FieldView view) {
+    const double whole = kPlotRight - kPlotLeft;
+    const double side =
+        std::clamp(std::isfinite(view.width) ? view.width : whole, kNarrowestFieldView, whole);
+    view.width = side;
+    view.height = side;
+    view.left =
+        std::clamp(std::isfinite(view.left) ? view.left : kPlotLeft, kPlotLeft, kPlotRight - side);
+    view.bottom = std::clamp(std::isfinite(view.bottom) ? view.bottom : 0.0, 0.0, kRowY - side);
+    return view;
+}
+
+FieldView Zoomed(const FieldView& view, double x, double y, double factor) {
+    if (!(factor > 0.0)) {
+        return view;
+    }
+    FieldView zoomed = view;
+    zoomed.width = std::clamp(view.width / factor, kNarrowestFieldView, kPlotRight - kPlotLeft);
+    zoomed.height = zoomed.width;
+    zoomed.left = x - (x - view.left) * (zoomed.width / view.width);
+    zoomed.bottom = y - (y - view.bottom) * (zoomed.height / view.height);
+    return WithinTheSquare(zoomed);
+}
+
 FieldEngine::FieldEngine(const PathSet& paths, double wavelength, std::size_t runPoints,
                          double evaluations, const EngineOptions& options)
     : paths_(&paths),

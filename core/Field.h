@@ -25,6 +25,18 @@ struct FieldView {
     friend bool operator==(const FieldView&, const FieldView&) = default;
 };
 
+// The narrowest view, a hundred millionth of the square across: its pixels resolve the fringes
+// of the shortest wavelength a run accepts.
+inline constexpr double kNarrowestFieldView = 1e-6;
+
+// The view made square (as wide as it is, within kNarrowestFieldView and the whole square) and
+// moved into the plot square; a coordinate that is not finite is the whole square's.
+FieldView WithinTheSquare(FieldView view);
+
+// The view zoomed by `factor` (above 1: in) about the point (x, y), which stays where it stands
+// in the view; within the square. No factor above 0 leaves the view as it is.
+FieldView Zoomed(const FieldView& view, double x, double y, double factor);
+
 // The pixel centres of a view: `columns` across, `rows` down, row 0 at the bottom.
 struct FieldGrid {
     FieldView view;

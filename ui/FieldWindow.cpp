@@ -381,15 +381,7 @@ FieldWindow::FieldWindow(MainForm* form, QWidget* parent)
 FieldWindow::~FieldWindow() = default;
 
 void FieldWindow::SetView(FieldView view) {
-    // Square, as wide as allowed, within the plot square.
-    const double whole = kPlotRight - kPlotLeft;
-    const double side =
-        std::clamp(std::isfinite(view.width) ? view.width : whole, kNarrowestView, whole);
-    view.width = side;
-    view.height = side;
-    view.left =
-        std::clamp(std::isfinite(view.left) ? view.left : kPlotLeft, kPlotLeft, kPlotRight - side);
-    view.bottom = std::clamp(std::isfinite(view.bottom) ? view.bottom : 0.0, 0.0, kRowY - side);
+    view = WithinTheSquare(view);
     if (view == view_) {
         return;
     }
@@ -399,15 +391,7 @@ void FieldWindow::SetView(FieldView view) {
 }
 
 void FieldWindow::ZoomAt(double x, double y, double factor) {
-    if (!(factor > 0.0)) {
-        return;
-    }
-    FieldView view = view_;
-    view.width = std::clamp(view_.width / factor, kNarrowestView, kPlotRight - kPlotLeft);
-    view.height = view.width;
-    view.left = x - (x - view_.left) * (view.width / view_.width);
-    view.bottom = y - (y - view_.bottom) * (view.height / view_.height);
-    SetView(view);
+    SetView(Zoomed(view_, x, y, factor));
 }
 
 void FieldWindow::PanBy(double dx, double dy) {

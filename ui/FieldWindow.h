@@ -112,13 +112,8 @@ class FieldWindow : public QWidget {
     explicit FieldWindow(MainForm* form, QWidget* parent = nullptr);
     ~FieldWindow() override;
 
-    // The narrowest view, a hundred millionth of the square across: its pixels resolve the
-    // fringes of the shortest wavelength a run accepts.
-    static constexpr double kNarrowestView = 1e-6;
-
     const FieldView& View() const { return view_; }
-    // Shows `view`, made square and kept within the plot square; a view narrower than
-    // kNarrowestView is widened to it.
+    // Shows `view` as WithinTheSquare makes it.
     void SetView(FieldView view);
     // Zooms by `factor` (above 1: in) keeping the plot point (x, y) where it stands.
     void ZoomAt(double x, double y, double factor);
