@@ -214,6 +214,9 @@ FieldRefinement::FieldRefinement(FieldEngine& engine, const FieldGrid& grid)
         firstStride_ *= 2;
     }
     stride_ = firstStride_;
+    for (int i = 0; i < grid_.columns; ++i) {
+        columnX_.push_back(grid_.X(i));
+    }
     row_ = (grid_.rows - 1) / stride_ * stride_;
     StartRow();
 }
@@ -249,31 +252,33 @@ void FieldRefinement::NextRow() {
     } while (columns_.empty());
 }
 
-std::size_t FieldRefinement::TakePiece(const ScreenEngine& engine, std::size_t count) {
-    Piece piece{&engine, row_, {}, {}, std::vector<double>(count)};
-    piece.columns.assign(columns_.begin() + static_cast<std::ptrdiff_t>(next_),
+void FieldRefinement::TakePiece(const ScreenEngine& engine, std::size_t count) {
+    pieces_.push_back({&engine, row_, pieceColumns_.size(), count});
+    pieceColumns_.insert(pieceColumns_.end(), columns_.begin() + static_cast<std::ptrdiff_t>(next_),
                          columns_.begin() + static_cast<std::ptrdiff_t>(next_ + count));
-    for (int i : piece.columns) {
-        piece.x.push_back(grid_.X(i));
-    }
-    pieces_.push_back(std::move(piece));
     next_ += count;
     if (next_ == columns_.size()) {
         NextRow();
     }
-    return count;
 }
 
-void FieldRefinement::Show(const Piece& piece, int stride) {
-    // Each pixel shows over the block it stands for at this level, until finer ones come.
+void FieldRefinement::Compute(const Piece& piece, std::size_t from, std::size_t count, int stride,
+                              int threads, double* x, double* p) {
+    const int* columns = pieceColumns_.data() + piece.first + from;
+    for (std::size_t j = 0; j < count; ++j) {
+        x[j] = columnX_[static_cast<std::size_t>(columns[j])];
+    }
+    piece.engine->Compute(grid_.Y(piece.row), std::span(x, count), std::span(p, count), threads);
+    // Each pixel shows over the block it stands for at this level, until finer ones come; the
+    // blocks of a level's pixels do not overlap, so pieces may be shown side by side.
     const int top = std::min(piece.row + stride, grid_.rows);
-    const auto columns = static_cast<std::size_t>(grid_.columns);
-    for (std::size_t j = 0; j < piece.columns.size(); ++j) {
-        const auto left = static_cast<std::size_t>(piece.columns[j]);
-        const auto right = std::min(left + static_cast<std::size_t>(stride), columns);
+    const auto across = static_cast<std::size_t>(grid_.columns);
+    for (std::size_t j = 0; j < count; ++j) {
+        const auto left = static_cast<std::size_t>(columns[j]);
+        const auto right = std::min(left + static_cast<std::size_t>(stride), across);
         for (int k = piece.row; k < top; ++k) {
-            double* line = p_.data() + static_cast<std::size_t>(k) * columns;
-            std::fill(line + left, line + right, piece.p[j]);
+            double* line = p_.data() + static_cast<std::size_t>(k) * across;
+            std::fill(line + left, line + right, p[j]);
         }
     }
 }
@@ -283,6 +288,7 @@ void FieldRefinement::Step(int threads) {
     const double budget = secondsPerTerm_ > 0.0 ? kChunkSeconds / secondsPerTerm_ : 0.0;
     const int stride = stride_;
     pieces_.clear();
+    pieceColumns_.clear();
     double terms = 0.0;
     while (!Done() && stride_ == stride) {
         const double y = grid_.Y(row_);
@@ -301,32 +307,36 @@ void FieldRefinement::Step(int threads) {
             const double wanted = std::min(budget / perPoint, static_cast<double>(left));
             const std::size_t count =
                 std::min(left, std::max(fewest, static_cast<std::size_t>(wanted)));
-            terms += perPoint * static_cast<double>(TakePiece(engine, count));
+            TakePiece(engine, count);
+            terms += perPoint * static_cast<double>(count);
             break;
         }
         if (terms + perPoint * static_cast<double>(left) > budget) {
             break;
         }
-        terms += perPoint * static_cast<double>(TakePiece(engine, left));
+        TakePiece(engine, left);
+        terms += perPoint * static_cast<double>(left);
     }
     const auto started = Clock::now();
     if (pieces_.size() == 1) {
-        Piece& piece = pieces_.front();
-        piece.engine->Compute(grid_.Y(piece.row), piece.x, piece.p, threads);
+        const Piece& piece = pieces_.front();
+        chunkX_.resize(piece.count);
+        chunkP_.resize(piece.count);
+        Compute(piece, 0, piece.count, stride, threads, chunkX_.data(), chunkP_.data());
     } else {
         // Quick rows side by side, in runs of a few pixels, each on one thread.
         tasks_.clear();
         for (std::size_t i = 0; i < pieces_.size(); ++i) {
-            for (std::size_t first = 0; first < pieces_[i].x.size(); first += kTaskPixels) {
-                tasks_.push_back({i, first});
+            for (std::size_t from = 0; from < pieces_[i].count; from += kTaskPixels) {
+                tasks_.push_back({i, from});
             }
         }
         ParallelFor(Teams(threads, terms, tasks_.size()), tasks_.size(), [&](std::size_t t) {
-            Piece& piece = pieces_[tasks_[t].piece];
-            const std::size_t first = tasks_[t].first;
-            const std::size_t count = std::min(kTaskPixels, piece.x.size() - first);
-            piece.engine->Compute(grid_.Y(piece.row), std::span(piece.x).subspan(first, count),
-                                  std::span(piece.p).subspan(first, count), 1);
+            const Piece& piece = pieces_[tasks_[t].piece];
+            const std::size_t from = tasks_[t].from;
+            double x[kTaskPixels];
+            double p[kTaskPixels];
+            Compute(piece, from, std::min(kTaskPixels, piece.count - from), stride, 1, x, p);
         });
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
@@ -334,8 +344,7 @@ void FieldRefinement::Step(int threads) {
     for (const Piece& piece : pieces_) {
         interpolated_ = interpolated_ || piece.engine->Method() == SumMethod::Interpolated;
         errorBound_ = std::max(errorBound_, piece.engine->ErrorBound());
-        Show(piece, stride);
-        computed_ += piece.columns.size();
+        computed_ += piece.count;
     }
 }
 

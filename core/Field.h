@@ -175,13 +175,13 @@ class FieldRefinement {
     double ErrorBound() const { return errorBound_; }
 
   private:
-    // The pixels of one row of the level under way that one call of the engine computes.
+    // Pixels of one row of the level under way, summed by one engine: the columns
+    // pieceColumns_[first .. first + count - 1].
     struct Piece {
         const ScreenEngine* engine;
         int row;
-        std::vector<int> columns;
-        std::vector<double> x;
-        std::vector<double> p;
+        std::size_t first;
+        std::size_t count;
     };
 
     // The columns of the row under way at this level.
@@ -190,8 +190,11 @@ class FieldRefinement {
     // Prepares the next row or computes the next chunk: the rest of the row under way, and of
     // the rows after it while they are quickly done, or part of a row that takes long.
     void Step(int threads);
-    std::size_t TakePiece(const ScreenEngine& engine, std::size_t count);
-    void Show(const Piece& piece, int stride);
+    void TakePiece(const ScreenEngine& engine, std::size_t count);
+    // Computes `count` pixels of a piece from its `from`-th on into `x` and `p` (room for
+    // them), and shows each over the block it stands for at the level of `stride`.
+    void Compute(const Piece& piece, std::size_t from, std::size_t count, int stride, int threads,
+                 double* x, double* p);
 
     FieldEngine& engine_;
     FieldGrid grid_;
@@ -200,15 +203,19 @@ class FieldRefinement {
     int finishedStride_ = 0;
     int stride_ = 1;  // of the level under way; 0 once done
     int row_ = 0;
-    std::vector<int> columns_;  // of the row under way
-    std::size_t next_ = 0;      // into columns_
+    std::vector<int> columns_;     // of the row under way
+    std::size_t next_ = 0;         // into columns_
+    std::vector<double> columnX_;  // the x of every column
     std::vector<Piece> pieces_;
+    std::vector<int> pieceColumns_;
     // A run of pixels of a piece that one thread computes.
     struct Task {
         std::size_t piece;
-        std::size_t first;
+        std::size_t from;
     };
     std::vector<Task> tasks_;
+    std::vector<double> chunkX_;  // of a chunk of one row that takes long
+    std::vector<double> chunkP_;
     std::size_t computed_ = 0;
     // Seconds a point costs per term, from the chunks so far, to size the next.
     double secondsPerTerm_ = 0.0;
