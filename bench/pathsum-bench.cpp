@@ -7,6 +7,9 @@
 //   --engine sweep    the sweep done point by point
 //   --engine both     the sweep, then the program's engine, and how they compare
 //   --compare direct  the program's engine, then the screen kernel, and how they compare
+//   --field NX,NY     the field of light instead of the screens: the enumeration and p at the
+//                     pixel centres x_i = (i + 0.5) * 100 / NX, y_k = (k + 0.5) * 100 / NY,
+//                     computed coarse to fine as the field window computes them
 
 #include <chrono>
 #include <cmath>
@@ -20,6 +23,7 @@
 #include <vector>
 
 #include "ExperimentSettings.h"
+#include "Field.h"
 #include "MirrorPattern.h"
 #include "NumberText.h"
 #include "PathEngine.h"
@@ -37,7 +41,10 @@ constexpr int kRefused = 2;
 constexpr const char* kUsage =
     "usage: pathsum-bench [--pattern Single|Double|Triple|Four|Five|Grating] [--wavelength V] "
     "[--width V] [--spacing V] [--gain V] [--resolution V] [--step V] [--source X,Y] "
-    "[--engine fast|direct|sweep|both] [--compare direct] [--points]";
+    "[--engine fast|direct|sweep|both] [--compare direct] [--field NX,NY] [--points]";
+
+// The largest field grid, across and down: a grid of this size keeps 130 MB of values.
+constexpr int kMostFieldPixels = 4096;
 
 enum class EngineChoice { Fast, Direct, Sweep, Both };
 
@@ -47,6 +54,7 @@ struct Options {
     EngineChoice engine = EngineChoice::Fast;
     bool compareDirect = false;
     bool points = false;
+    std::optional<std::pair<int, int>> field;
 };
 
 struct BadUsage {
@@ -63,6 +71,18 @@ std::optional<float> CoordinateFromText(const std::string& text) {
         return std::nullopt;
     }
     return static_cast<float>(value);
+}
+
+std::optional<int> FieldSizeFromText(const std::string& text) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos ||
+        text.size() > 4) {
+        return std::nullopt;
+    }
+    const int size = std::stoi(text);
+    if (size < 1 || size > kMostFieldPixels) {
+        return std::nullopt;
+    }
+    return size;
 }
 
 std::variant<Options, BadUsage> ParseOptions(int argc, char** argv) {
@@ -87,7 +107,7 @@ std::variant<Options, BadUsage> ParseOptions(int argc, char** argv) {
         } else if (name == "--step") {
             text = &options.texts.resolutionX;
         } else if (name != "--pattern" && name != "--source" && name != "--engine" &&
-                   name != "--compare") {
+                   name != "--compare" && name != "--field") {
             return BadUsage{"unknown option '" + std::string(name) + "'"};
         }
         if (i + 1 >= argc) {
@@ -120,6 +140,16 @@ std::variant<Options, BadUsage> ParseOptions(int argc, char** argv) {
                 return BadUsage{"--compare takes only direct, not '" + value + "'"};
             }
             options.compareDirect = true;
+        } else if (name == "--field") {
+            const std::size_t comma = value.find(',');
+            const auto nx = FieldSizeFromText(value.substr(0, comma));
+            const auto ny = comma == std::string::npos ? std::nullopt
+                                                       : FieldSizeFromText(value.substr(comma + 1));
+            if (!nx || !ny) {
+                return BadUsage{"--field needs two whole numbers NX,NY from 1 to " +
+                                std::to_string(kMostFieldPixels) + ", not '" + value + "'"};
+            }
+            options.field = std::pair(*nx, *ny);
         } else {
             const std::size_t comma = value.find(',');
             const auto x = CoordinateFromText(value.substr(0, comma));
@@ -130,6 +160,9 @@ std::variant<Options, BadUsage> ParseOptions(int argc, char** argv) {
             }
             options.marker = SourcePoint{*x, *y};
         }
+    }
+    if (options.field && (options.engine != EngineChoice::Fast || options.compareDirect)) {
+        return BadUsage{"--field computes the field alone, without --engine or --compare"};
     }
     return options;
 }
@@ -293,6 +326,45 @@ void PrintDirectComparison(const EngineRun& direct, const EngineRun& fast) {
     std::printf("ratio %.17g\n", direct.seconds / fast.seconds);
 }
 
+// The enumeration and the field on the grid, coarse to fine as the window computes it, with the
+// time to its first coarse picture; nonzero on a refusal.
+int RunField(const RunPlan& plan, int columns, int rows, bool withPoints) {
+    const auto start = Clock::now();
+    auto enumerated = EnumeratePaths(InputsOf(plan.settings), plan.row);
+    if (auto* refusal = std::get_if<Refusal>(&enumerated)) {
+        std::fprintf(stderr, "%s\n", refusal->reason.c_str());
+        return kRefused;
+    }
+    const PathSet& paths = std::get<PathSet>(enumerated);
+    const FieldGrid grid{FieldView{}, columns, rows};
+    FieldEngine engine(paths, plan.settings.wavelength, plan.detectorX.size(),
+                       static_cast<double>(grid.Pixels()));
+    FieldRefinement refinement(engine, grid);
+    std::optional<double> firstPicture;
+    // Short calls, as the window makes them, so that the first level's end is seen when it comes.
+    while (!refinement.Refine(Clock::now() + std::chrono::milliseconds(1))) {
+        if (!firstPicture && refinement.FinishedStride() > 0) {
+            firstPicture = SecondsSince(start);
+        }
+    }
+    const double seconds = SecondsSince(start);
+    std::printf("field_seconds %.17g\n", seconds);
+    std::printf("first_picture_seconds %.17g\n", firstPicture.value_or(seconds));
+    std::printf("method %s\n", refinement.Interpolated() ? "interpolated" : "direct");
+    std::printf("error_bound %.17g\n", refinement.ErrorBound());
+    if (withPoints) {
+        const std::span<const double> p = refinement.P();
+        for (int k = 0; k < rows; ++k) {
+            for (int i = 0; i < columns; ++i) {
+                std::printf("field %.17g %.17g %d %.17g\n", grid.X(i), grid.Y(k), paths.Count(),
+                            p[static_cast<std::size_t>(k) * static_cast<std::size_t>(columns) +
+                              static_cast<std::size_t>(i)]);
+            }
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -323,6 +395,10 @@ int main(int argc, char** argv) {
 #pragma omp parallel reduction(+ : threads)
     threads += 1;
     (void)threads;
+
+    if (options.field) {
+        return RunField(plan, options.field->first, options.field->second, options.points);
+    }
 
     std::optional<EngineRun> sweep;
     std::optional<EngineRun> fast;

@@ -532,17 +532,45 @@ NodePlan PlanNodes(const PathSet& paths, double wavelength, double rowDistance, 
     return plan;
 }
 
+class NodeBuilder::Weights : public WeightBuilder {
+  public:
+    using WeightBuilder::WeightBuilder;
+};
+
+NodeBuilder::NodeBuilder(const PathSet& paths, const NodePlan& plan, double wavelength,
+                         KernelLevel level, int threads)
+    : weights_(std::make_unique<Weights>(paths, plan, wavelength, level, threads)),
+      intervals_(plan.intervals.size()) {}
+
+NodeBuilder::NodeBuilder(NodeBuilder&&) noexcept = default;
+NodeBuilder& NodeBuilder::operator=(NodeBuilder&&) noexcept = default;
+NodeBuilder::~NodeBuilder() = default;
+
+bool NodeBuilder::Done() const {
+    return next_ >= intervals_;
+}
+
+void NodeBuilder::Step() {
+    if (!Done()) {
+        next_ = weights_->FormBatch(next_);
+    }
+}
+
+NodeTerms NodeBuilder::Take() && {
+    return std::move(*weights_).Terms();
+}
+
 std::optional<NodeTerms> BuildNodes(const PathSet& paths, const NodePlan& plan, double wavelength,
                                     KernelLevel level, int threads,
                                     const std::function<bool()>& keepGoing) {
-    WeightBuilder builder(paths, plan, wavelength, level, threads);
-    for (std::size_t next = 0; next < plan.intervals.size();) {
-        next = builder.FormBatch(next);
-        if (keepGoing && next < plan.intervals.size() && !keepGoing()) {
+    NodeBuilder builder(paths, plan, wavelength, level, threads);
+    while (!builder.Done()) {
+        builder.Step();
+        if (keepGoing && !builder.Done() && !keepGoing()) {
             return std::nullopt;
         }
     }
-    return std::move(builder).Terms();
+    return std::move(builder).Take();
 }
 
 }  // namespace pathsum

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -63,6 +64,31 @@ struct NodePlan {
 // cheapest costs more than summing the paths directly, unless `evenIfDearer`.
 NodePlan PlanNodes(const PathSet& paths, double wavelength, double rowDistance, double arrowTarget,
                    double evaluations, bool evenIfDearer = false);
+
+// Forms the node terms of a plan one batch of whole intervals at a time, a few milliseconds of
+// work each, so that a caller can answer its user between batches and go on where it left off.
+// The terms do not depend on how the batches were spread over time. The paths and the plan must
+// outlive the builder.
+class NodeBuilder {
+  public:
+    NodeBuilder(const PathSet& paths, const NodePlan& plan, double wavelength, KernelLevel level,
+                int threads);
+    NodeBuilder(NodeBuilder&&) noexcept;
+    NodeBuilder& operator=(NodeBuilder&&) noexcept;
+    ~NodeBuilder();
+
+    bool Done() const;
+    // Forms the next batch; nothing once done.
+    void Step();
+    // The terms, once done.
+    NodeTerms Take() &&;
+
+  private:
+    class Weights;
+    std::unique_ptr<Weights> weights_;
+    std::size_t intervals_ = 0;
+    std::size_t next_ = 0;  // the first interval not formed yet
+};
 
 // Forms the node terms of a plan with intervals. `keepGoing`, when given, is asked now and then
 // on the calling thread; nothing is returned once it says no.

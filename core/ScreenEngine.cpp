@@ -58,8 +58,16 @@ void SumBySegments(const kernel::LevelKernels& kernels, const kernel::ScreenSum&
 
 }  // namespace
 
+EngineReach ScreensReach(std::size_t pointsPerScreen) {
+    return {kNearestRowDistance,
+            static_cast<double>(pointsPerScreen) * static_cast<double>(kScreenYs.size())};
+}
+
 ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, const EngineOptions& options)
-    : paths_(&paths), wavelength_(wavelength), level_(options.level) {
+    : paths_(&paths),
+      wavelength_(wavelength),
+      level_(options.level),
+      pointBlocksOnly_(options.pointBlocksOnly) {
     if (!KernelLevelSupported(level_)) {
         throw std::invalid_argument("ScreenEngine: kernel level not supported here");
     }
@@ -67,36 +75,34 @@ ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, const Engine
 
 ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, std::size_t pointsPerScreen,
                            const EngineOptions& options)
-    : ScreenEngine(paths, wavelength, options) {
-    if (Plan(pointsPerScreen, options)) {
-        nodes_ = std::move(*BuildNodes(paths, plan_, wavelength, level_, options.threads));
-    }
-}
+    : ScreenEngine(paths, wavelength, ScreensReach(pointsPerScreen), options) {}
+
+ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, const EngineReach& reach,
+                           const EngineOptions& options)
+    : ScreenEngine(EngineBuilder(paths, wavelength, reach, options).Take()) {}
 
 std::optional<ScreenEngine> ScreenEngine::Prepare(const PathSet& paths, double wavelength,
                                                   std::size_t pointsPerScreen,
                                                   const EngineOptions& options,
                                                   const std::function<bool()>& keepGoing) {
-    ScreenEngine engine(paths, wavelength, options);
-    if (engine.Plan(pointsPerScreen, options)) {
-        auto nodes =
-            BuildNodes(paths, engine.plan_, wavelength, engine.level_, options.threads, keepGoing);
-        if (!nodes) {
+    EngineBuilder builder(paths, wavelength, ScreensReach(pointsPerScreen), options);
+    while (!builder.Done()) {
+        builder.Step();
+        if (!builder.Done() && keepGoing && !keepGoing()) {
             return std::nullopt;
         }
-        engine.nodes_ = std::move(*nodes);
     }
-    return engine;
+    return std::move(builder).Take();
 }
 
-bool ScreenEngine::Plan(std::size_t pointsPerScreen, const EngineOptions& options) {
+bool ScreenEngine::Plan(const EngineReach& reach, const EngineOptions& options) {
+    nearestRowDistance_ = reach.nearestRowDistance;
     if (options.method == SumMethod::Direct || paths_->Count() == 0) {
         return false;
     }
-    const double evaluations =
-        static_cast<double>(pointsPerScreen) * static_cast<double>(kScreenYs.size());
     const bool forced = options.method == SumMethod::Interpolated;
-    plan_ = PlanNodes(*paths_, wavelength_, kNearestRowDistance, kArrowTarget, evaluations, forced);
+    plan_ = PlanNodes(*paths_, wavelength_, reach.nearestRowDistance, kArrowTarget,
+                      reach.evaluations, forced);
     const bool pays = !plan_.intervals.empty() && plan_.cost < kChoiceMargin * plan_.directCost;
     if (!(forced ? !plan_.intervals.empty() : pays)) {
         plan_ = NodePlan{};
@@ -118,7 +124,7 @@ double ScreenEngine::ErrorBound() const {
 }
 
 std::size_t ScreenEngine::PointsPerRound(int threads) const {
-    if (Terms() >= kSegmentTerms) {
+    if (Terms() >= kSegmentTerms && !pointBlocksOnly_) {
         return 1;
     }
     return kernel::KernelsFor(level_).blockPoints *
@@ -138,7 +144,7 @@ void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, st
         return;
     }
     const bool nodes =
-        method_ == SumMethod::Interpolated && DistanceFromRow(screenY) >= kNearestRowDistance;
+        method_ == SumMethod::Interpolated && DistanceFromRow(screenY) >= nearestRowDistance_;
     kernel::ScreenSum sum = kernel::PathSum(*paths_, wavelength_, screenY);
     if (nodes) {
         sum.terms = {nodes_.position.data(), nullptr, nodes_.weightCos.data(),
@@ -146,11 +152,43 @@ void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, st
     }
     const kernel::ScreenPoints points{detectorX.data(), detectorX.size(), p.data(), nullptr};
     const kernel::LevelKernels& kernels = kernel::KernelsFor(level_);
-    if (sum.terms.count < kSegmentTerms) {
+    if (sum.terms.count < kSegmentTerms || pointBlocksOnly_) {
         kernel::SumByPointBlocks(kernels, sum, points, threads, nodes);
     } else {
         SumBySegments(kernels, sum, points, threads, nodes);
     }
+}
+
+EngineBuilder::EngineBuilder(const PathSet& paths, double wavelength, const EngineReach& reach,
+                             const EngineOptions& options)
+    : engine_(new ScreenEngine(paths, wavelength, options)) {
+    if (engine_->Plan(reach, options)) {
+        nodes_.emplace(paths, engine_->plan_, wavelength, engine_->level_, options.threads);
+    }
+}
+
+std::size_t EngineBuilder::Terms() const {
+    return engine_->method_ == SumMethod::Interpolated
+               ? engine_->plan_.nodes
+               : static_cast<std::size_t>(engine_->paths_->Count());
+}
+
+void EngineBuilder::Step() {
+    if (!nodes_) {
+        return;
+    }
+    nodes_->Step();
+    if (nodes_->Done()) {
+        engine_->nodes_ = std::move(*nodes_).Take();
+        nodes_.reset();
+    }
+}
+
+ScreenEngine EngineBuilder::Take() && {
+    while (!Done()) {
+        Step();
+    }
+    return std::move(*engine_);
 }
 
 }  // namespace pathsum

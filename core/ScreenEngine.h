@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -19,7 +20,25 @@ struct EngineOptions {
     // The method the cost model chooses, unless one is given (for tests and measurements).
     std::optional<SumMethod> method;
     int threads = 0;  // for the weights; 0: every core
+    // Every point's terms summed in blocks of points, however many terms: for callers whose
+    // calls hold many points each (a field's lines), to which spreading one point's terms over
+    // the cores in segments would bring four reads of every term a point. The sum over every
+    // path is then ComputeScreen's, bit for bit.
+    bool pointBlocksOnly = false;
 };
+
+// Where an engine's sums will be formed, for its plan: on lines at least `nearestRowDistance`
+// from the row (a line nearer the row is summed over every path), at about `evaluations`
+// points in all.
+struct EngineReach {
+    double nearestRowDistance = 0.0;
+    double evaluations = 0.0;
+};
+
+// The reach of a run: its ten screens of `pointsPerScreen` detector points each.
+EngineReach ScreensReach(std::size_t pointsPerScreen);
+
+class EngineBuilder;
 
 // The program's engine: prepared once for the paths of a run, it chooses the method that
 // makes the run's screens cheapest and then computes any screen with it. With the
@@ -32,6 +51,10 @@ class ScreenEngine {
     // `pointsPerScreen`: how many detector points each of the run's screens will have, for
     // the cost model.
     ScreenEngine(const PathSet& paths, double wavelength, std::size_t pointsPerScreen,
+                 const EngineOptions& options = {});
+    // The same for sums formed elsewhere than on the run's screens: the interpolation's bound
+    // then holds from the reach's distance on.
+    ScreenEngine(const PathSet& paths, double wavelength, const EngineReach& reach,
                  const EngineOptions& options = {});
 
     // The same, asking `keepGoing` now and then while the weights are formed (on the calling
@@ -49,8 +72,11 @@ class ScreenEngine {
     // The longest interval of the interpolated sum, in wavelengths.
     double IntervalWavelengths() const { return intervalWavelengths_; }
 
+    // The nearest distance from the row at which the node terms are used.
+    double NearestRowDistance() const { return nearestRowDistance_; }
+
     // p = C^2 + S^2 at each detector x of the screen at `screenY`, as ComputeScreen gives it.
-    // A screen nearer the row than the run's screens is summed over every path.
+    // A screen nearer the row than the reach is summed over every path.
     void Compute(double screenY, std::span<const double> detectorX, std::span<double> p,
                  int threads = 0) const;
 
@@ -58,17 +84,43 @@ class ScreenEngine {
     std::size_t PointsPerRound(int threads = 0) const;
 
   private:
+    friend class EngineBuilder;
     ScreenEngine(const PathSet& paths, double wavelength, const EngineOptions& options);
     // Plans the method; true when weights must be formed.
-    bool Plan(std::size_t pointsPerScreen, const EngineOptions& options);
+    bool Plan(const EngineReach& reach, const EngineOptions& options);
 
     const PathSet* paths_;
     double wavelength_;
     KernelLevel level_;
+    bool pointBlocksOnly_;
+    double nearestRowDistance_ = 0.0;
     SumMethod method_ = SumMethod::Direct;
     NodePlan plan_;
     NodeTerms nodes_;
     double intervalWavelengths_ = 0.0;
+};
+
+// An engine made a batch of its weights at a time (NodeBuilder), so that a caller can answer
+// its user between batches; the engine is the one the constructor of the same reach makes.
+// The paths must outlive the builder and the engine.
+class EngineBuilder {
+  public:
+    EngineBuilder(const PathSet& paths, double wavelength, const EngineReach& reach,
+                  const EngineOptions& options = {});
+
+    // The plan's method, known before any weight is formed.
+    SumMethod Method() const { return engine_->method_; }
+    // The node terms the engine will have, or the paths it keeps.
+    std::size_t Terms() const;
+    bool Done() const { return !nodes_; }
+    // Forms the next batch of weights; nothing once done.
+    void Step();
+    ScreenEngine Take() &&;
+
+  private:
+    // On the heap, so that the plan the node builder reads stays where it is.
+    std::unique_ptr<ScreenEngine> engine_;
+    std::optional<NodeBuilder> nodes_;
 };
 
 }  // namespace pathsum

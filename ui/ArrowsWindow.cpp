@@ -181,53 +181,79 @@ QString ArrowsWindow::NumberText(const QString& name) const {
 }
 
 void ArrowsWindow::ProbeAt(double x, double y) {
+    Probe(x, y, false);
+}
+
+void ArrowsWindow::ProbePointOfThePlane(double x, double y) {
+    Probe(x, y, true);
+}
+
+void ArrowsWindow::Probe(double x, double y, bool planePoint) {
     if (Held() || !isVisible()) {
         return;
     }
     pointerX_ = x;
     pointerY_ = y;
     pointed_ = true;
+    planePoint_ = planePoint;
     Refresh();
+}
+
+void ArrowsWindow::MarkProbe(double x, double y) {
+    form_->MarkProbe(x, y);
+    emit pointProbed(x, y);
+}
+
+void ArrowsWindow::ClearProbe() {
+    form_->HideProbe();
+    emit probeCleared();
 }
 
 void ArrowsWindow::Refresh() {
     const RunRecord& run = form_->LastRun();
     // In the live mode the chain shown stays until the new run has computed its screen, as the
     // plot keeps its last picture.
-    if (form_->Live() && shown_ && probed_ && run.plan &&
+    if (form_->Live() && shown_ && probed_ && !planePoint_ && run.plan &&
         run.p[static_cast<std::size_t>(probe_.screen)].empty()) {
         return;
     }
     shown_ = false;
     probed_ = false;
     if (!run.plan) {
-        form_->HideProbe();
+        ClearProbe();
         ShowMessage(
             QStringLiteral("Click CALC AND PLOT, then move the pointer over the plot: "
                            "the arrows of the point under it appear here."));
         return;
     }
     if (!pointed_) {
-        form_->HideProbe();
+        ClearProbe();
         ShowMessage(QStringLiteral("Move the pointer over the plot to choose a point."));
         return;
     }
     const RunPlan& plan = *run.plan;
-    probe_ = NearestDetectorPoint(pointerX_, pointerY_, plan.detectorX);
-    probed_ = !plan.detectorX.empty();
-    if (!probed_) {
-        form_->HideProbe();
-        ShowMessage(QStringLiteral("The last run has no detector points."));
-        return;
-    }
-    const auto screen = static_cast<std::size_t>(probe_.screen);
-    const double screenY = kScreenYs[screen];
-    const double x = plan.detectorX[static_cast<std::size_t>(probe_.point)];
-    form_->MarkProbe(x, screenY);
-    if (run.p[screen].empty()) {
-        ShowMessage(QStringLiteral("This screen is not computed yet."));
-        ShowNumbers({});
-        return;
+    double x = pointerX_;
+    double screenY = pointerY_;
+    if (planePoint_) {
+        probed_ = true;
+        MarkProbe(x, screenY);
+    } else {
+        probe_ = NearestDetectorPoint(pointerX_, pointerY_, plan.detectorX);
+        probed_ = !plan.detectorX.empty();
+        if (!probed_) {
+            ClearProbe();
+            ShowMessage(QStringLiteral("The last run has no detector points."));
+            return;
+        }
+        const auto screen = static_cast<std::size_t>(probe_.screen);
+        screenY = kScreenYs[screen];
+        x = plan.detectorX[static_cast<std::size_t>(probe_.point)];
+        MarkProbe(x, screenY);
+        if (run.p[screen].empty()) {
+            ShowMessage(QStringLiteral("This screen is not computed yet."));
+            ShowNumbers({});
+            return;
+        }
     }
     ChainAtPoint(plan.paths, plan.settings.wavelength, screenY, x, chain_);
     ShowNumbers(ChainNumbers(chain_, screenY, x, plan.settings.gain));
@@ -236,9 +262,10 @@ void ArrowsWindow::Refresh() {
         return;
     }
     shown_ = true;
-    message_->setText(QStringLiteral("The arrows of the %1 paths to this point, head to tail, "
+    message_->setText(QStringLiteral("The arrows of the %1 paths to this point%2, head to tail, "
                                      "in the colours of their elements; the resultant in red.")
-                          .arg(chain_.count));
+                          .arg(chain_.count)
+                          .arg(planePoint_ ? QStringLiteral(" of the field") : QString()));
     picture_->Show(&chain_, resultants_->isChecked());
 }
 
@@ -287,7 +314,7 @@ void ArrowsWindow::showEvent(QShowEvent* event) {
 void ArrowsWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     form_->SetProbeTracking(false);
-    form_->HideProbe();
+    ClearProbe();
     emit closed();
 }
 

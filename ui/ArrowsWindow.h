@@ -38,7 +38,9 @@ class ArrowPictureView : public QWidget {
 // "Arrows at a Point": while it is open, the pointer over the plot chooses a detector point of
 // the last run (the nearest screen, then the nearest point on it), and the window shows the
 // arrows of its paths head to tail, their resultant and the numbers behind the plotted value.
-// The main window marks the point. "Hold" keeps the point while the pointer moves on.
+// The pointer over the field of light chooses any point below the row, its "Screen" number the
+// point's distance from the row. The main window marks the point. "Hold" keeps the point while
+// the pointer moves on.
 class ArrowsWindow : public QWidget {
     Q_OBJECT
 
@@ -47,15 +49,20 @@ class ArrowsWindow : public QWidget {
 
     // Probes the detector point nearest to the plot point (x, y), unless held.
     void ProbeAt(double x, double y);
+    // Probes the point (x, y) itself, any point below the row, unless held.
+    void ProbePointOfThePlane(double x, double y);
 
     bool Held() const;
     void SetHeld(bool held);
   signals:
     void closed();
+    // The point whose chain the window shows now, or none.
+    void pointProbed(double x, double y);
+    void probeCleared();
 
   public:
-    // The point probed, if any; the chain shown, if any.
-    const ProbePoint* Probed() const { return probed_ ? &probe_ : nullptr; }
+    // The detector point probed, if any; the chain shown, if any.
+    const ProbePoint* Probed() const { return probed_ && !planePoint_ ? &probe_ : nullptr; }
     const ArrowChain* Chain() const { return shown_ ? &chain_ : nullptr; }
     QString Message() const;
     ArrowPictureView* Picture() const { return picture_; }
@@ -67,7 +74,11 @@ class ArrowsWindow : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    void Probe(double x, double y, bool planePoint);
     void Refresh();
+    // Marks the point in the main window and says so; clears the mark.
+    void MarkProbe(double x, double y);
+    void ClearProbe();
     void ShowMessage(const QString& message);
     void ShowNumbers(const std::vector<ChainNumber>& numbers);
 
@@ -81,6 +92,7 @@ class ArrowsWindow : public QWidget {
     double pointerX_ = 0.0;  // where the pointer chose the point, in the plot frame
     double pointerY_ = 0.0;
     bool pointed_ = false;
+    bool planePoint_ = false;  // the pointer chose a point of the field, not of a screen
     ProbePoint probe_;
     bool probed_ = false;
     ArrowChain chain_;

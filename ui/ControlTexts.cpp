@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "ArrowDrawing.h"
+#include "FieldPicture.h"
 #include "Limits.h"
 #include "NumberText.h"
 #include "ParameterStep.h"
@@ -35,6 +36,45 @@ QString BoxText(const QString& what) {
                       " Click (or press F2) to type a new value in a dialog; Page Up "
                       "and Page Down multiply and divide it by 10, like the right and "
                       "left button on its label.");
+}
+
+// The controls of the Field of Light window.
+template <class Add>
+void AddFieldTexts(const Add& add) {
+    add("FieldPicture", "Field of light",
+        QStringLiteral("How much light arrives at every point of the plot: p / N² of the last "
+                       "run's paths as a colour. The wheel zooms about the pointer, a drag with "
+                       "the left button moves the view, + and - zoom, Home shows the whole "
+                       "square. With Arrows at a Point open, the pointer chooses the point whose "
+                       "arrows it shows."));
+    add("FieldColourBar", "Colour scale",
+        QStringLiteral("The value of p / N² each colour stands for. Full colour is where a "
+                       "curve's band in the main window would reach the next screen."));
+    add("FieldCaption", "Run of the field", QStringLiteral("The run whose paths the field sums."));
+    add("FieldStatus", "Progress",
+        QStringLiteral("How far the field is computed: a coarse picture first, then every "
+                       "pixel."));
+    add("FieldPointer", "Point under the pointer",
+        QStringLiteral("Where the pointer is (X from the centre of the row, as the source label "
+                       "counts) and the value there."));
+    add("FieldNotice", "Fringes finer than the pixels",
+        QStringLiteral("Where the fringes are finer than two pixels, a pixel's value is a "
+                       "sample: zoom in to see them."));
+    add("FieldColours", "Colours",
+        QStringLiteral("The colours of the field: from dark violet through red to pale yellow, "
+                       "or grey, which prints as it shows. In both, brighter is more light."));
+    add("FieldLogarithmic", "Logarithmic scale",
+        QStringLiteral("Shows %1 decades below full colour evenly, for the faint fringes.")
+            .arg(kLogDecades));
+    add("FieldWholeSquare", "Whole square",
+        QStringLiteral("Shows the whole plot square again (Home)."));
+    add("FieldSavePicture", "Save picture",
+        QStringLiteral("Saves the field and its colour scale as a PNG picture, at the "
+                       "window's resolution, once every pixel is computed."));
+    add("FieldSaveNumbers", "Save numbers",
+        QStringLiteral("Saves x, y, the paths and p / N² of every pixel as comma-separated "
+                       "values with every digit, after lines starting with # that name the "
+                       "settings, once every pixel is computed."));
 }
 
 QHash<QString, ControlDescription> BuildTable() {
@@ -106,7 +146,8 @@ QHash<QString, ControlDescription> BuildTable() {
         QStringLiteral("In the live mode: whether the picture is coarse while the source moves, "
                        "or why the last change cannot be calculated."));
     add("ProbeMarker", "Probed point",
-        QStringLiteral("The detector point the Arrows at a Point window shows."));
+        QStringLiteral("The point the Arrows at a Point window shows."));
+    AddFieldTexts(add);
     add("MainForm", "Experiment",
         QStringLiteral("Ten screens (the horizontal lines) below a row of mirrors or slits at the "
                        "top. ") +
@@ -162,6 +203,7 @@ constexpr CommandText kCommands[] = {
     {Command::Stop, "&Stop", QKeyCombination(Qt::Key_Escape)},
     {Command::PlaceSource, "&Place Source...", Qt::CTRL | Qt::Key_L},
     {Command::ArrowsAtAPoint, "&Arrows at a Point", QKeyCombination(Qt::Key_F6)},
+    {Command::FieldOfLight, "&Field of Light", QKeyCombination(Qt::Key_F7)},
     {Command::Live, "&Live", QKeyCombination(Qt::Key_F8)},
     {Command::Help, "&Help", QKeyCombination(Qt::Key_F1)},
     {Command::About, "&About pathsum", kNoKeys},

@@ -30,6 +30,7 @@ enum class Command {
     Stop,
     PlaceSource,
     ArrowsAtAPoint,
+    FieldOfLight,
     Live,
     Help,
     About,

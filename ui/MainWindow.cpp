@@ -13,6 +13,7 @@
 
 #include "ArrowsWindow.h"
 #include "FileCommands.h"
+#include "FieldWindow.h"
 #include "Geometry.h"
 #include "GuideWindow.h"
 #include "MainForm.h"
@@ -29,6 +30,9 @@ constexpr int kFrameAllowanceHeight = 48;
 
 // Below this the window would be too small to read; it is then shown at this scale.
 constexpr double kSmallestScale = 0.4;
+
+// Between two windows of the program standing side by side.
+constexpr int kSideGap = 8;
 
 }  // namespace
 
@@ -100,13 +104,8 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     AddCommand(run, Command::PlaceSource, &MainForm::PlaceSource_Click);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    QAction* arrows = view->addAction(MenuText(Command::ArrowsAtAPoint));
-    arrows->setObjectName(QStringLiteral("View/Arrows at a Point"));
-    arrows->setShortcut(Shortcut(Command::ArrowsAtAPoint));
-    arrows->setShortcutContext(Qt::ApplicationShortcut);
-    arrows->setCheckable(true);
-    connect(arrows, &QAction::toggled, this, &MainWindow::ShowArrows);
-    actions_[Command::ArrowsAtAPoint] = arrows;
+    AddWindowCommand(view, Command::ArrowsAtAPoint, &MainWindow::ShowArrows);
+    AddWindowCommand(view, Command::FieldOfLight, &MainWindow::ShowField);
     QAction* live = view->addAction(MenuText(Command::Live));
     live->setObjectName(QStringLiteral("View/Live"));
     live->setShortcut(Shortcut(Command::Live));
@@ -169,6 +168,18 @@ void MainWindow::ShowGuide() {
     guide_->activateWindow();
 }
 
+QAction* MainWindow::AddWindowCommand(QMenu* menu, Command command,
+                                      void (MainWindow::*show)(bool)) {
+    QAction* action = menu->addAction(MenuText(command));
+    action->setObjectName(QStringLiteral("View/") + MenuText(command).remove(QChar('&')));
+    action->setShortcut(Shortcut(command));
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    action->setCheckable(true);
+    connect(action, &QAction::toggled, this, show);
+    actions_[command] = action;
+    return action;
+}
+
 QAction* MainWindow::Action(Command command) const {
     const auto found = actions_.find(command);
     return found == actions_.end() ? nullptr : found->second;
@@ -187,22 +198,72 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::ShowArrows(bool shown) {
-    if (arrows_ == nullptr) {
-        if (!shown) {
-            return;
-        }
+    if (arrows_ == nullptr && shown) {
         // A window of its own beside the main one, not modal; closing it unticks the entry.
         arrows_ = new ArrowsWindow(form_, this);
         connect(arrows_, &ArrowsWindow::closed, this,
                 [this] { Action(Command::ArrowsAtAPoint)->setChecked(false); });
-        PlaceBesideMe(arrows_);
+        PlaceSideWindow(arrows_, field_);
+    }
+    ShowSideWindow(arrows_, shown);
+}
+
+void MainWindow::ShowField(bool shown) {
+    if (field_ == nullptr && shown) {
+        field_ = new FieldWindow(form_, this);
+        connect(field_, &FieldWindow::closed, this,
+                [this] { Action(Command::FieldOfLight)->setChecked(false); });
+        PlaceSideWindow(field_, arrows_);
+    }
+    ShowSideWindow(field_, shown);
+}
+
+void MainWindow::PlaceSideWindow(QWidget* side, const QWidget* other) {
+    PlaceBesideMe(side);
+    StandBeside(side, other);
+    ConnectFieldToArrows();
+}
+
+void MainWindow::ShowSideWindow(QWidget* side, bool shown) {
+    if (side == nullptr) {
+        return;
     }
     if (shown) {
-        arrows_->show();
-        arrows_->raise();
+        side->show();
+        side->raise();
     } else {
-        arrows_->hide();
+        side->hide();
     }
+}
+
+void MainWindow::StandBeside(QWidget* side, const QWidget* other) {
+    if (other == nullptr || !other->isVisible()) {
+        return;
+    }
+    const QRect screenArea = screen()->availableGeometry();
+    const int frame = side->frameGeometry().width() - side->width();
+    const int least = side->minimumSizeHint().width() + frame;
+    // Right of the other window, or else left of the main one, narrowed to the room there but
+    // no narrower than it can be; where neither has room, the two overlap.
+    const int rightRoom = screenArea.right() - other->frameGeometry().right() - kSideGap;
+    const int leftRoom = frameGeometry().left() - screenArea.left() - kSideGap;
+    const int width = side->frameGeometry().width();
+    if (rightRoom >= least) {
+        side->resize(std::min(width, rightRoom) - frame, side->height());
+        side->move(other->frameGeometry().right() + 1 + kSideGap, side->y());
+    } else if (leftRoom >= least) {
+        side->resize(std::min(width, leftRoom) - frame, side->height());
+        side->move(frameGeometry().left() - kSideGap - side->frameGeometry().width(), side->y());
+    }
+}
+
+void MainWindow::ConnectFieldToArrows() {
+    if (arrows_ == nullptr || field_ == nullptr) {
+        return;
+    }
+    connect(field_, &FieldWindow::pointerOverField, arrows_, &ArrowsWindow::ProbePointOfThePlane);
+    connect(arrows_, &ArrowsWindow::pointProbed, field_, &FieldWindow::MarkProbe);
+    connect(arrows_, &ArrowsWindow::probeCleared, field_, &FieldWindow::HideProbe);
 }
 
 QRect MainWindow::PlotOnScreen() const {

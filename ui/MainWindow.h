@@ -11,6 +11,7 @@ namespace pathsum {
 class ArrowsWindow;
 class FileCommands;
 class GuideWindow;
+class FieldWindow;
 class MainForm;
 
 // The program's window: the menu bar above, and MainForm below it as the client area, which
@@ -33,6 +34,8 @@ class MainWindow : public QMainWindow {
     FileCommands* Files() const { return files_; }
     // The guide's window, made the first time it is opened; null before.
     GuideWindow* Guide() const { return guide_; }
+    // The field window, made the first time it is opened; null before.
+    FieldWindow* Field() const { return field_; }
 
     // The scale below 1 at which the window's client area must be shown for the window, with
     // its menu bar and room for the window manager's frame, to fit into `available`; nothing
@@ -52,6 +55,16 @@ class MainWindow : public QMainWindow {
     void ShowGuide();
     void About_Click();
     void ShowArrows(bool shown);
+    void ShowField(bool shown);
+    // A side window made just now: beside this one and the other side window, if any.
+    void PlaceSideWindow(QWidget* side, const QWidget* other);
+    static void ShowSideWindow(QWidget* side, bool shown);
+    // Moves `side`, just placed beside this window, off `other` where the screen has room.
+    void StandBeside(QWidget* side, const QWidget* other);
+    // The pointer over the field chooses the arrows window's point, which the field marks.
+    void ConnectFieldToArrows();
+    // A checkable entry of the View menu that shows or hides a window of its own.
+    QAction* AddWindowCommand(QMenu* menu, Command command, void (MainWindow::*show)(bool));
     // Puts a window of the program's beside this one (see PlaceBeside), moving this one if
     // that lets the two stand side by side.
     void PlaceBesideMe(QWidget* side);
@@ -64,6 +77,7 @@ class MainWindow : public QMainWindow {
     ArrowsWindow* arrows_ = nullptr;
     FileCommands* files_;
     GuideWindow* guide_ = nullptr;
+    FieldWindow* field_ = nullptr;
 };
 
 }  // namespace pathsum

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ArrowDrawing.h"
+#include "FieldPicture.h"
 #include "GraphPlotter.h"
 #include "MirrorPattern.h"
 #include "RecordingCanvas.h"
@@ -285,6 +286,55 @@ TEST(ArrowPicture, NumbersAreWrittenForPeopleWithEveryDigitBeside) {
     EXPECT_EQ(fine[5].text, "0.0226664");
     EXPECT_EQ(fine[5].full, "0.022666440945820598");
     EXPECT_EQ(ChainNumbers(ArrowChain{}, 0, 50, 10).size(), 3u) << "no sums without paths";
+}
+
+// CIE lightness L* of a pixel 0xffrrggbb, from its sRGB components: the measure the field's
+// colours are checked by, apart from the space they are made in.
+double Lightness(std::uint32_t pixel) {
+    const auto linear = [](int c) {
+        const double v = c / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const double y = 0.2126 * linear((pixel >> 16) & 0xff) + 0.7152 * linear((pixel >> 8) & 0xff) +
+                     0.0722 * linear(pixel & 0xff);
+    return y > 216.0 / 24389.0 ? 116.0 * std::cbrt(y) - 16.0 : y * 24389.0 / 27.0;
+}
+
+// For both maps and both scales, what a pixel shows grows lighter with p / N^2, evenly enough
+// that every step of a sixty-fourth of the scale is seen; no light is black, and beyond full
+// colour nothing grows any more. The gain sets full colour, as it sets the curves' height.
+TEST(FieldPicture, LightnessGrowsWithTheValue) {
+    for (const FieldColours map : {FieldColours::Perceptual, FieldColours::Grey}) {
+        for (const bool logarithmic : {false, true}) {
+            const double gain = -20.0;  // full colour at p / N^2 = 0.5
+            const FieldScale scale = ScaleFor(gain, logarithmic);
+            std::vector<double> p = {0.0};
+            constexpr int kSteps = 64;
+            for (int step = 1; step <= kSteps; ++step) {
+                const double t = static_cast<double>(step) / kSteps;
+                // p of 3 paths whose p / N^2 is at position t of the scale.
+                const double value =
+                    logarithmic ? 0.5 * std::pow(10.0, kLogDecades * (t - 1)) : 0.5 * t;
+                p.push_back(9.0 * value);
+            }
+            p.push_back(9.0 * 50.0);
+            std::vector<std::uint32_t> pixels;
+            PaintField(p, static_cast<int>(p.size()), 1, 3, scale, map, pixels);
+            SCOPED_TRACE(::testing::Message()
+                         << "grey " << (map == FieldColours::Grey) << " log " << logarithmic);
+            EXPECT_EQ(pixels.front(), 0xff000000u);
+            for (std::size_t i = 1; i <= kSteps; ++i) {
+                EXPECT_GT(Lightness(pixels[i]), Lightness(pixels[i - 1]) + 0.5) << "step " << i;
+            }
+            EXPECT_EQ(pixels.back(), pixels[kSteps]);
+            EXPECT_GT(Lightness(pixels[kSteps]), 90.0);
+        }
+    }
+    std::vector<std::uint32_t> pixels;
+    PaintField(std::vector<double>{5.0, 7.0}, 2, 1, 0, ScaleFor(10, false), FieldColours::Grey,
+               pixels);
+    EXPECT_EQ(pixels, (std::vector<std::uint32_t>{0xff000000u, 0xff000000u}))
+        << "without paths no light arrives";
 }
 
 }  // namespace

@@ -276,6 +276,7 @@ class Monkey {
             {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_F, Qt::AltModifier},
             {Qt::Key_R, Qt::AltModifier},        {Qt::Key_Up, Qt::NoModifier},
             {Qt::Key_Down, Qt::NoModifier},      {Qt::Key_F8, Qt::NoModifier},
+            {Qt::Key_F7, Qt::NoModifier},
         };
         const Keys& keys = kKeys[Uniform(0, std::size(kKeys) - 1)];
         // Exit stays out of the moves: with the focus on it, Space and Return would press it.

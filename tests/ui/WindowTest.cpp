@@ -8,10 +8,15 @@
 #include <QGraphicsView>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QWheelEvent>
+#include <cstdlib>
+#include <fstream>
 
 #include "ArrowsWindow.h"
 #include "ControlTexts.h"
+#include "FieldWindow.h"
 #include "FormFixture.h"
 #include "GuideWindow.h"
 #include "MainWindow.h"
@@ -382,7 +387,7 @@ TEST_F(ArrowsTest, ShowsThePointUnderThePointerWithTheNumbersOfItsPlottedValue) 
     EXPECT_EQ(arrows.Probed()->screen, 3);
     EXPECT_EQ(arrows.Probed()->point, 20);
 
-    // Closing the window unticks its entry and takes the marker away, and only that.
+    // Closing the window unticks its entry and takes the marker away, and nothing else.
     const auto children = form->children().size();
     arrows.close();
     EXPECT_EQ(form->children().size(), children);
@@ -424,6 +429,181 @@ TEST_F(ArrowsTest, SaysWhenAPointHasNoPathsOrIsNotComputedYet) {
     form->Calculate_Click();
     EXPECT_TRUE(during.contains("not computed yet")) << during.toStdString();
     EXPECT_EQ(arrows.Chain(), nullptr);
+}
+
+// ---- Field of Light ----
+
+class FieldTest : public ArrowsTest {
+  protected:
+    FieldWindow& OpenField() {
+        window->Action(Command::FieldOfLight)->trigger();
+        EXPECT_NE(window->Field(), nullptr);
+        EXPECT_TRUE(window->Field()->isVisible());
+        return *window->Field();
+    }
+    static void Finish(FieldWindow& field) {
+        for (int i = 0; i < 4000 && !field.Complete(); ++i) {
+            QTest::qWait(5);
+        }
+        ASSERT_TRUE(field.Complete()) << field.Status().toStdString();
+    }
+};
+
+// The pointer over the field chooses its point of the plane, any point below the row: the
+// arrows window shows that point's chain, its distance from the row as the screen's, and both
+// windows mark it; Hold keeps it. Every control of the field says what it is.
+TEST_F(FieldTest, ThePointerOverTheFieldShowsThatPointsChain) {
+    form->Calculate_Click();
+    ArrowsWindow& arrows = Open();
+    FieldWindow& field = OpenField();
+    Finish(field);
+    for (QWidget* control : field.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_FALSE(control->toolTip().isEmpty()) << control->objectName().toStdString();
+        EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
+    }
+    const QPointF over = field.Picture()->WidgetPoint(30.5, 97.25).toPoint();
+    QMouseEvent move(QEvent::MouseMove, over, field.Picture()->mapToGlobal(over), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(field.Picture(), &move);
+    ASSERT_TRUE(field.Picture()->Probe().has_value());
+    const QPointF probed = *field.Picture()->Probe();
+    const double pixel = 100.0 / field.Picture()->Square().width();
+    EXPECT_NEAR(probed.x(), 30.5, pixel);
+    EXPECT_NEAR(probed.y(), 97.25, pixel);
+    ASSERT_NE(arrows.Chain(), nullptr) << arrows.Message().toStdString();
+    EXPECT_EQ(arrows.Probed(), nullptr) << "not a detector point";
+    const RunPlan& plan = *form->LastRun().plan;
+    ArrowChain chain;
+    ChainAtPoint(plan.paths, plan.settings.wavelength, probed.y(), probed.x(), chain);
+    EXPECT_EQ(arrows.Chain()->p, chain.p);
+    EXPECT_EQ(arrows.NumberText("Screen"),
+              QString::fromStdString(ReadableNumber(100.0 - probed.y())));
+    EXPECT_TRUE(form->ProbeMarker->isVisible());
+    EXPECT_NEAR(form->ProbeMarker->Top() - form->ProbeMarker->Height() / 2, probed.y(), 1e-4);
+
+    // The point is the centre of the pixel under the pointer, whose value the field shows.
+    const FieldGrid& grid = field.Refinement()->Grid();
+    const QPointF pointer = field.Picture()->PlotPoint(over);
+    const int i = grid.ColumnOf(pointer.x());
+    const int k = grid.RowOf(pointer.y());
+    EXPECT_EQ(probed, QPointF(grid.X(i), grid.Y(k)));
+    const double n = plan.paths.Count();
+    EXPECT_NEAR(field.Refinement()->P()[static_cast<std::size_t>(k) * grid.columns + i] / (n * n),
+                chain.p / (n * n), 1e-12);
+    arrows.SetHeld(true);
+    field.PointAt(60, 20);
+    EXPECT_EQ(*field.Picture()->Probe(), probed);
+    arrows.SetHeld(false);
+    field.PointAt(60, 20);
+    EXPECT_EQ(*field.Picture()->Probe(),
+              QPointF(grid.X(grid.ColumnOf(60)), grid.Y(grid.RowOf(20))));
+    // A pointer over the main plot goes back to its detector points, and the field marks them.
+    const QPointF overPlot = PixelAt(20.2, 31.5);
+    QMouseEvent plotMove(QEvent::MouseMove, overPlot, form->mapToGlobal(overPlot), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(form, &plotMove);
+    ASSERT_NE(arrows.Probed(), nullptr);
+    EXPECT_EQ(*field.Picture()->Probe(), QPointF(20, 30));
+    arrows.close();
+    EXPECT_FALSE(field.Picture()->Probe().has_value());
+}
+
+// The field of a run at every pixel, saved with every digit after the settings: each value the
+// sum over every path at its pixel's centre. A new run starts it afresh; a file that cannot be
+// written is said so and nothing is written.
+TEST_F(FieldTest, SavesTheNumbersOfEveryPixelOfTheLastRun) {
+    form->Calculate_Click();
+    FieldWindow& field = OpenField();
+    QTemporaryDir folder;
+    for (const char* pattern : {"Mirror Number Single", "Mirror Number Double"}) {
+        form->Pattern->setText(pattern);
+        form->Calculate_Click();
+        EXPECT_FALSE(field.Complete()) << "a new run, a new field";
+        Finish(field);
+        const QString path = folder.filePath("field.csv");
+        ASSERT_TRUE(field.SaveNumbers(path));
+        std::ifstream in(path.toStdString());
+        std::string line;
+        std::getline(in, line);
+        EXPECT_EQ(line.rfind("# pathsum ", 0), 0u) << line;
+        while (std::getline(in, line) && line[0] == '#') {
+        }
+        EXPECT_EQ(line, "x,y,paths,p_over_n2");
+        const RunPlan& plan = *form->LastRun().plan;
+        const FieldGrid& grid = field.Refinement()->Grid();
+        const double n = plan.paths.Count();
+        std::size_t rows = 0;
+        while (std::getline(in, line)) {
+            const int i = static_cast<int>(rows % static_cast<std::size_t>(grid.columns));
+            const int k = static_cast<int>(rows / static_cast<std::size_t>(grid.columns));
+            ++rows;
+            if (i != 7 || k % 97 != 3) {
+                continue;
+            }
+            char* at = line.data();
+            const double x = std::strtod(at, &at);
+            const double y = std::strtod(at + 1, &at);
+            const double paths = std::strtod(at + 1, &at);
+            const double value = std::strtod(at + 1, &at);
+            EXPECT_EQ(x, grid.X(i));
+            EXPECT_EQ(y, grid.Y(k));
+            EXPECT_EQ(paths, n);
+            std::vector<double> p(1);
+            ComputeScreen(plan.paths, plan.settings.wavelength, y, std::vector<double>{x}, p);
+            EXPECT_EQ(value, p[0] / (n * n)) << pattern << " x " << x << " y " << y;
+        }
+        EXPECT_EQ(rows, grid.Pixels());
+    }
+    const QString picture = folder.filePath("field.png");
+    ASSERT_TRUE(field.SavePicture(picture));
+    EXPECT_GE(QImage(picture).width(), field.Picture()->Square().width());
+
+    QString title;
+    QWidget* parent = nullptr;
+    OnNextModal([&](QWidget* modal) {
+        title = modal->windowTitle();
+        parent = modal->parentWidget();
+        modal->close();
+    });
+    const QString nowhere = folder.filePath("no such folder/field.csv");
+    EXPECT_FALSE(field.SaveNumbers(nowhere));
+    EXPECT_EQ(title, "Field of Light");
+    EXPECT_EQ(parent, &field);
+    EXPECT_FALSE(QFile::exists(nowhere));
+}
+
+// The wheel zooms about the pointer, the view stays within the square, Home shows it whole; a
+// short wavelength makes fringes finer than the pixels, which the window says until the view
+// is narrow enough; F7 closes the window from itself.
+TEST_F(FieldTest, ZoomsAboutThePointerAndSaysWherePixelsCannotShowTheFringes) {
+    form->WavelengthText->setText(".01");
+    form->Calculate_Click();
+    FieldWindow& field = OpenField();
+    EXPECT_TRUE(field.Notice().contains("Zoom in")) << field.Notice().toStdString();
+    FieldPictureView& picture = *field.Picture();
+    const QPointF at = picture.WidgetPoint(50, 90);
+    QWheelEvent wheel(at, picture.mapToGlobal(at), QPoint(), QPoint(0, 4 * 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&picture, &wheel);
+    const double side = 100.0 / std::pow(1.25, 4);
+    EXPECT_NEAR(field.View().width, side, 1e-9);
+    EXPECT_NEAR(picture.PlotPoint(at).x(), 50.0, 1e-9);
+    EXPECT_NEAR(picture.PlotPoint(at).y(), 90.0, 1e-9);
+    EXPECT_EQ(field.Refinement()->Grid().view, field.View()) << "each view computed afresh";
+    field.PanBy(-500, 500);
+    EXPECT_EQ(field.View().left, 0.0);
+    EXPECT_EQ(field.View().bottom + field.View().height, 100.0);
+    field.SetView({49.9, 49.9, 0.05, 0.05});
+    EXPECT_EQ(field.Notice(), "");
+    QTest::keyClick(&picture, Qt::Key_Plus);
+    EXPECT_NEAR(field.View().width, 0.04, 1e-12);
+    QTest::keyClick(&picture, Qt::Key_Home);
+    EXPECT_EQ(field.View(), FieldView{});
+    field.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&field));
+    QTest::keyClick(&field, Qt::Key_F7);
+    EXPECT_FALSE(field.isVisible());
+    EXPECT_FALSE(window->Action(Command::FieldOfLight)->isChecked());
 }
 
 }  // namespace

@@ -1,0 +1,198 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "Field.h"
+#include "FieldPicture.h"
+#include "RunPlan.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace pathsum {
+
+class MainForm;
+
+// The field as it is shown: the last picture in the view it was computed for, moved and scaled
+// into the view asked for until the picture of that view comes, the lines over it and the
+// probed point. The wheel zooms about the pointer, a drag with the left button pans, a move
+// reports the point of the plot under the pointer.
+class FieldPictureView : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit FieldPictureView(QWidget* parent = nullptr);
+
+    // The square the view takes, in the widget's pixels, below the strip of the element row.
+    QRect Square() const;
+    // The plot point at a point of the widget, and the widget point of a plot point.
+    QPointF PlotPoint(QPointF at) const;
+    QPointF WidgetPoint(double x, double y) const;
+
+    void SetView(const FieldView& view);
+    // A picture of the pixels of `view`, with the lines over it.
+    void ShowPicture(QImage picture, const FieldView& view, std::vector<FieldMark> marks);
+    void ClearPicture();
+    void MarkProbe(double x, double y);
+    void HideProbe();
+    std::optional<QPointF> Probe() const { return probe_; }
+    // While a picture of the window is taken for a file, the probed point is left out.
+    void SetProbeShown(bool shown);
+
+    QSize sizeHint() const override { return {540, 546}; }
+
+  signals:
+    // By `factor` about the plot point (x, y): the wheel about the pointer, + and - about the
+    // centre of the view.
+    void zoomed(double x, double y, double factor);
+    // Home.
+    void wholeSquareAsked();
+    void panned(double dx, double dy);
+    void pointerMoved(double x, double y);
+    void resized();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void DrawMarks(QPainter& painter) const;
+
+    FieldView view_;
+    QImage picture_;
+    FieldView pictureView_;
+    std::vector<FieldMark> marks_;
+    std::optional<QPointF> probe_;
+    bool probeShown_ = true;
+    std::optional<QPointF> dragFrom_;  // the widget point a drag last stood at
+};
+
+// The colour bar: the map from black to full colour, with the numbers of its scale.
+class FieldColourBar : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit FieldColourBar(QWidget* parent = nullptr);
+
+    void Show(FieldColours map, const FieldScale& scale);
+    QSize sizeHint() const override { return {96, 300}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    FieldColours map_ = FieldColours::Perceptual;
+    FieldScale scale_;
+};
+
+// "Field of Light": p / N^2 of the last run's paths at every pixel of the plot square or of a
+// part of it, from the program's engine (FieldEngine), coarse first and then refined to every
+// pixel in slices of a few milliseconds between which the program answers its user. A new run
+// of the main window starts the field afresh (once the run has ended: the two never compute at
+// once); a new view or size starts the refinement afresh with the same engine. The pointer over
+// the field chooses the point the Arrows at a Point window shows. The picture and the numbers
+// of a complete field can be saved.
+class FieldWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit FieldWindow(MainForm* form, QWidget* parent = nullptr);
+    ~FieldWindow() override;
+
+    const FieldView& View() const { return view_; }
+    // Shows `view` as WithinTheSquare makes it.
+    void SetView(FieldView view);
+    // Zooms by `factor` (above 1: in) keeping the plot point (x, y) where it stands.
+    void ZoomAt(double x, double y, double factor);
+    void PanBy(double dx, double dy);
+    void ShowWholeSquare();
+
+    void SetColours(FieldColours colours);
+    void SetLogarithmic(bool logarithmic);
+
+    // The refinement of the view shown, once there is a run with paths; complete once every
+    // pixel is computed.
+    const FieldRefinement* Refinement() const { return refinement_.get(); }
+    bool Complete() const;
+    // What the window says: how far the field is, where the pointer is, and whether the
+    // fringes are finer than the pixels.
+    QString Status() const;
+    QString PointerText() const;
+    QString Notice() const;
+
+    // Saves the picture as the window shows it (PNG), or the numbers of every pixel (CSV);
+    // false, with a message box, when it cannot.
+    bool SavePicture(const QString& path);
+    bool SaveNumbers(const QString& path);
+
+    FieldPictureView* Picture() const { return picture_; }
+    // Reports a pointer at the plot point (x, y): the point the arrows window shows.
+    void PointAt(double x, double y);
+    void MarkProbe(double x, double y);
+    void HideProbe();
+
+  signals:
+    void pointerOverField(double x, double y);
+    void closed();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    // The main window's last run changed: a run with other paths starts the field afresh.
+    void FollowRun();
+    // A new refinement of the view at the picture's size.
+    void Restart();
+    void ScheduleSlice();
+    void Slice();
+    void ShowPicture();
+    void ShowScale();
+    void ShowNotice();
+    void ShowStatus();
+    void SavePicture_Click();
+    void SaveNumbers_Click();
+    // Asks where in a file dialog, then saves there.
+    void AskAndSave(const QString& title, const QString& name, const QString& filter,
+                    bool (FieldWindow::*save)(const QString&));
+    void ReportFailure(const QString& what, const QString& path, const QString& reason);
+    FieldGrid GridOfTheView() const;
+
+    MainForm* form_;
+    FieldPictureView* picture_;
+    FieldColourBar* bar_;
+    QComboBox* colours_;
+    QCheckBox* logarithmic_;
+    QPushButton* whole_;
+    QPushButton* savePicture_;
+    QPushButton* saveNumbers_;
+    QLabel* caption_;
+    QLabel* status_;
+    QLabel* pointer_;
+    QLabel* notice_;
+    QTimer* timer_;
+    QElapsedTimer sincePicture_;
+    QString pictureToolTip_;  // while a probe is marked
+
+    FieldView view_;
+    // Destroyed in the reverse order: the refinement reads the engine, the engine the plan.
+    std::shared_ptr<const RunPlan> plan_;
+    std::unique_ptr<FieldEngine> engine_;
+    std::unique_ptr<FieldRefinement> refinement_;
+    bool pictureOfThisRefinement_ = false;
+};
+
+}  // namespace pathsum
