@@ -301,6 +301,12 @@ void MainForm::PerformRun(RunDetail detail) {
         running_ = false;
         ShowRefusal(QString::fromStdString(std::get<Refusal>(*plan).reason));
     } else if (plan) {
+        // What the window was told during the sweep it answers now, not only once the scene
+        // is drawn and the engine prepared: a long sweep and a long preparation must not add
+        // up to one long wait.
+        if (sinceEvents_.elapsed() >= kRunEventInterval.count() / 4) {
+            ProcessPendingEvents();
+        }
         RunPlan& planned = std::get<RunPlan>(*plan);
         if (detail == RunDetail::Coarse) {
             ThinForACoarsePicture(planned.detectorX);
