@@ -106,13 +106,9 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     AddWindowCommand(view, Command::ArrowsAtAPoint, &MainWindow::ShowArrows);
     AddWindowCommand(view, Command::FieldOfLight, &MainWindow::ShowField);
-    QAction* live = view->addAction(MenuText(Command::Live));
-    live->setObjectName(QStringLiteral("View/Live"));
-    live->setShortcut(Shortcut(Command::Live));
-    live->setShortcutContext(Qt::ApplicationShortcut);
+    QAction* live = NewCommand(view, Command::Live);
     live->setCheckable(true);
     connect(live, &QAction::toggled, form_, &MainForm::SetLive);
-    actions_[Command::Live] = live;
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction* guide = NewCommand(help, Command::Guide);
@@ -170,13 +166,9 @@ void MainWindow::ShowGuide() {
 
 QAction* MainWindow::AddWindowCommand(QMenu* menu, Command command,
                                       void (MainWindow::*show)(bool)) {
-    QAction* action = menu->addAction(MenuText(command));
-    action->setObjectName(QStringLiteral("View/") + MenuText(command).remove(QChar('&')));
-    action->setShortcut(Shortcut(command));
-    action->setShortcutContext(Qt::ApplicationShortcut);
+    QAction* action = NewCommand(menu, command);
     action->setCheckable(true);
     connect(action, &QAction::toggled, this, show);
-    actions_[command] = action;
     return action;
 }
 
