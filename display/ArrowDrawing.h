@@ -79,6 +79,8 @@ struct ChainNumber {
 // The numbers the arrow window shows for a chain: the screen's distance, the detector's X
 // (DetectorXText), N, |S|, p, p / N^2, the plotted value, the shortest and
 // longest path.
+// How many numbers ChainNumbers gives at most: the window keeps room for them all.
+inline constexpr int kMostChainNumbers = 9;
 std::vector<ChainNumber> ChainNumbers(const ArrowChain& chain, double screenY, double x,
                                       double gain);
 

@@ -141,6 +141,10 @@ ArrowsWindow::ArrowsWindow(MainForm* form, QWidget* parent)
     auto* numbers = new QWidget(this);
     numbers_ = new QGridLayout(numbers);
     numbers_->setContentsMargins(0, 0, 0, 0);
+    // Room for every number from the start, so that the window does not grow, off the screen
+    // perhaps, when the first point is probed.
+    numbers->setMinimumHeight(kMostChainNumbers *
+                              (fontMetrics().height() + numbers_->verticalSpacing()));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture_, 1);

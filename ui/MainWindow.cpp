@@ -12,8 +12,8 @@
 #include <cmath>
 
 #include "ArrowsWindow.h"
-#include "FileCommands.h"
 #include "FieldWindow.h"
+#include "FileCommands.h"
 #include "Geometry.h"
 #include "GuideWindow.h"
 #include "MainForm.h"
@@ -32,7 +32,6 @@ constexpr int kFrameAllowanceHeight = 48;
 constexpr double kSmallestScale = 0.4;
 
 // Between two windows of the program standing side by side.
-constexpr int kSideGap = 8;
 
 }  // namespace
 
@@ -210,10 +209,30 @@ void MainWindow::ShowField(bool shown) {
     ShowSideWindow(field_, shown);
 }
 
-void MainWindow::PlaceSideWindow(QWidget* side, const QWidget* other) {
-    PlaceBesideMe(side);
-    StandBeside(side, other);
+void MainWindow::PlaceSideWindow(QWidget* side, QWidget* other) {
+    if (other == nullptr || !other->isVisible()) {
+        PlaceBesideMe(side);
+    } else {
+        const QSize frame = FrameSize();
+        const QRect screenArea = screen()->availableGeometry();
+        const ThreeBeside placed = PlaceSecondBeside(
+            screenArea, frameGeometry(), other->frameGeometry(), other->minimumSizeHint() + frame,
+            side->size() + frame, side->minimumSizeHint() + frame);
+        move(placed.main.topLeft());
+        other->resize(placed.first.size() - frame);
+        other->move(placed.first.topLeft());
+        side->resize(placed.second.size() - frame);
+        side->move(placed.second.topLeft());
+    }
     ConnectFieldToArrows();
+}
+
+QSize MainWindow::FrameSize() const {
+    // A side window's frame is not known before it is shown; it is taken to be the main
+    // window's.
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    return frame.size() - inner.size();
 }
 
 void MainWindow::ShowSideWindow(QWidget* side, bool shown) {
@@ -225,27 +244,6 @@ void MainWindow::ShowSideWindow(QWidget* side, bool shown) {
         side->raise();
     } else {
         side->hide();
-    }
-}
-
-void MainWindow::StandBeside(QWidget* side, const QWidget* other) {
-    if (other == nullptr || !other->isVisible()) {
-        return;
-    }
-    const QRect screenArea = screen()->availableGeometry();
-    const int frame = side->frameGeometry().width() - side->width();
-    const int least = side->minimumSizeHint().width() + frame;
-    // Right of the other window, or else left of the main one, narrowed to the room there but
-    // no narrower than it can be; where neither has room, the two overlap.
-    const int rightRoom = screenArea.right() - other->frameGeometry().right() - kSideGap;
-    const int leftRoom = frameGeometry().left() - screenArea.left() - kSideGap;
-    const int width = side->frameGeometry().width();
-    if (rightRoom >= least) {
-        side->resize(std::min(width, rightRoom) - frame, side->height());
-        side->move(other->frameGeometry().right() + 1 + kSideGap, side->y());
-    } else if (leftRoom >= least) {
-        side->resize(std::min(width, leftRoom) - frame, side->height());
-        side->move(frameGeometry().left() - kSideGap - side->frameGeometry().width(), side->y());
     }
 }
 
@@ -267,16 +265,10 @@ QRect MainWindow::PlotOnScreen() const {
 }
 
 void MainWindow::PlaceBesideMe(QWidget* side) {
-    // The side window's frame is not known before it is shown; it is taken to be the main
-    // window's.
-    const QRect frame = frameGeometry();
-    const QRect inner = geometry();
-    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
-                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
-    const QSize frameSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const QSize frameSize = FrameSize();
     const SideBySide placed =
-        PlaceBeside(screen()->availableGeometry(), frame, PlotOnScreen(), side->size() + frameSize,
-                    side->minimumSizeHint() + frameSize);
+        PlaceBeside(screen()->availableGeometry(), frameGeometry(), PlotOnScreen(),
+                    side->size() + frameSize, side->minimumSizeHint() + frameSize);
     move(placed.main.topLeft());
     side->resize(placed.side.size() - frameSize);
     side->move(placed.side.topLeft());

@@ -57,10 +57,10 @@ class MainWindow : public QMainWindow {
     void ShowArrows(bool shown);
     void ShowField(bool shown);
     // A side window made just now: beside this one and the other side window, if any.
-    void PlaceSideWindow(QWidget* side, const QWidget* other);
+    void PlaceSideWindow(QWidget* side, QWidget* other);
     static void ShowSideWindow(QWidget* side, bool shown);
-    // Moves `side`, just placed beside this window, off `other` where the screen has room.
-    void StandBeside(QWidget* side, const QWidget* other);
+    // What a window's frame adds to its size, as the main window's frame does.
+    QSize FrameSize() const;
     // The pointer over the field chooses the arrows window's point, which the field marks.
     void ConnectFieldToArrows();
     // A checkable entry of the View menu that shows or hides a window of its own.

@@ -19,4 +19,21 @@ struct SideBySide {
 SideBySide PlaceBeside(const QRect& screen, const QRect& main, const QRect& plot, QSize preferred,
                        QSize least);
 
+// Where the main window and two windows beside it go: all three frames.
+struct ThreeBeside {
+    QRect main;
+    QRect first;
+    QRect second;
+};
+
+// Places a second window beside the main window `main` when `first` (no smaller than
+// `firstLeast`) already stands beside it. In a row with both where the screen has room (the
+// side windows narrowed as far as they allow, the main window moved left as far as needed);
+// else the main window at the left edge and the two in the column right of it, sharing its
+// height where both fit, or else the second over the first at the right edge, so that the main
+// window stays uncovered as far as the second window's least width allows. No window ever
+// leaves `screen`.
+ThreeBeside PlaceSecondBeside(const QRect& screen, const QRect& main, const QRect& first,
+                              QSize firstLeast, QSize preferred, QSize least);
+
 }  // namespace pathsum

@@ -279,6 +279,7 @@ TEST(ArrowPicture, NumbersAreWrittenForPeopleWithEveryDigitBeside) {
         {"Shortest path (wavelengths)", "150.25", "150.25"},
         {"Longest path (wavelengths)", "151", "151"}};
     EXPECT_EQ(numbers, expected);
+    EXPECT_EQ(numbers.size(), static_cast<std::size_t>(kMostChainNumbers));
     // Few digits for people, every digit beside them; the detector's rounding does not show.
     chain.p = 0.0226664409458206 * 16;
     const auto fine = ChainNumbers(chain, 40, 50.000000000000441, 10);

@@ -343,6 +343,47 @@ TEST(Placement, TheArrowsWindowStandsBesideTheMainOneWhereBothFit) {
     }
 }
 
+// With the arrows window beside it, the field window goes into a row with both where the
+// screen has room, else into the arrows window's column, else over the arrows window: never
+// over the main window beyond what its least width forces, never off the screen.
+TEST(Placement, ASecondWindowBesideTheMainOneCoversTheFirstBeforeTheMainOne) {
+    enum class Arrangement { Row, Column, Over };
+    struct Case {
+        QSize screen;
+        Arrangement arrangement;
+    };
+    for (const Case& c :
+         {Case{{1920, 1080}, Arrangement::Row}, Case{{1400, 1050}, Arrangement::Column},
+          Case{{1280, 1024}, Arrangement::Over}, Case{{1366, 768}, Arrangement::Over},
+          Case{{1024, 600}, Arrangement::Over}}) {
+        SCOPED_TRACE(c.screen.width());
+        const QRect screen(QPoint(0, 0), c.screen);
+        const double scale = MainWindow().ScaleToFit(c.screen).value_or(1.0);
+        MainWindow window(scale);
+        ArrowsWindow arrows(window.Form());
+        FieldWindow field(window.Form());
+        const QRect main(QPoint((c.screen.width() - window.sizeHint().width()) / 2, 0),
+                         window.sizeHint());
+        const SideBySide first =
+            PlaceBeside(screen, main, QRect(), arrows.size(), arrows.minimumSizeHint());
+        const QSize least = field.minimumSizeHint();
+        const ThreeBeside placed = PlaceSecondBeside(screen, first.main, first.side,
+                                                     arrows.minimumSizeHint(), field.size(), least);
+        for (const QRect& r : {placed.main, placed.first, placed.second}) {
+            EXPECT_TRUE(screen.contains(r))
+                << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+        }
+        EXPECT_FALSE(placed.main.intersects(placed.first));
+        EXPECT_GE(placed.second.width(), least.width());
+        EXPECT_GE(placed.first.width(), arrows.minimumSizeHint().width());
+        EXPECT_EQ(placed.second.intersects(placed.first), c.arrangement == Arrangement::Over);
+        EXPECT_EQ(placed.second.top() > placed.first.bottom(),
+                  c.arrangement == Arrangement::Column);
+        const int forced = std::max(0, least.width() - (screen.right() - placed.main.right()));
+        EXPECT_LE(placed.second.intersected(placed.main).width(), forced);
+    }
+}
+
 // ---- Arrows at a Point ----
 
 class ArrowsTest : public WindowTest {
@@ -395,17 +436,28 @@ TEST_F(ArrowsTest, ShowsThePointUnderThePointerWithTheNumbersOfItsPlottedValue) 
     EXPECT_FALSE(form->ProbeMarker->isVisible());
 }
 
-TEST_F(ArrowsTest, TheCommandsWorkFromTheArrowsWindow) {
-    ArrowsWindow& arrows = Open();
-    arrows.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&arrows));
-    QTest::keyClick(&arrows, Qt::Key_F5);
-    EXPECT_EQ(form->ScreenLabel[9]->text(), " 100") << "F5 ran";
-    QTest::keyClick(&arrows, Qt::Key_Escape);
-    EXPECT_EQ(form->StopRequested, 1) << "Esc asked for a stop";
-    form->StopRequested = 0;
-    QTest::keyClick(&arrows, Qt::Key_F6);
-    EXPECT_FALSE(arrows.isVisible()) << "F6 closed it";
+// The commands' keys work from every window of the program, as from the main one.
+TEST_F(ArrowsTest, TheCommandsWorkFromTheArrowsAndTheFieldWindow) {
+    Open();
+    window->Action(Command::FieldOfLight)->trigger();
+    struct Case {
+        QWidget* side;
+        Command closes;
+    };
+    for (const Case& c : {Case{window->Arrows(), Command::ArrowsAtAPoint},
+                          Case{window->Field(), Command::FieldOfLight}}) {
+        SCOPED_TRACE(c.side->objectName().toStdString());
+        form->ScreenLabel[9]->setText("10:");
+        c.side->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(c.side));
+        QTest::keyClick(c.side, Qt::Key_F5);
+        EXPECT_EQ(form->ScreenLabel[9]->text(), " 100") << "F5 ran";
+        QTest::keyClick(c.side, Qt::Key_Escape);
+        EXPECT_EQ(form->StopRequested, 1) << "Esc asked for a stop";
+        form->StopRequested = 0;
+        QTest::keySequence(c.side, window->Action(c.closes)->shortcut());
+        EXPECT_FALSE(c.side->isVisible()) << "its own key closed it";
+    }
 }
 
 TEST_F(ArrowsTest, SaysWhenAPointHasNoPathsOrIsNotComputedYet) {
