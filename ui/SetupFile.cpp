@@ -143,8 +143,9 @@ std::optional<QString> ReadCoordinate(const QJsonObject& source, const char* axi
                    "the plot")
             .arg(Key(axis), QString::number(number), QString::number(kFarthestMarker));
     }
-    // -0 stands where 0 does, and is kept as 0: a file cannot keep the sign of a zero.
-    out = static_cast<float>(number + 0.0);
+    // -0 stands where 0 does, and is kept as 0: a file cannot keep the sign of a zero. The
+    // zero is made plain after the narrowing, since a tiny negative number narrows to -0.
+    out = static_cast<float>(number) + 0.0f;
     return std::nullopt;
 }
 
