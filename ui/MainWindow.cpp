@@ -148,7 +148,11 @@ void MainWindow::AddFileMenu(QMenu* menu, Command command, void (FileCommands::*
     QMenu* files = menu->addMenu(MenuText(command));
     files->setObjectName(menu->title().remove(QChar('&')) + QStringLiteral("/") +
                          MenuText(command).remove(QChar('&')));
-    connect(files, &QMenu::aboutToShow, files_, [this, files, fill] { (files_->*fill)(files); });
+    // The commands themselves are captured, not this window: GCC 12's undefined-behaviour
+    // checker misreads a captured this beside a captured pointer to a member function.
+    FileCommands* commands = files_;
+    connect(files, &QMenu::aboutToShow, commands,
+            [commands, files, fill] { (commands->*fill)(files); });
     actions_[command] = files->menuAction();
 }
 

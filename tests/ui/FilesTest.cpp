@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <cstdlib>
@@ -293,6 +295,16 @@ TEST_F(FilesTest, EveryLessonOpensAndRuns) {
             EXPECT_FALSE(p.empty());
         }
     }
+    // The menu of recent set-ups lists them when shown, the last opened first, and opens them.
+    ASSERT_GE(examples.size(), 2U);
+    auto* recent = window->findChild<QMenu*>(QStringLiteral("File/Open Recent"));
+    ASSERT_NE(recent, nullptr);
+    emit recent->aboutToShow();
+    ASSERT_GE(recent->actions().size(), 2);
+    EXPECT_EQ(recent->actions().at(0)->toolTip(), QDir::toNativeSeparators(examples.back().path));
+    recent->actions().at(1)->trigger();
+    const QString before = QFileInfo(examples[examples.size() - 2].path).fileName();
+    EXPECT_TRUE(window->windowTitle().endsWith(before)) << window->windowTitle().toStdString();
 }
 
 }  // namespace
