@@ -1,32 +1,30 @@
 #include "FieldWindow.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
 #include "ControlTexts.h"
-#include "DataText.h"
+#include "FieldColourBar.h"
+#include "FieldPictureView.h"
+#include "FieldTable.h"
+#include "FileDialogs.h"
 #include "MainForm.h"
 #include "NumberText.h"
+#include "SaveWhole.h"
 
 namespace pathsum {
 namespace {
-
-// The strip above the field where the element row is drawn, in pixels.
-constexpr int kRowStrip = 6;
 
 // One go of the refinement between two looks at the event queue: the window answers within
 // this and the painting of a picture.
@@ -36,250 +34,11 @@ constexpr auto kSlice = std::chrono::milliseconds(12);
 // once.
 constexpr qint64 kPictureIntervalMs = 40;
 
-// One notch of the wheel zooms by this factor; the keys too.
-constexpr double kZoomStep = 1.25;
-
-QColor ToQColor(Rgb c, int alpha = 255) {
-    return {c.r, c.g, c.b, alpha};
-}
-
 QString Readable(double value, int digits = 4) {
     return QString::fromStdString(ReadableNumber(value, digits));
 }
 
 }  // namespace
-
-// ---- The picture --------------------------------------------------------------------------
-
-FieldPictureView::FieldPictureView(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("FieldPicture"));
-    setMinimumSize(240, 240 + kRowStrip);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
-    setCursor(Qt::CrossCursor);
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-QRect FieldPictureView::Square() const {
-    const int side = std::max(1, std::min(width(), height() - kRowStrip));
-    return {(width() - side) / 2, kRowStrip, side, side};
-}
-
-QPointF FieldPictureView::PlotPoint(QPointF at) const {
-    const QRectF square = Square();
-    return {view_.left + (at.x() - square.left()) / square.width() * view_.width,
-            view_.bottom + view_.height - (at.y() - square.top()) / square.height() * view_.height};
-}
-
-QPointF FieldPictureView::WidgetPoint(double x, double y) const {
-    const QRectF square = Square();
-    return {square.left() + (x - view_.left) / view_.width * square.width(),
-            square.top() + (view_.bottom + view_.height - y) / view_.height * square.height()};
-}
-
-void FieldPictureView::SetView(const FieldView& view) {
-    view_ = view;
-    update();
-}
-
-void FieldPictureView::ShowPicture(QImage picture, const FieldView& view,
-                                   std::vector<FieldMark> marks) {
-    picture_ = std::move(picture);
-    pictureView_ = view;
-    marks_ = std::move(marks);
-    update();
-}
-
-void FieldPictureView::ClearPicture() {
-    picture_ = QImage();
-    marks_.clear();
-    update();
-}
-
-void FieldPictureView::MarkProbe(double x, double y) {
-    probe_ = QPointF(x, y);
-    update();
-}
-
-void FieldPictureView::HideProbe() {
-    probe_.reset();
-    update();
-}
-
-void FieldPictureView::SetProbeShown(bool shown) {
-    probeShown_ = shown;
-}
-
-void FieldPictureView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Window));
-    const QRect square = Square();
-    painter.fillRect(square, Qt::black);
-    painter.save();
-    painter.setClipRect(square);
-    if (!picture_.isNull()) {
-        // The picture's own view where the view shown puts it: the same rectangle while they
-        // agree, moved or scaled while a new view is being computed.
-        const QPointF topLeft =
-            WidgetPoint(pictureView_.left, pictureView_.bottom + pictureView_.height);
-        const QPointF bottomRight =
-            WidgetPoint(pictureView_.left + pictureView_.width, pictureView_.bottom);
-        painter.drawImage(QRectF(topLeft, bottomRight), picture_);
-    }
-    DrawMarks(painter);
-    painter.restore();
-    painter.setPen(QColor(90, 90, 90));
-    painter.drawRect(square.adjusted(0, 0, -1, -1));
-}
-
-void FieldPictureView::DrawMarks(QPainter& painter) const {
-    const QRect square = Square();
-    const double top = view_.bottom + view_.height;
-    for (const FieldMark& mark : marks_) {
-        const QPointF a = WidgetPoint(mark.x1, mark.y1);
-        const QPointF b = WidgetPoint(mark.x2, mark.y2);
-        switch (mark.kind) {
-            case FieldMark::Kind::Element:
-                // Above the field, in its own strip, while the view reaches the row.
-                if (top >= kRowY) {
-                    painter.setClipping(false);
-                    painter.fillRect(QRectF(QPointF(std::max(a.x(), double(square.left())),
-                                                    square.top() - kRowStrip + 1),
-                                            QPointF(std::min(b.x(), double(square.right() + 1)),
-                                                    square.top() - 1)),
-                                     ToQColor(mark.colour));
-                    painter.setClipRect(square);
-                }
-                break;
-            case FieldMark::Kind::Screen: {
-                QPen pen(ToQColor(mark.colour, 170), 1.0, Qt::DashLine);
-                painter.setPen(pen);
-                painter.drawLine(a, b);
-                break;
-            }
-            case FieldMark::Kind::Source:
-                painter.setPen(QPen(Qt::black, 1.0));
-                painter.setBrush(ToQColor(mark.colour));
-                painter.drawRect(QRectF(a - QPointF(3, 3), QSizeF(6, 6)));
-                painter.setBrush(Qt::NoBrush);
-                break;
-        }
-    }
-    if (probe_ && probeShown_) {
-        const QPointF at = WidgetPoint(probe_->x(), probe_->y());
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QPen(Qt::black, 3.0));
-        painter.drawEllipse(at, 5.0, 5.0);
-        painter.setPen(QPen(QColor(255, 220, 0), 1.5));
-        painter.drawEllipse(at, 5.0, 5.0);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-    }
-}
-
-void FieldPictureView::wheelEvent(QWheelEvent* event) {
-    const double notches = event->angleDelta().y() / 120.0;
-    if (notches != 0.0) {
-        const QPointF at = PlotPoint(event->position());
-        emit zoomed(at.x(), at.y(), std::pow(kZoomStep, notches));
-    }
-    event->accept();
-}
-
-void FieldPictureView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        dragFrom_ = event->position();
-        setCursor(Qt::ClosedHandCursor);
-    }
-}
-
-void FieldPictureView::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF at = event->position();
-    if (dragFrom_ && (event->buttons() & Qt::LeftButton)) {
-        const QRectF square = Square();
-        const QPointF moved = at - *dragFrom_;
-        dragFrom_ = at;
-        // The plot follows the pointer: the view moves the other way.
-        emit panned(-moved.x() / square.width() * view_.width,
-                    moved.y() / square.height() * view_.height);
-        return;
-    }
-    if (QRectF(Square()).contains(at)) {
-        const QPointF point = PlotPoint(at);
-        emit pointerMoved(point.x(), point.y());
-    }
-}
-
-void FieldPictureView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        dragFrom_.reset();
-        setCursor(Qt::CrossCursor);
-    }
-}
-
-void FieldPictureView::keyPressEvent(QKeyEvent* event) {
-    const QPointF centre(view_.left + 0.5 * view_.width, view_.bottom + 0.5 * view_.height);
-    switch (event->key()) {
-        case Qt::Key_Plus:
-        case Qt::Key_Equal:
-            emit zoomed(centre.x(), centre.y(), kZoomStep);
-            break;
-        case Qt::Key_Minus:
-            emit zoomed(centre.x(), centre.y(), 1.0 / kZoomStep);
-            break;
-        case Qt::Key_Home:
-            emit wholeSquareAsked();
-            break;
-        default:
-            QWidget::keyPressEvent(event);
-    }
-}
-
-void FieldPictureView::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    emit resized();
-}
-
-// ---- The colour bar -----------------------------------------------------------------------
-
-FieldColourBar::FieldColourBar(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("FieldColourBar"));
-    setMinimumWidth(96);
-}
-
-void FieldColourBar::Show(FieldColours map, const FieldScale& scale) {
-    map_ = map;
-    scale_ = scale;
-    update();
-}
-
-void FieldColourBar::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Window));
-    const int titleHeight = fontMetrics().height() + 4;
-    const QRect bar(8, kRowStrip + titleHeight, 16,
-                    std::max(10, height() - kRowStrip - 2 * titleHeight));
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(
-        QRect(0, kRowStrip, width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-        scale_.logarithmic ? QStringLiteral("p / N\u00b2, log") : QStringLiteral("p / N\u00b2"));
-    for (int row = 0; row < bar.height(); ++row) {
-        const double t = 1.0 - (row + 0.5) / bar.height();
-        painter.setPen(ToQColor(FieldColour(map_, t)));
-        painter.drawLine(bar.left(), bar.top() + row, bar.right(), bar.top() + row);
-    }
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawRect(bar.adjusted(0, 0, -1, -1));
-    const int textHeight = fontMetrics().height();
-    for (const ScaleMark& mark : ScaleMarks(scale_)) {
-        const int y =
-            bar.bottom() - static_cast<int>(std::lround(mark.position * (bar.height() - 1)));
-        painter.drawLine(bar.right() + 1, y, bar.right() + 4, y);
-        painter.drawText(QRect(bar.right() + 7, y - textHeight / 2, width(), textHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(mark.text));
-    }
-}
-
-// ---- The window ---------------------------------------------------------------------------
 
 FieldWindow::FieldWindow(MainForm* form, QWidget* parent)
     : QWidget(parent, Qt::Window), form_(form) {
@@ -642,63 +401,50 @@ void FieldWindow::hideEvent(QHideEvent* event) {
 
 // ---- Saving -------------------------------------------------------------------------------
 
-void FieldWindow::ReportFailure(const QString& what, const QString& path, const QString& reason) {
-    QMessageBox::warning(this, QStringLiteral("Field of Light"),
-                         QStringLiteral("The %1 could not be saved as \"%2\": %3. Nothing was "
-                                        "written there.")
-                             .arg(what, path, reason));
+void FieldWindow::ReportFailure(const QString& message) {
+    QMessageBox::warning(this, QStringLiteral("Field of Light"), message);
+}
+
+std::optional<QString> FieldWindow::NotComplete(const QString& path) const {
+    if (Complete() && plan_) {
+        return std::nullopt;
+    }
+    return QStringLiteral(
+               "The file \u201c%1\u201d was not written: the field is not computed "
+               "at every pixel yet.")
+        .arg(path);
 }
 
 bool FieldWindow::SavePicture(const QString& path) {
-    if (!Complete()) {
-        ReportFailure(QStringLiteral("picture"), path,
-                      QStringLiteral("the field is not computed at every pixel yet"));
-        return false;
+    auto why = NotComplete(path);
+    if (!why) {
+        picture_->SetProbeShown(false);
+        const QImage image = grab(picture_->geometry().united(bar_->geometry())).toImage();
+        picture_->SetProbeShown(true);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        why = SaveWhole(path, bytes);
     }
-    picture_->SetProbeShown(false);
-    const QImage image = grab(picture_->geometry().united(bar_->geometry())).toImage();
-    picture_->SetProbeShown(true);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        ReportFailure(QStringLiteral("picture"), path, file.errorString());
-        return false;
+    if (why) {
+        ReportFailure(*why);
     }
-    return true;
+    return !why;
 }
 
 bool FieldWindow::SaveNumbers(const QString& path) {
-    if (!Complete() || !plan_) {
-        ReportFailure(QStringLiteral("numbers"), path,
-                      QStringLiteral("the field is not computed at every pixel yet"));
-        return false;
+    auto why = NotComplete(path);
+    if (!why) {
+        const std::string table =
+            FieldTableCsv(plan_->settings, refinement_->Grid(), plan_->paths.Count(),
+                          refinement_->P(), PATHSUM_VERSION);
+        why = SaveWhole(path, QByteArray::fromStdString(table));
     }
-    const FieldGrid& grid = refinement_->Grid();
-    const int count = plan_->paths.Count();
-    const double countSquared = static_cast<double>(count) * static_cast<double>(count);
-    std::string text = SettingsCommentLines(plan_->settings, PATHSUM_VERSION);
-    text += "# field of light: " + std::to_string(grid.columns) + " x " +
-            std::to_string(grid.rows) + " pixel centres of the view x " +
-            FullNumber(grid.view.left) + " to " + FullNumber(grid.view.left + grid.view.width) +
-            ", y " + FullNumber(grid.view.bottom) + " to " +
-            FullNumber(grid.view.bottom + grid.view.height) + "\n";
-    text += "x,y,paths,p_over_n2\n";
-    const std::span<const double> p = refinement_->P();
-    for (int k = 0; k < grid.rows; ++k) {
-        for (int i = 0; i < grid.columns; ++i) {
-            const double value = p[static_cast<std::size_t>(k) * grid.columns + i];
-            text += CsvNumbers(
-                {grid.X(i), grid.Y(k), static_cast<double>(count), value / countSquared});
-        }
+    if (why) {
+        ReportFailure(*why);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        ReportFailure(QStringLiteral("numbers"), path, file.errorString());
-        return false;
-    }
-    return true;
+    return !why;
 }
 
 void FieldWindow::SavePicture_Click() {
@@ -713,7 +459,8 @@ void FieldWindow::SaveNumbers_Click() {
 
 void FieldWindow::AskAndSave(const QString& title, const QString& name, const QString& filter,
                              bool (FieldWindow::*save)(const QString&)) {
-    const QString path = QFileDialog::getSaveFileName(this, title, name, filter);
+    const QString path = AskForFile(this, QFileDialog::AcceptSave, title,
+                                    QDir::home().filePath(name), filter, QFileInfo(name).suffix());
     if (!path.isEmpty()) {
         (this->*save)(path);
     }

@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -12,6 +11,7 @@
 #include "Examples.h"
 #include "ExportPictureDialog.h"
 #include "Exports.h"
+#include "FileDialogs.h"
 #include "MainForm.h"
 #include "SaveWhole.h"
 #include "SetupFile.h"
@@ -21,22 +21,6 @@ namespace {
 
 const QString kRecentKey = QStringLiteral("recentSetups");
 const QString kSetupFilter = QStringLiteral("pathsum set-ups (*.pathsum)");
-
-// A file dialog of the program's: a name typed without its suffix is given the suffix before
-// the dialog asks whether to replace a file of that name.
-QString AskForFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
-                   const QString& start, const QString& filter, const QString& suffix) {
-    QFileDialog dialog(parent, title, start, filter + QStringLiteral(";;All files (*)"));
-    dialog.setObjectName(QStringLiteral("FileDialog"));
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
-                                                       : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(suffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().front();
-}
 
 }  // namespace
 

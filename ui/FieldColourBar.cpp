@@ -1,0 +1,50 @@
+#include "FieldColourBar.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "FieldPictureView.h"
+
+namespace pathsum {
+
+FieldColourBar::FieldColourBar(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("FieldColourBar"));
+    setMinimumWidth(96);
+}
+
+void FieldColourBar::Show(FieldColours map, const FieldScale& scale) {
+    map_ = map;
+    scale_ = scale;
+    update();
+}
+
+void FieldColourBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    const int titleHeight = fontMetrics().height() + 4;
+    const QRect bar(8, kFieldRowStrip + titleHeight, 16,
+                    std::max(10, height() - kFieldRowStrip - 2 * titleHeight));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(
+        QRect(0, kFieldRowStrip, width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+        scale_.logarithmic ? QStringLiteral("p / N\u00b2, log") : QStringLiteral("p / N\u00b2"));
+    for (int row = 0; row < bar.height(); ++row) {
+        const double t = 1.0 - (row + 0.5) / bar.height();
+        const Rgb colour = FieldColour(map_, t);
+        painter.setPen(QColor(colour.r, colour.g, colour.b));
+        painter.drawLine(bar.left(), bar.top() + row, bar.right(), bar.top() + row);
+    }
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(bar.adjusted(0, 0, -1, -1));
+    const int textHeight = fontMetrics().height();
+    for (const ScaleMark& mark : ScaleMarks(scale_)) {
+        const int y =
+            bar.bottom() - static_cast<int>(std::lround(mark.position * (bar.height() - 1)));
+        painter.drawLine(bar.right() + 1, y, bar.right() + 4, y);
+        painter.drawText(QRect(bar.right() + 7, y - textHeight / 2, width(), textHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(mark.text));
+    }
+}
+
+}  // namespace pathsum

@@ -1,0 +1,212 @@
+#include "FieldPictureView.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "Geometry.h"
+
+namespace pathsum {
+namespace {
+
+// One notch of the wheel zooms by this factor; the keys too.
+constexpr double kZoomStep = 1.25;
+
+QColor ToQColor(Rgb c, int alpha = 255) {
+    return {c.r, c.g, c.b, alpha};
+}
+
+}  // namespace
+
+FieldPictureView::FieldPictureView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("FieldPicture"));
+    setMinimumSize(240, 240 + kFieldRowStrip);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QRect FieldPictureView::Square() const {
+    const int side = std::max(1, std::min(width(), height() - kFieldRowStrip));
+    return {(width() - side) / 2, kFieldRowStrip, side, side};
+}
+
+QPointF FieldPictureView::PlotPoint(QPointF at) const {
+    const QRectF square = Square();
+    return {view_.left + (at.x() - square.left()) / square.width() * view_.width,
+            view_.bottom + view_.height - (at.y() - square.top()) / square.height() * view_.height};
+}
+
+QPointF FieldPictureView::WidgetPoint(double x, double y) const {
+    const QRectF square = Square();
+    return {square.left() + (x - view_.left) / view_.width * square.width(),
+            square.top() + (view_.bottom + view_.height - y) / view_.height * square.height()};
+}
+
+void FieldPictureView::SetView(const FieldView& view) {
+    view_ = view;
+    update();
+}
+
+void FieldPictureView::ShowPicture(QImage picture, const FieldView& view,
+                                   std::vector<FieldMark> marks) {
+    picture_ = std::move(picture);
+    pictureView_ = view;
+    marks_ = std::move(marks);
+    update();
+}
+
+void FieldPictureView::ClearPicture() {
+    picture_ = QImage();
+    marks_.clear();
+    update();
+}
+
+void FieldPictureView::MarkProbe(double x, double y) {
+    probe_ = QPointF(x, y);
+    update();
+}
+
+void FieldPictureView::HideProbe() {
+    probe_.reset();
+    update();
+}
+
+void FieldPictureView::SetProbeShown(bool shown) {
+    probeShown_ = shown;
+}
+
+void FieldPictureView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    const QRect square = Square();
+    painter.fillRect(square, Qt::black);
+    painter.save();
+    painter.setClipRect(square);
+    if (!picture_.isNull()) {
+        // The picture's own view where the view shown puts it: the same rectangle while they
+        // agree, moved or scaled while a new view is being computed.
+        const QPointF topLeft =
+            WidgetPoint(pictureView_.left, pictureView_.bottom + pictureView_.height);
+        const QPointF bottomRight =
+            WidgetPoint(pictureView_.left + pictureView_.width, pictureView_.bottom);
+        painter.drawImage(QRectF(topLeft, bottomRight), picture_);
+    }
+    DrawMarks(painter);
+    painter.restore();
+    painter.setPen(QColor(90, 90, 90));
+    painter.drawRect(square.adjusted(0, 0, -1, -1));
+}
+
+void FieldPictureView::DrawMarks(QPainter& painter) const {
+    const QRect square = Square();
+    const double top = view_.bottom + view_.height;
+    for (const FieldMark& mark : marks_) {
+        const QPointF a = WidgetPoint(mark.x1, mark.y1);
+        const QPointF b = WidgetPoint(mark.x2, mark.y2);
+        switch (mark.kind) {
+            case FieldMark::Kind::Element:
+                // Above the field, in its own strip, while the view reaches the row.
+                if (top >= kRowY) {
+                    painter.setClipping(false);
+                    painter.fillRect(QRectF(QPointF(std::max(a.x(), double(square.left())),
+                                                    square.top() - kFieldRowStrip + 1),
+                                            QPointF(std::min(b.x(), double(square.right() + 1)),
+                                                    square.top() - 1)),
+                                     ToQColor(mark.colour));
+                    painter.setClipRect(square);
+                }
+                break;
+            case FieldMark::Kind::Screen: {
+                QPen pen(ToQColor(mark.colour, 170), 1.0, Qt::DashLine);
+                painter.setPen(pen);
+                painter.drawLine(a, b);
+                break;
+            }
+            case FieldMark::Kind::Source:
+                painter.setPen(QPen(Qt::black, 1.0));
+                painter.setBrush(ToQColor(mark.colour));
+                painter.drawRect(QRectF(a - QPointF(3, 3), QSizeF(6, 6)));
+                painter.setBrush(Qt::NoBrush);
+                break;
+        }
+    }
+    if (probe_ && probeShown_) {
+        const QPointF at = WidgetPoint(probe_->x(), probe_->y());
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(Qt::black, 3.0));
+        painter.drawEllipse(at, 5.0, 5.0);
+        painter.setPen(QPen(QColor(255, 220, 0), 1.5));
+        painter.drawEllipse(at, 5.0, 5.0);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    }
+}
+
+void FieldPictureView::wheelEvent(QWheelEvent* event) {
+    const double notches = event->angleDelta().y() / 120.0;
+    if (notches != 0.0) {
+        const QPointF at = PlotPoint(event->position());
+        emit zoomed(at.x(), at.y(), std::pow(kZoomStep, notches));
+    }
+    event->accept();
+}
+
+void FieldPictureView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dragFrom_ = event->position();
+        setCursor(Qt::ClosedHandCursor);
+    }
+}
+
+void FieldPictureView::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    if (dragFrom_ && (event->buttons() & Qt::LeftButton)) {
+        const QRectF square = Square();
+        const QPointF moved = at - *dragFrom_;
+        dragFrom_ = at;
+        // The plot follows the pointer: the view moves the other way.
+        emit panned(-moved.x() / square.width() * view_.width,
+                    moved.y() / square.height() * view_.height);
+        return;
+    }
+    if (QRectF(Square()).contains(at)) {
+        const QPointF point = PlotPoint(at);
+        emit pointerMoved(point.x(), point.y());
+    }
+}
+
+void FieldPictureView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dragFrom_.reset();
+        setCursor(Qt::CrossCursor);
+    }
+}
+
+void FieldPictureView::keyPressEvent(QKeyEvent* event) {
+    const QPointF centre(view_.left + 0.5 * view_.width, view_.bottom + 0.5 * view_.height);
+    switch (event->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            emit zoomed(centre.x(), centre.y(), kZoomStep);
+            break;
+        case Qt::Key_Minus:
+            emit zoomed(centre.x(), centre.y(), 1.0 / kZoomStep);
+            break;
+        case Qt::Key_Home:
+            emit wholeSquareAsked();
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void FieldPictureView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit resized();
+}
+
+}  // namespace pathsum
