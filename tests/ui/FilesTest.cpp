@@ -1,8 +1,12 @@
 // Set-up files, the lessons and the table of a run: what is saved opens again bit for bit, a
-// hostile file changes nothing, and the table holds the engine's own numbers.
+// hostile file changes nothing, every writer writes through a link and refuses what is not a
+// file, and the table holds the engine's own numbers.
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <QAbstractItemView>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -10,12 +14,17 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 
 #include "Examples.h"
+#include "ExportPictureDialog.h"
 #include "Exports.h"
+#include "FieldWindow.h"
 #include "FileCommands.h"
 #include "FormFixture.h"
 #include "GraphPlotter.h"
@@ -239,6 +248,200 @@ INSTANTIATE_TEST_SUITE_P(
         std::replace(name.begin(), name.end(), '-', '_');
         return name;
     });
+
+// Answers every dialog a writing command opens as a user who names `path` in it and agrees to
+// replace what is there, and keeps the text of every other box, which it closes.
+class WritingUser {
+  public:
+    explicit WritingUser(const QString& path)
+        : answerer_([this, path](QWidget* modal) {
+              // Done once the answerer is back in the event loop, where it can answer the box
+              // that the answer may open.
+              QTimer::singleShot(0, modal, [this, path, modal] { Answer(modal, path); });
+          }) {}
+
+    QString Said() const { return said_.join('\n'); }
+
+  private:
+    void Answer(QWidget* modal, const QString& path) {
+        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            // The name typed into the folder shown, with nothing else chosen in its list.
+            files->setDirectory(QFileInfo(path).absolutePath());
+            for (auto* list : files->findChildren<QAbstractItemView*>()) {
+                list->clearSelection();
+            }
+            files->findChild<QLineEdit*>("fileNameEdit")->setText(QFileInfo(path).fileName());
+            static_cast<QDialog*>(files)->accept();
+        } else if (auto* picture = qobject_cast<ExportPictureDialog*>(modal)) {
+            picture->findChild<QLineEdit*>("File")->setText(path);
+            picture->findChild<QPushButton*>("Export")->click();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
+                yes->click();
+            } else {
+                said_ << box->text();
+                box->close();
+            }
+        }
+    }
+
+    QStringList said_;
+    ModalAnswerer answerer_;
+};
+
+// For as long as it lives no file may grow past `bytes`: a write beyond fails as on a full
+// disk, with the system's reason, instead of ending the program.
+class LargestFile {
+  public:
+    explicit LargestFile(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, old_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~LargestFile() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldSignal_);
+    }
+    LargestFile(const LargestFile&) = delete;
+    LargestFile& operator=(const LargestFile&) = delete;
+
+  private:
+    rlimit old_{};
+    void (*oldSignal_)(int) = nullptr;
+};
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool IsPipe(const QString& path) {
+    struct stat status {};
+    return lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+}
+
+// Every command that writes a file, as the user gives it: the name it writes and what it does.
+struct WriterCase {
+    const char* name;
+    const char* file;
+    void (*write)(MainWindow& window, const QString& path);
+};
+
+void PrintTo(const WriterCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class WriterTest : public FilesTest, public ::testing::WithParamInterface<WriterCase> {
+  protected:
+    // What the writer says when it writes `name` in a folder of its own, which then holds
+    // `left` and nothing else: no part of a file written in vain is left behind.
+    QString Write(const QString& folderName, const char* name, const QStringList& left) {
+        const QDir dir(Path(folderName.toUtf8().constData()));
+        const WritingUser user(dir.filePath(name));
+        GetParam().write(*window, dir.filePath(name));
+        EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), left);
+        return user.Said();
+    }
+};
+
+TEST_P(WriterTest, WritesThroughALinkRefusesAPipeAndKeepsTheOldFileOnAFailedWrite) {
+    const WriterCase& c = GetParam();
+    MainForm& form = *window->Form();
+    form.ResolutionXText->setText("5");
+    form.Calculate_Click();
+    if (std::string_view(c.name).rfind("Field", 0) == 0) {
+        window->Action(Command::FieldOfLight)->trigger();
+        for (int i = 0; i < 4000 && !window->Field()->Complete(); ++i) {
+            QTest::qWait(5);
+        }
+        ASSERT_TRUE(window->Field()->Complete());
+    }
+    const QString file = QString::fromLatin1(c.file);
+    const QByteArray old = "the old file";
+
+    // A link: the file it names is written, and the link stays.
+    ASSERT_TRUE(QDir(folder.path()).mkpath("linked"));
+    const QString target = Path("linked/target-") + file;
+    {
+        QFile kept(target);
+        ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+        kept.write(old);
+    }
+    ASSERT_TRUE(QFile::link("target-" + file, Path("linked/link-") + file));
+    EXPECT_EQ(
+        Write("linked", ("link-" + file).toUtf8().constData(), {"link-" + file, "target-" + file}),
+        QString());
+    EXPECT_EQ(QFileInfo(Path("linked/link-") + file).symLinkTarget(), target);
+    EXPECT_NE(Contents(target), old);
+    EXPECT_GT(Contents(target).size(), 100);
+
+    // A named pipe is no file: it is refused, named, and left as it is.
+    ASSERT_TRUE(QDir(folder.path()).mkpath("piped"));
+    const QString pipe = Path("piped/") + file;
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString refusal = Write("piped", c.file, {file});
+    EXPECT_TRUE(refusal.contains(pipe) && refusal.contains("named pipe")) << refusal.toStdString();
+    EXPECT_TRUE(IsPipe(pipe));
+
+    // A write that fails part way leaves the old file whole and says the system's reason.
+    ASSERT_TRUE(QDir(folder.path()).mkpath("full"));
+    const QString full = Path("full/") + file;
+    {
+        QFile kept(full);
+        ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+        kept.write(old);
+    }
+    QString failure;
+    {
+        const LargestFile limit(100);
+        failure = Write("full", c.file, {file});
+    }
+    EXPECT_TRUE(failure.contains(full) &&
+                failure.contains(QString::fromLocal8Bit(std::strerror(EFBIG))))
+        << failure.toStdString();
+    EXPECT_EQ(Contents(full), old);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, WriterTest,
+    ::testing::Values(
+        WriterCase{"SetupSaveAs", "lesson.pathsum",
+                   [](MainWindow& window, const QString&) { window.Files()->SaveAs(); }},
+        WriterCase{"ExportPicturePng", "picture.png",
+                   [](MainWindow& window, const QString&) { window.Files()->ExportPicture(); }},
+        WriterCase{"ExportPictureSvg", "picture.svg",
+                   [](MainWindow& window, const QString&) { window.Files()->ExportPicture(); }},
+        WriterCase{"ExportPicturePdf", "picture.pdf",
+                   [](MainWindow& window, const QString&) { window.Files()->ExportPicture(); }},
+        WriterCase{"ExportData", "numbers.csv",
+                   [](MainWindow& window, const QString&) { window.Files()->ExportData(); }},
+        WriterCase{
+            "FieldPicture", "field.png",
+            [](MainWindow& window, const QString& path) { window.Field()->SavePicture(path); }},
+        WriterCase{
+            "FieldNumbers", "field.csv",
+            [](MainWindow& window, const QString& path) { window.Field()->SaveNumbers(path); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A picture of the window leaves out the focus frame, the caret and the selection of the box
+// being typed in; the box keeps the focus, its selection and its cursor.
+TEST_F(FilesTest, APictureLeavesOutTheFocusWhichStaysWhereItWas) {
+    MainForm& form = *window->Form();
+    window->activateWindow();
+    form.WavelengthText->setFocus();
+    form.WavelengthText->setText(" 1.5");
+    form.WavelengthText->setSelection(3, -2);
+    ASSERT_TRUE(form.WavelengthText->hasFocus());
+    window->Files()->CopyPicture();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_TRUE(form.WavelengthText->hasFocus());
+    EXPECT_EQ(form.WavelengthText->selectedText(), "1.");
+    EXPECT_EQ(form.WavelengthText->cursorPosition(), 1);
+    form.WavelengthText->clearFocus();
+    EXPECT_TRUE(copied.convertToFormat(QImage::Format_RGB32) ==
+                PictureImage(form, 1, MainForm::PrintLook::AsShown));
+}
 
 TEST_F(FilesTest, TheTableHoldsTheEnginesNumbersOfEveryPlottedPoint) {
     MainForm& form = *window->Form();
