@@ -54,6 +54,7 @@ bool FileCommands::OpenSetup(const QString& path, bool remembered) {
     }
     const Setup& setup = std::get<Setup>(read);
     form_->ApplySetup(setup.texts, setup.marker);
+    opened_ = setup;
     file_ = remembered ? QFileInfo(path).absoluteFilePath() : QString();
     ShowInTitle(path);
     if (remembered) {
@@ -80,11 +81,16 @@ void FileCommands::SaveAs() {
 }
 
 bool FileCommands::SaveTo(const QString& path) {
-    const Setup setup{form_->TextsOfControls(), form_->MarkerPosition(), {}};
+    // The window's values over what the set-up was opened with: its description and the keys
+    // this version does not know stay.
+    Setup setup = opened_;
+    setup.texts = form_->TextsOfControls();
+    setup.marker = form_->MarkerPosition();
     if (const auto why = SaveWhole(path, SetupBytes(setup))) {
         Tell(QStringLiteral("Save Set-up"), *why);
         return false;
     }
+    opened_ = setup;
     file_ = QFileInfo(path).absoluteFilePath();
     ShowInTitle(path);
     Remember(file_);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "SetupFile.h"
+
 class QMenu;
 class QWidget;
 
@@ -60,6 +62,8 @@ class FileCommands : public QObject {
     MainForm* form_;
     QWidget* window_;
     QString file_;
+    // The set-up last opened or saved, whose description and unknown keys a save keeps.
+    Setup opened_;
 };
 
 }  // namespace pathsum

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -165,18 +167,36 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"TinyAndLarge", Texts("1", "10", "Mirror Number Five"), {1e-38f, 9999.999f}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(FilesTest, AKeyLeftOutKeepsItsStartUpValue) {
+// A key left out keeps its start-up value; Save writes the window's values over what was read
+// and keeps the rest: the description, and keys this version does not know.
+TEST_F(FilesTest, AKeyLeftOutKeepsItsStartUpValueAndSaveKeepsWhatItDoesNotWrite) {
     window->Form()->ApplySetup(Texts("3", "4", "Mirror Number Four"), {20.0f, 30.0f});
     QFile file(Path("partial.pathsum"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     // A number too small for a float opens as a plain zero, which a file can keep.
-    file.write(R"({"wavelength": ".5", "unknown": {"kept": [1, 2]}, "source": {"x": -1e-145}})");
+    file.write(R"({"wavelength": ".5", "unknown": {"kept": [1, 2]}, "description": "A lesson",
+                   "source": {"x": -1e-145, "y": 30, "z": "later"}})");
     file.close();
     EXPECT_EQ(Open(*window, file.fileName()), QString());
     SettingsTexts expected;
     expected.wavelength = ".5";
     const WindowState state = StateOf(*window);
-    ExpectSame(state, {expected, Bits(0.0f), Bits(kStartSource.y), false, state.title});
+    ExpectSame(state, {expected, Bits(0.0f), Bits(30.0f), false, state.title});
+
+    window->Form()->WavelengthText->setText(" 2");
+    window->Files()->Save();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonObject saved = QJsonDocument::fromJson(file.readAll()).object();
+    const auto text = [&saved](const char* key) {
+        const QJsonValue value = saved.value(QLatin1String(key));
+        return (value.isObject() ? QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact)
+                                 : value.toString().toUtf8())
+            .toStdString();
+    };
+    EXPECT_EQ(text("wavelength"), " 2");
+    EXPECT_EQ(text("description"), "A lesson");
+    EXPECT_EQ(text("unknown"), R"({"kept":[1,2]})");
+    EXPECT_EQ(text("source"), R"({"x":0,"y":30,"z":"later"})");
 }
 
 // A hostile file: its bytes (none for a path that is not a plain file) and what the refusal
@@ -235,7 +255,9 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"unknown-pattern", R"({"pattern": "Mirror Number Seven"})",
                     "none of the patterns"},
         HostileCase{"infinite-source", R"({"source": {"x": 1e999, "y": 0}})", "not JSON"},
-        HostileCase{"text-source", R"({"source": {"x": "50"}})", "must be a number"},
+        HostileCase{"text-source", R"({"source": {"x": "50", "y": 0}})", "must be a number"},
+        HostileCase{"half-a-source", R"({"source": {"x": 1}})",
+                    "\u201csource\u201d must give both \u201cx\u201d and \u201cy\u201d"},
         HostileCase{"far-source", R"({"source": {"x": 50, "y": 10051}})", "more than 10000"},
         HostileCase{"source-list", R"({"source": [50, 0]})", "must be an object"},
         HostileCase{"other-format", R"({"format": "svg", "gain": "1"})", "not a pathsum set-up"},
