@@ -7,12 +7,14 @@
 
 #include <QAbstractItemView>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -445,6 +447,81 @@ INSTANTIATE_TEST_SUITE_P(
             "FieldNumbers", "field.csv",
             [](MainWindow& window, const QString& path) { window.Field()->SaveNumbers(path); }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Export Picture: a name that is no picture's waits with the reason; a name alone goes into the
+// folder of the set-up's file, which the dialog says; a file there is replaced only when the
+// user agrees; the file dialog gives a name the ending of the kind chosen; and the window says
+// where the picture went.
+TEST_F(FilesTest, ExportPictureSaysWhereAndAsksBeforeItReplaces) {
+    {
+        QFile lesson(Path("lesson.pathsum"));
+        ASSERT_TRUE(lesson.open(QIODevice::WriteOnly));
+        lesson.write(R"({"gain": "3"})");
+    }
+    ASSERT_TRUE(window->Files()->OpenFile(Path("lesson.pathsum")));
+    const QByteArray old = "the old picture";
+    {
+        QFile picture(Path("old.png"));
+        ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+        picture.write(old);
+    }
+    QStringList asked;
+    const auto answer = [&asked](QMessageBox::StandardButton button) {
+        OnNextModal([&asked, button](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            asked << box->text();
+            box->button(button)->click();
+        });
+    };
+    OnNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<ExportPictureDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        auto* name = dialog->findChild<QLineEdit*>("File");
+        auto* button = dialog->findChild<QPushButton*>("Export");
+        EXPECT_EQ(dialog->Where().toStdString(),
+                  ("Writes a PNG picture: " + Path("lesson.png")).toStdString());
+        for (const char* notAPicture : {"worksheet", "worksheet.csv", "worksheet.jpg"}) {
+            name->setText(notAPicture);
+            EXPECT_FALSE(button->isEnabled()) << notAPicture;
+            EXPECT_TRUE(dialog->Where().contains(".png, .svg or .pdf"))
+                << dialog->Where().toStdString();
+        }
+        // The file dialog: SVG chosen, a name typed without its ending.
+        OnNextModal([this](QWidget* files) {
+            auto* kinds = files->findChild<QComboBox*>("fileTypeCombo");
+            ASSERT_NE(kinds, nullptr);
+            // As the box does when the user picks its second entry.
+            kinds->setCurrentIndex(1);
+            emit kinds->activated(1);
+            emit kinds->textActivated(kinds->currentText());
+            files->findChild<QLineEdit*>("fileNameEdit")->setText("drawing");
+            static_cast<QDialog*>(files)->accept();
+        });
+        dialog->findChild<QPushButton*>("Choose")->click();
+        EXPECT_EQ(dialog->Path().toStdString(), Path("drawing.svg").toStdString());
+
+        name->setText("old.png");
+        EXPECT_EQ(dialog->Where().toStdString(),
+                  ("Writes a PNG picture: " + Path("old.png")).toStdString());
+        answer(QMessageBox::No);
+        button->click();
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(Contents(Path("old.png")), old);
+        answer(QMessageBox::Yes);
+        button->click();
+    });
+    window->Files()->ExportPicture();
+    EXPECT_EQ(asked.join('|').toStdString(),
+              "old.png already exists.\nDo you want to replace it?|"
+              "old.png already exists.\nDo you want to replace it?");
+    EXPECT_FALSE(QImage(Path("old.png")).isNull());
+    const auto* notice = window->findChild<QLabel*>("FileNotice");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text().toStdString(),
+              ("The picture is written: " + Path("old.png")).toStdString());
+}
 
 // A picture of the window leaves out the focus frame, the caret and the selection of the box
 // being typed in; the box keeps the focus, its selection and its cursor.
