@@ -86,6 +86,11 @@ class FilesTest : public ::testing::Test {
         window.reset();
     }
     QString Path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
+    static void Put(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
 
     // Opens a file as the menu does; gives the text of the box that refused it, if one did.
     QString Open(MainWindow& into, const QString& path) {
@@ -358,13 +363,14 @@ void PrintTo(const WriterCase& c, std::ostream* out) {
 
 class WriterTest : public FilesTest, public ::testing::WithParamInterface<WriterCase> {
   protected:
-    // What the writer says when it writes `name` in a folder of its own, which then holds
-    // `left` and nothing else: no part of a file written in vain is left behind.
-    QString Write(const QString& folderName, const char* name, const QStringList& left) {
-        const QDir dir(Path(folderName.toUtf8().constData()));
-        const WritingUser user(dir.filePath(name));
-        GetParam().write(*window, dir.filePath(name));
-        EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), left);
+    // What the writer says when it writes `path`, whose folder then holds `left` and nothing
+    // else: no part of a file written in vain is left behind.
+    QString Write(const QString& path, const QStringList& left) {
+        const WritingUser user(path);
+        GetParam().write(*window, path);
+        const QDir dir = QFileInfo(path).dir();
+        EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).join(' '),
+                  left.join(' '));
         return user.Said();
     }
 };
@@ -383,43 +389,32 @@ TEST_P(WriterTest, WritesThroughALinkRefusesAPipeAndKeepsTheOldFileOnAFailedWrit
     }
     const QString file = QString::fromLatin1(c.file);
     const QByteArray old = "the old file";
+    for (const char* folderName : {"linked", "piped", "full"}) {
+        ASSERT_TRUE(QDir(folder.path()).mkdir(folderName));
+    }
 
     // A link: the file it names is written, and the link stays.
-    ASSERT_TRUE(QDir(folder.path()).mkpath("linked"));
     const QString target = Path("linked/target-") + file;
-    {
-        QFile kept(target);
-        ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
-        kept.write(old);
-    }
+    Put(target, old);
     ASSERT_TRUE(QFile::link("target-" + file, Path("linked/link-") + file));
-    EXPECT_EQ(
-        Write("linked", ("link-" + file).toUtf8().constData(), {"link-" + file, "target-" + file}),
-        QString());
+    EXPECT_EQ(Write(Path("linked/link-") + file, {"link-" + file, "target-" + file}), "");
     EXPECT_EQ(QFileInfo(Path("linked/link-") + file).symLinkTarget(), target);
-    EXPECT_NE(Contents(target), old);
     EXPECT_GT(Contents(target).size(), 100);
 
     // A named pipe is no file: it is refused, named, and left as it is.
-    ASSERT_TRUE(QDir(folder.path()).mkpath("piped"));
     const QString pipe = Path("piped/") + file;
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const QString refusal = Write("piped", c.file, {file});
+    const QString refusal = Write(pipe, {file});
     EXPECT_TRUE(refusal.contains(pipe) && refusal.contains("named pipe")) << refusal.toStdString();
     EXPECT_TRUE(IsPipe(pipe));
 
     // A write that fails part way leaves the old file whole and says the system's reason.
-    ASSERT_TRUE(QDir(folder.path()).mkpath("full"));
     const QString full = Path("full/") + file;
-    {
-        QFile kept(full);
-        ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
-        kept.write(old);
-    }
+    Put(full, old);
     QString failure;
     {
         const LargestFile limit(100);
-        failure = Write("full", c.file, {file});
+        failure = Write(full, {file});
     }
     EXPECT_TRUE(failure.contains(full) &&
                 failure.contains(QString::fromLocal8Bit(std::strerror(EFBIG))))
@@ -453,18 +448,10 @@ INSTANTIATE_TEST_SUITE_P(
 // user agrees; the file dialog gives a name the ending of the kind chosen; and the window says
 // where the picture went.
 TEST_F(FilesTest, ExportPictureSaysWhereAndAsksBeforeItReplaces) {
-    {
-        QFile lesson(Path("lesson.pathsum"));
-        ASSERT_TRUE(lesson.open(QIODevice::WriteOnly));
-        lesson.write(R"({"gain": "3"})");
-    }
+    Put(Path("lesson.pathsum"), R"({"gain": "3"})");
     ASSERT_TRUE(window->Files()->OpenFile(Path("lesson.pathsum")));
     const QByteArray old = "the old picture";
-    {
-        QFile picture(Path("old.png"));
-        ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
-        picture.write(old);
-    }
+    Put(Path("old.png"), old);
     QStringList asked;
     const auto answer = [&asked](QMessageBox::StandardButton button) {
         OnNextModal([&asked, button](QWidget* modal) {
