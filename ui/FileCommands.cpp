@@ -27,9 +27,9 @@ namespace pathsum {
 namespace {
 
 const QString kRecentKey = QStringLiteral("recentSetups");
-// Long enough to read a path twice.
-constexpr int kNoticeMs = 6000;
 const QString kSetupFilter = QStringLiteral("pathsum set-ups (*.pathsum)");
+// How long the notice of a written file stays: long enough to read a path twice.
+constexpr int kNoticeMs = 6000;
 
 }  // namespace
 
