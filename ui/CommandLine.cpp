@@ -61,7 +61,9 @@ int Export(const QString& setupPath, const QStringList& files, const PictureOpti
     form.SetRefusalReporter([&refusal](const QString& reason) { refusal = reason; });
     form.Calculate_Click();
     if (!refusal.isEmpty()) {
-        return Refuse(QStringLiteral("the run cannot be calculated: ") + refusal);
+        // Named as the script named it: a script that exports many lessons says which failed.
+        const QString named = setupPath.isEmpty() ? QString() : setupPath + QStringLiteral(": ");
+        return Refuse(named + QStringLiteral("the run cannot be calculated: ") + refusal);
     }
     int status = 0;
     for (const QString& file : files) {
@@ -147,6 +149,13 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAv
                                 .arg(file)),
                     {}};
         }
+    }
+    // A second --scale would silently win over the first: which one the script meant is not
+    // for the program to guess.
+    if (parser.values(scaleOption).size() > 1) {
+        return {Misused(QStringLiteral("--scale may be given once, not %1 times")
+                            .arg(parser.values(scaleOption).size())),
+                {}};
     }
     PictureOptions options;
     const QString scale = parser.value(scaleOption);

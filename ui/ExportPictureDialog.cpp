@@ -3,23 +3,45 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
+#include "FileDialogs.h"
 #include "PlotFrame.h"
 
 namespace pathsum {
+namespace {
+
+const QString kTitle = QStringLiteral("Export Picture");
+
+QString KindName(ExportKind kind) {
+    switch (kind) {
+        case ExportKind::Png:
+            return QStringLiteral("a PNG picture");
+        case ExportKind::Svg:
+            return QStringLiteral("an SVG drawing");
+        case ExportKind::Pdf:
+            return QStringLiteral("a PDF document");
+        case ExportKind::Csv:
+            break;
+    }
+    return QStringLiteral("a table");
+}
+
+}  // namespace
 
 ExportPictureDialog::ExportPictureDialog(const QString& suggestedPath, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), folder_(QFileInfo(suggestedPath).absolutePath()) {
     setObjectName(QStringLiteral("ExportPictureDialog"));
-    setWindowTitle(QStringLiteral("Export Picture"));
+    setWindowTitle(kTitle);
 
-    path_ = new QLineEdit(suggestedPath, this);
+    path_ = new QLineEdit(QDir::toNativeSeparators(suggestedPath), this);
     path_->setObjectName(QStringLiteral("File"));
     path_->setAccessibleName(QStringLiteral("File"));
     path_->setMinimumWidth(360);
@@ -29,6 +51,10 @@ ExportPictureDialog::ExportPictureDialog(const QString& suggestedPath, QWidget* 
     auto* file = new QHBoxLayout;
     file->addWidget(path_);
     file->addWidget(choose);
+    where_ = new QLabel(this);
+    where_->setObjectName(QStringLiteral("Where"));
+    where_->setWordWrap(true);
+    where_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     scale_ = new QComboBox(this);
     scale_->setObjectName(QStringLiteral("Scale"));
@@ -55,6 +81,7 @@ ExportPictureDialog::ExportPictureDialog(const QString& suggestedPath, QWidget* 
     auto* fileLabel = new QLabel(QStringLiteral("&File:"), this);
     fileLabel->setBuddy(path_);
     form->addRow(fileLabel, file);
+    form->addRow(QString(), where_);
     form->addRow(QStringLiteral("PNG &size:"), scale_);
     form->addRow(onWhite_);
     form->addRow(buttons);
@@ -67,7 +94,12 @@ ExportPictureDialog::ExportPictureDialog(const QString& suggestedPath, QWidget* 
 }
 
 QString ExportPictureDialog::Path() const {
-    return path_->text().trimmed();
+    const QString typed = QDir::fromNativeSeparators(path_->text().trimmed());
+    if (typed.isEmpty()) {
+        return {};
+    }
+    // A name alone goes where the dialog says, not into whatever folder the program started in.
+    return QDir::cleanPath(QDir(folder_).absoluteFilePath(typed));
 }
 
 PictureOptions ExportPictureDialog::Options() const {
@@ -75,20 +107,63 @@ PictureOptions ExportPictureDialog::Options() const {
             onWhite_->isChecked() ? MainForm::PrintLook::OnWhite : MainForm::PrintLook::AsShown};
 }
 
+QString ExportPictureDialog::Where() const {
+    return where_->text();
+}
+
+void ExportPictureDialog::accept() {
+    const QString path = Path();
+    if (QFileInfo::exists(path) && path != agreedToReplace_) {
+        // As the file dialogs ask.
+        const auto answer =
+            QMessageBox::question(this, kTitle,
+                                  QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                      .arg(QFileInfo(path).fileName()),
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            return;
+        }
+    }
+    QDialog::accept();
+}
+
 void ExportPictureDialog::Choose() {
-    const QString chosen = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export Picture"), Path(),
-        QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
+    const auto kind = ExportKindOf(Path());
+    const QString chosen =
+        AskForFile(this, QFileDialog::AcceptSave, kTitle, Path().isEmpty() ? folder_ : Path(),
+                   QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"),
+                   kind == ExportKind::Svg   ? QStringLiteral("svg")
+                   : kind == ExportKind::Pdf ? QStringLiteral("pdf")
+                                             : QStringLiteral("png"));
     if (!chosen.isEmpty()) {
-        path_->setText(chosen);
+        folder_ = QFileInfo(chosen).absolutePath();
+        // The file dialog has asked whether to replace it.
+        agreedToReplace_ = QDir::cleanPath(chosen);
+        path_->setText(QDir::toNativeSeparators(chosen));
     }
 }
 
-// Export is offered for a picture's name only; the size matters to a PNG only.
+// Export is offered for a picture's name only, and the dialog says why it waits; the size
+// matters to a PNG only.
 void ExportPictureDialog::FollowTheName() {
     const auto kind = ExportKindOf(Path());
-    exportButton_->setEnabled(kind && *kind != ExportKind::Csv);
+    const bool picture = kind && *kind != ExportKind::Csv;
+    exportButton_->setEnabled(picture);
     scale_->setEnabled(kind == ExportKind::Png);
+    if (picture) {
+        where_->setText(
+            QStringLiteral("Writes %1: %2").arg(KindName(*kind), QDir::toNativeSeparators(Path())));
+    } else if (Path().isEmpty()) {
+        where_->setText(QStringLiteral("Export waits for the name of the file to write."));
+    } else if (kind == ExportKind::Csv) {
+        where_->setText(QStringLiteral(
+            "Export waits: a name ending in .csv is for the numbers, which File > Export Data "
+            "writes. A picture's name ends in .png, .svg or .pdf."));
+    } else {
+        where_->setText(QStringLiteral(
+            "Export waits for a name that ends in .png, .svg or .pdf: the ending says which "
+            "kind of picture to write."));
+    }
 }
 
 }  // namespace pathsum

@@ -4,15 +4,22 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTimer>
+#include <QToolTip>
 
+#include "Controls.h"
 #include "Examples.h"
 #include "ExportPictureDialog.h"
 #include "Exports.h"
 #include "FileDialogs.h"
+#include "Geometry.h"
 #include "MainForm.h"
+#include "PlotFrame.h"
 #include "SaveWhole.h"
 #include "SetupFile.h"
 
@@ -21,6 +28,8 @@ namespace {
 
 const QString kRecentKey = QStringLiteral("recentSetups");
 const QString kSetupFilter = QStringLiteral("pathsum set-ups (*.pathsum)");
+// How long the notice of a written file stays: long enough to read a path twice.
+constexpr int kNoticeMs = 6000;
 
 }  // namespace
 
@@ -54,6 +63,7 @@ bool FileCommands::OpenSetup(const QString& path, bool remembered) {
     }
     const Setup& setup = std::get<Setup>(read);
     form_->ApplySetup(setup.texts, setup.marker);
+    opened_ = setup;
     file_ = remembered ? QFileInfo(path).absoluteFilePath() : QString();
     ShowInTitle(path);
     if (remembered) {
@@ -80,11 +90,16 @@ void FileCommands::SaveAs() {
 }
 
 bool FileCommands::SaveTo(const QString& path) {
-    const Setup setup{form_->TextsOfControls(), form_->MarkerPosition(), {}};
+    // The window's values over what the set-up was opened with: its description and the keys
+    // this version does not know stay.
+    Setup setup = opened_;
+    setup.texts = form_->TextsOfControls();
+    setup.marker = form_->MarkerPosition();
     if (const auto why = SaveWhole(path, SetupBytes(setup))) {
         Tell(QStringLiteral("Save Set-up"), *why);
         return false;
     }
+    opened_ = setup;
     file_ = QFileInfo(path).absoluteFilePath();
     ShowInTitle(path);
     Remember(file_);
@@ -98,6 +113,9 @@ void FileCommands::ExportPicture() {
     }
     if (const auto why = ExportFile(*form_, dialog.Path(), dialog.Options())) {
         Tell(QStringLiteral("Export Picture"), *why);
+    } else {
+        Confirm(QStringLiteral("The picture is written: %1")
+                    .arg(QDir::toNativeSeparators(dialog.Path())));
     }
 }
 
@@ -116,6 +134,9 @@ void FileCommands::ExportData() {
     }
     if (const auto why = SaveWhole(path, std::get<QByteArray>(table))) {
         Tell(QStringLiteral("Export Data"), *why);
+    } else {
+        Confirm(QStringLiteral("The numbers are written: %1")
+                    .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
     }
 }
 
@@ -183,6 +204,42 @@ QString FileCommands::SuggestedPath(const QString& suffix) const {
     const QFileInfo info(file_);
     return suffix.isEmpty() ? info.absolutePath()
                             : info.dir().filePath(info.completeBaseName() + suffix);
+}
+
+void FileCommands::Confirm(const QString& message) {
+    if (notice_ == nullptr) {
+        notice_ = new QLabel(window_);
+        notice_->setObjectName(QStringLiteral("FileNotice"));
+        notice_->setWordWrap(true);
+        notice_->setMargin(6);
+        notice_->setAutoFillBackground(true);
+        notice_->setFrameShape(QFrame::Box);
+        notice_->setPalette(QToolTip::palette());
+        // A click there goes to the window beneath, as if the notice were not there.
+        notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        noticeTimer_ = new QTimer(notice_);
+        noticeTimer_->setSingleShot(true);
+        noticeTimer_->setInterval(kNoticeMs);
+        connect(noticeTimer_, &QTimer::timeout, notice_, &QWidget::hide);
+    }
+    // Under the plot, across its width, above the live mode's notice, where nothing is drawn:
+    // the controls, the bands and the source stay in sight. Placed in the client area as it
+    // is shown, scaled down on a small screen.
+    const auto* main = qobject_cast<QMainWindow*>(window_);
+    const QWidget* shown = main != nullptr ? main->centralWidget() : nullptr;
+    const QRect area = shown != nullptr ? shown->geometry() : window_->rect();
+    const double scale = static_cast<double>(area.width()) / PlotFrame::kClientWidth;
+    constexpr double kBottom = -11.5;  // the live notice's top is at -12
+    const QRectF under = FrameRect(kPlotLeft, kBottom, kPlotRight - kPlotLeft, 1.0);
+    const int width = static_cast<int>(under.width() * scale);
+    notice_->setText(message);
+    const int height = notice_->heightForWidth(width);
+    notice_->setGeometry(area.left() + static_cast<int>(under.left() * scale),
+                         area.top() + static_cast<int>(under.top() * scale) - height, width,
+                         height);
+    notice_->raise();
+    notice_->show();
+    noticeTimer_->start();
 }
 
 void FileCommands::Tell(const QString& title, const QString& message) const {

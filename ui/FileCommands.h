@@ -4,7 +4,11 @@
 #include <QString>
 #include <QStringList>
 
+#include "SetupFile.h"
+
+class QLabel;
 class QMenu;
+class QTimer;
 class QWidget;
 
 namespace pathsum {
@@ -56,10 +60,19 @@ class FileCommands : public QObject {
     // Where a new file of that suffix is offered: beside the set-up's file, named after it.
     QString SuggestedPath(const QString& suffix) const;
     void Tell(const QString& title, const QString& message) const;
+    // Says that a file is written, and where, in a notice across the top of the window that
+    // goes by itself after a few seconds: a success needs no answer, and a message box would
+    // want one after every export. (The window has no status bar: one would make it taller
+    // than the small screens it is laid out for.)
+    void Confirm(const QString& message);
 
     MainForm* form_;
     QWidget* window_;
     QString file_;
+    // The set-up last opened or saved, whose description and unknown keys a save keeps.
+    Setup opened_;
+    QLabel* notice_ = nullptr;
+    QTimer* noticeTimer_ = nullptr;
 };
 
 }  // namespace pathsum

@@ -3,9 +3,13 @@
 // the plot on white paper. Print draws with it, and so does every exported picture.
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPicture>
+#include <QPointer>
+#include <QSignalBlocker>
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -67,6 +71,54 @@ class LabelsOnWhite {
     std::vector<std::pair<QLabel*, QPalette>> saved_;
 };
 
+// Takes the keyboard's focus from the control of `area` that holds it for as long as it lives,
+// so that the control draws neither its focus frame nor its caret nor its selection: they
+// belong to the moment, not to a picture of the window. Then gives it back, with a box's
+// selection and cursor as they were; the control's signals are held back meanwhile, so nothing
+// takes the passing loss of focus for the user's.
+class FocusSetAside {
+  public:
+    explicit FocusSetAside(QWidget* area) {
+        QWidget* focus = area->focusWidget();
+        if (focus == nullptr || !focus->hasFocus()) {
+            return;
+        }
+        focus_ = focus;
+        blocker_.emplace(focus);
+        if (const auto* box = qobject_cast<QLineEdit*>(focus)) {
+            cursor_ = box->cursorPosition();
+            selectionStart_ = box->selectionStart();
+            selectionLength_ = box->selectionLength();
+        }
+        focus->clearFocus();
+    }
+    ~FocusSetAside() {
+        if (focus_ == nullptr) {
+            return;
+        }
+        focus_->setFocus(Qt::OtherFocusReason);
+        if (auto* box = qobject_cast<QLineEdit*>(focus_.data())) {
+            if (selectionLength_ <= 0) {
+                box->setCursorPosition(cursor_);
+            } else if (cursor_ == selectionStart_) {
+                // Selected leftwards: the cursor at the selection's start.
+                box->setSelection(selectionStart_ + selectionLength_, -selectionLength_);
+            } else {
+                box->setSelection(selectionStart_, selectionLength_);
+            }
+        }
+    }
+    FocusSetAside(const FocusSetAside&) = delete;
+    FocusSetAside& operator=(const FocusSetAside&) = delete;
+
+  private:
+    QPointer<QWidget> focus_;
+    std::optional<QSignalBlocker> blocker_;
+    int cursor_ = 0;
+    int selectionStart_ = -1;
+    int selectionLength_ = 0;
+};
+
 }  // namespace
 
 void MainForm::PaintClientArea(QPainter& painter, const QRect& page, PrintLook look) {
@@ -87,6 +139,7 @@ void MainForm::PaintClientArea(QPainter& painter, const QRect& page, PrintLook l
 
     // The controls over the plot, bottom to top as they are stacked.
     QWidget* area = canvas_->parentWidget();
+    const FocusSetAside focusAside(area);
     std::vector<QWidget*> controls;
     std::vector<QLabel*> labels;
     for (QObject* child : area->children()) {

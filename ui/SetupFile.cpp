@@ -129,9 +129,6 @@ std::optional<QString> ReadPattern(const std::string& caption) {
 // One coordinate of the marker: a finite number within kFarthestMarker of the plot's centre.
 std::optional<QString> ReadCoordinate(const QJsonObject& source, const char* axis, float& out) {
     const QJsonValue value = source.value(QLatin1String(axis));
-    if (value.isUndefined()) {
-        return std::nullopt;
-    }
     const double number = value.toDouble(std::nan(""));
     if (!value.isDouble() || !std::isfinite(number)) {
         return QStringLiteral("the source's %1 must be a number").arg(Key(axis));
@@ -159,6 +156,12 @@ std::optional<QString> ReadSource(const QJsonObject& object, SourcePoint& marker
             .arg(Key(kSourceKey));
     }
     const QJsonObject source = value.toObject();
+    // One coordinate alone cannot say where the source is: the other's start-up value would
+    // put it somewhere the file never said.
+    if (!source.contains(QLatin1String("x")) || !source.contains(QLatin1String("y"))) {
+        return QStringLiteral("%1 must give both %2 and %3, such as {\"x\": 50, \"y\": 0}")
+            .arg(Key(kSourceKey), Key("x"), Key("y"));
+    }
     if (auto wrong = ReadCoordinate(source, "x", marker.x)) {
         return wrong;
     }
@@ -222,6 +225,7 @@ std::variant<Setup, QString> ReadObject(const QJsonObject& object) {
             return *wrong;
         }
     }
+    setup.read = object;
     return setup;
 }
 
@@ -234,6 +238,25 @@ double MarkerNumber(float value) {
     double shortest = 0.0;
     std::from_chars(std::begin(text), written.ptr, shortest);
     return static_cast<float>(shortest) == value ? shortest : static_cast<double>(value);
+}
+
+// The set-up's own keys written over `kept`.
+QByteArray SetupBytesKeeping(const Setup& setup, QJsonObject kept) {
+    kept.insert(QStringLiteral("format"), QLatin1String(kSetupFormat));
+    kept.insert(QStringLiteral("version"), kSetupVersion);
+    for (const TextKey& key : kTextKeys) {
+        kept.insert(QLatin1String(key.key), QString::fromStdString(setup.texts.*key.text));
+    }
+    QJsonObject source = kept.value(QLatin1String(kSourceKey)).toObject();
+    source.insert(QStringLiteral("x"), MarkerNumber(setup.marker.x));
+    source.insert(QStringLiteral("y"), MarkerNumber(setup.marker.y));
+    kept.insert(QLatin1String(kSourceKey), source);
+    if (setup.description.isEmpty()) {
+        kept.remove(QLatin1String(kDescriptionKey));
+    } else {
+        kept.insert(QLatin1String(kDescriptionKey), setup.description);
+    }
+    return QJsonDocument(kept).toJson(QJsonDocument::Indented);
 }
 
 }  // namespace
@@ -302,19 +325,11 @@ std::variant<Setup, QString> ReadSetupFile(const QString& path) {
 }
 
 QByteArray SetupBytes(const Setup& setup) {
-    QJsonObject object;
-    object.insert(QStringLiteral("format"), QLatin1String(kSetupFormat));
-    object.insert(QStringLiteral("version"), kSetupVersion);
-    for (const TextKey& key : kTextKeys) {
-        object.insert(QLatin1String(key.key), QString::fromStdString(setup.texts.*key.text));
+    QByteArray bytes = SetupBytesKeeping(setup, setup.read);
+    if (bytes.size() > kLargestSetupFile) {
+        bytes = SetupBytesKeeping(setup, QJsonObject());
     }
-    object.insert(QLatin1String(kSourceKey),
-                  QJsonObject{{QStringLiteral("x"), MarkerNumber(setup.marker.x)},
-                              {QStringLiteral("y"), MarkerNumber(setup.marker.y)}});
-    if (!setup.description.isEmpty()) {
-        object.insert(QLatin1String(kDescriptionKey), setup.description);
-    }
-    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+    return bytes;
 }
 
 }  // namespace pathsum

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
 #include <variant>
 
@@ -12,12 +13,15 @@
 namespace pathsum {
 
 // What the next run reads: the six box texts as they stand (texts, not numbers: the boxes hold
-// free text), the pattern caption and the source marker; and, for the lessons shipped with the
-// program, the line that says what the set-up shows.
+// free text), the pattern caption and the source marker; and the line that says what the
+// set-up shows (every lesson shipped with the program has one).
 struct Setup {
     SettingsTexts texts;
     SourcePoint marker = kStartSource;
     QString description;
+    // The file as it was read, every key of it: the writer writes its own keys over these and
+    // keeps the rest, so that a set-up saved again keeps what a later version or a hand added.
+    QJsonObject read;
 };
 
 // The limits of the reader, each far beyond what a real set-up needs and each keeping a
@@ -56,7 +60,10 @@ std::variant<Setup, QString> ReadSetup(const QByteArray& bytes);
 std::variant<Setup, QString> ReadSetupFile(const QString& path);
 
 // The set-up as a file holds it: every key written, the marker in as few digits as read back
-// to the same single-precision bits. The description is written only when there is one.
+// to the same single-precision bits, and the keys of `setup.read` this version does not write
+// kept as they were (the source's among them). The description is written only when there is
+// one. Kept keys that would take the file past kLargestSetupFile are left out: a file is
+// never written that the reader would refuse.
 QByteArray SetupBytes(const Setup& setup);
 
 }  // namespace pathsum

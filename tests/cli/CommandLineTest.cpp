@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -84,17 +87,33 @@ void PrintTo(const StatusCase& c, std::ostream* out) {
 
 class ExitStatusTest : public CommandLineTest, public ::testing::WithParamInterface<StatusCase> {};
 
+bool IsPipe(const QString& path) {
+    struct stat status {};
+    return lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+}
+
 TEST_P(ExitStatusTest, SaysWhatWentWrongAndEndsWithItsStatus) {
     const StatusCase& c = GetParam();
     Write("refused.pathsum", R"({"wavelength": "0"})");
+    // What a file is written through, and what is no file to write: a link to x.png (not there
+    // yet), a named pipe, a link to the pipe and a folder.
+    ASSERT_TRUE(QFile::link("x.png", Path("link.png")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("pipe.png")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("pipe.png", Path("piped.png")));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("folder.png"));
     QStringList arguments = c.arguments;
     arguments.replaceInStrings(QStringLiteral("@"), folder.path());
     const Ran ran = RunProgram(folder.path(), arguments);
     EXPECT_EQ(ran.status, c.status) << ran.err.toStdString();
     EXPECT_TRUE((c.status == 0 ? ran.out : ran.err).contains(QString::fromUtf8(c.says)))
         << ran.out.toStdString() << ran.err.toStdString();
-    // A run that does not go ahead writes nothing; one that does writes what it can.
+    // A run that does not go ahead writes nothing; one that does writes what it can. What is
+    // no file is left as it was, and a link stays a link.
     EXPECT_EQ(QFile::exists(Path("x.png")), c.writes);
+    EXPECT_EQ(QFileInfo(Path("link.png")).symLinkTarget(), Path("x.png"));
+    EXPECT_TRUE(IsPipe(Path("pipe.png")));
+    EXPECT_TRUE(QFileInfo(Path("piped.png")).isSymLink());
+    EXPECT_TRUE(QFileInfo(Path("folder.png")).isDir());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,26 +127,45 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"UnknownKind", {"--export", "@/x.txt"}, 2, "x.txt"},
         StatusCase{"TwoSetups", {"a.pathsum", "b.pathsum", "--export", "@/x.png"}, 2, "one set-up"},
         StatusCase{"ScaleNotOffered", {"--scale", "3", "--export", "@/x.png"}, 2, "--scale"},
+        StatusCase{"ScaleTwice",
+                   {"--scale", "2", "--scale", "4", "--export", "@/x.png"},
+                   2,
+                   "--scale may be given once"},
         StatusCase{"OnWhiteAlone", {"--on-white"}, 2, "go with --export"},
         StatusCase{"MissingSetup", {"@/gone.pathsum", "--export", "@/x.png"}, 1, "gone.pathsum"},
         // The window's own refusal, as its box would show it.
-        StatusCase{"RefusedRun", {"@/refused.pathsum", "--export", "@/x.png"}, 1, "Wavelength"},
+        StatusCase{"RefusedRun",
+                   {"@/refused.pathsum", "--export", "@/x.png"},
+                   1,
+                   "refused.pathsum: the run cannot be calculated: Wavelength"},
         StatusCase{"NoSuchFolder",
                    {"--export", "@/x.png", "--export", "@/none/y.png"},
                    1,
                    "none/y.png",
-                   true}),
+                   true},
+        StatusCase{"ThroughALink", {"--export", "@/link.png"}, 0, "", true},
+        StatusCase{"APipe",
+                   {"--export", "@/x.png", "--export", "@/pipe.png"},
+                   1,
+                   "pipe.png\u201d was not written: it is a named pipe (FIFO)",
+                   true},
+        StatusCase{"ALinkToAPipe",
+                   {"--export", "@/piped.png"},
+                   1,
+                   "pipe.png\u201d, which is a named pipe (FIFO)"},
+        StatusCase{"AFolder", {"--export", "@/folder.png"}, 1, "it is a folder"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The picture a shown window draws of the lesson, as Print draws it, with no box holding the
-// focus (whose frame and caret it would draw, as the window shows them).
+// The picture a shown window draws of the lesson, as Print draws it: without the frame and the
+// caret of the box that holds the keyboard's focus, which belong to the moment.
 QImage WindowPicture(const QString& setupPath, int scale, MainForm::PrintLook look) {
     MainForm form;
     form.show();
+    form.activateWindow();
     QApplication::processEvents();
-    if (QWidget* focus = form.focusWidget()) {
-        focus->clearFocus();
-    }
+    form.WavelengthText->setFocus();
+    form.WavelengthText->selectAll();
+    EXPECT_TRUE(form.WavelengthText->hasFocus());
     const Setup setup = std::get<Setup>(ReadSetupFile(setupPath));
     form.ApplySetup(setup.texts, setup.marker);
     form.Calculate_Click();

@@ -1,6 +1,6 @@
 // Arbitrary bytes as a set-up file. The reader must return a set-up or a message, never crash,
-// hang or leak; a set-up it returns must keep to its limits, and must read back the same from
-// the bytes it writes.
+// hang or leak; a set-up it returns must keep to its limits, must read back the same from the
+// bytes it writes, and must be written again to the very same bytes (every key kept).
 
 #include <QByteArray>
 #include <cmath>
@@ -52,7 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     CheckLimits(*setup);
-    const auto again = ReadSetup(SetupBytes(*setup));
+    const QByteArray written = SetupBytes(*setup);
+    if (written.size() > kLargestSetupFile) {
+        Fail("a set-up is written larger than the reader takes");
+    }
+    const auto again = ReadSetup(written);
     const auto* reread = std::get_if<Setup>(&again);
     if (reread == nullptr) {
         Fail("what the writer wrote is refused");
@@ -63,6 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         reread->description != setup->description || !SameBits(reread->marker.x, setup->marker.x) ||
         !SameBits(reread->marker.y, setup->marker.y)) {
         Fail("a set-up does not read back as it was written");
+    }
+    // Every key read is written back: what was written, read and written again is the same.
+    if (SetupBytes(*reread) != written) {
+        Fail("a set-up saved again is not the file it was opened from");
     }
     return 0;
 }
