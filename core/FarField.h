@@ -71,7 +71,8 @@ class FarField {
     double SineIn() const { return sineIn_; }
 
     // q = (c - x_S)/|S - C| + (c - x_D)/|D - C| for the detector point D = (x, y), C = (c, 100):
-    // the sine of the angle in plus the sine of the angle out. Nothing at C itself.
+    // the sine of the angle in plus the sine of the angle out, -(SineIn() + sin(theta_out)) with
+    // theta_out measured as theta_in is, to D. Nothing at C itself.
     std::optional<double> Q(double x, double y) const;
 
     // The prediction |(1/W) sum_k integral over element k of exp(2 pi i q (u - c) / lambda) du|^2
@@ -81,7 +82,7 @@ class FarField {
     // The prediction at the detector point (x, y); nothing at the row's centre.
     std::optional<double> PredictionAt(double x, double y) const;
 
-    // The prediction at every detector x of the screen at `screenY` (p.size() equal to
+    // The prediction at every detector x of the screen at `screenY` (prediction.size() equal to
     // detectorX.size()); NaN where there is none.
     void PredictScreen(double screenY, std::span<const double> detectorX,
                        std::span<double> prediction) const;
@@ -103,7 +104,7 @@ class FarField {
 
   private:
     // Equal elements side by side, from the first one's centre `firstMid` (measured from c) on,
-    // `period` apart: a closed form each, whatever their number.
+    // the row's period apart: a closed form each, whatever their number.
     struct Run {
         double firstMid = 0.0;
         double width = 0.0;
@@ -137,13 +138,16 @@ std::string FresnelCaption(double fresnelNumber);
 // where the light has none (a sum of arrows sampled `gap` apart along the row cannot tell q from
 // q + lambda / gap, and |q| reaches 2), so it shows clean beams that are not there.
 struct SparsePaths {
-    double largestGap = 0.0;      // the farthest apart neighbouring rays meet the lit row
-    double fineResolution = 0.0;  // the coarsest 1, 2 or 5 times a power of ten that is fine enough
-    bool withinRayLimit =
-        true;  // whether a sweep at fineResolution stays within the rays a run may try
+    // How far apart neighbouring rays meet the lit row, at most.
+    double largestGap = 0.0;
+    // The coarsest resolution of 1, 2 or 5 times a power of ten that is fine enough.
+    double fineResolution = 0.0;
+    // Whether a sweep at fineResolution stays within the rays a run may try (kMaxRaysPerSweep).
+    bool withinRayLimit = true;
 };
 
-// Nothing when the rays are fine enough, or the source lies on the row's line.
+// Nothing when the rays are fine enough, and where there is nothing to judge: no element inside
+// the plot, the source on the row's line, a resolution or a wavelength no run accepts.
 std::optional<SparsePaths> TooFewPaths(const ExperimentSettings& settings, const ElementRow& row);
 
 // The largest of 1, 2 or 5 times a power of ten that is not above `value` (> 0).
