@@ -10,6 +10,11 @@
 //   --field NX,NY     the field of light instead of the screens: the enumeration and p at the
 //                     pixel centres x_i = (i + 0.5) * 100 / NX, y_k = (k + 0.5) * 100 / NY,
 //                     computed coarse to fine as the field window computes them
+//   --theory          after the run, the textbook's far-field prediction at every detector
+//                     point: its time beside the run's, and per screen the Fresnel number and
+//                     how far the computed curve lies from the prediction (with --points, the
+//                     prediction at every point); whether the paths are too sparse for the
+//                     wavelength, and the orders' directions
 
 #include <chrono>
 #include <cmath>
@@ -23,6 +28,7 @@
 #include <vector>
 
 #include "ExperimentSettings.h"
+#include "FarField.h"
 #include "Field.h"
 #include "MirrorPattern.h"
 #include "NumberText.h"
@@ -41,7 +47,7 @@ constexpr int kRefused = 2;
 constexpr const char* kUsage =
     "usage: pathsum-bench [--pattern Single|Double|Triple|Four|Five|Grating] [--wavelength V] "
     "[--width V] [--spacing V] [--gain V] [--resolution V] [--step V] [--source X,Y] "
-    "[--engine fast|direct|sweep|both] [--compare direct] [--field NX,NY] [--points]";
+    "[--engine fast|direct|sweep|both] [--compare direct] [--field NX,NY] [--theory] [--points]";
 
 // The largest field grid, across and down: a grid of this size keeps 130 MB of values.
 constexpr int kMostFieldPixels = 4096;
@@ -54,6 +60,7 @@ struct Options {
     EngineChoice engine = EngineChoice::Fast;
     bool compareDirect = false;
     bool points = false;
+    bool theory = false;
     std::optional<std::pair<int, int>> field;
 };
 
@@ -91,6 +98,10 @@ std::variant<Options, BadUsage> ParseOptions(int argc, char** argv) {
         const std::string_view name = argv[i];
         if (name == "--points") {
             options.points = true;
+            continue;
+        }
+        if (name == "--theory") {
+            options.theory = true;
             continue;
         }
         std::string* text = nullptr;
@@ -161,8 +172,10 @@ std::variant<Options, BadUsage> ParseOptions(int argc, char** argv) {
             options.marker = SourcePoint{*x, *y};
         }
     }
-    if (options.field && (options.engine != EngineChoice::Fast || options.compareDirect)) {
-        return BadUsage{"--field computes the field alone, without --engine or --compare"};
+    if (options.field &&
+        (options.engine != EngineChoice::Fast || options.compareDirect || options.theory)) {
+        return BadUsage{
+            "--field computes the field alone, without --engine, --compare or --theory"};
     }
     return options;
 }
@@ -326,6 +339,71 @@ void PrintDirectComparison(const EngineRun& direct, const EngineRun& fast) {
     std::printf("ratio %.17g\n", direct.seconds / fast.seconds);
 }
 
+// The prediction of the ten screens, from the settings and the row as a run has them: its time
+// (a mean over repetitions, the prediction being quick) against the run's, and per screen the
+// Fresnel number and the largest difference between the computed p / N^2 and the prediction,
+// with the screen's computed peak to measure it by.
+void PrintTheory(const RunPlan& plan, const EngineRun& run, bool withPoints) {
+    constexpr int kRepetitions = 20;
+    const std::size_t points = plan.detectorX.size();
+    std::vector<std::vector<double>> predicted(kScreenYs.size(), std::vector<double>(points));
+    std::optional<FarField> theory;
+    const auto start = Clock::now();
+    for (int repetition = 0; repetition < kRepetitions; ++repetition) {
+        theory = FarField::Of(plan.settings, plan.row);
+        for (std::size_t screen = 0; theory && screen < kScreenYs.size(); ++screen) {
+            theory->PredictScreen(kScreenYs[screen], plan.detectorX, predicted[screen]);
+        }
+    }
+    const double seconds = SecondsSince(start) / kRepetitions;
+    std::printf("theory_seconds %.17g\n", seconds);
+    std::printf("theory_share %.17g\n", seconds / run.seconds);
+    if (!theory) {
+        std::printf("theory none\n");
+        return;
+    }
+    for (std::size_t screen = 0; screen < kScreenYs.size(); ++screen) {
+        const double distance = DistanceFromRow(kScreenYs[screen]);
+        double largest = 0.0;
+        double peak = 0.0;
+        for (std::size_t i = 0; i < points; ++i) {
+            const int count = run.count[screen][i];
+            if (count > 0) {
+                const double value = run.p[screen][i] / CountSquared(count);
+                peak = std::fmax(peak, value);
+                largest = std::fmax(largest, std::fabs(value - predicted[screen][i]));
+            }
+        }
+        if (withPoints) {
+            for (std::size_t i = 0; i < points; ++i) {
+                std::printf("theory point %.17g %.17g %.17g\n", distance, plan.detectorX[i],
+                            predicted[screen][i]);
+            }
+        }
+        const auto fresnel = theory->FresnelNumber(distance);
+        std::printf("theory screen %.17g fresnel %.17g %s peak %.17g largest_difference %.17g\n",
+                    distance, fresnel.value_or(NAN),
+                    fresnel ? FresnelCaption(*fresnel).c_str() : "F=none", peak, largest);
+    }
+    for (const GuideLine& line : theory->GuideLines()) {
+        const char* kind = line.kind == GuideKind::Order      ? "order"
+                           : line.kind == GuideKind::Specular ? "specular"
+                                                              : "beam_edge";
+        std::printf("guide %s %d sine %.17g from %.17g %.17g to %.17g %.17g\n", kind, line.order,
+                    line.sine, line.line.x0, line.line.y0, line.line.x1, line.line.y1);
+    }
+    if (const auto spacing = theory->FringeSpacing(DistanceFromRow(kScreenYs.front()))) {
+        std::printf("fringe_spacing_farthest %.17g\n", *spacing);
+    }
+    if (const auto sparse = TooFewPaths(plan.settings, plan.row)) {
+        std::printf("sparse_paths yes gap %.17g fine_resolution %.17g %s\n", sparse->largestGap,
+                    sparse->fineResolution,
+                    sparse->withinRayLimit ? "within_limit" : "beyond_limit");
+    } else {
+        std::printf("sparse_paths no\n");
+    }
+}
+
 // The enumeration and the field on the grid, coarse to fine as the window computes it, with the
 // time to its first coarse picture; nonzero on a refusal.
 int RunField(const RunPlan& plan, int columns, int rows, bool withPoints) {
@@ -417,12 +495,13 @@ int main(int argc, char** argv) {
         }
         PrintRun("sweep", *sweep, plan, options.points);
     }
+    std::optional<EngineRun> directAlone;
     if (options.engine == EngineChoice::Direct && !options.compareDirect) {
-        const EngineRun direct = RunDirect(plan);
-        if (failed(direct)) {
+        directAlone = RunDirect(plan);
+        if (failed(*directAlone)) {
             return kRefused;
         }
-        PrintRun("direct", direct, plan, options.points);
+        PrintRun("direct", *directAlone, plan, options.points);
     }
     if (options.engine == EngineChoice::Fast || options.engine == EngineChoice::Both ||
         options.compareDirect) {
@@ -443,6 +522,9 @@ int main(int argc, char** argv) {
         }
         PrintRun("direct", direct, plan, options.points);
         PrintDirectComparison(direct, *fast);
+    }
+    if (options.theory) {
+        PrintTheory(plan, fast ? *fast : directAlone ? *directAlone : *sweep, options.points);
     }
     return 0;
 }

@@ -40,6 +40,11 @@ inline constexpr double kMostResolvedTurns = 8589934592.0;  // 2^33
 // still agree with its plotted value to 1e-12.
 inline constexpr double kMaxInterpolationError = 1e-13;
 
+// The most orders of a grating drawn on either side of the zeroth: beyond twenty, neighbouring
+// order lines lie less than three degrees apart near the vertical and their labels could not be
+// told apart.
+inline constexpr int kMostOrdersEachSide = 20;
+
 // The five parameters a label steps by a factor of ten, and the range each cycles through.
 enum class Parameter { Wavelength, Resolution, Gain, Width, Spacing };
 

@@ -143,6 +143,38 @@ std::string ReadableNumber(double value, int digits) {
     return GeneralForm(value + 0.0, std::clamp(digits, 1, 17));
 }
 
+std::string SignificantNumber(double value, int digits) {
+    digits = std::clamp(digits, 1, 17);
+    value += 0.0;
+    if (!std::isfinite(value) || value == 0.0) {
+        return ReadableNumber(value, digits);
+    }
+    // The scientific form rounds, and its exponent is that of the rounded number (9.96 to two
+    // digits is 1.0e+01).
+    std::array<char, 40> buffer{};
+    const auto rounded = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::scientific, digits - 1);
+    const std::string_view scientific(buffer.data(), rounded.ptr);
+    const std::size_t e = scientific.find('e');
+    const char* exponentStart = scientific.data() + e + 1;
+    exponentStart += *exponentStart == '+' ? 1 : 0;  // from_chars reads a minus sign only
+    int exponent = 0;
+    std::from_chars(exponentStart, scientific.data() + scientific.size(), exponent);
+    constexpr int kLowestPlain = -4;
+    constexpr int kHighestPlain = 5;
+    if (exponent < kLowestPlain || exponent > kHighestPlain) {
+        std::string text(scientific);
+        text[e] = 'E';
+        return text;
+    }
+    double number = 0.0;
+    std::from_chars(scientific.data(), scientific.data() + scientific.size(), number);
+    const auto written =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), number,
+                      std::chars_format::fixed, std::max(0, digits - 1 - exponent));
+    return std::string(buffer.data(), written.ptr);
+}
+
 std::string FullNumber(double value) {
     constexpr int kEveryDigit = 17;
     return GeneralForm(value, kEveryDigit);

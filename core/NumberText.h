@@ -27,6 +27,11 @@ std::string TextFromNumber(double value);
 // "1E-05") for decimal exponents below -4 or of `digits` and more. Negative zero reads "0".
 std::string ReadableNumber(double value, int digits = 6);
 
+// A number rounded to `digits` significant digits, which it then always shows, for a measure
+// that is only that good: plain from 0.0001 up to below a million ("0.047", "3.0", "280",
+// "0.00025"), exponent form outside ("2.5E+06", "3.1E-05"). Negative zero reads "0".
+std::string SignificantNumber(double value, int digits);
+
 // A number with every digit it has: 17 significant digits, which read back to the same
 // double, and a decimal point whatever the locale ("0.022666440945820598").
 std::string FullNumber(double value);

@@ -61,6 +61,23 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{std::numeric_limits<double>::min(), " 2.2250738585072E-308"},
         FormatCase{3.14159265358979, " 3.14159265358979"}));
 
+class SignificantNumberTest : public ::testing::TestWithParam<FormatCase> {};
+
+// Two significant digits, always shown, however the rounding carries.
+TEST_P(SignificantNumberTest, ShowsTwoDigits) {
+    EXPECT_EQ(SignificantNumber(GetParam().value, 2), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SignificantNumberTest,
+    ::testing::Values(FormatCase{0.04719, "0.047"}, FormatCase{2.996, "3.0"},
+                      FormatCase{0.5, "0.50"}, FormatCase{12.1275, "12"}, FormatCase{280.4, "280"},
+                      FormatCase{99.5, "100"}, FormatCase{0.00025, "0.00025"},
+                      FormatCase{0.000031, "3.1E-05"}, FormatCase{0.0000999, "0.00010"},
+                      FormatCase{249999, "250000"}, FormatCase{999999, "1.0E+06"},
+                      FormatCase{2.5e6, "2.5E+06"}, FormatCase{-0.5, "-0.50"},
+                      FormatCase{-0.0, "0"}));
+
 struct ParseCase {
     const char* text;
     double value;

@@ -161,6 +161,8 @@ usr/share/pathsum/examples/03-two-slits.pathsum
 usr/share/pathsum/examples/04-five-slits.pathsum
 usr/share/pathsum/examples/05-far-source.pathsum
 usr/share/pathsum/examples/06-shorter-wavelength.pathsum
+usr/share/pathsum/examples/07-one-slit-near-and-far.pathsum
+usr/share/pathsum/examples/08-grating-orders.pathsum
 EOF
 )
 actual=$(file_list "$root")

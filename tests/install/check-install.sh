@@ -39,6 +39,8 @@ share/pathsum/examples/03-two-slits.pathsum
 share/pathsum/examples/04-five-slits.pathsum
 share/pathsum/examples/05-far-source.pathsum
 share/pathsum/examples/06-shorter-wavelength.pathsum
+share/pathsum/examples/07-one-slit-near-and-far.pathsum
+share/pathsum/examples/08-grating-orders.pathsum
 EOF
 )
 actual=$(file_list "$prefix")
