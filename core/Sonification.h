@@ -85,8 +85,10 @@ class Tone {
     // to glide from while the tone rises from silence.
     void Render(const ToneTarget& target, std::span<std::int16_t> samples);
 
-    // From the next frame, the tone falls to silence over kFadeFrames frames and stays silent.
+    // From the next frame, the tone falls to silence over kFadeFrames frames and stays silent;
+    // or, resumed, rises again from where its fall has brought it.
     void FadeOut() { fadingOut_ = true; }
+    void Resume() { fadingOut_ = false; }
     bool Silent() const { return fadingOut_ && level_ <= 0.0; }
 
   private:
