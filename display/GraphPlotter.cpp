@@ -1,5 +1,7 @@
 #include "GraphPlotter.h"
 
+#include <stdexcept>
+
 #include "Geometry.h"
 #include "NumberText.h"
 #include "Screens.h"
@@ -9,6 +11,22 @@ namespace pathsum {
 double PlottedValue(double gain, double p, int count) {
     const double countSquared = static_cast<double>(count) * count;
     return (gain * p) / countSquared;
+}
+
+std::vector<PlottedPoint> PlottedPoints(std::span<const double> detectorX,
+                                        std::span<const double> p, int count, double gain) {
+    if (detectorX.size() != p.size()) {
+        throw std::invalid_argument("PlottedPoints: an x for every p");
+    }
+    std::vector<PlottedPoint> points;
+    if (count <= 0) {
+        return points;
+    }
+    points.reserve(p.size());
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        points.push_back({detectorX[i], PlottedValue(gain, p[i], count)});
+    }
+    return points;
 }
 
 ScreenLabels LabelsForScreen(double screenY, int count) {

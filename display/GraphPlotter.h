@@ -1,8 +1,11 @@
 #pragma once
 
+#include <span>
 #include <string>
+#include <vector>
 
 #include "PlotCanvas.h"
+#include "Sonification.h"
 
 namespace pathsum {
 
@@ -16,6 +19,12 @@ struct ScreenLabels {
 // The value a detector point is plotted with: the half height of its band, gain * p / N^2.
 // Only points with paths are plotted (count > 0).
 double PlottedValue(double gain, double p, int count);
+
+// The points a screen's curve is drawn through, to be heard: each detector x with its plotted
+// value, none where the run found no paths (count 0). `p` holds the screen's p at each of
+// `detectorX` (throws std::invalid_argument when their lengths differ).
+std::vector<PlottedPoint> PlottedPoints(std::span<const double> detectorX,
+                                        std::span<const double> p, int count, double gain);
 
 // The labels of the screen at height y after its last point, `count` being that point's count.
 ScreenLabels LabelsForScreen(double screenY, int count);

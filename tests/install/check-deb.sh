@@ -92,7 +92,7 @@ check_control() {
     # whose ABI changed with 64-bit time_t.)
     local needed
     for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 \
-                  qt6-qpa-plugins fonts-liberation2 libstdc++6 libc6; do
+                  libqt6multimedia6 qt6-qpa-plugins fonts-liberation2 libstdc++6 libc6; do
         named_in "$depends" "$needed" "(t64)?" || fail "$label: Depends does not name $needed"
     done
 
