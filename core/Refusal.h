@@ -71,7 +71,7 @@ namespace notices {
 
 // A value a run read from a box, under the label a user knows the box by.
 struct ReadBox {
-    const char* field;
+    const char* field = "";
     Entry entry;
 };
 
