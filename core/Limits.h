@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 
 namespace pathsum {
 
@@ -33,6 +34,17 @@ inline constexpr double kLongestSecondLeg = 142.0;
 // doubles lie 2^-19 turns apart). A wavelength that makes the longest path of a run this many
 // wavelengths long, or more, is refused: the arrows would point wherever rounding put them.
 inline constexpr double kMostResolvedTurns = 8589934592.0;  // 2^33
+
+// The largest gain, of either sign. A point is plotted at (gain * p) / N^2, the product first,
+// where p, the squared length of a sum of N unit arrows, is at most N^2, and N is at most
+// kMaxRaysPerSweep: so |gain * p| stays below 1E+293 * (2E+07)^2 = 4E+307, inside the double
+// range (about 1.8E+308), and every plotted value (the bands, the arrows window's numbers, the
+// CSV) is a finite number no larger than the gain. A larger gain could plot infinities.
+inline constexpr double kMaxGain = 1E+293;
+static_assert(kMaxGain * static_cast<double>(kMaxRaysPerSweep) *
+                      static_cast<double>(kMaxRaysPerSweep) <
+                  std::numeric_limits<double>::max(),
+              "a gain times the largest p must stay inside the double range");
 
 // The most the interpolated sum may add, a priori, to the error of any p / N^2 it plots (the
 // run falls back to the sum over every path where it cannot keep to it): far below the 1e-9

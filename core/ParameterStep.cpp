@@ -76,7 +76,9 @@ std::optional<std::string> FineStepParameterText(std::string_view text, int notc
         k = notches > 0 ? std::ceil(position) + (notches - 1)
                         : std::floor(position) + (notches + 1);
     }
-    const double stepped = std::clamp(Rung(k), range.low, range.high);
+    // The range's ends stop a step; a value typed beyond an end steps towards the range a rung
+    // at a time (never onto the end in one go) and stays where it is when stepped away.
+    const double stepped = std::clamp(Rung(k), std::min(range.low, v), std::max(range.high, v));
     return TextFromNumber(stepped);
 }
 

@@ -21,7 +21,8 @@ std::optional<std::string> StepParameterText(std::string_view text, short button
 // The text after `notches` fine steps of a parameter (the mouse wheel, the arrow keys): each
 // notch moves a twentieth of a decade up (positive) or down, onto the ladder of values
 // 10^(k/20) written with two significant digits, and the value stays within the range the
-// label steps use (it stops at its ends). Text whose number is not a finite value above 0
+// label steps use (it stops at its ends; a value typed beyond an end moves towards the range a
+// notch at a time and no further out). Text whose number is not a finite value above 0
 // cannot be stepped so: nothing is returned.
 std::optional<std::string> FineStepParameterText(std::string_view text, int notches,
                                                  const ParameterRange& range);

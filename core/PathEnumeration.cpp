@@ -97,12 +97,18 @@ class Sweep {
     // meets the row at or beyond its right edge or no element is left.
     // Nothing when keepGoing said no.
     std::optional<Checked<PathSet>> Run() && {
+        if (NoRayCounts() || BeyondTheFrame()) {
+            return PathSet({}, {}, rays_);
+        }
         if (!ReachLeftEdge()) {
             return Stopped() ? std::nullopt : std::optional(GiveUpReaching());
         }
         while (hitX_ < kPlotRight && remaining_ > 0) {
             if (hitX_ > left_ + row_.width && !PassRightEdge()) {
                 return Stopped() ? std::nullopt : std::optional(GiveUpReaching());
+            }
+            if (BeyondTheFrame()) {
+                break;
             }
             CountRay();
             if (!StepOn()) {
@@ -118,6 +124,19 @@ class Sweep {
 
   private:
     bool Stopped() const { return stopped_; }
+
+    // A source on the line of the row sends every ray to the row at its own x: outside the
+    // frame no ray counts, and left of it the walk to the first element would never end.
+    bool NoRayCounts() const {
+        return rowDistance_ == 0.0 && !(sx_ > kPlotLeft && sx_ < kPlotRight);
+    }
+
+    // The element the sweep walks to begins at or beyond the right edge of the frame: a ray
+    // that reaches it meets the row outside the frame, where the sweep ends anyway. It ends
+    // here, without walking there: the only rays it could still count are those that come back
+    // round past a right angle (where the tangent turns over) and meet the row where no element
+    // is.
+    bool BeyondTheFrame() const { return remaining_ > 0 && !(left_ < kPlotRight); }
 
     // Counts one more ray; false when that would be one ray too many, or when the caller,
     // asked now and then, says to stop.
@@ -196,7 +215,7 @@ class Sweep {
             return true;
         }
         left_ = (left_ + row_.width) + row_.spacing;
-        return ReachLeftEdge();
+        return BeyondTheFrame() || ReachLeftEdge();
     }
 
     // A ray strictly inside the frame counts, for the element the sweep walks; the ray that

@@ -74,6 +74,12 @@ Refusal DetectorStepNotUsable(const Entry& step) {
             TextFromNumber(kMinDetectorStep) + "."};
 }
 
+Refusal GainNotUsable(const Entry& gain) {
+    return {"Gain " + Quoted(gain) + " cannot be used: the gain must be a finite number from " +
+            TextFromNumber(-kMaxGain) + " to" + TextFromNumber(kMaxGain) +
+            ", or the plotted values would be too large for the computer's numbers."};
+}
+
 Refusal NotFinite(const char* field, const Entry& value) {
     return {std::string(field) + " " + Quoted(value) +
             " cannot be used: it must be a finite number."};
@@ -118,3 +124,27 @@ Refusal ElementOutOfReach(int elementCount, const Entry& width, const Entry& spa
 }
 
 }  // namespace pathsum::refusals
+
+namespace pathsum::notices {
+
+std::optional<std::string> NotPlainNumbers(const std::vector<ReadBox>& boxes) {
+    std::string quoted;
+    int count = 0;
+    for (const ReadBox& box : boxes) {
+        if (box.entry.text && !TextIsANumber(*box.entry.text)) {
+            quoted += (count++ > 0 ? ", " : "") + std::string(box.field) + " " +
+                      refusals::Quoted(box.entry);
+        }
+    }
+    if (count == 0) {
+        return std::nullopt;
+    }
+    return (count > 1 ? "Not plain numbers: " : "Not a plain number: ") + quoted + ".";
+}
+
+std::string NoPath() {
+    return "No path reaches the screens: no ray from the source meets a mirror or slit within "
+           "the plot. Move the source, or change the width or the spacing.";
+}
+
+}  // namespace pathsum::notices

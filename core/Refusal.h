@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 // Errors: a value no run can use is a refusal, a Refusal in a Checked<T>, shown to the user.
 // A caller's mistake (mismatched spans, an unsupported kernel level) throws std::invalid_argument.
@@ -46,7 +47,9 @@ Refusal WavelengthNotUsable(const Entry& wavelength);
 Refusal WavelengthTooShortForThePhase(const Entry& wavelength, double longestPath);
 Refusal ResolutionNotUsable(const Entry& resolution);
 Refusal DetectorStepNotUsable(const Entry& step);
-// `field` is the label a user knows the value by: "Gain", "Width" or "Spacing".
+// Beyond kMaxGain either way, the plotted values could overflow.
+Refusal GainNotUsable(const Entry& gain);
+// `field` is the label a user knows the value by: "Width" or "Spacing".
 Refusal NotFinite(const char* field, const Entry& value);
 Refusal SourceBeyondTheNumberRange();
 Refusal GratingNeverEnds(const Entry& width, const Entry& spacing);
@@ -61,5 +64,24 @@ Refusal ElementOutOfReach(int elementCount, const Entry& width, const Entry& spa
                           double leftEdge);
 
 }  // namespace refusals
+
+// What a run that the program lets go ahead says beside its picture, formed here with the
+// refusals so that values are quoted the same way.
+namespace notices {
+
+// A value a run read from a box, under the label a user knows the box by.
+struct ReadBox {
+    const char* field = "";
+    Entry entry;
+};
+
+// The boxes whose text is more than a plain number, each quoted with what the run read from it
+// ("Gain "1,5" (read as 1)"); nothing when every box held a plain number.
+std::optional<std::string> NotPlainNumbers(const std::vector<ReadBox>& boxes);
+
+// No path reaches the screens: no ray from the source meets an element inside the plot.
+std::string NoPath();
+
+}  // namespace notices
 
 }  // namespace pathsum

@@ -39,4 +39,27 @@ std::optional<Checked<RunPlan>> PlanRun(const ExperimentSettings& settings,
     return plan;
 }
 
+std::vector<std::string> RunNotices(const ExperimentSettings& settings, const RunPlan* plan) {
+    const SettingsTexts& typed = settings.texts;
+    std::vector<notices::ReadBox> boxes = {
+        {"Wavelength", {settings.wavelength, typed.wavelength}},
+        {"Resolution Radians", {settings.resolution, typed.resolution}},
+        {"Resolution X", {settings.resolutionX, typed.resolutionX}},
+        {"Gain", {settings.gain, typed.gain}},
+        {"Width", {settings.width, typed.width}},
+    };
+    // A single mirror has no spacing: the run does not use the box.
+    if (PatternFromCaption(settings.patternCaption) != MirrorPattern::Single) {
+        boxes.push_back({"Spacing", {settings.spacing, typed.spacing}});
+    }
+    std::vector<std::string> said;
+    if (auto readAs = notices::NotPlainNumbers(boxes)) {
+        said.push_back(std::move(*readAs));
+    }
+    if (plan != nullptr && plan->paths.Count() == 0) {
+        said.push_back(notices::NoPath());
+    }
+    return said;
+}
+
 }  // namespace pathsum

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "ExperimentSettings.h"
@@ -27,5 +28,10 @@ Checked<RunPlan> PlanRun(const ExperimentSettings& settings);
 // nothing when it says no.
 std::optional<Checked<RunPlan>> PlanRun(const ExperimentSettings& settings,
                                         const std::function<bool()>& keepGoing);
+
+// What a run says beside its picture, a line each: the boxes whose text is not a plain number,
+// with what the run read from each, and, once it is planned (`plan`), a run in which no path
+// reaches the row. Empty when there is nothing to say.
+std::vector<std::string> RunNotices(const ExperimentSettings& settings, const RunPlan* plan);
 
 }  // namespace pathsum

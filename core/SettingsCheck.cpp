@@ -39,8 +39,9 @@ std::optional<Refusal> CheckSettings(const ExperimentSettings& s) {
     if (!std::isfinite(s.resolutionX) || !(s.resolutionX >= kMinDetectorStep)) {
         return refusals::DetectorStepNotUsable({s.resolutionX, s.texts.resolutionX});
     }
-    if (auto refusal = RequireFinite("Gain", {s.gain, s.texts.gain})) {
-        return refusal;
+    // Beyond kMaxGain (or not a number at all) the plotted values could overflow.
+    if (!(std::fabs(s.gain) <= kMaxGain)) {
+        return refusals::GainNotUsable({s.gain, s.texts.gain});
     }
     if (auto refusal = RequireFinite("Width", {s.width, s.texts.width})) {
         return refusal;

@@ -9,7 +9,8 @@
 namespace pathsum {
 
 // The values no run can work with: a wavelength of 0, a resolution or detector step that
-// would never end the sweep, anything that is not a finite number.
+// would never end the sweep, a gain whose plotted values could overflow, anything that is not
+// a finite number.
 std::optional<Refusal> CheckSettings(const ExperimentSettings& settings);
 
 // A phase is the fractional part of length / wavelength: a wavelength so short that the

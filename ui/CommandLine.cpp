@@ -59,6 +59,13 @@ int Export(const QString& setupPath, const QStringList& files, const PictureOpti
     form.ApplySetup(setup.texts, setup.marker);
     QString refusal;
     form.SetRefusalReporter([&refusal](const QString& reason) { refusal = reason; });
+    // What the window's notice would say (a text read as a number, no path): said, and the
+    // files still written, since they show the run as it is.
+    form.SetNoticeReporter([&setupPath](const QString& notice) {
+        Say(stderr, QStringLiteral("pathsum: ") +
+                        (setupPath.isEmpty() ? QString() : setupPath + QStringLiteral(": ")) +
+                        notice);
+    });
     form.Calculate_Click();
     if (!refusal.isEmpty()) {
         // Named as the script named it: a script that exports many lessons says which failed.

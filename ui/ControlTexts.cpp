@@ -142,9 +142,11 @@ QHash<QString, ControlDescription> BuildTable() {
     add("Source", "Light source", QStringLiteral("The light source. ") + sourcePlacing);
     // The companion shape is half of the same marker; screen readers are not told of it.
     add("Source0", "Light source, left half", QStringLiteral("The light source. ") + sourcePlacing);
-    add("LiveNotice", "Live notice",
-        QStringLiteral("In the live mode: whether the picture is coarse while the source moves, "
-                       "or why the last change cannot be calculated."));
+    add("LiveNotice", "Notice",
+        QStringLiteral("What the last run read from a box whose text is not a plain number, or "
+                       "that no path reached the mirrors; in the live mode also whether the "
+                       "picture is coarse while the source moves, or why the last change cannot "
+                       "be calculated."));
     add("ProbeMarker", "Probed point",
         QStringLiteral("The point the Arrows at a Point window shows."));
     AddFieldTexts(add);

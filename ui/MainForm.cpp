@@ -297,6 +297,8 @@ void MainForm::PerformRun(RunDetail detail) {
     });
     // Without a plan, a Stop or a change ended the sweep.
     bool stopped = !plan;
+    ShowRunNotices(
+        RunNotices(settings, plan && !IsRefused(*plan) ? &std::get<RunPlan>(*plan) : nullptr));
     if (plan && IsRefused(*plan)) {
         running_ = false;
         ShowRefusal(QString::fromStdString(std::get<Refusal>(*plan).reason));

@@ -126,8 +126,10 @@ class MainForm : public QWidget, public RunHost {
     // run follows. Off whenever the program starts.
     void SetLive(bool on);
     bool Live() const { return live_; }
-    // Where the live mode says what the picture is (coarse while the source moves) or why a
-    // change cannot run; hidden when there is nothing to say.
+    // The notice under the plot: what the last run read from a box whose text is not a plain
+    // number and whether no path reached the row; in the live mode also what the picture is
+    // (coarse while the source moves) or why a change cannot run. Hidden when there is
+    // nothing to say; never part of a printed or exported picture.
     QLabel* LiveNotice;
 
     // The window's title line.
@@ -147,6 +149,9 @@ class MainForm : public QWidget, public RunHost {
     // Where a refused run's reason goes instead of a message box (the command line writes it
     // out); none, the default, shows the box.
     void SetRefusalReporter(std::function<void(const QString& reason)> report);
+    // Where each line of a run's notice (RunNotices) goes as well as the window's notice (the
+    // command line writes it out); none, the default, leaves it to the notice.
+    void SetNoticeReporter(std::function<void(const QString& notice)> report);
 
     // The window as it stands (the drawing so far, with every control over it), as large as
     // `page` allows with its proportions kept, centred: as shown, or with the plot on white
@@ -202,6 +207,9 @@ class MainForm : public QWidget, public RunHost {
     void RunLive();
     void LiveRunEnded();
     void ShowLiveNotice(const QString& text);
+    // What the run says beside its picture, shown over what the live mode says.
+    void ShowRunNotices(const std::vector<std::string>& lines);
+    void ShowNotice();
     static QString CoarsePictureNotice();
     static void ThinForACoarsePicture(std::vector<double>& detectorX);
     void FineStep(Parameter parameter, int notches);
@@ -235,6 +243,9 @@ class MainForm : public QWidget, public RunHost {
     void ShowRefusal(const QString& reason);
 
     std::function<void(const QString&)> reportRefusal_;
+    std::function<void(const QString&)> reportNotice_;
+    QString runNotice_;   // of the last run
+    QString liveNotice_;  // of the live mode
     QtPlotCanvas* canvas_ = nullptr;
     std::optional<RunPicture> picture_;
     RunRecord run_;

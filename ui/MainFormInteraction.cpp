@@ -2,7 +2,9 @@
 // pattern selector and start-up state, Help and Exit.
 
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <algorithm>
 
 #include "HelpText.h"
 #include "MainForm.h"
@@ -190,6 +192,35 @@ void MainForm::ShowRefusal(const QString& reason) {
                     QMessageBox::Ok, DialogParent());
     box.setObjectName(QStringLiteral("RefusalBox"));
     box.exec();
+}
+
+void MainForm::ShowRunNotices(const std::vector<std::string>& lines) {
+    QStringList said;
+    for (const std::string& line : lines) {
+        said << QString::fromStdString(line);
+        if (reportNotice_) {
+            reportNotice_(said.back());
+        }
+    }
+    runNotice_ = said.join(QLatin1Char('\n'));
+    ShowNotice();
+}
+
+void MainForm::ShowNotice() {
+    QStringList said;
+    for (const QString& part : {runNotice_, liveNotice_}) {
+        if (!part.isEmpty()) {
+            said << part;
+        }
+    }
+    LiveNotice->setText(said.join(QLatin1Char('\n')));
+    // As tall as its lines, standing on the bottom of the window: it covers as little as it can
+    // of the space below the plot, where a far source's marker may stand.
+    const QRect most = FrameRect(0.0, -5.0, 100.0, 12.0);
+    const int height = std::min(LiveNotice->heightForWidth(most.width()), most.height());
+    LiveNotice->setGeometry(most.x(), most.bottom() + 1 - height, most.width(), height);
+    LiveNotice->setVisible(!said.isEmpty());
+    LiveNotice->raise();
 }
 
 }  // namespace pathsum

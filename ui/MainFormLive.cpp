@@ -87,9 +87,8 @@ QString MainForm::CoarsePictureNotice() {
 }
 
 void MainForm::ShowLiveNotice(const QString& text) {
-    LiveNotice->setText(text);
-    LiveNotice->setVisible(!text.isEmpty());
-    LiveNotice->raise();
+    liveNotice_ = text;
+    ShowNotice();
 }
 
 void MainForm::ThinForACoarsePicture(std::vector<double>& detectorX) {

@@ -28,4 +28,8 @@ void MainForm::SetRefusalReporter(std::function<void(const QString& reason)> rep
     reportRefusal_ = std::move(report);
 }
 
+void MainForm::SetNoticeReporter(std::function<void(const QString& notice)> report) {
+    reportNotice_ = std::move(report);
+}
+
 }  // namespace pathsum

@@ -229,6 +229,23 @@ TEST_F(CommandLineTest, AFileThatCannotBeWrittenIsLeftAsItWas) {
     EXPECT_EQ(file.readAll(), old);
 }
 
+// What the window's notice says goes to standard error, after the set-up's name; the run is
+// what it is, so its files are written and the status is 0.
+TEST_F(CommandLineTest, SaysWhatTheWindowsNoticeSaysAndStillWritesTheFiles) {
+    Write("corner.pathsum", R"({"pattern": "Mirror Number Double", "source": {"x": 0, "y": 100}})");
+    Write("comma.pathsum", R"({"gain": "1,5"})");
+    for (const auto& [setup, says] :
+         {std::pair{"corner.pathsum", "corner.pathsum: No path reaches the screens"},
+          std::pair{"comma.pathsum",
+                    "comma.pathsum: Not a plain number: Gain \"1,5\" (read as 1)."}}) {
+        QFile::remove(Path("x.csv"));
+        const Ran ran = RunProgram(folder.path(), {setup, "--export", "x.csv"});
+        EXPECT_EQ(ran.status, 0) << setup;
+        EXPECT_TRUE(ran.err.contains(QString::fromUtf8(says))) << ran.err.toStdString();
+        EXPECT_TRUE(QFile::exists(Path("x.csv"))) << setup;
+    }
+}
+
 }  // namespace
 }  // namespace pathsum
 

@@ -104,6 +104,11 @@ TEST(FineStepParameterText, MovesATwentiethOfADecadeANotchAndStopsAtTheRangesEnd
              FineCase{Parameter::Gain, "1.2", -1, " 1.1"},
              FineCase{Parameter::Wavelength, ".95", 1, " 1"},  // stops at the top of its range
              FineCase{Parameter::Resolution, "1E-05", -1, " 1E-05"},
+             // Typed beyond an end: a notch towards the range, never further out.
+             FineCase{Parameter::Resolution, "1E-06", 1, " 1.1E-06"},
+             FineCase{Parameter::Resolution, "1E-06", -1, " 1E-06"},
+             FineCase{Parameter::Gain, "100", -2, " 79"},
+             FineCase{Parameter::Gain, "100", 1, " 100"},
              FineCase{Parameter::Width, "0", 1, std::nullopt},  // nothing to scale
              FineCase{Parameter::Width, "-3", 1, std::nullopt},
              FineCase{Parameter::Gain, "1e999", -1, std::nullopt},

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "RunPlan.h"
 
@@ -72,20 +74,19 @@ INSTANTIATE_TEST_SUITE_P(
                     "Resolution Radians \"-.001\""},
         RefusalCase{"ResolutionInfinite", With(&T::resolution, "-1e400"), "Resolution Radians"},
         RefusalCase{"ResolutionTooFine", With(&T::resolution, "1e-8"), "20,000,000"},
-        // An element no ray reaches is the elements' fault, not the resolution's.
-        RefusalCase{"ElementOutOfReachByWidth", With(&T::width, "-1e308", "Mirror Number Double"),
-                    "Width \"-1e308\" and Spacing \"10\" cannot be used with this source"},
-        RefusalCase{"ElementOutOfReachBySpacing",
-                    With(&T::spacing, "1e308", "Mirror Number Double"),
-                    "they put an element at x = 5E+307, where no ray"},
-        RefusalCase{"SingleElementOutOfReach", With(&T::width, "-1e308"),
-                    "Width \"-1e308\" cannot be used with this source: it puts"},
         RefusalCase{"StepZero", With(&T::resolutionX, "0"), "Resolution X \"0\""},
         RefusalCase{"StepNegative", With(&T::resolutionX, "-1"), "Resolution X"},
         RefusalCase{"StepTooFine", With(&T::resolutionX, ".0009"), "at least .001"},
         RefusalCase{"StepFinest", With(&T::resolutionX, ".001"), ""},
         RefusalCase{"GainInfinite", With(&T::gain, "1e999"), "Gain"},
         RefusalCase{"GainZero", With(&T::gain, "0"), ""},
+        RefusalCase{"GainNaNReadsAsZero", With(&T::gain, "NaN"), ""},
+        // Beyond 1E+293 either way, gain * p could overflow.
+        RefusalCase{"GainOverflowing", With(&T::gain, "1E308"),
+                    "Gain \"1E308\" cannot be used: the gain must be a finite number from -1E+293 "
+                    "to 1E+293"},
+        RefusalCase{"GainNegativeOverflowing", With(&T::gain, "-1.01e293"), "Gain"},
+        RefusalCase{"GainLargest", With(&T::gain, "-1e293"), ""},
         RefusalCase{"WidthInfinite", With(&T::width, "-1e999"), "Width"},
         RefusalCase{"SpacingInfinite", With(&T::spacing, "1e999"), "Spacing"},
         RefusalCase{"GratingNeverEnds", Grating("-10", "10"), "more than 0"},
@@ -119,6 +120,78 @@ TEST(PlanRun, RefusesAMarkerWhoseFarSourceLeavesTheFloatRange) {
         if (IsRefused(plan)) {
             EXPECT_NE(std::get<Refusal>(plan).reason.find("source marker"), std::string::npos);
         }
+    }
+}
+
+SettingsTexts Row(const char* pattern, const char* width, const char* spacing) {
+    SettingsTexts texts;
+    texts.patternCaption = std::string("Mirror Number ") + pattern;
+    texts.width = width;
+    texts.spacing = spacing;
+    return texts;
+}
+
+// A run in which no path reaches the row goes ahead and says so, whichever side of the plot the
+// elements or the source lie on: mirror images get the same answer.
+TEST(RunNotices, SayWhenNoPathReachesTheRowOnEitherSide) {
+    struct NoPathCase {
+        const char* name;
+        SettingsTexts texts;
+        SourcePoint marker;
+        bool reached = false;
+    };
+    for (const NoPathCase& c : {
+             NoPathCase{"TwoSlitsAtTheRowsLeftCorner", Row("Double", "1", "10"), {0, 100}},
+             NoPathCase{"TwoSlitsAtTheRowsRightCorner", Row("Double", "1", "10"), {100, 100}},
+             NoPathCase{"GratingAtTheRowsLeftCorner", Row("Grating", "1", "1"), {0, 100}},
+             NoPathCase{"GratingAtTheRowsRightCorner", Row("Grating", "1", "1"), {100, 100}},
+             NoPathCase{"OnTheRowLeftOfThePlot", Row("Single", "10", "10"), {-30, 100}},
+             NoPathCase{"OnTheRowRightOfThePlot", Row("Single", "10", "10"), {130, 100}},
+             NoPathCase{"JustBelowTheLeftCorner", Row("Double", "1", "10"), {0, 99}, true},
+             NoPathCase{"SpacingOfAMillion", Row("Double", "10", "1E6"), kStartSource},
+             NoPathCase{"LargestSpacing", Row("Double", "10", "1e308"), kStartSource},
+             NoPathCase{"FourElementsAllOutside", Row("Four", "10", "1E6"), {20, 30}},
+             NoPathCase{"NegativeWidthPutsThemRightOfThePlot", Row("Double", "-1e308", "10"),
+                        kStartSource},
+         }) {
+        const ExperimentSettings settings = ReadExperimentSettings(c.texts, c.marker);
+        const auto plan = PlanRun(settings);
+        ASSERT_FALSE(IsRefused(plan)) << c.name << ": " << std::get<Refusal>(plan).reason;
+        const RunPlan& run = std::get<RunPlan>(plan);
+        EXPECT_EQ(run.paths.Count() > 0, c.reached) << c.name;
+        const std::vector<std::string> said = RunNotices(settings, &run);
+        EXPECT_EQ(std::ranges::count(said, notices::NoPath()), c.reached ? 0 : 1) << c.name;
+    }
+}
+
+TEST(RunNotices, QuoteEveryBoxWhoseTextIsNotAPlainNumberWithWhatItWasReadAs) {
+    struct ReadCase {
+        SettingsTexts texts;
+        const char* said;  // empty: nothing to say
+    };
+    SettingsTexts stepped = Row("Double", "2.5e1", "+.5");  // the window's own texts, and more
+    stepped.wavelength = " 1";
+    stepped.resolution = " 1E-05";
+    stepped.gain = "\t10 ";
+    SettingsTexts twoBoxes;
+    twoBoxes.width = "";  // a dialog cancelled
+    twoBoxes.resolutionX = "2x";
+    for (const ReadCase& c : {
+             ReadCase{T{}, ""},
+             ReadCase{stepped, ""},
+             ReadCase{With(&T::gain, "1,5"), "Not a plain number: Gain \"1,5\" (read as 1)."},
+             ReadCase{With(&T::gain, "abc"), "Not a plain number: Gain \"abc\" (read as 0)."},
+             ReadCase{twoBoxes,
+                      "Not plain numbers: Resolution X \"2x\" (read as 2), Width \"\" (read as "
+                      "0)."},
+             // A single mirror has no spacing to read.
+             ReadCase{With(&T::spacing, "abc"), ""},
+             ReadCase{With(&T::spacing, "1 0", "Mirror Number Five"),
+                      "Not a plain number: Spacing \"1 0\" (read as 1)."},
+         }) {
+        const auto said = RunNotices(ReadExperimentSettings(c.texts, kStartSource), nullptr);
+        EXPECT_EQ(said, std::string(c.said).empty() ? std::vector<std::string>{}
+                                                    : std::vector<std::string>{c.said});
     }
 }
 

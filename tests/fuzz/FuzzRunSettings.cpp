@@ -1,6 +1,6 @@
 // Arbitrary text as the settings of a run, through the settings check and, when the run is
 // accepted and small enough, through the run driver onto a canvas that accepts finite
-// coordinates only.
+// coordinates only, every plotted value finite; a run without paths says so.
 //
 // The input is read as lines:
 //   1-6  the text boxes: wavelength, width, spacing, gain, resolution, detector step
@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "ExperimentSettings.h"
+#include "GraphPlotter.h"
 #include "MirrorPattern.h"
 #include "NumberText.h"
 #include "PlotCanvas.h"
@@ -76,6 +77,9 @@ class CheckingHost : public PictureHost {
         if (!(p >= 0.0 && p <= most)) {
             std::fprintf(stderr, "sum %g out of range for %d paths\n", p, count);
             std::abort();
+        }
+        if (count > 0 && !std::isfinite(PlottedValue(plan_.settings.gain, p, count))) {
+            Fail("a plotted value is not finite");
         }
         PictureHost::PlotPoint(x, screenY, count, p);
         ++points_;
@@ -160,6 +164,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const RunPlan& plan = std::get<RunPlan>(planned);
+    const std::vector<std::string> said = RunNotices(plan.settings, &plan);
+    if ((plan.paths.Count() == 0) !=
+        (std::find(said.begin(), said.end(), notices::NoPath()) != said.end())) {
+        Fail("a run without paths that does not say so, or one with paths that says it has none");
+    }
     const double work = static_cast<double>(plan.paths.Count()) *
                         static_cast<double>(plan.detectorX.size()) * kScreenYs.size();
     if (work > kMostWork) {

@@ -171,6 +171,55 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Mirror Number Grating", "Width \"-10\" and Spacing \"10\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct NoticeCase {
+    const char* name;
+    const char* pattern;
+    const char* gain;
+    SourcePoint marker;
+    const char* says;  // empty: no notice
+};
+
+void PrintTo(const NoticeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class RunNoticeTest : public FormTest, public ::testing::WithParamInterface<NoticeCase> {};
+
+// The notice under the plot says what a run read from a box whose text is not a plain number,
+// and that no path reached the row, on either side; no box to answer, Calculate enabled again.
+TEST_P(RunNoticeTest, SaysWhatTheRunReadAndWhetherAnyPathReachedTheRow) {
+    const NoticeCase& c = GetParam();
+    SettingsTexts texts;
+    texts.patternCaption = c.pattern;
+    texts.gain = c.gain;
+    form->ApplySetup(texts, c.marker);
+    bool boxShown = false;
+    OnNextModal([&boxShown](QWidget* modal) {
+        boxShown = true;
+        modal->close();
+    });
+    form->Calculate_Click();
+    EXPECT_FALSE(boxShown);
+    EXPECT_TRUE(form->Calculate->isEnabled());
+    const std::string says = c.says;
+    EXPECT_EQ(form->LiveNotice->isVisible(), !says.empty());
+    EXPECT_TRUE(form->LiveNotice->text().contains(QString::fromStdString(says)))
+        << form->LiveNotice->text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, RunNoticeTest,
+    ::testing::Values(
+        NoticeCase{"Defaults", "Mirror Number Single", "10", kStartSource, ""},
+        NoticeCase{"Stepped", "Mirror Number Single", " 1E-05", kStartSource, ""},
+        NoticeCase{"Comma", "Mirror Number Single", "1,5", kStartSource,
+                   "Gain \"1,5\" (read as 1)"},
+        NoticeCase{"Letters", "Mirror Number Single", "abc", kStartSource,
+                   "Gain \"abc\" (read as 0)"},
+        NoticeCase{"LeftCorner", "Mirror Number Double", "10", {0, 100}, "No path reaches"},
+        NoticeCase{"RightCorner", "Mirror Number Double", "10", {100, 100}, "No path reaches"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // ---- Live ----
 
 // Lets the live mode run what it has been asked for, then settle.
