@@ -181,8 +181,8 @@ bool NotComputed(const QString& caption) {
 // Each command's menu text, with its & mnemonic, and its shortcut (none for About and the two
 // menus of files).
 struct CommandText {
-    Command command;
-    const char* menuText;
+    Command command{};
+    const char* menuText = nullptr;
     QKeyCombination keys;
 };
 

@@ -40,34 +40,34 @@ class MainForm : public QWidget, public RunHost {
     ~MainForm() override;
 
     // Left column.
-    ClickLabel* WavelengthLabel;
-    ClickLineEdit* WavelengthText;
-    ClickLabel* ResolutionLabel;
-    ClickLineEdit* ResolutionText;
-    ClickLabel* ResolutionXLabel;
-    ClickLineEdit* ResolutionXText;
-    ClickLabel* GainLabel;
-    ClickLineEdit* GainText;
-    ClickLabel* GratingWidthLabel;
-    ClickLineEdit* GratingWidthText;
-    ClickLabel* GratingSpacingLabel;
-    ClickLineEdit* GratingSpacingText;
-    WrapButton* Calculate;
-    WrapButton* Pattern;
-    WrapButton* Printit;
-    WrapButton* Stop;
-    WrapButton* Help;
-    WrapButton* Exit;
+    ClickLabel* WavelengthLabel = nullptr;
+    ClickLineEdit* WavelengthText = nullptr;
+    ClickLabel* ResolutionLabel = nullptr;
+    ClickLineEdit* ResolutionText = nullptr;
+    ClickLabel* ResolutionXLabel = nullptr;
+    ClickLineEdit* ResolutionXText = nullptr;
+    ClickLabel* GainLabel = nullptr;
+    ClickLineEdit* GainText = nullptr;
+    ClickLabel* GratingWidthLabel = nullptr;
+    ClickLineEdit* GratingWidthText = nullptr;
+    ClickLabel* GratingSpacingLabel = nullptr;
+    ClickLineEdit* GratingSpacingText = nullptr;
+    WrapButton* Calculate = nullptr;
+    WrapButton* Pattern = nullptr;
+    WrapButton* Printit = nullptr;
+    WrapButton* Stop = nullptr;
+    WrapButton* Help = nullptr;
+    WrapButton* Exit = nullptr;
 
     // Right column and bottom right.
     std::array<QLabel*, 10> ScreenLabel{};
     std::array<QLabel*, 10> PathsLabel{};
-    ClickLabel* SourceYLabel;
-    ClickLabel* SourceXLabel;
+    ClickLabel* SourceYLabel = nullptr;
+    ClickLabel* SourceXLabel = nullptr;
 
     // The light source marker.
-    ShapeControl* Source;
-    ShapeControl* Source0;
+    ShapeControl* Source = nullptr;
+    ShapeControl* Source0 = nullptr;
 
     QtPlotCanvas* Canvas() { return canvas_; }
 
@@ -115,7 +115,7 @@ class MainForm : public QWidget, public RunHost {
     void SetProbeTracking(bool on);
     void MarkProbe(double x, double screenY);
     void HideProbe();
-    ShapeControl* ProbeMarker;
+    ShapeControl* ProbeMarker = nullptr;
 
     // True while a run is being performed.
     bool Running() const { return running_; }
@@ -130,7 +130,7 @@ class MainForm : public QWidget, public RunHost {
     // number and whether no path reached the row; in the live mode also what the picture is
     // (coarse while the source moves) or why a change cannot run. Hidden when there is
     // nothing to say; never part of a printed or exported picture.
-    QLabel* LiveNotice;
+    QLabel* LiveNotice = nullptr;
 
     // The window's title line.
     static QString Caption();

@@ -57,9 +57,9 @@ class PlotDisplayList {
     };
     // The colour and kind of the lines from `first` up to the next run.
     struct Run {
-        std::size_t first;
+        std::size_t first = 0;
         Rgb colour;
-        LineKind kind;
+        LineKind kind = LineKind::Segment;
     };
 
     static constexpr int kBlockBits = 16;

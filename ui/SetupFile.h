@@ -29,7 +29,7 @@ struct Setup {
 
 // A set-up is a few hundred bytes; a file over a megabyte is no set-up and is refused before
 // it is read whole.
-inline constexpr qint64 kLargestSetupFile = 1024 * 1024;
+inline constexpr qint64 kLargestSetupFile = qint64{1024} * 1024;
 
 // A box holds a number as typed and the pattern one of six captions: a thousand characters is
 // far more than a box shows, and keeps the window from being handed megabytes to lay out.

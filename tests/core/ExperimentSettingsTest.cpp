@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "CaseName.h"
 #include "ExperimentSettings.h"
 
 namespace pathsum {
@@ -46,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
         FarSourceCase{{-10, -18},
                       {((100.0f + 1800.0f) * -60.0f) / 118.0f + 50.0f, -1800},
                       "X=-966",
-                      "Y= 1900"}));
+                      "Y= 1900"}),
+    [](const auto& info) { return testing::PointName(info.param.marker.x, info.param.marker.y); });
 
 struct CaptionCase {
     float x;
@@ -73,7 +75,10 @@ INSTANTIATE_TEST_SUITE_P(Table, SourceCaptionTest,
                                            CaptionCase{49.4f, 0.4f, "X=-1", "Y= 100"},
                                            CaptionCase{48.5f, 99.5f, "X=-1", "Y= 1"},
                                            CaptionCase{29.5f, 100.5f, "X=-20", "Y= 0"},
-                                           CaptionCase{110, 102, "X= 60", "Y=-2"}));
+                                           CaptionCase{110, 102, "X= 60", "Y=-2"}),
+                         [](const auto& info) {
+                             return testing::PointName(info.param.x, info.param.y);
+                         });
 
 TEST(CaptionNumber, IsTheNearestIntegerWithHalvesUp) {
     EXPECT_EQ(CaptionNumber(-20.5), -20.0);

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "CaseName.h"
 #include "NumberText.h"
 
 namespace pathsum {
@@ -54,12 +55,13 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{0.1 + 0.2, " .3"}, FormatCase{123456.789, " 123456.789"},
         FormatCase{1234567890123456.0, " 1.23456789012346E+15"},
         // Rounding that carries into the next decade changes the form.
-        FormatCase{999999999999999.9, " 1E+15"}, FormatCase{0.000099999999999999999, " .0001"},
+        FormatCase{999999999999999.9, " 1E+15"}, FormatCase{std::nextafter(0.0001, 0.0), " .0001"},
         FormatCase{99999999999999.99, " 100000000000000"},
         FormatCase{0.0000099999999999999999, " 1E-05"},
         FormatCase{-9.99999999999999e-6, "-9.99999999999999E-06"},
         FormatCase{std::numeric_limits<double>::min(), " 2.2250738585072E-308"},
-        FormatCase{3.14159265358979, " 3.14159265358979"}));
+        FormatCase{3.14159265358979, " 3.14159265358979"}),
+    [](const auto& info) { return testing::NumberName(info.param.value); });
 
 class SignificantNumberTest : public ::testing::TestWithParam<FormatCase> {};
 
@@ -108,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"E5", 0.0}, ParseCase{"- 1", 0.0}, ParseCase{"\n1", 0.0},
                       ParseCase{"inf", 0.0}, ParseCase{"nan", 0.0}, ParseCase{"0x10", 0.0},
                       // Underflow reads as zero (or the nearest subnormal), never as an error.
-                      ParseCase{"1e-400", 0.0}, ParseCase{"-1e-400", -0.0}));
+                      ParseCase{"1e-400", 0.0}, ParseCase{"-1e-400", -0.0}),
+    [](const auto& info) { return testing::CaseName(info.param.text); });
 
 TEST(NumberFromText, BeyondTheDoubleRangeReadsAsInfinity) {
     EXPECT_EQ(NumberFromText("1e400"), std::numeric_limits<double>::infinity());

@@ -3,10 +3,16 @@
 #include <string>
 #include <vector>
 
+#include "CaseName.h"
 #include "ParameterStep.h"
 
 namespace pathsum {
 namespace {
+
+const char* NameOf(Parameter parameter) {
+    constexpr const char* kNames[] = {"Wavelength", "Resolution", "Gain", "Width", "Spacing"};
+    return kNames[static_cast<int>(parameter)];  // as Parameter
+}
 
 struct CycleCase {
     Parameter parameter;
@@ -15,7 +21,7 @@ struct CycleCase {
 };
 
 void PrintTo(const CycleCase& c, std::ostream* out) {
-    *out << c.start;
+    *out << NameOf(c.parameter) << " " << c.start;
 }
 
 class StepCycleTest : public ::testing::TestWithParam<CycleCase> {};
@@ -44,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         CycleCase{Parameter::Resolution, ".01", {" .001", " .0001", " 1E-05", " .01", " .001"}},
         CycleCase{Parameter::Gain, "10", {" 1", " .1", " .01", " .001", " 10", " 1"}},
         CycleCase{Parameter::Width, "100", {" 10", " 1", " .1", " .01", " .001", " 100"}},
-        CycleCase{Parameter::Spacing, "10", {" 1", " .1", " .01", " .001", " 100", " 10"}}));
+        CycleCase{Parameter::Spacing, "10", {" 1", " .1", " .01", " .001", " 100", " 10"}}),
+    testing::PrintedCaseName());
 
 struct StepCase {
     Parameter parameter;
@@ -54,7 +61,7 @@ struct StepCase {
 };
 
 void PrintTo(const StepCase& c, std::ostream* out) {
-    *out << c.text << " button " << c.button;
+    *out << NameOf(c.parameter) << " " << c.text << " button " << c.button;
 }
 
 class StepTest : public ::testing::TestWithParam<StepCase> {};
@@ -85,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{Parameter::Gain, "1e999", 1, std::nullopt},
         StepCase{Parameter::Gain, "-1e999", 4, std::nullopt},
         StepCase{Parameter::Gain, "1e308", 2, " .001"},
-        StepCase{Parameter::Gain, "-1e308", 2, std::nullopt}));
+        StepCase{Parameter::Gain, "-1e308", 2, std::nullopt}),
+    testing::PrintedCaseName());
 
 struct FineCase {
     Parameter parameter;

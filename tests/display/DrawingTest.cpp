@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ArrowDrawing.h"
+#include "CaseName.h"
 #include "FieldPicture.h"
 #include "GraphPlotter.h"
 #include "MirrorPattern.h"
@@ -135,7 +136,8 @@ TEST_P(ScreenLabelsTest, IndexFromTheRowDownAndTextsWithALeadingBlank) {
 INSTANTIATE_TEST_SUITE_P(Table, ScreenLabelsTest,
                          ::testing::Values(LabelCase{0, 464, 9, " 100", " 464"},
                                            LabelCase{90, 0, 0, " 10", " 0"},
-                                           LabelCase{40, 12345678, 5, " 60", " 12345678"}));
+                                           LabelCase{40, 12345678, 5, " 60", " 12345678"}),
+                         [](const auto& info) { return testing::NumberName(info.param.y, "y"); });
 
 // ---- The arrow picture ----
 

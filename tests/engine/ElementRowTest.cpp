@@ -19,6 +19,10 @@ struct RowCase {
     double rowSpacing;  // the spacing the sweep steps by
 };
 
+void PrintTo(const RowCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class ElementRowTest : public testing::TestWithParam<RowCase> {};
 
 TEST_P(ElementRowTest, PlacesTheElementsLeftToRight) {
@@ -58,6 +62,10 @@ struct RefusedGrating {
     double width;
     double spacing;
 };
+
+void PrintTo(const RefusedGrating& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class RefusedGratingTest : public testing::TestWithParam<RefusedGrating> {};
 

@@ -24,6 +24,10 @@ struct FieldSetting {
     bool nearBandsInterpolated;  // the settings the near bands must pay off for
 };
 
+void PrintTo(const FieldSetting& c, std::ostream* out) {
+    *out << c.name;
+}
+
 PathSet PathsOf(const FieldSetting& s) {
     return PathsFor(InputsFor(s.source, s.resolution), RowFor(s.pattern, s.width, s.spacing));
 }

@@ -28,6 +28,10 @@ struct Setting {
     double step;
 };
 
+void PrintTo(const Setting& c, std::ostream* out) {
+    *out << c.name;
+}
+
 PathSet PathsOf(const Setting& s) {
     return PathsFor(InputsFor(s.source, s.resolution), RowFor(s.pattern, s.width, s.spacing));
 }

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include "CaseName.h"
 #include "FormFixture.h"
 #include "HelpText.h"
 
@@ -57,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(Table, SourceClickTest,
                          ::testing::Values(ClickCase{30, 20, "X=-20", "Y= 80"},
                                            ClickCase{50, 22, "X= 0", "Y= 78"},
                                            ClickCase{105, 45, "X= 55", "Y= 55"},
-                                           ClickCase{95, 5, "X= 45", "Y= 95"}));
+                                           ClickCase{95, 5, "X= 45", "Y= 95"}),
+                         [](const auto& info) { return PointName(info.param.x, info.param.y); });
 
 TEST_F(FormTest, AClickBelowThePlotSelectsAFarSource) {
     QTest::mouseClick(form.get(), Qt::LeftButton, Qt::NoModifier, PixelAt(50, -10));
@@ -128,7 +130,10 @@ struct LabelStepCase {
 };
 
 void PrintTo(const LabelStepCase& c, std::ostream* out) {
-    *out << c.label << " " << c.button;
+    const char* button = c.button == Qt::LeftButton    ? "left"
+                         : c.button == Qt::RightButton ? "right"
+                                                       : "middle";
+    *out << c.label << " " << button << " button";
 }
 
 class LabelStepTest : public FormTest, public ::testing::WithParamInterface<LabelStepCase> {};
@@ -187,7 +192,8 @@ INSTANTIATE_TEST_SUITE_P(
         LabelStepCase{"GratingSpacingLabel",
                       "GratingSpacingText",
                       Qt::RightButton,
-                      {" 100", " .001", " .01"}}));
+                      {" 100", " .001", " .01"}}),
+    PrintedCaseName());
 
 TEST_F(FormTest, ADoubleClickOnALabelStepsTwice) {
     // What the window system delivers for a double-click: press, release, double-click,
@@ -265,7 +271,8 @@ INSTANTIATE_TEST_SUITE_P(Table, EntryDialogTest,
                                                       "Input Resolution in radians:"},
                                            DialogCase{"GainText", "Input Gain:"},
                                            DialogCase{"GratingWidthText", "Input Grating Width:"},
-                                           DialogCase{"GratingSpacingText", "Input Spacing:"}));
+                                           DialogCase{"GratingSpacingText", "Input Spacing:"}),
+                         PrintedCaseName());
 
 // ---- Pattern selector ----
 

@@ -3,54 +3,45 @@
 #include <QPainter>
 #include <QPushButton>
 #include <cmath>
+#include <vector>
 
 #include "FormFixture.h"
+#include "Screens.h"
 
 namespace pathsum::testing {
 namespace {
 
-struct ControlCase {
+// The left column from top to bottom, each control with the caption or text it starts with.
+struct ColumnEntry {
     const char* name;
-    double left;  // frame units
-    double top;
-    double width;
-    double height;
     const char* caption;
 };
 
-void PrintTo(const ControlCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-// Twips to frame units across and down.
-constexpr double kAcross = 120.0 / 11910.0;
-
-const ControlCase kControls[] = {
-    {"WavelengthLabel", -10, 100, 990 * kAcross, 5, "Wave- Length"},
-    {"WavelengthText", -10, 95, 990 * kAcross, 4, "1"},
-    {"ResolutionLabel", -10, 90, 990 * kAcross, 5, " Resolution Radians"},
-    {"ResolutionText", -10, 85, 990 * kAcross, 4, ".001"},
-    {"ResolutionXLabel", -10, 80, 990 * kAcross, 5, " Resolution X"},
-    {"ResolutionXText", -10, 75, 990 * kAcross, 4, "1"},
-    {"GainLabel", -10, 70, 990 * kAcross, 5, "Gain"},
-    {"GainText", -10, 65, 990 * kAcross, 4, "10"},
-    {"GratingWidthLabel", -10, 60, 990 * kAcross, 5, "Width"},
-    {"GratingWidthText", -10, 55, 990 * kAcross, 4, "10"},
-    {"GratingSpacingLabel", -10, 50, 990 * kAcross, 5, "Spacing"},
-    {"GratingSpacingText", -10, 45, 990 * kAcross, 4, "10"},
-    {"Calculate", -10, 40, 990 * kAcross, 10, "CALC AND PLOT"},
-    {"Pattern", -10, 30, 990 * kAcross, 10, "Mirror Number Single"},
-    {"Printit", -10, 20, 990 * kAcross, 10, "Print"},
-    {"Stop", -10, 10, 990 * kAcross, 10, "Stop"},
-    {"Help", -10, 0, 990 * kAcross, 8, "Help"},
-    {"Exit", -10, -8, 990 * kAcross, 10, "Exit"},
-    {"ScreenLabel(0)", 101, 90, 868 * kAcross, 2.65, "1:"},
-    {"ScreenLabel(9)", 101, 0, 868 * kAcross, 2.65, "10:"},
-    {"PathsLabel(0)", 101, 93.3, 868 * kAcross, 2.65, "1:"},
-    {"PathsLabel(9)", 101, 3.3, 868 * kAcross, 2.65, "1:"},
-    {"SourceYLabel", 101, -12, 868 * kAcross, 3, "Y=100"},
-    {"SourceXLabel", 101, -15, 868 * kAcross, 3, "X=0"},
+const ColumnEntry kLeftColumn[] = {
+    {"WavelengthLabel", "Wave- Length"},
+    {"WavelengthText", "1"},
+    {"ResolutionLabel", " Resolution Radians"},
+    {"ResolutionText", ".001"},
+    {"ResolutionXLabel", " Resolution X"},
+    {"ResolutionXText", "1"},
+    {"GainLabel", "Gain"},
+    {"GainText", "10"},
+    {"GratingWidthLabel", "Width"},
+    {"GratingWidthText", "10"},
+    {"GratingSpacingLabel", "Spacing"},
+    {"GratingSpacingText", "10"},
+    {"Calculate", "CALC AND PLOT"},
+    {"Pattern", "Mirror Number Single"},
+    {"Printit", "Print"},
+    {"Stop", "Stop"},
+    {"Help", "Help"},
+    {"Exit", "Exit"},
 };
+
+// The six values: each label over its box, the pairs in the column's order.
+constexpr std::size_t kValuePairs = 6;
+// The command buttons follow the pairs.
+constexpr std::size_t kFirstButton = 2 * kValuePairs;
 
 QString CaptionOf(QWidget* widget) {
     if (auto* label = qobject_cast<QLabel*>(widget)) {
@@ -65,22 +56,105 @@ QString CaptionOf(QWidget* widget) {
     return {};
 }
 
-class ControlLayoutTest : public FormTest, public ::testing::WithParamInterface<ControlCase> {};
-
-TEST_P(ControlLayoutTest, StandsWhereTheFramePutsItWithItsDesignCaption) {
-    const ControlCase& c = GetParam();
-    auto* control = form->findChild<QWidget*>(QString::fromLatin1(c.name));
-    ASSERT_NE(control, nullptr);
-    // 794 x 771 pixels for 120 x 120 units; corners rounded to whole pixels.
-    const QRect r = control->geometry();
-    EXPECT_EQ(r.left(), std::lround((c.left + 10) * 794 / 120));
-    EXPECT_EQ(r.top(), std::lround((102 - c.top) * 771 / 120));
-    EXPECT_NEAR(r.width(), c.width * 794 / 120, 1.0);
-    EXPECT_NEAR(r.height(), c.height * 771 / 120, 1.0);
-    EXPECT_EQ(CaptionOf(control).toStdString(), c.caption);
+// Edges in pixels of the client area, the right and bottom ones just past the control.
+int Right(const QRect& r) {
+    return r.x() + r.width();
+}
+int Bottom(const QRect& r) {
+    return r.y() + r.height();
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ControlLayoutTest, ::testing::ValuesIn(kControls));
+TEST_F(FormTest, TheLeftColumnRunsDownTheLeftEdgeInItsOrder) {
+    int below = 0;  // the bottom of the control above
+    for (const ColumnEntry& entry : kLeftColumn) {
+        SCOPED_TRACE(entry.name);
+        auto* control = form->findChild<QWidget*>(QString::fromLatin1(entry.name));
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(CaptionOf(control).toStdString(), entry.caption);
+        const QRect r = control->geometry();
+        // From the frame's left edge, x = -10, to about x = 0.
+        EXPECT_EQ(r.x(), 0);
+        EXPECT_NEAR(Right(r), PlotFrame::PixelX(0), 1.0);
+        EXPECT_GE(r.y(), below);
+        below = Bottom(r);
+    }
+}
+
+TEST_F(FormTest, EachLabelSitsDirectlyAboveItsBoxAndTheButtonsCloseTheColumn) {
+    std::vector<QRect> column;
+    for (const ColumnEntry& entry : kLeftColumn) {
+        auto* control = form->findChild<QWidget*>(QString::fromLatin1(entry.name));
+        ASSERT_NE(control, nullptr) << entry.name;
+        column.push_back(control->geometry());
+    }
+    // After every box, the first button's included, the same gap before the next control.
+    const int pitch = column[2].y() - column[0].y();
+    const int gap = column[2].y() - Bottom(column[1]);
+    EXPECT_GT(gap, 0);
+    for (std::size_t pair = 0; pair < kValuePairs; ++pair) {
+        const QRect& label = column[2 * pair];
+        const QRect& box = column[2 * pair + 1];
+        SCOPED_TRACE(kLeftColumn[2 * pair].name);
+        EXPECT_NEAR(box.y(), Bottom(label), 1) << "the box right under its label";
+        EXPECT_NEAR(column[2 * pair + 2].y() - Bottom(box), gap, 1) << "the gap after the box";
+        if (pair > 0) {
+            EXPECT_NEAR(label.y() - column[2 * pair - 2].y(), pitch, 1) << "the pairs evenly";
+        }
+    }
+    // The buttons one under the other, the last one down to the window's bottom edge.
+    for (std::size_t i = kFirstButton + 1; i < column.size(); ++i) {
+        SCOPED_TRACE(kLeftColumn[i].name);
+        EXPECT_NEAR(column[i].y(), Bottom(column[i - 1]), 1);
+    }
+    EXPECT_NEAR(Bottom(column.back()), form->height(), 1);
+}
+
+// Each screen's pair of labels beside it, right of the plot: the number of paths above the
+// distance, the screen's line between them.
+TEST_F(FormTest, TheRightColumnLabelsEachScreenBesideIt) {
+    const int column = form->ScreenLabel[0]->x();
+    EXPECT_GT(column, PlotFrame::PixelX(100)) << "right of the plot";
+    for (const double y : kScreenYs) {
+        SCOPED_TRACE(y);
+        const auto i = static_cast<std::size_t>(ScreenLabelIndex(y));
+        const QRect distance = form->ScreenLabel[i]->geometry();
+        const QRect paths = form->PathsLabel[i]->geometry();
+        EXPECT_EQ(distance.x(), column);
+        EXPECT_EQ(paths.x(), column);
+        EXPECT_LE(Bottom(paths), distance.y());
+        EXPECT_LT(distance.y() - Bottom(paths), PlotFrame::PixelHeight(1)) << "directly above";
+        EXPECT_LE(paths.y(), PlotFrame::PixelY(y));
+        EXPECT_GE(Bottom(distance), PlotFrame::PixelY(y));
+    }
+    // The source's labels at the bottom right, below the plot: Y above X.
+    const QRect sourceY = form->SourceYLabel->geometry();
+    const QRect sourceX = form->SourceXLabel->geometry();
+    EXPECT_EQ(sourceY.x(), column);
+    EXPECT_EQ(sourceX.x(), column);
+    EXPECT_GT(sourceY.y(), PlotFrame::PixelY(0));
+    EXPECT_LE(Bottom(sourceY), sourceX.y());
+}
+
+// Every control the window shows, the plot's canvas under them all aside.
+TEST_F(FormTest, EveryControlLiesInsideTheWindowAndOverlapsNoOther) {
+    std::vector<QWidget*> controls;
+    for (QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible() && child != form->Canvas()) {
+            controls.push_back(child);
+        }
+    }
+    ASSERT_EQ(controls.size(), std::size(kLeftColumn) + 2 * 10 + 2 + 2)
+        << "the column, the screens' labels, the source's labels and the marker";
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const QRect r = controls[i]->geometry();
+        EXPECT_TRUE(form->rect().contains(r)) << controls[i]->objectName().toStdString();
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            EXPECT_FALSE(r.intersects(controls[j]->geometry()))
+                << controls[i]->objectName().toStdString() << " and "
+                << controls[j]->objectName().toStdString();
+        }
+    }
+}
 
 TEST_F(FormTest, ClientAreaIsFixedAtTheFrameSize) {
     EXPECT_EQ(form->size(), QSize(794, 771));

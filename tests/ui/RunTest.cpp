@@ -2,6 +2,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 
+#include "CaseName.h"
 #include "FormFixture.h"
 #include "NumberText.h"
 #include "RunPlan.h"
@@ -41,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(Table, CalculateCaptionTest,
                          ::testing::Values(MarkerCase{50, 0, "X= 0", "Y= 100"},
                                            MarkerCase{30, 20, "X=-20", "Y= 80"},
                                            MarkerCase{40, -5, "X=-57", "Y= 600"},
-                                           MarkerCase{60, -0.5f, "X= 15", "Y= 150"}));
+                                           MarkerCase{60, -0.5f, "X= 15", "Y= 150"}),
+                         [](const auto& info) { return PointName(info.param.x, info.param.y); });
 
 TEST_F(FormTest, ARunWritesEveryScreenLabelAndDrawsTheCurves) {
     form->Calculate_Click();
