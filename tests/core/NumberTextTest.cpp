@@ -78,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{0.000031, "3.1E-05"}, FormatCase{0.0000999, "0.00010"},
                       FormatCase{249999, "250000"}, FormatCase{999999, "1.0E+06"},
                       FormatCase{2.5e6, "2.5E+06"}, FormatCase{-0.5, "-0.50"},
-                      FormatCase{-0.0, "0"}));
+                      FormatCase{-0.0, "0"}),
+    [](const auto& info) { return testing::NumberName(info.param.value); });
 
 struct ParseCase {
     const char* text;

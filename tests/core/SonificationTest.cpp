@@ -112,7 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PitchCase{"AboveTheTopIsTheTop", {5.0, 2.0, 100.0}, 880.0, 0.0},
                       PitchCase{"TopZeroIsDark", {0.0, 0.0, 0.0}, 220.0, 1.0},
                       PitchCase{"TopNotFiniteIsDark", {1.0, kInfinity, 0.0}, 220.0, 1.0},
-                      PitchCase{"BeyondThePlotIsItsEdge", {1.0, 1.0, 130.0}, 880.0, 0.0}));
+                      PitchCase{"BeyondThePlotIsItsEdge", {1.0, 1.0, 130.0}, 880.0, 0.0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct SmoothCase {
     const char* name;
@@ -173,7 +174,8 @@ INSTANTIATE_TEST_SUITE_P(
                                      }
                                      return RenderScreen(points);
                                  },
-                                 880.0}));
+                                 880.0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A screen bright on its left part and dark on its right, with points missing between.
 std::vector<PlottedPoint> BrightThenDark() {

@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "SoundPlayer.h"
@@ -49,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         SilentCase{"NoDeviceFound",
                    [] { return std::make_unique<SoundPlayer>([] { return QAudioDevice(); }); }},
         // The system's own answer, with no sound server to reach (as the tests' main sees to).
-        SilentCase{"TheSystemHasNone", [] { return std::make_unique<SoundPlayer>(); }}));
+        SilentCase{"TheSystemHasNone", [] { return std::make_unique<SoundPlayer>(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace pathsum
