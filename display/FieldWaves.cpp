@@ -36,15 +36,15 @@ double SideShare(double u, bool logarithmic) {
     return std::clamp(1.0 + 2.0 * std::log10(size) / kLogDecades, 0.0, 1.0);
 }
 
-// The entry of the waves' map of u = value / full value.
-std::size_t EntryOf(double u, bool logarithmic) {
-    const double share = std::copysign(SideShare(u, logarithmic), u);
+// The entry of the waves' map of u = value / full value on the linear scale.
+std::size_t EntryOf(double u) {
+    const double share = std::copysign(SideShare(u, false), u);
     const double at = share * static_cast<double>(kHalfColours) + (kHalfColours + 0.5);
     return at >= 0.0 ? static_cast<std::size_t>(at) : kHalfColours;  // a NaN as zero
 }
 
-// The logarithmic scale's side of the map looked up, not computed, for a frame: a logarithm a
-// pixel would take the whole time a frame has. The square w = u^2 is looked up by its binary
+// The logarithmic scale's side of the map looked up, not computed, for a frame: a logarithm at
+// every pixel would take longer than the frame may. The square w = u^2 is looked up by its binary
 // exponent and the first kBinBits bits of its mantissa, each bin's entry that of its geometric
 // middle: a bin spans a 256th of a doubling, under a fifth of an entry of the map.
 constexpr int kBinBits = 8;
@@ -187,7 +187,7 @@ void PaintWaves(std::span<const double> re, std::span<const double> im, int colu
             }
         } else {
             for (std::size_t i = 0; i < across; ++i) {
-                to[i] = table[EntryOf(fromRe[i] * c - fromIm[i] * s, false)];
+                to[i] = table[EntryOf(fromRe[i] * c - fromIm[i] * s)];
             }
         }
     }

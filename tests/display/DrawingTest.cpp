@@ -366,6 +366,17 @@ TEST(FieldWaves, DarkAtZeroLighterWithTheSizeOfTheValueEitherWay) {
         std::vector<std::uint32_t> pixels;
         PaintWaves(re, im, static_cast<int>(re.size()), 1, 3, 0.0, scale, pixels);
         EXPECT_EQ(pixels.front(), 0xff000000u);
+        // The frame's colour of every value is the colour bar's at the value's place, to an entry.
+        const WaveColourTable& colours = WaveColours();
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            const long place = std::lround(WavePosition(scale, re[i] / 3.0) * (kWaveColours - 1));
+            bool near = false;
+            for (long entry = std::max(place - 1, 0L);
+                 entry <= std::min(place + 1, static_cast<long>(kWaveColours) - 1); ++entry) {
+                near = near || colours[static_cast<std::size_t>(entry)] == pixels[i];
+            }
+            EXPECT_TRUE(near) << "value " << re[i] / 3.0;
+        }
         for (std::size_t i = 1; i < pixels.size(); i += 2) {
             const std::uint32_t crest = pixels[i];
             const std::uint32_t trough = pixels[i + 1];
