@@ -73,7 +73,7 @@ struct FieldMark {
         Screen,   // one of the ten screens: a thin line across the plot
         Source,   // the source: a marker centred on (x1, y1)
     };
-    Kind kind;
+    Kind kind = Kind::Element;
     double x1 = 0.0;
     double y1 = 0.0;
     double x2 = 0.0;

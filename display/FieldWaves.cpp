@@ -73,7 +73,8 @@ class LogSides {
             std::memcpy(&low, &lowBits, sizeof low);
             std::memcpy(&high, &highBits, sizeof high);
             const double share = SideShare(std::sqrt(std::sqrt(low * high)), true);
-            side_[i] = static_cast<std::uint16_t>(share * static_cast<double>(kHalfColours) + 0.5);
+            side_[i] =
+                static_cast<std::uint16_t>(std::lround(share * static_cast<double>(kHalfColours)));
         }
         first_ = first;
     }
@@ -149,6 +150,7 @@ std::vector<ScaleMark> WaveScaleMarks(const FieldScale& scale) {
         values = {full, 0.5 * full};
     }
     std::vector<ScaleMark> marks;
+    marks.reserve(2 * values.size() + 1);
     for (double value : values) {
         marks.push_back({WavePosition(scale, -value), ReadableNumber(-value)});
     }
