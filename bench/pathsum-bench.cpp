@@ -9,13 +9,18 @@
 //   --compare direct  the program's engine, then the screen kernel, and how they compare
 //   --field NX,NY     the field of light instead of the screens: the enumeration and p at the
 //                     pixel centres x_i = (i + 0.5) * 100 / NX, y_k = (k + 0.5) * 100 / NY,
-//                     computed coarse to fine as the field window computes them
+//                     computed coarse to fine as the field window computes them; with --points
+//                     every pixel as "field X Y COUNT P RE IM", RE and IM the cosine and sine
+//                     sums whose squares make P
+//   --waves           the field (400 by 400 unless --field says otherwise) and the median time
+//                     of one frame of its waves on a 400 by 400 grid, from the field's sums
 //   --theory          after the run, the textbook's far-field prediction at every detector
 //                     point: its time beside the run's, and per screen the Fresnel number and
 //                     how far the computed curve lies from the prediction (with --points, the
 //                     prediction at every point); whether the paths are too sparse for the
 //                     wavelength, and the orders' directions
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -30,6 +35,7 @@
 #include "ExperimentSettings.h"
 #include "FarField.h"
 #include "Field.h"
+#include "FieldWaves.h"
 #include "MirrorPattern.h"
 #include "NumberText.h"
 #include "PathEngine.h"
@@ -47,10 +53,16 @@ constexpr int kRefused = 2;
 constexpr const char* kUsage =
     "usage: pathsum-bench [--pattern Single|Double|Triple|Four|Five|Grating] [--wavelength V] "
     "[--width V] [--spacing V] [--gain V] [--resolution V] [--step V] [--source X,Y] "
-    "[--engine fast|direct|sweep|both] [--compare direct] [--field NX,NY] [--theory] [--points]";
+    "[--engine fast|direct|sweep|both] [--compare direct] [--field NX,NY] [--waves] [--theory] "
+    "[--points]";
 
-// The largest field grid, across and down: a grid of this size keeps 130 MB of values.
+// The largest field grid, across and down: a grid of this size keeps 400 MB of values.
 constexpr int kMostFieldPixels = 4096;
+
+// The frames of the waves are timed on a grid of this size, this many of them, at times a
+// sixtieth of a period apart.
+constexpr int kWaveGrid = 400;
+constexpr int kWaveFrames = 120;
 
 enum class EngineChoice { Fast, Direct, Sweep, Both };
 
@@ -61,6 +73,7 @@ struct Options {
     bool compareDirect = false;
     bool points = false;
     bool theory = false;
+    bool waves = false;
     std::optional<std::pair<int, int>> field;
 };
 
@@ -102,6 +115,10 @@ std::variant<Options, BadUsage> ParseOptions(int argc, char** argv) {
         }
         if (name == "--theory") {
             options.theory = true;
+            continue;
+        }
+        if (name == "--waves") {
+            options.waves = true;
             continue;
         }
         std::string* text = nullptr;
@@ -172,10 +189,13 @@ std::variant<Options, BadUsage> ParseOptions(int argc, char** argv) {
             options.marker = SourcePoint{*x, *y};
         }
     }
+    if (options.waves && !options.field) {
+        options.field = std::pair(kWaveGrid, kWaveGrid);
+    }
     if (options.field &&
         (options.engine != EngineChoice::Fast || options.compareDirect || options.theory)) {
         return BadUsage{
-            "--field computes the field alone, without --engine, --compare or --theory"};
+            "--field and --waves compute the field alone, without --engine, --compare or --theory"};
     }
     return options;
 }
@@ -404,9 +424,37 @@ void PrintTheory(const RunPlan& plan, const EngineRun& run, bool withPoints) {
     }
 }
 
-// The enumeration and the field on the grid, coarse to fine as the window computes it, with the
-// time to its first coarse picture; nonzero on a refusal.
-int RunField(const RunPlan& plan, int columns, int rows, bool withPoints) {
+// Refines a field to the end in short calls, as the window makes them; with `firstPicture`, the
+// time from `start` to its first coarse picture.
+void RefineField(FieldRefinement& refinement, Clock::time_point start,
+                 std::optional<double>* firstPicture) {
+    while (!refinement.Refine(Clock::now() + std::chrono::milliseconds(1))) {
+        if (firstPicture != nullptr && !*firstPicture && refinement.FinishedStride() > 0) {
+            *firstPicture = SecondsSince(start);
+        }
+    }
+}
+
+// The median time of one frame of the waves of a finished field, its frames a sixtieth of a
+// period apart.
+double WaveFrameSeconds(const FieldRefinement& refinement, int count, double gain) {
+    const FieldGrid& grid = refinement.Grid();
+    const FieldScale scale = ScaleFor(gain, false);
+    std::vector<std::uint32_t> pixels;
+    std::vector<double> seconds;
+    for (int frame = 0; frame < kWaveFrames; ++frame) {
+        const auto start = Clock::now();
+        PaintWaves(refinement.Re(), refinement.Im(), grid.columns, grid.rows, count, frame / 60.0,
+                   scale, pixels);
+        seconds.push_back(SecondsSince(start));
+    }
+    std::sort(seconds.begin(), seconds.end());
+    return seconds[seconds.size() / 2];
+}
+
+// The enumeration and the field on the grid, with the time to its first coarse picture, and with
+// `waves` the time of a frame of its waves; nonzero on a refusal.
+int RunField(const RunPlan& plan, int columns, int rows, bool withPoints, bool waves) {
     const auto start = Clock::now();
     auto enumerated = EnumeratePaths(InputsOf(plan.settings), plan.row);
     if (auto* refusal = std::get_if<Refusal>(&enumerated)) {
@@ -419,12 +467,7 @@ int RunField(const RunPlan& plan, int columns, int rows, bool withPoints) {
                        static_cast<double>(grid.Pixels()));
     FieldRefinement refinement(engine, grid);
     std::optional<double> firstPicture;
-    // Short calls, as the window makes them, so that the first level's end is seen when it comes.
-    while (!refinement.Refine(Clock::now() + std::chrono::milliseconds(1))) {
-        if (!firstPicture && refinement.FinishedStride() > 0) {
-            firstPicture = SecondsSince(start);
-        }
-    }
+    RefineField(refinement, start, &firstPicture);
     const double seconds = SecondsSince(start);
     std::printf("field_seconds %.17g\n", seconds);
     std::printf("first_picture_seconds %.17g\n", firstPicture.value_or(seconds));
@@ -432,13 +475,32 @@ int RunField(const RunPlan& plan, int columns, int rows, bool withPoints) {
     std::printf("error_bound %.17g\n", refinement.ErrorBound());
     if (withPoints) {
         const std::span<const double> p = refinement.P();
+        const std::span<const double> re = refinement.Re();
+        const std::span<const double> im = refinement.Im();
         for (int k = 0; k < rows; ++k) {
             for (int i = 0; i < columns; ++i) {
-                std::printf("field %.17g %.17g %d %.17g\n", grid.X(i), grid.Y(k), paths.Count(),
-                            p[static_cast<std::size_t>(k) * static_cast<std::size_t>(columns) +
-                              static_cast<std::size_t>(i)]);
+                const std::size_t at =
+                    static_cast<std::size_t>(k) * static_cast<std::size_t>(columns) +
+                    static_cast<std::size_t>(i);
+                std::printf("field %.17g %.17g %d %.17g %.17g %.17g\n", grid.X(i), grid.Y(k),
+                            paths.Count(), p[at], re[at], im[at]);
             }
         }
+    }
+    if (waves) {
+        double frame = 0.0;
+        if (columns == kWaveGrid && rows == kWaveGrid) {
+            frame = WaveFrameSeconds(refinement, paths.Count(), plan.settings.gain);
+        } else {
+            // The frames are timed on a field of their own size, not on the one asked for.
+            const FieldGrid waveGrid{FieldView{}, kWaveGrid, kWaveGrid};
+            FieldEngine waveEngine(paths, plan.settings.wavelength, plan.detectorX.size(),
+                                   static_cast<double>(waveGrid.Pixels()));
+            FieldRefinement waveField(waveEngine, waveGrid);
+            RefineField(waveField, start, nullptr);
+            frame = WaveFrameSeconds(waveField, paths.Count(), plan.settings.gain);
+        }
+        std::printf("wave_frame_seconds %.17g\n", frame);
     }
     return 0;
 }
@@ -475,7 +537,8 @@ int main(int argc, char** argv) {
     (void)threads;
 
     if (options.field) {
-        return RunField(plan, options.field->first, options.field->second, options.points);
+        return RunField(plan, options.field->first, options.field->second, options.points,
+                        options.waves);
     }
 
     std::optional<EngineRun> sweep;

@@ -205,7 +205,11 @@ FieldAliasing AliasingOf(const FieldGrid& grid, double hitLow, double hitHigh, d
 }
 
 FieldRefinement::FieldRefinement(FieldEngine& engine, const FieldGrid& grid)
-    : engine_(engine), grid_(grid), p_(grid.Pixels(), 0.0) {
+    : engine_(engine),
+      grid_(grid),
+      p_(grid.Pixels(), 0.0),
+      re_(grid.Pixels(), 0.0),
+      im_(grid.Pixels(), 0.0) {
     if (grid.Pixels() == 0) {
         stride_ = 0;
         return;
@@ -263,12 +267,13 @@ void FieldRefinement::TakePiece(const ScreenEngine& engine, std::size_t count) {
 }
 
 void FieldRefinement::Compute(const Piece& piece, std::size_t from, std::size_t count, int stride,
-                              int threads, double* x, double* p) {
+                              int threads, const ChunkSums& out) {
     const int* columns = pieceColumns_.data() + piece.first + from;
     for (std::size_t j = 0; j < count; ++j) {
-        x[j] = columnX_[static_cast<std::size_t>(columns[j])];
+        out.x[j] = columnX_[static_cast<std::size_t>(columns[j])];
     }
-    piece.engine->Compute(grid_.Y(piece.row), std::span(x, count), std::span(p, count), threads);
+    piece.engine->Compute(grid_.Y(piece.row), std::span(out.x, count), std::span(out.p, count),
+                          std::span(out.re, count), std::span(out.im, count), threads);
     // Each pixel shows over the block it stands for at this level, until finer ones come; the
     // blocks of a level's pixels do not overlap, so pieces may be shown side by side.
     const int top = std::min(piece.row + stride, grid_.rows);
@@ -277,8 +282,10 @@ void FieldRefinement::Compute(const Piece& piece, std::size_t from, std::size_t 
         const auto left = static_cast<std::size_t>(columns[j]);
         const auto right = std::min(left + static_cast<std::size_t>(stride), across);
         for (int k = piece.row; k < top; ++k) {
-            double* line = p_.data() + static_cast<std::size_t>(k) * across;
-            std::fill(line + left, line + right, p[j]);
+            const std::size_t line = static_cast<std::size_t>(k) * across;
+            std::fill(p_.data() + line + left, p_.data() + line + right, out.p[j]);
+            std::fill(re_.data() + line + left, re_.data() + line + right, out.re[j]);
+            std::fill(im_.data() + line + left, im_.data() + line + right, out.im[j]);
         }
     }
 }
@@ -322,7 +329,10 @@ void FieldRefinement::Step(int threads) {
         const Piece& piece = pieces_.front();
         chunkX_.resize(piece.count);
         chunkP_.resize(piece.count);
-        Compute(piece, 0, piece.count, stride, threads, chunkX_.data(), chunkP_.data());
+        chunkRe_.resize(piece.count);
+        chunkIm_.resize(piece.count);
+        Compute(piece, 0, piece.count, stride, threads,
+                {chunkX_.data(), chunkP_.data(), chunkRe_.data(), chunkIm_.data()});
     } else {
         // Quick rows side by side, in runs of a few pixels, each on one thread.
         tasks_.clear();
@@ -336,7 +346,10 @@ void FieldRefinement::Step(int threads) {
             const std::size_t from = tasks_[t].from;
             double x[kTaskPixels];
             double p[kTaskPixels];
-            Compute(piece, from, std::min(kTaskPixels, piece.count - from), stride, 1, x, p);
+            double re[kTaskPixels];
+            double im[kTaskPixels];
+            Compute(piece, from, std::min(kTaskPixels, piece.count - from), stride, 1,
+                    {x, p, re, im});
         });
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - started).count();

@@ -13,8 +13,9 @@
 
 namespace pathsum {
 
-// The field of light: p = |S|^2 of a run's paths at any point below the element row, not only
-// on the ten screens, on a grid of pixel centres and computed coarse to fine.
+// The field of light: the sum S of a run's paths' arrows and p = |S|^2 at any point below the
+// element row, not only on the ten screens, on a grid of pixel centres and computed coarse to
+// fine.
 
 // A rectangle of the plot square, in the plot frame.
 struct FieldView {
@@ -84,7 +85,7 @@ class FieldEngine {
     bool Prepare(double y);
 
     // The engine the line at `y` is summed with, what it needs prepared first where it is not:
-    // its Compute gives p on the line, its Method and ErrorBound say how.
+    // its Compute gives p (and the sum itself) on the line, its Method and ErrorBound say how.
     const ScreenEngine& Ready(double y);
 
     const PathSet& Paths() const { return *paths_; }
@@ -163,6 +164,10 @@ class FieldRefinement {
     // computed, before that the value of the finest sample computed whose block covers it (0
     // before any).
     std::span<const double> P() const { return p_; }
+    // The sum itself beside p, pixel for pixel as P(): its cosine and sine sums C and S (the
+    // phase the paths' own, as ScreenEngine::Compute gives it), p = C^2 + S^2 of them.
+    std::span<const double> Re() const { return re_; }
+    std::span<const double> Im() const { return im_; }
     // How far it is: the stride of the first level, of the finest level finished (0 before the
     // first is), and the share of the pixels computed.
     int FirstStride() const { return firstStride_; }
@@ -191,14 +196,23 @@ class FieldRefinement {
     // the rows after it while they are quickly done, or part of a row that takes long.
     void Step(int threads);
     void TakePiece(const ScreenEngine& engine, std::size_t count);
-    // Computes `count` pixels of a piece from its `from`-th on into `x` and `p` (room for
-    // them), and shows each over the block it stands for at the level of `stride`.
+    // Where a chunk's pixels are computed: room for `count` of each.
+    struct ChunkSums {
+        double* x;
+        double* p;
+        double* re;
+        double* im;
+    };
+    // Computes `count` pixels of a piece from its `from`-th on into `out`, and shows each over
+    // the block it stands for at the level of `stride`.
     void Compute(const Piece& piece, std::size_t from, std::size_t count, int stride, int threads,
-                 double* x, double* p);
+                 const ChunkSums& out);
 
     FieldEngine& engine_;
     FieldGrid grid_;
     std::vector<double> p_;
+    std::vector<double> re_;
+    std::vector<double> im_;
     int firstStride_ = 1;
     int finishedStride_ = 0;
     int stride_ = 1;  // of the level under way; 0 once done
@@ -216,6 +230,8 @@ class FieldRefinement {
     std::vector<Task> tasks_;
     std::vector<double> chunkX_;  // of a chunk of one row that takes long
     std::vector<double> chunkP_;
+    std::vector<double> chunkRe_;
+    std::vector<double> chunkIm_;
     std::size_t computed_ = 0;
     // Seconds a point costs per term, from the chunks so far, to size the next.
     double secondsPerTerm_ = 0.0;

@@ -306,7 +306,8 @@ void ComputeScreen(const PathSet& paths, double wavelength, double screenY,
         std::fill(p.begin(), p.end(), 0.0);
         return;
     }
-    const kernel::ScreenPoints points{detectorX.data(), detectorX.size(), p.data(), nullptr};
+    const kernel::ScreenPoints points{detectorX.data(), detectorX.size(), p.data(),
+                                      nullptr,          nullptr,          nullptr};
     kernel::SumByPointBlocks(kernel::KernelsFor(level), kernel::PathSum(paths, wavelength, screenY),
                              points, threads, false);
 }

@@ -53,6 +53,10 @@ void SumBySegments(const kernel::LevelKernels& kernels, const kernel::ScreenSum&
             s += sums[2 * segment + 1];
         }
         points.p[i] = c * c + s * s;
+        if (points.re != nullptr) {
+            points.re[i] = c;
+            points.im[i] = s;
+        }
     }
 }
 
@@ -136,11 +140,30 @@ void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, st
     if (detectorX.size() != p.size()) {
         throw std::invalid_argument("ScreenEngine: one p for every detector point");
     }
-    if (detectorX.empty()) {
+    Sum(screenY, {detectorX.data(), detectorX.size(), p.data(), nullptr, nullptr, nullptr},
+        threads);
+}
+
+void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, std::span<double> p,
+                           std::span<double> re, std::span<double> im, int threads) const {
+    if (detectorX.size() != p.size() || detectorX.size() != re.size() ||
+        detectorX.size() != im.size()) {
+        throw std::invalid_argument("ScreenEngine: one p, re and im for every detector point");
+    }
+    Sum(screenY, {detectorX.data(), detectorX.size(), p.data(), nullptr, re.data(), im.data()},
+        threads);
+}
+
+void ScreenEngine::Sum(double screenY, kernel::ScreenPoints points, int threads) const {
+    if (points.count == 0) {
         return;
     }
     if (paths_->Count() == 0) {
-        std::fill(p.begin(), p.end(), 0.0);
+        std::fill(points.p, points.p + points.count, 0.0);
+        if (points.re != nullptr) {
+            std::fill(points.re, points.re + points.count, 0.0);
+            std::fill(points.im, points.im + points.count, 0.0);
+        }
         return;
     }
     const bool nodes =
@@ -150,7 +173,6 @@ void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, st
         sum.terms = {nodes_.position.data(), nullptr, nodes_.weightCos.data(),
                      nodes_.weightSin.data(), nodes_.position.size()};
     }
-    const kernel::ScreenPoints points{detectorX.data(), detectorX.size(), p.data(), nullptr};
     const kernel::LevelKernels& kernels = kernel::KernelsFor(level_);
     if (sum.terms.count < kSegmentTerms || pointBlocksOnly_) {
         kernel::SumByPointBlocks(kernels, sum, points, threads, nodes);

@@ -40,6 +40,10 @@ EngineReach ScreensReach(std::size_t pointsPerScreen);
 
 class EngineBuilder;
 
+namespace kernel {
+struct ScreenPoints;
+}
+
 // The program's engine: prepared once for the paths of a run, it chooses the method that
 // makes the run's screens cheapest and then computes any screen with it. With the
 // interpolated sum, p / N^2 departs from the sum over every path by at most ErrorBound() (a
@@ -79,6 +83,14 @@ class ScreenEngine {
     // A screen nearer the row than the reach is summed over every path.
     void Compute(double screenY, std::span<const double> detectorX, std::span<double> p,
                  int threads = 0) const;
+    // The same p, bit for bit, with the sum itself beside it: `re` the cosine sum C and `im` the
+    // sine sum S of each point, p = C^2 + S^2 of them exactly as written (every product and sum
+    // rounded on its own). The sum's phase is the paths' own, each arrow turning once a
+    // wavelength of the whole path's length, from the source on: with the interpolated sum too,
+    // C / N and S / N are within the arrows' bound (at most ErrorBound() / 2) of the sum over
+    // every path. All five spans have one element for every detector point.
+    void Compute(double screenY, std::span<const double> detectorX, std::span<double> p,
+                 std::span<double> re, std::span<double> im, int threads = 0) const;
 
     // The fewest detector points a call needs to keep every core and vector lane busy.
     std::size_t PointsPerRound(int threads = 0) const;
@@ -88,6 +100,8 @@ class ScreenEngine {
     ScreenEngine(const PathSet& paths, double wavelength, const EngineOptions& options);
     // Plans the method; true when weights must be formed.
     bool Plan(const EngineReach& reach, const EngineOptions& options);
+    // Compute into `points`, whose x, count and p (and re and im, when wanted) are set.
+    void Sum(double screenY, kernel::ScreenPoints points, int threads) const;
 
     const PathSet* paths_;
     double wavelength_;

@@ -66,10 +66,14 @@ ScreenSum PathSum(const PathSet& paths, double wavelength, double screenY);
 
 // The detector points of one call, and where their sums go.
 struct ScreenPoints {
-    const double* x;
-    std::size_t count;
-    double* p;        // one per point: the point-block kernels
-    double* partial;  // kSegments (cos, sin) pairs per point: the segment kernels
+    const double* x = nullptr;
+    std::size_t count = 0;
+    double* p = nullptr;        // one per point: the point-block kernels
+    double* partial = nullptr;  // kSegments (cos, sin) pairs per point: the segment kernels
+    // The cosine and sine sums of every point beside its p, when not null: p is their squares'
+    // sum as written here, bit for bit.
+    double* re = nullptr;
+    double* im = nullptr;
 };
 
 // A point's terms can also be split into kSegments interleaved segments, term i going to

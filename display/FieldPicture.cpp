@@ -24,6 +24,17 @@ constexpr double kFirstHue = 290.0;  // degrees
 constexpr double kHueTurn = 180.0;
 constexpr double kChroma = 0.19;
 
+// The waves' map is dark at zero and grows evenly in L* with the size of the value, to
+// kWaveTopLightness at full colour on either side; a crest and a trough of the same size have
+// the same luminance, so they print alike in grey. The sign is the hue, orange for positive and
+// azure for negative, two hues whose screen colours reach about the same chroma at every
+// lightness; both sides take the chroma both can show (up to kWaveChroma), so they mirror each
+// other but for the hue. The top stays below the other maps' so that a crest keeps its hue.
+constexpr double kWaveTopLightness = 88.0;
+constexpr double kPositiveHue = 60.0;  // degrees
+constexpr double kNegativeHue = 240.0;
+constexpr double kWaveChroma = 0.15;
+
 struct Linear {
     double r;
     double g;
@@ -54,20 +65,23 @@ std::uint8_t Encoded(double linear) {
     return static_cast<std::uint8_t>(std::lround(v * 255.0));
 }
 
-// OKLab's L of the grey whose CIE lightness is `lightness`.
-double OklabLightness(double lightness) {
+// The relative luminance Y of the CIE lightness L*.
+double LuminanceOf(double lightness) {
     const double f = (lightness + 16.0) / 116.0;
-    const double luminance =
-        lightness > 8.0 ? f * f * f : lightness * 27.0 / 24389.0;  // the CIE definition's toe
-    return std::cbrt(luminance);
+    return lightness > 8.0 ? f * f * f : lightness * 27.0 / 24389.0;  // the CIE definition's toe
 }
 
-Rgb PerceptualColour(double t) {
-    const double lightness = OklabLightness(kTopLightness * t);
-    const double hue = (kFirstHue + kHueTurn * t) * kPi / 180.0;
-    // Full chroma in the middle, less towards black and the pale end.
-    const double wanted = kChroma * std::sqrt(std::sin(kPi * (0.05 + 0.9 * t)));
-    // The most chroma up to `wanted` the screen can show at this lightness and hue.
+double LuminanceOf(const Linear& c) {
+    return 0.2126 * c.r + 0.7152 * c.g + 0.0722 * c.b;
+}
+
+// OKLab's L of the grey whose CIE lightness is `lightness`.
+double OklabLightness(double lightness) {
+    return std::cbrt(LuminanceOf(lightness));
+}
+
+// The most chroma up to `wanted` the screen can show at this OKLab lightness and hue (radians).
+double MostChroma(double lightness, double hue, double wanted) {
     double low = 0.0;
     double high = wanted;
     for (int i = 0; i < 40; ++i) {
@@ -75,8 +89,66 @@ Rgb PerceptualColour(double t) {
         (Shown(LinearFromOklab(lightness, mid * std::cos(hue), mid * std::sin(hue))) ? low : high) =
             mid;
     }
-    const Linear c = LinearFromOklab(lightness, low * std::cos(hue), low * std::sin(hue));
+    return low;
+}
+
+Rgb OklabColour(double lightness, double hue, double chroma) {
+    const Linear c = LinearFromOklab(lightness, chroma * std::cos(hue), chroma * std::sin(hue));
     return {Encoded(c.r), Encoded(c.g), Encoded(c.b)};
+}
+
+Rgb PerceptualColour(double t) {
+    const double lightness = OklabLightness(kTopLightness * t);
+    const double hue = (kFirstHue + kHueTurn * t) * kPi / 180.0;
+    // Full chroma in the middle, less towards black and the pale end.
+    const double wanted = kChroma * std::sqrt(std::sin(kPi * (0.05 + 0.9 * t)));
+    return OklabColour(lightness, hue, MostChroma(lightness, hue, wanted));
+}
+
+// The OKLab colour of this hue (radians) and chroma whose luminance is `luminance`: Newton's
+// steps from the grey of that luminance, the slope of the luminance (a cubic in OKLab's L)
+// taken across a short step.
+Linear WithLuminance(double luminance, double hue, double chroma) {
+    const double a = chroma * std::cos(hue);
+    const double b = chroma * std::sin(hue);
+    const auto y = [&](double l) { return LuminanceOf(LinearFromOklab(l, a, b)); };
+    constexpr double kStep = 1e-3;
+    double l = std::cbrt(luminance);
+    for (int i = 0; i < 6; ++i) {
+        const double slope = (y(l + kStep) - y(l - kStep)) / (2.0 * kStep);
+        if (!(slope > 0.0)) {
+            break;
+        }
+        l -= (y(l) - luminance) / slope;
+    }
+    return LinearFromOklab(l, a, b);
+}
+
+// The waves' colours of a value of this size (0 to 1 of full colour), positive and negative:
+// the same luminance, the same chroma, the most both hues show.
+struct WaveSides {
+    Rgb positive;
+    Rgb negative;
+};
+
+WaveSides WaveSidesOf(double size) {
+    const double luminance = LuminanceOf(kWaveTopLightness * size);
+    const double positive = kPositiveHue * kPi / 180.0;
+    const double negative = kNegativeHue * kPi / 180.0;
+    double low = 0.0;
+    double high = kWaveChroma;
+    for (int i = 0; i < 20; ++i) {
+        const double mid = 0.5 * (low + high);
+        (Shown(WithLuminance(luminance, positive, mid)) &&
+                 Shown(WithLuminance(luminance, negative, mid))
+             ? low
+             : high) = mid;
+    }
+    const auto encoded = [](const Linear& c) -> Rgb {
+        return {Encoded(c.r), Encoded(c.g), Encoded(c.b)};
+    };
+    return {encoded(WithLuminance(luminance, positive, low)),
+            encoded(WithLuminance(luminance, negative, low))};
 }
 
 Rgb GreyColour(double t) {
@@ -85,14 +157,17 @@ Rgb GreyColour(double t) {
     return {v, v, v};
 }
 
+std::uint32_t Packed(Rgb c) {
+    return 0xff000000u | (static_cast<std::uint32_t>(c.r) << 16) |
+           (static_cast<std::uint32_t>(c.g) << 8) | c.b;
+}
+
 using ColourTable = std::array<std::uint32_t, kMapColours>;
 
 ColourTable MakeTable(Rgb (*colour)(double)) {
     ColourTable table{};
     for (std::size_t i = 0; i < kMapColours; ++i) {
-        const Rgb c = colour(static_cast<double>(i) / (kMapColours - 1));
-        table[i] = 0xff000000u | (static_cast<std::uint32_t>(c.r) << 16) |
-                   (static_cast<std::uint32_t>(c.g) << 8) | c.b;
+        table[i] = Packed(colour(static_cast<double>(i) / (kMapColours - 1)));
     }
     return table;
 }
@@ -114,6 +189,29 @@ double ScreenSpacing() {
 }
 
 }  // namespace
+
+const WaveColourTable& WaveColours() {
+    static const WaveColourTable table = [] {
+        constexpr std::size_t kZero = (kWaveColours - 1) / 2;
+        WaveColourTable t{};
+        for (std::size_t i = 0; i <= kZero; ++i) {
+            const WaveSides sides = WaveSidesOf(static_cast<double>(i) / kZero);
+            t[kZero + i] = Packed(sides.positive);
+            t[kZero - i] = Packed(sides.negative);
+        }
+        return t;
+    }();
+    return table;
+}
+
+Rgb WaveColour(double position) {
+    const double clamped = position >= 0.0 ? std::min(position, 1.0) : 0.0;
+    const double at = position == position ? clamped : 0.5;  // a NaN as zero
+    const std::uint32_t c =
+        WaveColours()[static_cast<std::size_t>(std::lround(at * (kWaveColours - 1)))];
+    return {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
+            static_cast<std::uint8_t>(c)};
+}
 
 Rgb FieldColour(FieldColours map, double t) {
     const std::uint32_t c = TableOf(map)[EntryOf(t)];

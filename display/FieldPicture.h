@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -23,6 +25,16 @@ enum class FieldColours {
 // The colour at position t of a map, t from 0 (no light: black) to 1 (full colour); t is taken
 // into [0, 1], a NaN as 0.
 Rgb FieldColour(FieldColours map, double t);
+
+// The map of the waves (FieldWaves.h), diverging: its colours from full negative through black
+// at zero to full positive, one hue a side, as 0xffrrggbb; the lightness grows evenly with the
+// size of the value, alike on both sides.
+inline constexpr std::size_t kWaveColours = 1023;  // odd: zero has its own colour, the middle one
+using WaveColourTable = std::array<std::uint32_t, kWaveColours>;
+const WaveColourTable& WaveColours();
+// The colour at a position of the waves' colour bar: 0 full negative, 1/2 zero, 1 full
+// positive; taken into [0, 1], a NaN as 1/2.
+Rgb WaveColour(double position);
 
 // How p / N^2 becomes a position on the map. The scale follows the run's gain as the curves do:
 // full colour where a curve's band would reach the next screen, gain * p / N^2 = the screens'

@@ -8,8 +8,11 @@
 #include "ArrowDrawing.h"
 #include "CaseName.h"
 #include "FieldPicture.h"
+#include "FieldWaves.h"
 #include "GraphPlotter.h"
 #include "MirrorPattern.h"
+#include "NumberText.h"
+#include "PathEngine.h"
 #include "RecordingCanvas.h"
 #include "SceneDrawing.h"
 
@@ -338,6 +341,151 @@ TEST(FieldPicture, LightnessGrowsWithTheValue) {
                pixels);
     EXPECT_EQ(pixels, (std::vector<std::uint32_t>{0xff000000u, 0xff000000u}))
         << "without paths no light arrives";
+}
+
+// The waves' map on both scales: black at zero; the lightness grows with the size of the value
+// in every step of a sixty-fourth of the scale, alike for a crest and a trough of the same size
+// (so they print alike in grey); the sign is the hue, orange above zero and azure below; beyond
+// full colour nothing grows. The colour bar's numbers run from minus to plus full colour.
+TEST(FieldWaves, DarkAtZeroLighterWithTheSizeOfTheValueEitherWay) {
+    for (const bool logarithmic : {false, true}) {
+        SCOPED_TRACE(::testing::Message() << "log " << logarithmic);
+        const double gain = -20.0;  // full colour at p / N^2 = 0.5: a value of sqrt(0.5)
+        const FieldScale scale = ScaleFor(gain, logarithmic);
+        const double full = std::sqrt(0.5);
+        constexpr int kSteps = 64;
+        std::vector<double> re = {0.0};  // 3 paths, at the start of a period: the value is re / 3
+        for (int step = 1; step <= kSteps; ++step) {
+            const double t = static_cast<double>(step) / kSteps;
+            const double value =
+                logarithmic ? full * std::pow(10.0, kLogDecades / 2.0 * (t - 1)) : full * t;
+            re.push_back(3.0 * value);
+            re.push_back(-3.0 * value);
+        }
+        re.push_back(3.0 * 40.0);
+        re.push_back(-3.0 * 40.0);
+        const std::vector<double> im(re.size(), 0.0);
+        std::vector<std::uint32_t> pixels;
+        PaintWaves(re, im, static_cast<int>(re.size()), 1, 3, 0.0, scale, pixels);
+        EXPECT_EQ(pixels.front(), 0xff000000u);
+        // The frame's colour of every value is the colour bar's at the value's place, to an entry.
+        const WaveColourTable& colours = WaveColours();
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            const long place = std::lround(WavePosition(scale, re[i] / 3.0) * (kWaveColours - 1));
+            bool near = false;
+            for (long entry = std::max(place - 1, 0L);
+                 entry <= std::min(place + 1, static_cast<long>(kWaveColours) - 1); ++entry) {
+                near = near || colours[static_cast<std::size_t>(entry)] == pixels[i];
+            }
+            EXPECT_TRUE(near) << "value " << re[i] / 3.0;
+        }
+        for (std::size_t i = 1; i < pixels.size(); i += 2) {
+            const std::uint32_t crest = pixels[i];
+            const std::uint32_t trough = pixels[i + 1];
+            EXPECT_NEAR(Lightness(crest), Lightness(trough), 1.0) << "step " << i / 2 + 1;
+            if (i > 1 && i < pixels.size() - 2) {
+                EXPECT_GT(Lightness(crest), Lightness(pixels[i - 2]) + 0.5) << "step " << i / 2 + 1;
+                EXPECT_GT(Lightness(trough), Lightness(pixels[i - 1]) + 0.5)
+                    << "step " << i / 2 + 1;
+            }
+            if (Lightness(crest) > 15.0) {
+                EXPECT_GT((crest >> 16) & 0xff, crest & 0xff) << "orange: red over blue";
+                EXPECT_GT(trough & 0xff, (trough >> 16) & 0xff) << "azure: blue over red";
+            }
+        }
+        EXPECT_EQ(pixels[pixels.size() - 2], pixels[pixels.size() - 4]);
+        EXPECT_EQ(pixels.back(), pixels[pixels.size() - 3]);
+        EXPECT_GT(Lightness(pixels.back()), 80.0);
+        const std::vector<ScaleMark> marks = WaveScaleMarks(scale);
+        ASSERT_EQ(marks.size(), 5u);
+        EXPECT_EQ(marks.front(), (ScaleMark{0.0, "-" + marks.back().text}));
+        EXPECT_EQ(marks[2], (ScaleMark{0.5, "0"}));
+        EXPECT_EQ(marks.back().position, 1.0);
+        EXPECT_NEAR(NumberFromText(marks.back().text), full, 1e-5);
+    }
+    EXPECT_TRUE(WaveScaleMarks(ScaleFor(0.0, false)).empty()) << "no gain: nothing shows";
+}
+
+// Time: every pixel's value is its sum turned by the time, so over a period its square averages
+// p / (2 N^2), and one period later (or any whole number of periods) the frame is the same again,
+// while half a period later it is not.
+TEST(FieldWaves, AFramesValueTurnsOnceAPeriod) {
+    struct Point {
+        double re;
+        double im;
+        int count;
+    };
+    const Point points[] = {{3.0, 4.0, 5}, {-120.5, 0.25, 400}, {0.0, -7.0, 9}, {1e-9, 2e-9, 1}};
+    for (const Point& point : points) {
+        constexpr int kInstants = 64;
+        double sum = 0.0;
+        for (int i = 0; i < kInstants; ++i) {
+            const double value = WaveValue(point.re, point.im, point.count,
+                                           WaveTurnAt(7.0 + static_cast<double>(i) / kInstants));
+            sum += value * value;
+        }
+        const double p = point.re * point.re + point.im * point.im;
+        const double n = point.count;
+        EXPECT_NEAR(sum / kInstants, p / (2.0 * n * n), 1e-12 * p / (n * n)) << point.re;
+    }
+    std::vector<double> re;
+    std::vector<double> im;
+    for (int i = 0; i < 60 * 40; ++i) {
+        re.push_back(9.0 * std::cos(0.37 * i) * std::sin(0.011 * i));
+        im.push_back(9.0 * std::sin(0.91 * i + 0.2));
+    }
+    const FieldScale scale = ScaleFor(10.0, false);
+    for (const double t : {0.0, 0.3, 0.71, 12.125}) {
+        std::vector<std::uint32_t> now;
+        std::vector<std::uint32_t> later;
+        PaintWaves(re, im, 60, 40, 9, t, scale, now);
+        for (const double periods : {1.0, 3.0, -2.0}) {
+            PaintWaves(re, im, 60, 40, 9, t + periods, scale, later);
+            EXPECT_EQ(later, now) << "at " << t << " and " << periods << " periods later";
+        }
+        PaintWaves(re, im, 60, 40, 9, t + 0.5, scale, later);
+        EXPECT_NE(later, now) << "at " << t << " and half a period later";
+    }
+}
+
+// The crests travel away from the source, a wavelength a period. Along one path the engine's
+// arrow turns once for every wavelength of the path's length (PhaseArrows, the engine's own
+// arrow of a phase): on a strip of one wavelength along the path, the crest (the pixels of full
+// positive colour) must stand at t / T wavelengths further along at time t, and so move
+// outward as time goes on.
+TEST(FieldWaves, CrestsMoveAwayFromTheSource) {
+    constexpr int kPixels = 200;
+    std::vector<double> turns;  // the path's length at each pixel, in wavelengths
+    for (int i = 0; i < kPixels; ++i) {
+        turns.push_back(3.0 + (i + 0.5) / kPixels);
+    }
+    std::vector<double> re(kPixels);
+    std::vector<double> im(kPixels);
+    PhaseArrows(turns, re, im, BestKernelLevel());
+    for (std::size_t i = 0; i < re.size(); ++i) {
+        re[i] *= 1.05;  // a little beyond full colour, so the crest is a band of equal pixels
+        im[i] *= 1.05;
+    }
+    const FieldScale scale = ScaleFor(10.0, false);  // full colour at a value of 1
+    const std::uint32_t crestColour = WaveColours().back();
+    double before = -1.0;
+    for (const double t : {0.25, 0.3, 0.35, 0.4, 0.45}) {
+        std::vector<std::uint32_t> pixels;
+        PaintWaves(re, im, kPixels, 1, 1, t, scale, pixels);
+        double sum = 0.0;
+        int crest = 0;
+        for (int i = 0; i < kPixels; ++i) {
+            if (pixels[static_cast<std::size_t>(i)] == crestColour) {
+                sum += i + 0.5;
+                ++crest;
+            }
+        }
+        ASSERT_GT(crest, 0) << t;
+        const double at = sum / crest / kPixels;  // in wavelengths from the strip's start
+        EXPECT_NEAR(at, t, 2.0 / kPixels) << "the crest at time " << t;
+        EXPECT_GT(at, before);
+        before = at;
+    }
 }
 
 }  // namespace
