@@ -21,7 +21,7 @@ void MainForm::ApplySetup(const SettingsTexts& texts, SourcePoint marker) {
     GratingSpacingLabel->setEnabled(spaced);
     DescribeCaptions();
     SettingsChanged();
-    Form_MouseDown(1, 0, marker.x, marker.y);
+    PlaceSource(marker);
 }
 
 void MainForm::SetRefusalReporter(std::function<void(const QString& reason)> report) {

@@ -102,7 +102,7 @@ class Monkey {
 
     void Finish() {
         pathsum::MainForm* form = window_.Form();
-        form->StopRequested = 1;
+        form->Run().StopRequested = 1;
         pathsum::testing::CloseEveryModal();
         QApplication::exit(0);
     }

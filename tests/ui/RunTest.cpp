@@ -63,11 +63,11 @@ TEST_F(FormTest, ARunWritesEveryScreenLabelAndDrawsTheCurves) {
 
 TEST_F(FormTest, AStopPressedWhileIdleDoesNotCutTheNextRunShort) {
     form->Stop->click();
-    EXPECT_EQ(form->StopRequested, 1);
+    EXPECT_EQ(form->Run().StopRequested, 1);
     form->Calculate_Click();
     EXPECT_EQ(form->ScreenLabel[0]->text(), " 10");
     EXPECT_EQ(form->ScreenLabel[9]->text(), " 100");
-    EXPECT_EQ(form->StopRequested, 0);
+    EXPECT_EQ(form->Run().StopRequested, 0);
 }
 
 TEST_F(FormTest, StopEndsALongRunWithinAFractionOfASecond) {
@@ -86,7 +86,7 @@ TEST_F(FormTest, StopEndsALongRunWithinAFractionOfASecond) {
     const qint64 afterStop = clock.elapsed();
     EXPECT_LT(afterStop, 500) << "the run went on for " << afterStop << " ms after Stop";
     EXPECT_TRUE(form->Calculate->isEnabled());
-    EXPECT_EQ(form->StopRequested, 0);
+    EXPECT_EQ(form->Run().StopRequested, 0);
     EXPECT_EQ(form->ScreenLabel[9]->text(), "10:") << "the last screen was never reached";
 }
 
@@ -190,7 +190,7 @@ TEST_F(FormTest, LiveAChangeDuringARunEndsItAndTheFinalSettingsAreWhatStays) {
         if (!moved && form->Running()) {
             moved = true;
             // While the run lets the window answer.
-            QTimer::singleShot(0, form.get(), [&] { form->Form_MouseDown(1, 0, 30.0f, 20.0f); });
+            QTimer::singleShot(0, form.get(), [&] { form->PlaceSource({30.0f, 20.0f}); });
         }
     });
     form->SetLive(true);
@@ -203,7 +203,7 @@ TEST_F(FormTest, LiveAChangeDuringARunEndsItAndTheFinalSettingsAreWhatStays) {
     MainForm separate;
     separate.show();
     separate.ResolutionXText->setText(".001");
-    separate.Form_MouseDown(1, 0, 30.0f, 20.0f);
+    separate.PlaceSource({30.0f, 20.0f});
     separate.Calculate_Click();
     EXPECT_EQ(separate.LastRun().plan->paths.Count(), lastCount);
     EXPECT_EQ(form->Canvas()->Image(), separate.Canvas()->Image());

@@ -91,7 +91,7 @@ TEST_P(CommandTest, TheMenuEntryAndItsShortcutReachTheProcedure) {
         if (GetParam().expect) {
             GetParam().expect(*form);
         }
-        form->StopRequested = 0;
+        form->Run().StopRequested = 0;
     }
 }
 
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   ""},
                       CommandCase{"Stop", Command::Stop,
                                   [](MainForm& f) {
-                                      EXPECT_EQ(f.StopRequested, 1);
+                                      EXPECT_EQ(f.Run().StopRequested, 1);
                                       EXPECT_EQ(f.ScreenLabel[9]->text(), "10:")
                                           << "Stop only sets the flag";
                                   },
@@ -453,8 +453,8 @@ TEST_F(ArrowsTest, TheCommandsWorkFromTheArrowsAndTheFieldWindow) {
         QTest::keyClick(c.side, Qt::Key_F5);
         EXPECT_EQ(form->ScreenLabel[9]->text(), " 100") << "F5 ran";
         QTest::keyClick(c.side, Qt::Key_Escape);
-        EXPECT_EQ(form->StopRequested, 1) << "Esc asked for a stop";
-        form->StopRequested = 0;
+        EXPECT_EQ(form->Run().StopRequested, 1) << "Esc asked for a stop";
+        form->Run().StopRequested = 0;
         QTest::keySequence(c.side, window->Action(c.closes)->shortcut());
         EXPECT_FALSE(c.side->isVisible()) << "its own key closed it";
     }
