@@ -53,7 +53,7 @@ bool FileCommands::OpenSetup(const QString& path, bool remembered) {
         return false;
     }
     const Setup& setup = std::get<Setup>(read);
-    form_->ApplySetup(setup.texts, setup.marker);
+    form_->ReplaceSetup(setup.texts, setup.marker);
     file_ = remembered ? QFileInfo(path).absoluteFilePath() : QString();
     ShowInTitle(path);
     if (remembered) {

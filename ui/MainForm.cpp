@@ -31,6 +31,14 @@ QFont ControlFont(const char* family) {
     return font;
 }
 
+// The screen and path labels' captions before the first run.
+QString ScreenCaptionAtStart(std::size_t index) {
+    return QStringLiteral("%1:").arg(index + 1);
+}
+QString PathsCaptionAtStart() {
+    return QStringLiteral("1:");
+}
+
 void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, text);
@@ -127,14 +135,14 @@ void MainForm::BuildControls() {
     Exit = button("Exit", "Exit", -8, 10, "Arial");
 
     for (int i = 0; i < 10; ++i) {
-        auto* screen = new QLabel(QStringLiteral("%1:").arg(i + 1), this);
+        auto* screen = new QLabel(ScreenCaptionAtStart(static_cast<std::size_t>(i)), this);
         screen->setObjectName(QStringLiteral("ScreenLabel(%1)").arg(i));
         screen->setGeometry(
             FrameRect(kRightColumnX, 90.0 - 10.0 * i, kRightColumnWidth, kLabelHeight));
         SetColours(screen, Qt::black, QColor(192, 192, 192));
         ScreenLabel[static_cast<std::size_t>(i)] = screen;
 
-        auto* paths = new QLabel(QStringLiteral("1:"), this);
+        auto* paths = new QLabel(PathsCaptionAtStart(), this);
         paths->setObjectName(QStringLiteral("PathsLabel(%1)").arg(i));
         paths->setGeometry(
             FrameRect(kRightColumnX, 93.3 - 10.0 * i, kRightColumnWidth, kLabelHeight));
@@ -346,10 +354,25 @@ RunOutcome MainForm::DrawRun(RunPlan plan, double gain, RunDetail detail) {
 }
 
 void MainForm::EndRun(bool stopped) {
-    state_.End(stopped);
+    if (state_.End(stopped) == RunState::Picture::Clear) {
+        ClearRun();
+    }
     Calculate->setEnabled(true);
     emit runEnded();
     LiveRunEnded();
+}
+
+void MainForm::ClearRun() {
+    canvas_->Clear();
+    canvas_->ShowNow();
+    for (std::size_t i = 0; i < ScreenLabel.size(); ++i) {
+        ScreenLabel[i]->setText(ScreenCaptionAtStart(i));
+        PathsLabel[i]->setText(PathsCaptionAtStart());
+    }
+    ShowLiveNotice(QString());
+    record_ = {};
+    DescribeCaptions();
+    emit runRecordChanged();
 }
 
 void MainForm::Stop_Click() {

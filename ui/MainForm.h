@@ -149,6 +149,13 @@ class MainForm : public QWidget, public RunHost {
     // next run reads them; in the live mode they start one run.
     void ApplySetup(const SettingsTexts& texts, SourcePoint marker);
 
+    // Replaces the set-up the window shows with one that was opened, set as ApplySetup sets it.
+    // A run under way, of the set-up before, ends at its next check. In the live mode the new
+    // set-up's run follows, as after any change; otherwise the plot, the screens' labels and the
+    // record of the last run are cleared as they stood at the start, so that no picture, export
+    // or probe pairs the curves of one set-up with the values of another.
+    void ReplaceSetup(const SettingsTexts& texts, SourcePoint marker);
+
     // Where a refused run's reason goes instead of a message box (the command line writes it
     // out); none, the default, shows the box.
     void SetRefusalReporter(std::function<void(const QString& reason)> report);
@@ -209,6 +216,8 @@ class MainForm : public QWidget, public RunHost {
     RunOutcome DrawRun(RunPlan plan, double gain, RunDetail detail);
     // Calculate enabled again, and the run's end told.
     void EndRun(bool stopped);
+    // The plot, the screens' labels and the record as they stand before the first run.
+    void ClearRun();
     // Live mode (MainFormLive.cpp).
     void SettingsChanged();
     // What the live mode keeps of a drawn run: how long a full one took, whether the picture is

@@ -23,6 +23,8 @@ constexpr std::size_t kCoarsePoints = 101;
 void MainForm::SetLive(bool on) {
     live_ = on;
     if (!on) {
+        // A live run under way ends, its curves so far kept, as a Stop keeps them.
+        state_.Abandon(RunState::Picture::Keep);
         liveWanted_ = false;
         restTimer_->stop();
         ShowLiveNotice(QString());

@@ -24,6 +24,18 @@ void MainForm::ApplySetup(const SettingsTexts& texts, SourcePoint marker) {
     PlaceSource(marker);
 }
 
+void MainForm::ReplaceSetup(const SettingsTexts& texts, SourcePoint marker) {
+    if (!live_) {
+        if (Running()) {
+            // Cleared once the run has ended: until then it may still write a screen's labels.
+            state_.Abandon(RunState::Picture::Clear);
+        } else {
+            ClearRun();
+        }
+    }
+    ApplySetup(texts, marker);
+}
+
 void MainForm::SetRefusalReporter(std::function<void(const QString& reason)> report) {
     reportRefusal_ = std::move(report);
 }

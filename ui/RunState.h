@@ -12,6 +12,9 @@ class RunState {
     // only when it acts on it. Stop_Click sets it and does nothing else.
     int StopRequested = 0;
 
+    // What becomes of the picture of a run that was asked to end.
+    enum class Picture { Keep, Clear };
+
     bool Running() const { return running_; }
     bool Closing() const { return closing_; }
 
@@ -21,6 +24,10 @@ class RunState {
     // The settings changed under the run under way (the live mode): it ends at its next check,
     // and a run with the new settings follows.
     void Supersede();
+    // The run under way ends at its next check and none follows by itself: Live was turned off
+    // (its curves so far are kept, as a Stop keeps them), or another set-up was opened (whose
+    // window must not show this run's curves: they are cleared).
+    void Abandon(Picture picture);
     // The window is closing: this run and every later one end at once.
     void Close();
 
@@ -28,13 +35,15 @@ class RunState {
     bool ShouldStop() const;
 
     // The run has ended; `stopped` when it ended at a check that said stop, which clears the
-    // Stop it acted on.
-    void End(bool stopped);
+    // Stop it acted on. Says what becomes of its picture.
+    Picture End(bool stopped);
 
   private:
     bool running_ = false;
     bool closing_ = false;
     bool superseded_ = false;
+    bool abandoned_ = false;
+    Picture afterwards_ = Picture::Keep;
 };
 
 }  // namespace pathsum

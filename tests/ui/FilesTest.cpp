@@ -20,6 +20,7 @@
 #include "FormFixture.h"
 #include "GraphPlotter.h"
 #include "MainWindow.h"
+#include "QtPlotCanvas.h"
 #include "SetupFile.h"
 
 namespace pathsum::testing {
@@ -276,6 +277,71 @@ TEST_F(FilesTest, TheTableHoldsTheEnginesNumbersOfEveryPlottedPoint) {
             // Every digit: the text reads back to the very double.
             EXPECT_EQ(std::strtod(cells[cell].toLatin1().constData(), nullptr), expected[cell])
                 << "row " << row << ", column " << cell;
+        }
+    }
+}
+
+// Besides Stop, two things end a long run under way: a set-up opened, after which nothing of the
+// run before it is left to see, export or probe, and F5 runs the set-up opened; and Live turned
+// off, after which the curves so far stay, as after a Stop.
+TEST_F(FilesTest, OpeningASetupOrTurningLiveOffEndsTheRunUnderWay) {
+    MainForm& form = *window->Form();
+    QFile file(Path("lesson.pathsum"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"wavelength": ".5", "pattern": "Mirror Number Double"})");
+    file.close();
+    QAction* live = window->Action(Command::Live);
+    struct Case {
+        const char* name;
+        bool live;
+        std::function<void()> act;
+        bool cleared;
+    };
+    const Case cases[] = {
+        {"open", false, [&] { window->Files()->OpenFile(file.fileName()); }, true},
+        {"live off", true, [&] { live->setChecked(false); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Seconds of computing: every path summed at ten thousand points a screen.
+        SettingsTexts longRun = Texts(".001", "10", "Mirror Number Grating");
+        longRun.resolution = "1E-05";
+        longRun.resolutionX = ".01";
+        form.ApplySetup(longRun, kStartSource);
+        int ended = 0;
+        bool acted = false;
+        const auto onEnd = QObject::connect(&form, &MainForm::runEnded, [&ended] { ++ended; });
+        const auto onStart = QObject::connect(&form, &MainForm::runRecordChanged, [&] {
+            if (!acted && form.Running()) {
+                acted = true;
+                QTimer::singleShot(0, &form, c.act);
+            }
+        });
+        if (c.live) {
+            live->setChecked(true);
+            EXPECT_TRUE(QTest::qWaitFor([&ended] { return ended > 0; }, 120000));
+        } else {
+            form.Calculate_Click();
+        }
+        QObject::disconnect(onEnd);
+        QObject::disconnect(onStart);
+        ASSERT_TRUE(acted);
+        EXPECT_FALSE(form.Running());
+        EXPECT_TRUE(form.Calculate->isEnabled());
+        if (c.cleared) {
+            EXPECT_EQ(form.ScreenLabel[9]->text(), "10:");
+            EXPECT_EQ(form.LastRun().plan, nullptr);
+            EXPECT_EQ(form.PathsLabel[0]->text(), "1:");
+            QImage empty = form.Canvas()->Image();
+            empty.fill(QtPlotCanvas::Background());
+            EXPECT_EQ(form.Canvas()->Image(), empty) << "no curve of the run before is left";
+            form.Calculate_Click();
+            ASSERT_NE(form.LastRun().plan, nullptr);
+            EXPECT_EQ(form.LastRun().plan->settings.wavelength, 0.5) << "F5 runs the set-up opened";
+            EXPECT_EQ(form.ScreenLabel[9]->text(), " 100");
+        } else {
+            ASSERT_NE(form.LastRun().plan, nullptr);
+            EXPECT_TRUE(form.LastRun().p.back().empty()) << "the last screen was never reached";
         }
     }
 }
