@@ -501,8 +501,10 @@ void MainForm::WindowClosing() {
 }
 
 void MainForm::Exit_Click() {
-    // The form is the window, or the client area of the one it shows in.
-    window()->close();
+    // The form is the window, or the client area of the one it shows in (scaled down, through a
+    // graphics scene): that window closes, and asks first whether to save an opened set-up's
+    // changes.
+    DialogParent()->close();
 }
 
 }  // namespace pathsum

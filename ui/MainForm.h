@@ -188,6 +188,9 @@ class MainForm : public QWidget, public RunHost {
     // A run has ended (finished, stopped or refused) and Calculate is enabled again.
     void runEnded();
 
+    // What the next run reads may have changed: a box's text, the pattern or the marker.
+    void setupChanged();
+
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -40,6 +40,7 @@ void MainForm::SourceRested() {
 }
 
 void MainForm::SettingsChanged() {
+    emit setupChanged();
     if (!live_ || state_.Closing()) {
         return;
     }

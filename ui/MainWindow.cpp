@@ -188,6 +188,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // With a set-up in play, its unsaved changes are saved or let go first, or nothing closes.
+    if (!files_->SettleChanges()) {
+        event->ignore();
+        return;
+    }
     form_->WindowClosing();
     event->accept();
 }

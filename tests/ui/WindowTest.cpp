@@ -177,6 +177,8 @@ TEST_F(WindowTest, CalculateIsDisabledInTheMenuWhileARunGoesOn) {
 }
 
 TEST_F(WindowTest, ExitFromTheMenuClosesTheWindow) {
+    // With no set-up file in play, Exit asks nothing, whatever was changed.
+    form->GainText->setText("20");
     QTest::keySequence(window.get(), window->Action(Command::Exit)->shortcut());
     QApplication::processEvents();
     EXPECT_FALSE(window->isVisible());
