@@ -427,9 +427,12 @@ void MainForm::mousePressEvent(QMouseEvent* event) {
         return;
     }
     dragging_ = event->button() == Qt::LeftButton;
-    Form_MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()),
-                   static_cast<float>(PlotFrame::FrameX(at.x())),
-                   static_cast<float>(PlotFrame::FrameY(at.y())));
+    const SourcePoint point{static_cast<float>(PlotFrame::FrameX(at.x())),
+                            static_cast<float>(PlotFrame::FrameY(at.y()))};
+    if (dragging_) {
+        dragStart_ = point;
+    }
+    Form_MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), point.x, point.y);
 }
 
 void MainForm::mouseMoveEvent(QMouseEvent* event) {
@@ -453,6 +456,17 @@ void MainForm::mouseReleaseEvent(QMouseEvent* event) {
         restTimer_->stop();
         SourceRested();
     }
+}
+
+void MainForm::StopOrCancelDrag() {
+    if (!dragging_) {
+        Stop_Click();
+        return;
+    }
+    // The rest of the drag, up to the button's release, moves nothing.
+    dragging_ = false;
+    restTimer_->stop();
+    PlaceSource(dragStart_);
 }
 
 void MainForm::SetProbeTracking(bool on) {

@@ -104,6 +104,9 @@ class MainForm : public QWidget, public RunHost {
     void GainLabel_MouseUp(short button, short shift, float x, float y);
     void GratingWidthLabel_MouseUp(short button, short shift, float x, float y);
     void GratingSpacingLabel_MouseUp(short button, short shift, float x, float y);
+    // Run > Stop and its key, Esc: during a drag of the source, the drag ends with the source
+    // put back where it began; otherwise Stop_Click.
+    void StopOrCancelDrag();
     // The keyboard's way to place the source: a dialog taking X and Y as the labels show them;
     // the choice is placed as a click there would place it.
     void PlaceSource_Click();
@@ -276,6 +279,7 @@ class MainForm : public QWidget, public RunHost {
     bool liveWanted_ = false;     // a change is waiting for its run
     bool liveScheduled_ = false;  // a live run is due from the event loop
     bool dragging_ = false;       // the left button holds the source
+    SourcePoint dragStart_;       // where the press that began the drag placed it
     bool coarseShown_ = false;
     double fullRunSeconds_ = 0.0;  // the last full run that finished
     QTimer* restTimer_ = nullptr;  // the source has rested: the full picture follows
