@@ -176,12 +176,12 @@ void FileCommands::FillExamplesMenu(QMenu* menu) {
 void FileCommands::Keep(const QString& path) {
     kept_ =
         KeptSetup{form_->TextsOfControls(), form_->MarkerPosition(), QFileInfo(path).fileName()};
-    // "[*]" is where the title shows that there are unsaved changes; one in the file's own name
-    // is doubled to stand for itself.
+    // The file's name, and the mark of unsaved changes where "[*]" stands, go before the
+    // window's long caption, which a title bar cuts short. A "[*]" in the file's own name is
+    // doubled to stand for itself.
     QString name = kept_->name;
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-    window_->setWindowTitle(MainForm::Caption() + QStringLiteral(" - ") + name +
-                            QStringLiteral("[*]"));
+    window_->setWindowTitle(name + QStringLiteral("[*] - ") + MainForm::Caption());
     NoteChanges();
 }
 

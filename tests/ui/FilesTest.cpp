@@ -128,7 +128,7 @@ TEST_P(RoundTripTest, WhatSaveAsWritesOpensAsItWasSaved) {
     });
     window->Files()->SaveAs();
     const WindowState saved = StateOf(*window);
-    EXPECT_TRUE(saved.title.endsWith(" - lesson.pathsum")) << saved.title.toStdString();
+    EXPECT_TRUE(saved.title.startsWith("lesson.pathsum - ")) << saved.title.toStdString();
     EXPECT_EQ(FileCommands::RecentFiles().value(0), Path("lesson.pathsum"));
 
     MainWindow other;
@@ -365,8 +365,8 @@ TEST_F(FilesTest, TheTitleMarksChangesNotSavedSinceTheSetupWasOpened) {
     file.write(R"({"gain": "5", "pattern": "Mirror Number Double", "source": {"x": 30, "y": 20}})");
     file.close();
     EXPECT_EQ(Open(*window, file.fileName()), QString());
-    const QString title = MainForm::Caption() + " - lesson.pathsum";
-    EXPECT_EQ(ShownTitle(*window), title);
+    const QString caption = " - " + MainForm::Caption();
+    EXPECT_EQ(ShownTitle(*window), "lesson.pathsum" + caption);
     struct Change {
         const char* name;
         std::function<void()> change;
@@ -394,10 +394,10 @@ TEST_F(FilesTest, TheTitleMarksChangesNotSavedSinceTheSetupWasOpened) {
         SCOPED_TRACE(c.name);
         c.change();
         EXPECT_TRUE(window->isWindowModified());
-        EXPECT_EQ(ShownTitle(*window), title + "*");
+        EXPECT_EQ(ShownTitle(*window), "lesson.pathsum*" + caption);
         c.undo();
         EXPECT_FALSE(window->isWindowModified());
-        EXPECT_EQ(ShownTitle(*window), title);
+        EXPECT_EQ(ShownTitle(*window), "lesson.pathsum" + caption);
     }
 }
 
@@ -552,7 +552,8 @@ TEST_F(FilesTest, EveryLessonOpensAndRuns) {
     EXPECT_EQ(recent->actions().at(0)->toolTip(), QDir::toNativeSeparators(examples.back().path));
     recent->actions().at(1)->trigger();
     const QString before = QFileInfo(examples[examples.size() - 2].path).fileName();
-    EXPECT_TRUE(ShownTitle(*window).endsWith(before)) << ShownTitle(*window).toStdString();
+    EXPECT_TRUE(ShownTitle(*window).startsWith(before + " - "))
+        << ShownTitle(*window).toStdString();
 }
 
 }  // namespace
