@@ -307,7 +307,7 @@ void MainForm::PerformRun(RunDetail detail) {
 ExperimentSettings MainForm::SettingsOfTheRun() {
     // The companion shape is put beside the marker before the marker is read.
     PutSource0BesideSource();
-    const ExperimentSettings settings = ReadExperimentSettings(TextsOfControls(), MarkerPosition());
+    ExperimentSettings settings = ReadExperimentSettings(TextsOfControls(), MarkerPosition());
     ShowSourceCaptions(settings.source);
     return settings;
 }
