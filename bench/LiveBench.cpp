@@ -102,7 +102,7 @@ void Drive(pathsum::MainForm& form, const Case& c, int positions) {
     form.GainText->setText(QString::fromLatin1(c.gain));
     form.ResolutionText->setText(QString::fromLatin1(c.resolution));
     form.ResolutionXText->setText(QString::fromLatin1(c.step));
-    form.Form_MouseDown(1, 0, 10.0f, 20.0f);
+    form.PlaceSource({10.0f, 20.0f});
     form.SetLive(true);
     Wait(300);  // the first run, which learns how long a full run takes
 
@@ -239,7 +239,7 @@ double LongestSilenceMs(pathsum::MainForm& form, const GridSetting& setting) {
     form.WavelengthText->setText(QString::fromStdString(setting.wavelength));
     form.ResolutionText->setText(QString::fromStdString(setting.resolution));
     form.ResolutionXText->setText(QString::fromStdString(setting.step));
-    form.Form_MouseDown(1, 0, setting.sourceX, setting.sourceY);
+    form.PlaceSource({setting.sourceX, setting.sourceY});
     Wait(20);
     QElapsedTimer clock;
     clock.start();

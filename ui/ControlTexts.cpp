@@ -231,6 +231,21 @@ QKeySequence Shortcut(Command command) {
     return keys == kNoKeys ? QKeySequence() : QKeySequence(keys);
 }
 
+bool IsCommandShortcut(QKeyCombination keys) {
+    // A key of the keypad is the same key.
+    const QKeyCombination plain(keys.keyboardModifiers() & ~Qt::KeypadModifier, keys.key());
+    for (const CommandText& text : kCommands) {
+        if (text.keys != kNoKeys && text.keys == plain) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QKeySequence CloseWindowShortcut() {
+    return QKeySequence(Qt::CTRL | Qt::Key_W);
+}
+
 std::optional<ControlDescription> DescriptionOf(const QString& objectName) {
     static const QHash<QString, ControlDescription> table = BuildTable();
     const auto found = table.constFind(objectName);

@@ -39,6 +39,10 @@ enum class Command {
 // The command's text in its menu (with its & mnemonic) and its shortcut (none for some).
 QString MenuText(Command command);
 QKeySequence Shortcut(Command command);
+// Whether the keys are one command's shortcut: a value's box lets them through to the command.
+bool IsCommandShortcut(QKeyCombination keys);
+// The key that closes a window beside the main one (the arrows, the field, the guide).
+QKeySequence CloseWindowShortcut();
 
 // What a control is and how to change it, as its tooltip shows it and a screen reader
 // announces it. Every text of this kind is written in ControlTexts.cpp and nowhere else.

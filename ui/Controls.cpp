@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ControlTexts.h"
 #include "PlotFrame.h"
 
 namespace pathsum {
@@ -100,6 +101,17 @@ void ClickLineEdit::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
     }
+}
+
+bool ClickLineEdit::event(QEvent* event) {
+    // A key the box would take for itself it claims before any shortcut sees it; a command's
+    // key it leaves unclaimed, so the command has it.
+    if (event->type() == QEvent::ShortcutOverride &&
+        IsCommandShortcut(static_cast<QKeyEvent*>(event)->keyCombination())) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
 }
 
 void ClickLineEdit::keyPressEvent(QKeyEvent* event) {

@@ -33,7 +33,8 @@ class ClickLabel : public QLabel {
 // A text box that reports a click into it (it also accepts typing). From the keyboard, F2
 // counts as a click, and Page Up and Page Down report the mouse button they stand for on the
 // box's label: 2 (right, up) and 1 (left, down). The mouse wheel over the box and the Up and
-// Down keys in it report fine steps, up positive.
+// Down keys in it report fine steps, up positive. The commands' shortcuts are never the box's
+// own: Ctrl+E, say, exports the picture, even where the desktop's keys make it "end of line".
 class ClickLineEdit : public QLineEdit {
     Q_OBJECT
 
@@ -46,6 +47,7 @@ class ClickLineEdit : public QLineEdit {
     void wheelNotches(int notches);
 
   protected:
+    bool event(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;

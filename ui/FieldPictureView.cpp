@@ -196,9 +196,6 @@ void FieldPictureView::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Minus:
             emit zoomed(centre.x(), centre.y(), 1.0 / kZoomStep);
             break;
-        case Qt::Key_Home:
-            emit wholeSquareAsked();
-            break;
         default:
             QWidget::keyPressEvent(event);
     }

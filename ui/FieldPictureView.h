@@ -46,8 +46,6 @@ class FieldPictureView : public QWidget {
     // By `factor` about the plot point (x, y): the wheel about the pointer, + and - about the
     // centre of the view.
     void zoomed(double x, double y, double factor);
-    // Home.
-    void wholeSquareAsked();
     void panned(double dx, double dy);
     void pointerMoved(double x, double y);
     void resized();

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -110,7 +111,8 @@ FieldWindow::FieldWindow(MainForm* form, QWidget* parent)
     connect(timer_, &QTimer::timeout, this, &FieldWindow::Slice);
     connect(picture_, &FieldPictureView::zoomed, this, &FieldWindow::ZoomAt);
     connect(picture_, &FieldPictureView::panned, this, &FieldWindow::PanBy);
-    connect(picture_, &FieldPictureView::wholeSquareAsked, this, &FieldWindow::ShowWholeSquare);
+    // Home shows the whole square wherever the focus is in the window.
+    new QShortcut(QKeySequence(Qt::Key_Home), this, this, &FieldWindow::ShowWholeSquare);
     connect(picture_, &FieldPictureView::pointerMoved, this, &FieldWindow::PointAt);
     connect(picture_, &FieldPictureView::resized, this, [this] {
         if (!refinement_ || refinement_->Grid().columns != GridOfTheView().columns) {

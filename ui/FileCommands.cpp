@@ -31,26 +31,41 @@ const QString kSetupFilter = QStringLiteral("pathsum set-ups (*.pathsum)");
 // How long the notice of a written file stays: long enough to read a path twice.
 constexpr int kNoticeMs = 6000;
 
+bool SameTexts(const SettingsTexts& a, const SettingsTexts& b) {
+    return a.wavelength == b.wavelength && a.width == b.width && a.spacing == b.spacing &&
+           a.gain == b.gain && a.resolution == b.resolution && a.resolutionX == b.resolutionX &&
+           a.patternCaption == b.patternCaption;
+}
+
 }  // namespace
 
 FileCommands::FileCommands(MainForm* form, QWidget* window)
-    : QObject(window), form_(form), window_(window) {}
+    : QObject(window), form_(form), window_(window) {
+    connect(form_, &MainForm::setupChanged, this, &FileCommands::NoteChanges);
+}
 
 QStringList FileCommands::RecentFiles() {
     return QSettings().value(kRecentKey).toStringList();
 }
 
 void FileCommands::Open() {
+    if (!SettleChanges()) {
+        return;
+    }
     const QString path =
         AskForFile(form_->DialogParent(), QFileDialog::AcceptOpen, QStringLiteral("Open Set-up"),
                    SuggestedPath(QString()), kSetupFilter, QStringLiteral("pathsum"));
     if (!path.isEmpty()) {
-        OpenFile(path);
+        OpenSetup(path, true);
     }
 }
 
 bool FileCommands::OpenFile(const QString& path) {
-    return OpenSetup(path, true);
+    return SettleChanges() && OpenSetup(path, true);
+}
+
+bool FileCommands::OpenLesson(const QString& path) {
+    return SettleChanges() && OpenSetup(path, false);
 }
 
 bool FileCommands::OpenSetup(const QString& path, bool remembered) {
@@ -62,10 +77,10 @@ bool FileCommands::OpenSetup(const QString& path, bool remembered) {
         return false;
     }
     const Setup& setup = std::get<Setup>(read);
-    form_->ApplySetup(setup.texts, setup.marker);
+    form_->ReplaceSetup(setup.texts, setup.marker);
     opened_ = setup;
     file_ = remembered ? QFileInfo(path).absoluteFilePath() : QString();
-    ShowInTitle(path);
+    Keep(path);
     if (remembered) {
         Remember(file_);
     }
@@ -73,20 +88,22 @@ bool FileCommands::OpenSetup(const QString& path, bool remembered) {
 }
 
 void FileCommands::Save() {
-    if (file_.isEmpty()) {
-        SaveAs();
-    } else {
-        SaveTo(file_);
-    }
+    SaveOrAsk();
 }
 
 void FileCommands::SaveAs() {
+    AskAndSave();
+}
+
+bool FileCommands::SaveOrAsk() {
+    return file_.isEmpty() ? AskAndSave() : SaveTo(file_);
+}
+
+bool FileCommands::AskAndSave() {
     const QString path = AskForFile(
         form_->DialogParent(), QFileDialog::AcceptSave, QStringLiteral("Save Set-up"),
         SuggestedPath(QStringLiteral(".pathsum")), kSetupFilter, QStringLiteral("pathsum"));
-    if (!path.isEmpty()) {
-        SaveTo(path);
-    }
+    return !path.isEmpty() && SaveTo(path);
 }
 
 bool FileCommands::SaveTo(const QString& path) {
@@ -101,7 +118,7 @@ bool FileCommands::SaveTo(const QString& path) {
     }
     opened_ = setup;
     file_ = QFileInfo(path).absoluteFilePath();
-    ShowInTitle(path);
+    Keep(path);
     Remember(file_);
     return true;
 }
@@ -167,7 +184,7 @@ void FileCommands::FillExamplesMenu(QMenu* menu) {
     for (const Example& example : examples) {
         const QString path = example.path;
         QAction* entry =
-            menu->addAction(example.description, this, [this, path] { OpenSetup(path, false); });
+            menu->addAction(example.description, this, [this, path] { OpenLesson(path); });
         entry->setToolTip(QFileInfo(path).fileName());
     }
     if (examples.empty()) {
@@ -177,9 +194,53 @@ void FileCommands::FillExamplesMenu(QMenu* menu) {
     }
 }
 
-void FileCommands::ShowInTitle(const QString& path) {
-    window_->setWindowTitle(MainForm::Caption() + QStringLiteral(" - ") +
-                            QFileInfo(path).fileName());
+void FileCommands::Keep(const QString& path) {
+    kept_ =
+        KeptSetup{form_->TextsOfControls(), form_->MarkerPosition(), QFileInfo(path).fileName()};
+    // The file's name, and the mark of unsaved changes where "[*]" stands, go before the
+    // window's long caption, which a title bar cuts short. A "[*]" in the file's own name is
+    // doubled to stand for itself.
+    QString name = kept_->name;
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    window_->setWindowTitle(name + QStringLiteral("[*] - ") + MainForm::Caption());
+    NoteChanges();
+}
+
+bool FileCommands::Unsaved() const {
+    if (!kept_) {
+        return false;
+    }
+    const SourcePoint marker = form_->MarkerPosition();
+    return !SameTexts(form_->TextsOfControls(), kept_->texts) || marker.x != kept_->marker.x ||
+           marker.y != kept_->marker.y;
+}
+
+void FileCommands::NoteChanges() {
+    window_->setWindowModified(Unsaved());
+}
+
+bool FileCommands::SettleChanges() {
+    if (!Unsaved()) {
+        return true;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Unsaved Changes"),
+                    QStringLiteral("Save the changes to \u201c%1\u201d?").arg(kept_->name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    form_->DialogParent());
+    box.setObjectName(QStringLiteral("UnsavedChangesBox"));
+    box.setInformativeText(
+        QStringLiteral("The set-up has changed since it was opened or saved. Without saving, "
+                       "the changes are lost."));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveOrAsk();
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+    }
 }
 
 void FileCommands::Remember(const QString& path) {

@@ -3,7 +3,9 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
+#include "ExperimentSettings.h"
 #include "SetupFile.h"
 
 class QLabel;
@@ -19,6 +21,8 @@ class MainForm;
 // the last few kept from one start of the program to the next, and the lessons shipped with
 // it), the picture exported or copied, the numbers exported. Every file is written whole or
 // not at all, and every failure is said in a message box that names the file and the reason.
+// Once a set-up is opened or saved, the window's title names its file and marks changes not
+// saved since, and nothing replaces or ends them without asking.
 class FileCommands : public QObject {
     Q_OBJECT
 
@@ -33,9 +37,21 @@ class FileCommands : public QObject {
     void ExportData();
     void CopyPicture();
 
-    // Opens the set-up at `path` into the window, as Open does with a chosen file; a file that
-    // is refused is said in a box and leaves the window as it was. True when it opened.
+    // Opens the set-up at `path` into the window, as Open does with a chosen file (Open Recent,
+    // a file given to the program), after asking about unsaved changes (SettleChanges); a file
+    // that is refused is said in a box and leaves the window as it was. True when it opened.
     bool OpenFile(const QString& path);
+    // Opens a lesson shipped with the program, as File > Examples does: the same, except that
+    // the lesson is not remembered as the file Save writes (Save asks for a name).
+    bool OpenLesson(const QString& path);
+
+    // Whether the six box texts, the pattern or the marker differ from the set-up as it was
+    // last opened or saved; never while no set-up has been opened or saved.
+    bool Unsaved() const;
+    // Asks whether to save unsaved changes, when there are any: Save, Discard or Cancel. True
+    // when the caller may go on (nothing to ask, saved, or discarded); false when the question
+    // was cancelled, or the save was cancelled or failed.
+    bool SettleChanges();
 
     // The menus' entries, made afresh each time the menu opens.
     void FillRecentMenu(QMenu* menu);
@@ -53,8 +69,15 @@ class FileCommands : public QObject {
     // Applies a set-up file; `remembered` adds it to the recent ones and makes it the file
     // Save writes.
     bool OpenSetup(const QString& path, bool remembered);
+    // Save and Save As; true when the set-up was saved.
+    bool SaveOrAsk();
+    bool AskAndSave();
     bool SaveTo(const QString& path);
-    void ShowInTitle(const QString& path);
+    // The set-up as the window shows it now is the one opened or saved: its file's name goes
+    // into the title, and changes are measured from it.
+    void Keep(const QString& path);
+    // The title's mark of unsaved changes set afresh.
+    void NoteChanges();
     void Remember(const QString& path);
     void Forget(const QString& path);
     // Where a new file of that suffix is offered: beside the set-up's file, named after it.
@@ -66,6 +89,13 @@ class FileCommands : public QObject {
     // than the small screens it is laid out for.)
     void Confirm(const QString& message);
 
+    // What the window showed when the set-up was last opened or saved.
+    struct KeptSetup {
+        SettingsTexts texts;
+        SourcePoint marker;
+        QString name;  // its file's name
+    };
+
     MainForm* form_;
     QWidget* window_;
     QString file_;
@@ -73,6 +103,7 @@ class FileCommands : public QObject {
     Setup opened_;
     QLabel* notice_ = nullptr;
     QTimer* noticeTimer_ = nullptr;
+    std::optional<KeptSetup> kept_;
 };
 
 }  // namespace pathsum

@@ -31,6 +31,14 @@ QFont ControlFont(const char* family) {
     return font;
 }
 
+// The screen and path labels' captions before the first run.
+QString ScreenCaptionAtStart(std::size_t index) {
+    return QStringLiteral("%1:").arg(index + 1);
+}
+QString PathsCaptionAtStart() {
+    return QStringLiteral("1:");
+}
+
 void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, text);
@@ -127,14 +135,14 @@ void MainForm::BuildControls() {
     Exit = button("Exit", "Exit", -8, 10, "Arial");
 
     for (int i = 0; i < 10; ++i) {
-        auto* screen = new QLabel(QStringLiteral("%1:").arg(i + 1), this);
+        auto* screen = new QLabel(ScreenCaptionAtStart(static_cast<std::size_t>(i)), this);
         screen->setObjectName(QStringLiteral("ScreenLabel(%1)").arg(i));
         screen->setGeometry(
             FrameRect(kRightColumnX, 90.0 - 10.0 * i, kRightColumnWidth, kLabelHeight));
         SetColours(screen, Qt::black, QColor(192, 192, 192));
         ScreenLabel[static_cast<std::size_t>(i)] = screen;
 
-        auto* paths = new QLabel(QStringLiteral("1:"), this);
+        auto* paths = new QLabel(PathsCaptionAtStart(), this);
         paths->setObjectName(QStringLiteral("PathsLabel(%1)").arg(i));
         paths->setGeometry(
             FrameRect(kRightColumnX, 93.3 - 10.0 * i, kRightColumnWidth, kLabelHeight));
@@ -260,14 +268,15 @@ void MainForm::DescribeCaptions() {
         const int index = ScreenLabelIndex(kScreenYs[screen]);
         QLabel* distance = ScreenLabel[static_cast<std::size_t>(index)];
         QLabel* paths = PathsLabel[static_cast<std::size_t>(index)];
-        distance->setAccessibleName(ScreenLabelName(index, distance->text(), run_.peaks[screen]));
+        distance->setAccessibleName(
+            ScreenLabelName(index, distance->text(), record_.peaks[screen]));
         paths->setAccessibleName(PathsLabelName(index, paths->text()));
     }
-    canvas_->setAccessibleDescription(PlotDescription(run_.peaks));
+    canvas_->setAccessibleDescription(PlotDescription(record_.peaks));
 }
 
 void MainForm::Calculate_Click() {
-    if (running_) {
+    if (Running()) {
         return;
     }
     PerformRun(RunDetail::Full);
@@ -275,76 +284,102 @@ void MainForm::Calculate_Click() {
 
 void MainForm::PerformRun(RunDetail detail) {
     Calculate->setEnabled(false);
-    // A Stop pressed while no run was going on must not end this run before it begins.
-    StopRequested = 0;
-    // From here on the window may answer; a change then ends this run at its next check.
-    running_ = true;
-    superseded_ = false;
-    // The companion shape is put beside the marker before the marker is read.
-    PutSource0BesideSource();
-    const ExperimentSettings settings = ReadExperimentSettings(TextsOfControls(), MarkerPosition());
-    ShowSourceCaptions(settings.source);
+    // From here on the window may answer; a Stop or a change then ends this run at its next
+    // check.
+    state_.Begin();
+    const ExperimentSettings settings = SettingsOfTheRun();
     QElapsedTimer clock;
     clock.start();
+    std::optional<Checked<RunPlan>> plan = PlanWhileAnswering(settings);
+    ShowRunNotices(
+        RunNotices(settings, plan && !IsRefused(*plan) ? &std::get<RunPlan>(*plan) : nullptr));
+    if (!plan) {
+        EndRun(true);
+    } else if (const auto* refusal = std::get_if<Refusal>(&*plan)) {
+        EndRun(false);
+        ShowRefusal(QString::fromStdString(refusal->reason));
+    } else {
+        const RunOutcome outcome =
+            DrawRun(std::get<RunPlan>(std::move(*plan)), settings.gain, detail);
+        NoteLiveRun(detail, outcome, static_cast<double>(clock.nsecsElapsed()) * 1e-9);
+        EndRun(outcome == RunOutcome::Stopped);
+    }
+}
+
+ExperimentSettings MainForm::SettingsOfTheRun() {
+    // The companion shape is put beside the marker before the marker is read.
+    PutSource0BesideSource();
+    ExperimentSettings settings = ReadExperimentSettings(TextsOfControls(), MarkerPosition());
+    ShowSourceCaptions(settings.source);
+    return settings;
+}
+
+std::optional<Checked<RunPlan>> MainForm::PlanWhileAnswering(const ExperimentSettings& settings) {
     // A fine resolution's sweep takes a while: the window answers during it too.
-    sinceEvents_.start();
-    std::optional<Checked<RunPlan>> plan = PlanRun(settings, [this] {
-        if (sinceEvents_.hasExpired(kRunEventInterval.count())) {
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    std::optional<Checked<RunPlan>> plan = PlanRun(settings, [this, &sinceEvents] {
+        if (sinceEvents.hasExpired(kRunEventInterval.count())) {
             ProcessPendingEvents();
-            sinceEvents_.start();
+            sinceEvents.start();
         }
         return !ShouldStop();
     });
-    // Without a plan, a Stop or a change ended the sweep.
-    bool stopped = !plan;
-    ShowRunNotices(
-        RunNotices(settings, plan && !IsRefused(*plan) ? &std::get<RunPlan>(*plan) : nullptr));
-    if (plan && IsRefused(*plan)) {
-        running_ = false;
-        ShowRefusal(QString::fromStdString(std::get<Refusal>(*plan).reason));
-    } else if (plan) {
-        // What the window was told during the sweep it answers now, not only once the scene
-        // is drawn and the engine prepared: a long sweep and a long preparation must not add
-        // up to one long wait.
-        if (sinceEvents_.elapsed() >= kRunEventInterval.count() / 4) {
-            ProcessPendingEvents();
-        }
-        RunPlan& planned = std::get<RunPlan>(*plan);
-        if (detail == RunDetail::Coarse) {
-            ThinForACoarsePicture(planned.detectorX);
-        }
-        if (live_) {
-            // The last picture stays until the new one has drawn for a frame.
-            canvas_->HoldPicture(kLiveHold);
-        }
-        picture_.emplace(*canvas_, settings.gain);
-        run_ = {};
-        run_.plan = std::make_shared<const RunPlan>(std::move(planned));
-        DescribeCaptions();
-        emit runRecordChanged();
-        RunOptions options;
-        options.eventInterval = kRunEventInterval;
-        const RunOutcome outcome = RunCalculation(*run_.plan, *this, options);
-        stopped = outcome == RunOutcome::Stopped;
-        canvas_->ShowNow();
-        picture_.reset();
-        if (outcome == RunOutcome::Finished && detail == RunDetail::Full) {
-            fullRunSeconds_ = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
-        }
-        coarseShown_ = outcome == RunOutcome::Finished && detail == RunDetail::Coarse;
-        ShowLiveNotice(coarseShown_ ? CoarsePictureNotice() : QString());
+    // What the window was told during the sweep it answers now, not only once the scene is
+    // drawn and the engine prepared: a long sweep and a long preparation must not add up to
+    // one long wait.
+    if (plan && !IsRefused(*plan) && sinceEvents.elapsed() >= kRunEventInterval.count() / 4) {
+        ProcessPendingEvents();
     }
-    running_ = false;
-    if (stopped) {
-        StopRequested = 0;
+    return plan;
+}
+
+RunOutcome MainForm::DrawRun(RunPlan plan, double gain, RunDetail detail) {
+    if (detail == RunDetail::Coarse) {
+        ThinForACoarsePicture(plan.detectorX);
+    }
+    if (live_) {
+        // The last picture stays until the new one has drawn for a frame.
+        canvas_->HoldPicture(kLiveHold);
+    }
+    picture_.emplace(*canvas_, gain);
+    record_ = {};
+    record_.plan = std::make_shared<const RunPlan>(std::move(plan));
+    DescribeCaptions();
+    emit runRecordChanged();
+    RunOptions options;
+    options.eventInterval = kRunEventInterval;
+    const RunOutcome outcome = RunCalculation(*record_.plan, *this, options);
+    canvas_->ShowNow();
+    picture_.reset();
+    return outcome;
+}
+
+void MainForm::EndRun(bool stopped) {
+    if (state_.End(stopped) == RunState::Picture::Clear) {
+        ClearRun();
     }
     Calculate->setEnabled(true);
     emit runEnded();
     LiveRunEnded();
 }
 
+void MainForm::ClearRun() {
+    canvas_->Clear();
+    canvas_->ShowNow();
+    for (std::size_t i = 0; i < ScreenLabel.size(); ++i) {
+        ScreenLabel[i]->setText(ScreenCaptionAtStart(i));
+        PathsLabel[i]->setText(PathsCaptionAtStart());
+    }
+    runNotice_.clear();
+    ShowLiveNotice(QString());
+    record_ = {};
+    DescribeCaptions();
+    emit runRecordChanged();
+}
+
 void MainForm::Stop_Click() {
-    StopRequested = 1;
+    state_.StopRequested = 1;
     // In the live mode nothing runs again until the next change.
     liveWanted_ = false;
 }
@@ -356,7 +391,7 @@ void MainForm::ProcessPendingEvents() {
 bool MainForm::ShouldStop() {
     // A change in the live mode ends the run under way: a new one follows with the settings as
     // they are then.
-    return StopRequested == 1 || closing_ || superseded_;
+    return state_.ShouldStop();
 }
 
 void MainForm::DrawScene(const ElementRow& row) {
@@ -374,9 +409,9 @@ void MainForm::PlotPoint(double x, double, int count, double p) {
 void MainForm::FinishScreen(double screenY, int count) {
     const std::size_t screen = picture_->Screen();
     const ScreenLabels labels = picture_->FinishScreen(screenY, count);
-    if (screen < run_.p.size()) {
-        run_.p[screen] = picture_->Record().p[screen];
-        run_.peaks[screen] = picture_->Record().peaks[screen];
+    if (screen < record_.p.size()) {
+        record_.p[screen] = picture_->Record().p[screen];
+        record_.peaks[screen] = picture_->Record().peaks[screen];
         emit runRecordChanged();
     }
     const auto i = static_cast<std::size_t>(labels.index);
@@ -395,9 +430,12 @@ void MainForm::mousePressEvent(QMouseEvent* event) {
         return;
     }
     dragging_ = event->button() == Qt::LeftButton;
-    Form_MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()),
-                   static_cast<float>(PlotFrame::FrameX(at.x())),
-                   static_cast<float>(PlotFrame::FrameY(at.y())));
+    const SourcePoint point{static_cast<float>(PlotFrame::FrameX(at.x())),
+                            static_cast<float>(PlotFrame::FrameY(at.y()))};
+    if (dragging_) {
+        dragStart_ = point;
+    }
+    Form_MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), point.x, point.y);
 }
 
 void MainForm::mouseMoveEvent(QMouseEvent* event) {
@@ -408,8 +446,7 @@ void MainForm::mouseMoveEvent(QMouseEvent* event) {
     if (dragging_ && (event->buttons() & Qt::LeftButton)) {
         sinceSourceMoved_.start();
         restTimer_->start(kSourceRestMs);
-        Form_MouseDown(1, ShiftCode(event->modifiers()), static_cast<float>(x),
-                       static_cast<float>(y));
+        PlaceSource({static_cast<float>(x), static_cast<float>(y)});
     }
     if (x >= 0.0 && x <= 100.0 && y >= 0.0 && y <= 100.0) {
         emit pointerOverPlot(x, y);
@@ -422,6 +459,17 @@ void MainForm::mouseReleaseEvent(QMouseEvent* event) {
         restTimer_->stop();
         SourceRested();
     }
+}
+
+void MainForm::StopOrCancelDrag() {
+    if (!dragging_) {
+        Stop_Click();
+        return;
+    }
+    // The rest of the drag, up to the button's release, moves nothing.
+    dragging_ = false;
+    restTimer_->stop();
+    PlaceSource(dragStart_);
 }
 
 void MainForm::SetProbeTracking(bool on) {
@@ -465,13 +513,15 @@ void MainForm::closeEvent(QCloseEvent* event) {
 
 void MainForm::WindowClosing() {
     // A run in progress ends at its next detector point; the program then leaves its loop.
-    closing_ = true;
+    state_.Close();
     QApplication::exit(0);
 }
 
 void MainForm::Exit_Click() {
-    // The form is the window, or the client area of the one it shows in.
-    window()->close();
+    // The form is the window, or the client area of the one it shows in (scaled down, through a
+    // graphics scene): that window closes, and asks first whether to save an opened set-up's
+    // changes.
+    DialogParent()->close();
 }
 
 }  // namespace pathsum

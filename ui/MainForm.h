@@ -17,6 +17,7 @@
 #include "QtPlotCanvas.h"
 #include "RunDriver.h"
 #include "RunPicture.h"
+#include "RunState.h"
 
 namespace pathsum {
 
@@ -28,10 +29,11 @@ struct RunRecord {
     std::array<std::optional<ScreenPeak>, kScreenYs.size()> peaks;
 };
 
-// The program's only window: the plot surface over the whole client area, the column of
-// inputs and commands at its left, the screen and path labels at its right and the source
-// labels at its bottom right. Controls carry the names the program's documentation uses.
-// Every event procedure only edits controls, except Calculate_Click, which performs a run.
+// The client area of the program's main window: the plot surface over the whole area, the
+// column of inputs and commands at its left, the screen and path labels at its right and the
+// source labels at its bottom right. The windows beside it (the arrows, the field, the guide)
+// only read what it shows. Controls carry the names the program's documentation uses. Every
+// event procedure only edits controls, except Calculate_Click, which performs a run.
 class MainForm : public QWidget, public RunHost {
     Q_OBJECT
 
@@ -71,8 +73,9 @@ class MainForm : public QWidget, public RunHost {
 
     QtPlotCanvas* Canvas() { return canvas_; }
 
-    // 1 while a stop has been asked for and no run has acted on it.
-    int StopRequested = 0;
+    // The state of the run: whether one is under way, and the Stop flag (StopRequested).
+    RunState& Run() { return state_; }
+    const RunState& Run() const { return state_; }
 
     // Event procedures.
     void Calculate_Click();
@@ -86,6 +89,8 @@ class MainForm : public QWidget, public RunHost {
     void Exit_Click();
     void Form_Activate();
     void Form_MouseDown(short button, short shift, float x, float y);
+    // Places the source marker at `marker` (frame units) as a left click there places it.
+    void PlaceSource(SourcePoint marker);
     void SourceXLabel_Click();
     void SourceYLabel_Click();
     void ResolutionXLabel_Click();
@@ -99,6 +104,9 @@ class MainForm : public QWidget, public RunHost {
     void GainLabel_MouseUp(short button, short shift, float x, float y);
     void GratingWidthLabel_MouseUp(short button, short shift, float x, float y);
     void GratingSpacingLabel_MouseUp(short button, short shift, float x, float y);
+    // Run > Stop and its key, Esc: during a drag of the source, the drag ends with the source
+    // put back where it began; otherwise Stop_Click.
+    void StopOrCancelDrag();
     // The keyboard's way to place the source: a dialog taking X and Y as the labels show them;
     // the choice is placed as a click there would place it.
     void PlaceSource_Click();
@@ -108,7 +116,7 @@ class MainForm : public QWidget, public RunHost {
     void WindowClosing();
 
     // The last run that went ahead (a refused one leaves the one before), as far as it got.
-    const RunRecord& LastRun() const { return run_; }
+    const RunRecord& LastRun() const { return record_; }
 
     // While the arrows window is open: reports where the pointer moves over the plot square,
     // and marks the detector point it shows with a small marker of its own (not printed).
@@ -118,7 +126,7 @@ class MainForm : public QWidget, public RunHost {
     ShapeControl* ProbeMarker = nullptr;
 
     // True while a run is being performed.
-    bool Running() const { return running_; }
+    bool Running() const { return state_.Running(); }
 
     // Live: while it is on, every change of what the next run reads (the source placed, a value
     // stepped or typed, the pattern, the detector step) starts a run at once, one at a time,
@@ -145,6 +153,13 @@ class MainForm : public QWidget, public RunHost {
     // a single mirror) and the marker placed as a click there places it. During a run only the
     // next run reads them; in the live mode they start one run.
     void ApplySetup(const SettingsTexts& texts, SourcePoint marker);
+
+    // Replaces the set-up the window shows with one that was opened, set as ApplySetup sets it.
+    // A run under way, of the set-up before, ends at its next check. In the live mode the new
+    // set-up's run follows, as after any change; otherwise the plot, the screens' labels and the
+    // record of the last run are cleared as they stood at the start, so that no picture, export
+    // or probe pairs the curves of one set-up with the values of another.
+    void ReplaceSetup(const SettingsTexts& texts, SourcePoint marker);
 
     // Where a refused run's reason goes instead of a message box (the command line writes it
     // out); none, the default, shows the box.
@@ -181,6 +196,9 @@ class MainForm : public QWidget, public RunHost {
     // A run has ended (finished, stopped or refused) and Calculate is enabled again.
     void runEnded();
 
+    // What the next run reads may have changed: a box's text, the pattern or the marker.
+    void setupChanged();
+
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -198,9 +216,24 @@ class MainForm : public QWidget, public RunHost {
     // How long a run computes at most before the window answers again.
     static constexpr std::chrono::milliseconds kRunEventInterval{20};
 
+    // A whole run, from the settings the controls show to the last screen.
     void PerformRun(RunDetail detail);
+    // The settings the controls show, with the source captions written from them.
+    ExperimentSettings SettingsOfTheRun();
+    // The run's plan, the window answering during a long sweep; nothing when a Stop or a change
+    // ended the sweep.
+    std::optional<Checked<RunPlan>> PlanWhileAnswering(const ExperimentSettings& settings);
+    // The scene and the ten screens of a plan, drawn as they are computed.
+    RunOutcome DrawRun(RunPlan plan, double gain, RunDetail detail);
+    // Calculate enabled again, and the run's end told.
+    void EndRun(bool stopped);
+    // The plot, the screens' labels and the record as they stand before the first run.
+    void ClearRun();
     // Live mode (MainFormLive.cpp).
     void SettingsChanged();
+    // What the live mode keeps of a drawn run: how long a full one took, whether the picture is
+    // a coarse one.
+    void NoteLiveRun(RunDetail detail, RunOutcome outcome, double seconds);
     // The source stopped moving, or was let go: a coarse picture gives way to the full one.
     void SourceRested();
     void ScheduleLiveRun();
@@ -248,22 +281,20 @@ class MainForm : public QWidget, public RunHost {
     QString liveNotice_;  // of the live mode
     QtPlotCanvas* canvas_ = nullptr;
     std::optional<RunPicture> picture_;
-    RunRecord run_;
+    RunRecord record_;
+    RunState state_;
     QString plotToolTip_;
     bool activated_ = false;
-    bool running_ = false;
-    bool closing_ = false;
 
     bool live_ = false;
     bool liveWanted_ = false;     // a change is waiting for its run
     bool liveScheduled_ = false;  // a live run is due from the event loop
-    bool superseded_ = false;     // the run under way is older than the settings
     bool dragging_ = false;       // the left button holds the source
+    SourcePoint dragStart_;       // where the press that began the drag placed it
     bool coarseShown_ = false;
     double fullRunSeconds_ = 0.0;  // the last full run that finished
     QTimer* restTimer_ = nullptr;  // the source has rested: the full picture follows
     QElapsedTimer sinceSourceMoved_;
-    QElapsedTimer sinceEvents_;  // during a run's sweep
 };
 
 }  // namespace pathsum

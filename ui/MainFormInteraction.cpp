@@ -25,10 +25,14 @@ void MainForm::Form_MouseDown(short button, short, float x, float y) {
     if (button != 1) {
         return;
     }
-    Source->SetTop(y);
-    Source->SetLeft(x);
+    PlaceSource({x, y});
+}
+
+void MainForm::PlaceSource(SourcePoint marker) {
+    Source->SetTop(marker.y);
+    Source->SetLeft(marker.x);
     PutSource0BesideSource();
-    ShowSourceCaptions(ApplyFarSourceRule({x, y}));
+    ShowSourceCaptions(ApplyFarSourceRule(marker));
     SettingsChanged();
 }
 
@@ -63,8 +67,7 @@ void MainForm::PlaceSource_Click() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    const SourcePoint marker = dialog.Marker();
-    Form_MouseDown(1, 0, marker.x, marker.y);
+    PlaceSource(dialog.Marker());
 }
 
 // ---- Parameter entry ------------------------------------------------------------------------

@@ -23,6 +23,8 @@ constexpr std::size_t kCoarsePoints = 101;
 void MainForm::SetLive(bool on) {
     live_ = on;
     if (!on) {
+        // A live run under way ends, its curves so far kept, as a Stop keeps them.
+        state_.Abandon(RunState::Picture::Keep);
         liveWanted_ = false;
         restTimer_->stop();
         ShowLiveNotice(QString());
@@ -38,12 +40,13 @@ void MainForm::SourceRested() {
 }
 
 void MainForm::SettingsChanged() {
-    if (!live_ || closing_) {
+    emit setupChanged();
+    if (!live_ || state_.Closing()) {
         return;
     }
     liveWanted_ = true;
-    if (running_) {
-        superseded_ = true;
+    if (Running()) {
+        state_.Supersede();
         return;
     }
     ScheduleLiveRun();
@@ -58,7 +61,7 @@ void MainForm::ScheduleLiveRun() {
 
 void MainForm::RunLive() {
     liveScheduled_ = false;
-    if (!live_ || !liveWanted_ || running_ || closing_) {
+    if (!live_ || !liveWanted_ || Running() || state_.Closing()) {
         return;
     }
     liveWanted_ = false;
@@ -69,8 +72,16 @@ void MainForm::RunLive() {
     PerformRun(coarse ? RunDetail::Coarse : RunDetail::Full);
 }
 
+void MainForm::NoteLiveRun(RunDetail detail, RunOutcome outcome, double seconds) {
+    if (outcome == RunOutcome::Finished && detail == RunDetail::Full) {
+        fullRunSeconds_ = seconds;
+    }
+    coarseShown_ = outcome == RunOutcome::Finished && detail == RunDetail::Coarse;
+    ShowLiveNotice(coarseShown_ ? CoarsePictureNotice() : QString());
+}
+
 void MainForm::LiveRunEnded() {
-    if (!live_ || closing_) {
+    if (!live_ || state_.Closing()) {
         return;
     }
     if (liveWanted_) {

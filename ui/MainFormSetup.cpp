@@ -21,7 +21,19 @@ void MainForm::ApplySetup(const SettingsTexts& texts, SourcePoint marker) {
     GratingSpacingLabel->setEnabled(spaced);
     DescribeCaptions();
     SettingsChanged();
-    Form_MouseDown(1, 0, marker.x, marker.y);
+    PlaceSource(marker);
+}
+
+void MainForm::ReplaceSetup(const SettingsTexts& texts, SourcePoint marker) {
+    if (!live_) {
+        if (Running()) {
+            // Cleared once the run has ended: until then it may still write a screen's labels.
+            state_.Abandon(RunState::Picture::Clear);
+        } else {
+            ClearRun();
+        }
+    }
+    ApplySetup(texts, marker);
 }
 
 void MainForm::SetRefusalReporter(std::function<void(const QString& reason)> report) {

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 #include <cmath>
 
@@ -36,6 +37,12 @@ constexpr double kSmallestScale = 0.4;
 }  // namespace
 
 namespace {
+
+// A window beside the main one closes with Ctrl+W wherever its focus is, as a desktop's windows
+// do; Esc stays Stop there, as in every window of the program.
+void CloseWithItsKey(QWidget* side) {
+    new QShortcut(CloseWindowShortcut(), side, side, &QWidget::close);
+}
 
 // The client area drawn at a scale below 1: the form lives in a graphics scene, which draws it
 // through a scaled painter (text and lines at the screen's own resolution) and maps the mouse
@@ -98,7 +105,7 @@ MainWindow::MainWindow(double scale, QWidget* parent)
 
     QMenu* run = menuBar()->addMenu(QStringLiteral("&Run"));
     AddCommand(run, Command::Calculate, &MainForm::Calculate_Click);
-    AddCommand(run, Command::Stop, &MainForm::Stop_Click);
+    AddCommand(run, Command::Stop, &MainForm::StopOrCancelDrag);
     run->addSeparator();
     AddCommand(run, Command::PlaceSource, &MainForm::PlaceSource_Click);
 
@@ -160,6 +167,7 @@ void MainWindow::ShowGuide() {
     if (guide_ == nullptr) {
         // A window of its own beside the main one, not modal, kept when closed.
         guide_ = new GuideWindow(this);
+        CloseWithItsKey(guide_);
         PlaceBesideMe(guide_);
     }
     guide_->show();
@@ -188,6 +196,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // With a set-up in play, its unsaved changes are saved or let go first, or nothing closes.
+    if (!files_->SettleChanges()) {
+        event->ignore();
+        return;
+    }
     form_->WindowClosing();
     event->accept();
 }
@@ -198,6 +211,7 @@ void MainWindow::ShowArrows(bool shown) {
         arrows_ = new ArrowsWindow(form_, this);
         connect(arrows_, &ArrowsWindow::closed, this,
                 [this] { Action(Command::ArrowsAtAPoint)->setChecked(false); });
+        CloseWithItsKey(arrows_);
         PlaceSideWindow(arrows_, field_);
     }
     ShowSideWindow(arrows_, shown);
@@ -208,6 +222,7 @@ void MainWindow::ShowField(bool shown) {
         field_ = new FieldWindow(form_, this);
         connect(field_, &FieldWindow::closed, this,
                 [this] { Action(Command::FieldOfLight)->setChecked(false); });
+        CloseWithItsKey(field_);
         PlaceSideWindow(field_, arrows_);
     }
     ShowSideWindow(field_, shown);
@@ -244,8 +259,11 @@ void MainWindow::ShowSideWindow(QWidget* side, bool shown) {
         return;
     }
     if (shown) {
+        // Shown by a command, the window takes the keys too: those of the field (+, Home) must
+        // not land in the main window's boxes.
         side->show();
         side->raise();
+        side->activateWindow();
     } else {
         side->hide();
     }

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -102,7 +103,7 @@ class Monkey {
 
     void Finish() {
         pathsum::MainForm* form = window_.Form();
-        form->StopRequested = 1;
+        form->Run().StopRequested = 1;
         pathsum::testing::CloseEveryModal();
         QApplication::exit(0);
     }
@@ -124,6 +125,14 @@ class Monkey {
     void InDialog(QWidget* modal) {
         QWindow* window = modal->windowHandle();
         if (window == nullptr) {
+            return;
+        }
+        // Saving a changed lesson would ask where to write it: the question about unsaved
+        // changes is answered Discard or Cancel, never Save.
+        if (auto* box = qobject_cast<QMessageBox*>(modal);
+            box != nullptr && box->objectName() == QStringLiteral("UnsavedChangesBox")) {
+            lastMove_ = "answered the question about unsaved changes";
+            box->button(Chance(0.5) ? QMessageBox::Discard : QMessageBox::Cancel)->click();
             return;
         }
         switch (Uniform(0, 3)) {

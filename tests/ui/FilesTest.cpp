@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -33,6 +34,7 @@
 #include "FormFixture.h"
 #include "GraphPlotter.h"
 #include "MainWindow.h"
+#include "QtPlotCanvas.h"
 #include "SetupFile.h"
 
 namespace pathsum::testing {
@@ -53,10 +55,15 @@ struct WindowState {
     QString title;
 };
 
+// The title as the window system shows it, the mark of unsaved changes in place.
+QString ShownTitle(const QWidget& window) {
+    return window.windowHandle() != nullptr ? window.windowHandle()->title() : window.windowTitle();
+}
+
 WindowState StateOf(MainWindow& window) {
     MainForm& form = *window.Form();
     return {form.TextsOfControls(), Bits(form.MarkerPosition().x), Bits(form.MarkerPosition().y),
-            form.GratingSpacingText->isEnabled(), window.windowTitle()};
+            form.GratingSpacingText->isEnabled(), ShownTitle(window)};
 }
 
 void ExpectSame(const WindowState& a, const WindowState& b) {
@@ -102,6 +109,8 @@ class FilesTest : public ::testing::Test {
             modal->close();
         });
         const bool opened = into.Files()->OpenFile(path);
+        // The watcher, unused when the file opened, must not answer a later dialog.
+        ++DialogWatchGeneration();
         EXPECT_EQ(opened, refusal.isEmpty()) << refusal.toStdString();
         return refusal;
     }
@@ -137,7 +146,7 @@ TEST_P(RoundTripTest, WhatSaveAsWritesOpensAsItWasSaved) {
     });
     window->Files()->SaveAs();
     const WindowState saved = StateOf(*window);
-    EXPECT_TRUE(saved.title.endsWith(" - lesson.pathsum")) << saved.title.toStdString();
+    EXPECT_TRUE(saved.title.startsWith("lesson.pathsum - ")) << saved.title.toStdString();
     EXPECT_EQ(FileCommands::RecentFiles().value(0), Path("lesson.pathsum"));
 
     MainWindow other;
@@ -569,6 +578,245 @@ TEST_F(FilesTest, TheTableHoldsTheEnginesNumbersOfEveryPlottedPoint) {
     }
 }
 
+// Besides Stop, two things end a long run under way: a set-up opened, after which nothing of the
+// run before it is left to see, export or probe, and F5 runs the set-up opened; and Live turned
+// off, after which the curves so far stay, as after a Stop.
+TEST_F(FilesTest, OpeningASetupOrTurningLiveOffEndsTheRunUnderWay) {
+    MainForm& form = *window->Form();
+    QFile file(Path("lesson.pathsum"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"wavelength": ".5", "pattern": "Mirror Number Double"})");
+    file.close();
+    QAction* live = window->Action(Command::Live);
+    struct Case {
+        const char* name;
+        bool live;
+        std::function<void()> act;
+        bool cleared;
+    };
+    const Case cases[] = {
+        {"open", false, [&] { window->Files()->OpenFile(file.fileName()); }, true},
+        {"live off", true, [&] { live->setChecked(false); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Seconds of computing: every path summed at ten thousand points a screen.
+        SettingsTexts longRun = Texts(".001", "10", "Mirror Number Grating");
+        longRun.resolution = "1E-05";
+        longRun.resolutionX = ".01";
+        form.ApplySetup(longRun, kStartSource);
+        int ended = 0;
+        bool acted = false;
+        const auto onEnd = QObject::connect(&form, &MainForm::runEnded, [&ended] { ++ended; });
+        const auto onStart = QObject::connect(&form, &MainForm::runRecordChanged, [&] {
+            if (!acted && form.Running()) {
+                acted = true;
+                QTimer::singleShot(0, &form, c.act);
+            }
+        });
+        if (c.live) {
+            live->setChecked(true);
+            EXPECT_TRUE(QTest::qWaitFor([&ended] { return ended > 0; }, 120000));
+        } else {
+            form.Calculate_Click();
+        }
+        QObject::disconnect(onEnd);
+        QObject::disconnect(onStart);
+        ASSERT_TRUE(acted);
+        EXPECT_FALSE(form.Running());
+        EXPECT_TRUE(form.Calculate->isEnabled());
+        if (c.cleared) {
+            EXPECT_EQ(form.ScreenLabel[9]->text(), "10:");
+            EXPECT_EQ(form.LastRun().plan, nullptr);
+            EXPECT_EQ(form.PathsLabel[0]->text(), "1:");
+            QImage empty = form.Canvas()->Image();
+            empty.fill(QtPlotCanvas::Background());
+            EXPECT_EQ(form.Canvas()->Image(), empty) << "no curve of the run before is left";
+            form.Calculate_Click();
+            ASSERT_NE(form.LastRun().plan, nullptr);
+            EXPECT_EQ(form.LastRun().plan->settings.wavelength, 0.5) << "F5 runs the set-up opened";
+            EXPECT_EQ(form.ScreenLabel[9]->text(), " 100");
+        } else {
+            ASSERT_NE(form.LastRun().plan, nullptr);
+            EXPECT_TRUE(form.LastRun().p.back().empty()) << "the last screen was never reached";
+        }
+    }
+}
+
+// Once a set-up is opened or saved, the title names its file and marks the changes made since,
+// measured against what was opened or saved: a change undone is no change.
+TEST_F(FilesTest, TheTitleMarksChangesNotSavedSinceTheSetupWasOpened) {
+    MainForm& form = *window->Form();
+    form.GainText->setText("7");
+    EXPECT_FALSE(window->isWindowModified()) << "no set-up in play";
+    QFile file(Path("lesson.pathsum"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"gain": "5", "pattern": "Mirror Number Double", "source": {"x": 30, "y": 20}})");
+    file.close();
+    EXPECT_EQ(Open(*window, file.fileName()), QString());
+    const QString caption = " - " + MainForm::Caption();
+    EXPECT_EQ(ShownTitle(*window), "lesson.pathsum" + caption);
+    struct Change {
+        const char* name;
+        std::function<void()> change;
+        std::function<void()> undo;
+    };
+    const auto pattern = [&form](int clicks) {
+        return [&form, clicks] {
+            for (int i = 0; i < clicks; ++i) {
+                form.Pattern_Click();
+            }
+        };
+    };
+    const Change changes[] = {
+        {"gain", [&] { form.GainText->setText("7"); }, [&] { form.GainText->setText("5"); }},
+        {"pattern", pattern(1), pattern(5)},  // six patterns round
+        {"marker",
+         [&] {
+             form.PlaceSource({31.0f, 20.0f});
+         },
+         [&] {
+             form.PlaceSource({30.0f, 20.0f});
+         }},
+    };
+    for (const Change& c : changes) {
+        SCOPED_TRACE(c.name);
+        c.change();
+        EXPECT_TRUE(window->isWindowModified());
+        EXPECT_EQ(ShownTitle(*window), "lesson.pathsum*" + caption);
+        c.undo();
+        EXPECT_FALSE(window->isWindowModified());
+        EXPECT_EQ(ShownTitle(*window), "lesson.pathsum" + caption);
+    }
+}
+
+// With changes not saved, Exit, Open, Open Recent and Examples ask Save, Discard or Cancel. Save
+// writes the set-up's file, or asks for a name when it is a lesson, which has none.
+enum class Leaving { Exit, Open, Recent, Lesson };
+
+struct UnsavedCase {
+    const char* name;
+    bool lesson;  // the set-up in play is a lesson, else a file
+    Leaving command;
+    QMessageBox::StandardButton answer;
+    const char* thenAsked;  // the title of the dialog that follows the answer, if one does
+    bool goesOn;
+};
+
+void PrintTo(const UnsavedCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class UnsavedTest : public FilesTest, public ::testing::WithParamInterface<UnsavedCase> {
+  protected:
+    static QString Lesson() {
+        return ExamplesIn(QStringLiteral(PATHSUM_EXAMPLES_DIR)).front().path;
+    }
+
+    void Write(const char* name, const char* json) {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(json);
+    }
+
+    void Leave(Leaving command) {
+        switch (command) {
+            case Leaving::Exit:
+                window->Action(Command::Exit)->trigger();
+                break;
+            case Leaving::Open:
+                window->Action(Command::Open)->trigger();
+                break;
+            case Leaving::Recent:
+                window->Files()->OpenFile(Path("other.pathsum"));
+                break;
+            case Leaving::Lesson:
+                window->Files()->OpenLesson(Lesson());
+                break;
+        }
+    }
+};
+
+TEST_P(UnsavedTest, CommandsThatLeaveTheSetupAskFirst) {
+    const UnsavedCase& c = GetParam();
+    MainForm& form = *window->Form();
+    Write("lesson.pathsum", R"({"gain": "5"})");
+    Write("other.pathsum", R"({"wavelength": ".25"})");
+    ASSERT_TRUE(c.lesson ? window->Files()->OpenLesson(Lesson())
+                         : window->Files()->OpenFile(Path("lesson.pathsum")));
+    form.GainText->setText("7");
+
+    QString question;
+    QMessageBox::StandardButtons buttons;
+    QStringList thenAsked;
+    ModalAnswerer answerer([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box != nullptr && question.isEmpty()) {
+            question = box->text();
+            buttons = box->standardButtons();
+            box->button(c.answer)->click();
+        } else {
+            thenAsked << modal->windowTitle();
+            modal->close();
+        }
+    });
+    Leave(c.command);
+    EXPECT_TRUE(question.contains(c.lesson ? QFileInfo(Lesson()).fileName() : "lesson.pathsum"))
+        << question.toStdString();
+    EXPECT_EQ(buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    EXPECT_EQ(thenAsked.join(", ").toStdString(), c.thenAsked);
+    const bool wentOn =
+        !window->isVisible() || form.GainText->text() != "7" || thenAsked.contains("Open Set-up");
+    EXPECT_EQ(wentOn, c.goesOn);
+    const auto kept = ReadSetupFile(Path("lesson.pathsum"));
+    ASSERT_TRUE(std::holds_alternative<pathsum::Setup>(kept));
+    EXPECT_EQ(std::get<pathsum::Setup>(kept).texts.gain,
+              c.answer == QMessageBox::Save && !c.lesson ? "7" : "5");
+    if (!window->isVisible()) {
+        // Closing asked the application to leave its event loop; settle that request.
+        QTimer::singleShot(0, [] { QApplication::exit(0); });
+        QApplication::exec();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UnsavedTest,
+    ::testing::Values(
+        UnsavedCase{"ExitCancelled", false, Leaving::Exit, QMessageBox::Cancel, "", false},
+        UnsavedCase{"ExitDiscarded", false, Leaving::Exit, QMessageBox::Discard, "", true},
+        UnsavedCase{"ExitSaved", false, Leaving::Exit, QMessageBox::Save, "", true},
+        // A lesson has no file to save to: Save asks for a name, and cancelled, nothing ends.
+        UnsavedCase{"LessonExitSavedAsksForAName", true, Leaving::Exit, QMessageBox::Save,
+                    "Save Set-up", false},
+        UnsavedCase{"OpenCancelled", false, Leaving::Open, QMessageBox::Cancel, "", false},
+        UnsavedCase{"OpenDiscarded", false, Leaving::Open, QMessageBox::Discard, "Open Set-up",
+                    true},
+        UnsavedCase{"RecentDiscarded", false, Leaving::Recent, QMessageBox::Discard, "", true},
+        UnsavedCase{"ExampleCancelled", true, Leaving::Lesson, QMessageBox::Cancel, "", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Scaled down on a small screen, the form's Exit closes the window around it, which asks too.
+TEST_F(FilesTest, TheExitButtonOfAScaledWindowAsksToo) {
+    MainWindow scaled(0.8);
+    scaled.show();
+    QApplication::processEvents();
+    QFile file(Path("lesson.pathsum"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"gain": "5"})");
+    file.close();
+    EXPECT_EQ(Open(scaled, file.fileName()), QString());
+    scaled.Form()->GainText->setText("7");
+    QString asked;
+    OnNextModal([&asked](QWidget* modal) {
+        asked = modal->objectName();
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Cancel)->click();
+    });
+    scaled.Form()->Exit_Click();
+    EXPECT_EQ(asked, "UnsavedChangesBox");
+    EXPECT_TRUE(scaled.Form()->isVisible());
+    EXPECT_TRUE(scaled.isVisible());
+}
+
 TEST_F(FilesTest, EveryLessonOpensAndRuns) {
     const std::vector<Example> examples = ExamplesIn(QStringLiteral(PATHSUM_EXAMPLES_DIR));
     EXPECT_GE(examples.size(), 6U);
@@ -593,7 +841,8 @@ TEST_F(FilesTest, EveryLessonOpensAndRuns) {
     EXPECT_EQ(recent->actions().at(0)->toolTip(), QDir::toNativeSeparators(examples.back().path));
     recent->actions().at(1)->trigger();
     const QString before = QFileInfo(examples[examples.size() - 2].path).fileName();
-    EXPECT_TRUE(window->windowTitle().endsWith(before)) << window->windowTitle().toStdString();
+    EXPECT_TRUE(ShownTitle(*window).startsWith(before + " - "))
+        << ShownTitle(*window).toStdString();
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST_F(FormTest, OnlyTheLeftButtonOnTheClientAreaPlacesTheSource) {
 }
 
 TEST_F(FormTest, SourceLabelsResetOneCoordinateEach) {
-    form->Form_MouseDown(1, 0, 60.0f, -10.0f);
+    form->PlaceSource({60.0f, -10.0f});
     QTest::mouseClick(form->SourceXLabel, Qt::LeftButton);
     EXPECT_EQ(form->Source->Left(), 50.0f);
     EXPECT_EQ(form->Source0->Left(), 48.0f);

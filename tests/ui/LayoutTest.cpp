@@ -181,7 +181,7 @@ TEST_F(FormTest, StartsInTheSingleMirrorStateWithTheSpacingEntryDisabled) {
     EXPECT_FALSE(form->GratingSpacingText->isEnabled());
     EXPECT_FALSE(form->GratingSpacingLabel->isEnabled());
     EXPECT_TRUE(form->Calculate->isEnabled());
-    EXPECT_EQ(form->StopRequested, 0);
+    EXPECT_EQ(form->Run().StopRequested, 0);
     for (std::size_t i = 0; i < 10; ++i) {
         EXPECT_EQ(form->ScreenLabel[i]->text(), QString("%1:").arg(i + 1));
         EXPECT_EQ(form->PathsLabel[i]->text(), "1:");

@@ -8,6 +8,7 @@
 #include <QGraphicsView>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QWheelEvent>
@@ -25,6 +26,12 @@
 
 namespace pathsum::testing {
 namespace {
+
+// Whether `window` becomes the application's active window. (A window of the program is
+// "active" to QTest::qWaitForWindowActive while the main window is, being its transient.)
+bool BecomesActive(QWidget* window) {
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 2000);
+}
 
 class WindowTest : public ::testing::Test {
   protected:
@@ -74,7 +81,10 @@ class CommandTest : public WindowTest, public ::testing::WithParamInterface<Comm
             EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
             const QKeySequence keys = action->shortcut();
             EXPECT_FALSE(keys.isEmpty());
-            QTest::keySequence(window.get(), keys);
+            // Typed in a value's box, as at start-up, where the box has the focus: the box keeps
+            // none of the commands' keys for itself.
+            form->WavelengthText->setFocus();
+            QTest::keySequence(form->WavelengthText, keys);
         } else {
             action->trigger();
         }
@@ -91,7 +101,7 @@ TEST_P(CommandTest, TheMenuEntryAndItsShortcutReachTheProcedure) {
         if (GetParam().expect) {
             GetParam().expect(*form);
         }
-        form->StopRequested = 0;
+        form->Run().StopRequested = 0;
     }
 }
 
@@ -105,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   ""},
                       CommandCase{"Stop", Command::Stop,
                                   [](MainForm& f) {
-                                      EXPECT_EQ(f.StopRequested, 1);
+                                      EXPECT_EQ(f.Run().StopRequested, 1);
                                       EXPECT_EQ(f.ScreenLabel[9]->text(), "10:")
                                           << "Stop only sets the flag";
                                   },
@@ -177,12 +187,40 @@ TEST_F(WindowTest, CalculateIsDisabledInTheMenuWhileARunGoesOn) {
 }
 
 TEST_F(WindowTest, ExitFromTheMenuClosesTheWindow) {
+    // With no set-up file in play, Exit asks nothing, whatever was changed.
+    form->GainText->setText("20");
     QTest::keySequence(window.get(), window->Action(Command::Exit)->shortcut());
     QApplication::processEvents();
     EXPECT_FALSE(window->isVisible());
     // Closing asked the application to leave its event loop; settle that request.
     QTimer::singleShot(0, [] { QApplication::exit(0); });
     QApplication::exec();
+}
+
+// Esc during a drag of the source puts it back where the drag began and stops nothing; the rest
+// of the drag moves nothing. (Without a drag Esc is Stop.)
+TEST_F(WindowTest, EscDuringADragPutsTheSourceBackWhereTheDragBegan) {
+    const auto send = [this](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), form->mapToGlobal(QPointF(at)),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(form, &event);
+    };
+    send(QEvent::MouseButtonPress, PixelAt(20, 30), Qt::LeftButton);
+    const SourcePoint began = form->MarkerPosition();
+    const QString xCaption = form->SourceXLabel->text();
+    const QString yCaption = form->SourceYLabel->text();
+    send(QEvent::MouseMove, PixelAt(40, -5), Qt::LeftButton);
+    ASSERT_NE(form->MarkerPosition().y, began.y);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    send(QEvent::MouseMove, PixelAt(60, 60), Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, PixelAt(60, 60), Qt::NoButton);
+    EXPECT_EQ(form->MarkerPosition().x, began.x);
+    EXPECT_EQ(form->MarkerPosition().y, began.y);
+    EXPECT_EQ(form->Source0->Top(), began.y);
+    EXPECT_EQ(form->SourceXLabel->text(), xCaption);
+    EXPECT_EQ(form->SourceYLabel->text(), yCaption);
+    EXPECT_EQ(form->Run().StopRequested, 0);
 }
 
 TEST_F(WindowTest, TheClientAreaKeepsItsSizeBelowTheMenuBar) {
@@ -436,27 +474,52 @@ TEST_F(ArrowsTest, ShowsThePointUnderThePointerWithTheNumbersOfItsPlottedValue) 
     EXPECT_FALSE(form->ProbeMarker->isVisible());
 }
 
-// The commands' keys work from every window of the program, as from the main one.
-TEST_F(ArrowsTest, TheCommandsWorkFromTheArrowsAndTheFieldWindow) {
-    Open();
-    window->Action(Command::FieldOfLight)->trigger();
+// A window beside the main one, opened by its key from a value's box, takes the focus; the
+// commands' keys work from it as from the main window; Ctrl+W closes it, and so does the key of
+// its View entry.
+TEST_F(WindowTest, TheWindowsBesideTheMainOneTakeTheFocusAndTheCommandsKeys) {
     struct Case {
-        QWidget* side;
-        Command closes;
+        Command opens;
+        std::function<QWidget*()> side;
+        bool toggles;  // its key closes it again
     };
-    for (const Case& c : {Case{window->Arrows(), Command::ArrowsAtAPoint},
-                          Case{window->Field(), Command::FieldOfLight}}) {
-        SCOPED_TRACE(c.side->objectName().toStdString());
+    const Case cases[] = {
+        {Command::ArrowsAtAPoint, [this] { return window->Arrows(); }, true},
+        {Command::FieldOfLight, [this] { return window->Field(); }, true},
+        {Command::Guide, [this] { return window->Guide(); }, false},
+    };
+    for (const Case& c : cases) {
+        const QKeySequence opens = window->Action(c.opens)->shortcut();
+        SCOPED_TRACE(opens.toString().toStdString());
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        form->WavelengthText->setFocus();
+        QTest::keySequence(form->WavelengthText, opens);
+        QWidget* side = c.side();
+        ASSERT_NE(side, nullptr);
+        ASSERT_TRUE(side->isVisible());
+        EXPECT_TRUE(BecomesActive(side)) << "it took the focus";
+        EXPECT_EQ(form->WavelengthText->text(), "1");
+
         form->ScreenLabel[9]->setText("10:");
-        c.side->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(c.side));
-        QTest::keyClick(c.side, Qt::Key_F5);
+        side->activateWindow();
+        ASSERT_TRUE(BecomesActive(side));
+        QTest::keyClick(side, Qt::Key_F5);
         EXPECT_EQ(form->ScreenLabel[9]->text(), " 100") << "F5 ran";
-        QTest::keyClick(c.side, Qt::Key_Escape);
-        EXPECT_EQ(form->StopRequested, 1) << "Esc asked for a stop";
-        form->StopRequested = 0;
-        QTest::keySequence(c.side, window->Action(c.closes)->shortcut());
-        EXPECT_FALSE(c.side->isVisible()) << "its own key closed it";
+        QTest::keyClick(side, Qt::Key_Escape);
+        EXPECT_EQ(form->Run().StopRequested, 1) << "Esc asked for a stop";
+        EXPECT_TRUE(side->isVisible()) << "Esc closes nothing";
+        form->Run().StopRequested = 0;
+        if (c.toggles) {
+            QTest::keySequence(side, opens);
+            EXPECT_FALSE(side->isVisible()) << "its own key closed it";
+            window->activateWindow();
+            ASSERT_TRUE(BecomesActive(window.get()));
+            QTest::keySequence(window.get(), opens);
+            ASSERT_TRUE(BecomesActive(side));
+        }
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_W));
+        EXPECT_FALSE(side->isVisible()) << "Ctrl+W closed it";
     }
 }
 
@@ -649,10 +712,13 @@ TEST_F(FieldTest, ZoomsAboutThePointerAndSaysWherePixelsCannotShowTheFringes) {
     EXPECT_EQ(field.Notice(), "");
     QTest::keyClick(&picture, Qt::Key_Plus);
     EXPECT_NEAR(field.View().width, 0.04, 1e-12);
-    QTest::keyClick(&picture, Qt::Key_Home);
-    EXPECT_EQ(field.View(), FieldView{});
+    // Home wherever the focus is in the window.
     field.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&field));
+    ASSERT_TRUE(BecomesActive(&field));
+    auto* logarithmic = field.findChild<QWidget*>("FieldLogarithmic");
+    logarithmic->setFocus();
+    QTest::keyClick(logarithmic, Qt::Key_Home);
+    EXPECT_EQ(field.View(), FieldView{});
     QTest::keyClick(&field, Qt::Key_F7);
     EXPECT_FALSE(field.isVisible());
     EXPECT_FALSE(window->Action(Command::FieldOfLight)->isChecked());
