@@ -81,6 +81,8 @@ class ArrowsWindow : public QWidget {
     void ClearProbe();
     void ShowMessage(const QString& message);
     void ShowNumbers(const std::vector<ChainNumber>& numbers);
+    // The width of the numbers: the widest name and the widest number.
+    int NumbersWidth() const;
 
     MainForm* form_;
     ArrowPictureView* picture_;
