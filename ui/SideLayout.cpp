@@ -72,7 +72,7 @@ QLayoutItem* SideLayout::takeAt(int index) {
     return index >= 0 && index < items_.size() ? items_.takeAt(index) : nullptr;
 }
 
-int SideLayout::Spacing() const {
+int SideLayout::Gap() const {
     return GapOf(*this, spacing(), QStyle::PM_LayoutVerticalSpacing);
 }
 
@@ -86,7 +86,7 @@ QSize SideLayout::sizeHint() const {
     const QSize picture = items_.value(0) != nullptr ? items_[0]->sizeHint() : QSize();
     const QSize panel = scroll_->widget()->sizeHint();
     return QSize(std::max(picture.width(), panel.width()),
-                 picture.height() + Spacing() + PanelHeight(picture.width())) +
+                 picture.height() + Gap() + PanelHeight(picture.width())) +
            QSize(m.left() + m.right(), m.top() + m.bottom());
 }
 
@@ -106,7 +106,7 @@ void SideLayout::setGeometry(const QRect& rect) {
     QLayoutItem* picture = items_[0];
     QLayoutItem* panel = items_[1];
     const QSize least = picture->minimumSize();
-    const int gap = Spacing();
+    const int gap = Gap();
     const bool beside = PanelBesideIn(r.size());
     if (static_cast<int>(beside) != beside_) {
         beside_ = static_cast<int>(beside);

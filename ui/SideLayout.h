@@ -42,7 +42,7 @@ class SideLayout : public QLayout {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    int Spacing() const;
+    int Gap() const;
     // The panel's height below a picture `width` wide, all of it shown.
     int PanelHeight(int width) const;
 
