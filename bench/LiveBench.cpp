@@ -2,7 +2,7 @@
 // moving at 60 positions a second would, and times for each position the move to the
 // repainted picture of that position's finished run; positions whose run a newer position
 // ended first are counted as skipped.
-//   pathsum-live-bench [--positions N] [--case default|five-slit|heavy] [--grid]
+//   pathsum-live-bench [--positions N] [--case default|five-slit|heavy] [--grid [--where TEXT]]
 // Prints, one line a case:
 //   live CASE median_ms M p95_ms P max_ms X skipped K
 // With --grid it drags the source of each setting of a wide grid instead (patterns,
@@ -10,6 +10,8 @@
 // the row, one in the plot and a far one) and prints the longest the window left a click
 // waiting, over the grid:
 //   grid settings N longest_silence_ms median M p95 P max X over_50ms K
+// --where TEXT keeps the settings whose line ("Mirror Number Single wavelength 1 resolution
+// 1E-06 step 1 source 50,95") holds TEXT, and prints every one of them.
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
 #include <QApplication>
@@ -280,18 +282,29 @@ double LongestSilenceMs(pathsum::MainForm& form, const GridSetting& setting) {
     return longest;
 }
 
-void RunGrid(pathsum::MainForm& form) {
+std::string Describe(const GridSetting& setting) {
+    char source[64];
+    std::snprintf(source, sizeof source, "%g,%g", setting.sourceX, setting.sourceY);
+    return setting.pattern + " wavelength " + setting.wavelength + " resolution " +
+           setting.resolution + " step " + setting.step + " source " + source;
+}
+
+void RunGrid(pathsum::MainForm& form, const std::string& where) {
     std::vector<double> silences;
     int over = 0;
     for (const GridSetting& setting : Grid()) {
+        const std::string line = Describe(setting);
+        if (line.find(where) == std::string::npos) {
+            continue;
+        }
         const double silence = LongestSilenceMs(form, setting);
         silences.push_back(silence);
         if (silence > 50.0) {
             ++over;
-            std::printf(
-                "over 50 ms: %.1f ms, %s wavelength %s resolution %s step %s source %g,%g\n",
-                silence, setting.pattern.c_str(), setting.wavelength.c_str(),
-                setting.resolution.c_str(), setting.step.c_str(), setting.sourceX, setting.sourceY);
+        }
+        if (silence > 50.0 || !where.empty()) {
+            std::printf("%s: %.1f ms, %s\n", silence > 50.0 ? "over 50 ms" : "silence", silence,
+                        line.c_str());
             std::fflush(stdout);
         }
     }
@@ -307,6 +320,7 @@ int main(int argc, char* argv[]) {
     int positions = 100;
     std::string only;
     bool grid = false;
+    std::string where;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--positions" && i + 1 < argc) {
@@ -315,9 +329,12 @@ int main(int argc, char* argv[]) {
             only = argv[++i];
         } else if (option == "--grid") {
             grid = true;
+        } else if (option == "--where" && i + 1 < argc) {
+            where = argv[++i];
         } else {
             std::fprintf(stderr,
-                         "usage: %s [--positions N] [--case default|five-slit|heavy] [--grid]\n",
+                         "usage: %s [--positions N] [--case default|five-slit|heavy] "
+                         "[--grid [--where TEXT]]\n",
                          argv[0]);
             return 2;
         }
@@ -327,7 +344,7 @@ int main(int argc, char* argv[]) {
     form.show();
     QApplication::processEvents();
     if (grid) {
-        RunGrid(form);
+        RunGrid(form, where);
         return 0;
     }
     for (const Case& c : kCases) {

@@ -1,5 +1,6 @@
 #include "DataText.h"
 
+#include "Geometry.h"
 #include "NumberText.h"
 
 namespace pathsum {
@@ -17,6 +18,12 @@ std::string OnOneLine(std::string_view text) {
     return line;
 }
 
+// A point of the plot as the window's labels give it, with every digit.
+std::string PointText(SourcePoint point) {
+    return "X " + FullNumber(AcrossFromCentre(point.x)) + ", Y " +
+           FullNumber(DistanceFromRow(point.y));
+}
+
 }  // namespace
 
 std::string SettingsCommentLines(const ExperimentSettings& settings, std::string_view version) {
@@ -32,11 +39,19 @@ std::string SettingsCommentLines(const ExperimentSettings& settings, std::string
     lines += field("gain", t.gain);
     lines += field("width", t.width);
     lines += field("spacing", t.spacing);
-    lines += "# source marker: " + FullNumber(settings.marker.x) + ", " +
-             FullNumber(settings.marker.y) + "\n";
-    lines += "# source of the run (far-source rule applied): " + FullNumber(settings.source.x) +
-             ", " + FullNumber(settings.source.y) + "\n";
+    lines += kCoordinatesCommentLine;
+    lines += "# source marker: " + PointText(settings.marker) + "\n";
+    lines += "# source of the run (far-source rule applied): " + PointText(settings.source) + "\n";
     return lines;
+}
+
+std::string FieldGridCommentLine(const FieldGrid& grid) {
+    const FieldView& view = grid.view;
+    return "# field of light: " + std::to_string(grid.columns) + " x " + std::to_string(grid.rows) +
+           " pixel centres of the view X " + FullNumber(AcrossFromCentre(view.left)) + " to " +
+           FullNumber(AcrossFromCentre(view.left + view.width)) + ", Y " +
+           FullNumber(DistanceFromRow(view.bottom + view.height)) + " to " +
+           FullNumber(DistanceFromRow(view.bottom)) + "\n";
 }
 
 std::string CsvNumbers(std::initializer_list<double> numbers) {

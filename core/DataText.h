@@ -5,14 +5,24 @@
 #include <string_view>
 
 #include "ExperimentSettings.h"
+#include "Field.h"
 
 namespace pathsum {
 
+// The line that says how every table of numbers gives a point: as the window's labels do.
+inline constexpr std::string_view kCoordinatesCommentLine =
+    "# coordinates: X across from the centre of the row, Y the distance below the row, as the "
+    "window's labels give them (x, across the plot from its left edge, is X + 50)\n";
+
 // The lines, each starting with '#', that open every table of numbers the program writes: the
 // program and its version, then the settings of the run the numbers come from (each box's
-// text as it stood, the pattern, the marker and the source the run used). A spreadsheet skips
-// them as comments; a person reads what was computed.
+// text as it stood, the pattern), how the table gives a point (kCoordinatesCommentLine), and
+// the marker and the source the run used. A spreadsheet skips them as comments; a person reads
+// what was computed.
 std::string SettingsCommentLines(const ExperimentSettings& settings, std::string_view version);
+
+// The line that names a field's grid and its view, in X and Y.
+std::string FieldGridCommentLine(const FieldGrid& grid);
 
 // One line of comma-separated numbers, each with every digit it has (FullNumber) and a decimal
 // point whatever the locale, ended by a line feed.

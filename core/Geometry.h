@@ -23,6 +23,16 @@ constexpr double DistanceFromRow(double y) {
     return kRowY - y;
 }
 
+// How far right of the centre of the row x lies: a source's X, a detector's X.
+//
+// Wherever the program tells its user where a point is (the source labels, the field's
+// readout under the pointer, the arrows window's numbers, the tables of numbers it writes), it
+// gives the point as this X and its DistanceFromRow as Y. Only the set-up file keeps the plot's
+// own x and y, as its documented keys have always held them.
+constexpr double AcrossFromCentre(double x) {
+    return x - kCentreX;
+}
+
 // Pi as a run computes it: 4 arctan(1), in double precision. Read it in functions only, not in
 // the initialiser of another constant outside a function, whose order is not defined.
 inline const double kPi = std::atan(1.0) * 4.0;

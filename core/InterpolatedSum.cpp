@@ -344,15 +344,20 @@ class WeightBuilder {
                 cosines_.emplace(interval.degree, CosineTable(interval.degree));
             }
         }
-        terms_.position.resize(offsets_.back());
-        terms_.weightCos.resize(offsets_.back());
-        terms_.weightSin.resize(offsets_.back());
+        // The lists grow batch by batch: clearing millions of nodes at once would keep the
+        // window waiting before the first batch.
+        terms_.position.reserve(offsets_.back());
+        terms_.weightCos.reserve(offsets_.back());
+        terms_.weightSin.reserve(offsets_.back());
         terms_.arrowErrorBound = plan.arrowErrorBound;
     }
 
     // Forms the nodes of a batch of intervals from `first` on; the interval after the batch.
     std::size_t FormBatch(std::size_t first) {
         const std::size_t end = PlanPieces(first);
+        terms_.position.resize(offsets_[end]);
+        terms_.weightCos.resize(offsets_[end]);
+        terms_.weightSin.resize(offsets_[end]);
         const double work = kWorkPerProduct * work_;
         ParallelFor(Teams(threads_, work, pieces_.size()), pieces_.size(),
                     [&](std::size_t i) { FormPiece(pieces_[i]); });

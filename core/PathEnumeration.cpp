@@ -56,22 +56,6 @@ std::size_t ExpectedPaths(double sx, double rowDistance, double resolution) {
     return static_cast<std::size_t>(std::clamp(expected, 0.0, kMostReserved));
 }
 
-// The first leg (source to row) of every path, once the sweep is over, in blocks of kLegBlock
-// paths: over every core once there is more than one block.
-std::vector<double> FirstLegs(const std::vector<double>& hits, double sx, double rowDistance) {
-    constexpr std::size_t kLegBlock = 1 << 16;
-    std::vector<double> legs(hits.size());
-    const std::size_t blocks = (hits.size() + kLegBlock - 1) / kLegBlock;
-    ParallelFor(ThreadCount(0), blocks, [&](std::size_t b) {
-        const std::size_t end = std::min(hits.size(), (b + 1) * kLegBlock);
-        for (std::size_t i = b * kLegBlock; i < end; ++i) {
-            const double d = sx - hits[i];
-            legs[i] = std::sqrt(d * d + rowDistance * rowDistance);
-        }
-    });
-    return legs;
-}
-
 // The sweep of the rays from the source over the row. The rays are tried in exactly the order
 // and with exactly the arithmetic of the sweep every detector point used to repeat: the same
 // angle additions, the same strict comparisons, the first ray taken at hit x = 0 without a
@@ -118,8 +102,11 @@ class Sweep {
                 return refusals::TooManyRays(Typed(resolution_, &SettingsTexts::resolution));
             }
         }
-        std::vector<double> firstLegs = FirstLegs(hits_, sx_, rowDistance_);
-        return PathSet(std::move(hits_), std::move(firstLegs), rays_, std::move(elements_));
+        std::optional<std::vector<double>> firstLegs = FirstLegs();
+        if (!firstLegs) {
+            return std::nullopt;
+        }
+        return PathSet(std::move(hits_), std::move(*firstLegs), rays_, std::move(elements_));
     }
 
   private:
@@ -137,6 +124,34 @@ class Sweep {
     // round past a right angle (where the tangent turns over) and meet the row where no element
     // is.
     bool BeyondTheFrame() const { return remaining_ > 0 && !(left_ < kPlotRight); }
+
+    // The first leg (source to row) of every path, once the rays are tried, in blocks of
+    // kLegBlock paths over every core, asking the caller between groups of blocks: millions of
+    // paths take tens of milliseconds, as long as the window may stay silent. Each group's part
+    // of the list is cleared just before it is written, so that the pages come in group by
+    // group too. Nothing when the caller says to stop.
+    std::optional<std::vector<double>> FirstLegs() {
+        constexpr std::size_t kLegBlock = 1 << 16;
+        std::vector<double> legs;
+        legs.reserve(hits_.size());
+        for (std::size_t from = 0; from < hits_.size(); from += kLegsBetweenAsks) {
+            if (from > 0 && keepGoing_ && !keepGoing_()) {
+                return std::nullopt;
+            }
+            const std::size_t to = std::min(hits_.size(), from + kLegsBetweenAsks);
+            legs.resize(to);
+            const std::size_t blocks = (to - from + kLegBlock - 1) / kLegBlock;
+            ParallelFor(ThreadCount(0), blocks, [&](std::size_t b) {
+                const std::size_t first = from + b * kLegBlock;
+                const std::size_t end = std::min(to, first + kLegBlock);
+                for (std::size_t i = first; i < end; ++i) {
+                    const double d = sx_ - hits_[i];
+                    legs[i] = std::sqrt(d * d + rowDistance_ * rowDistance_);
+                }
+            });
+        }
+        return legs;
+    }
 
     // Counts one more ray; false when that would be one ray too many, or when the caller,
     // asked now and then, says to stop.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -65,9 +66,11 @@ class PathSet {
 Checked<PathSet> EnumeratePaths(const EngineInputs& inputs, const ElementRow& row,
                                 std::int64_t maxRays = kMaxRaysPerSweep);
 
-// The same, asking `keepGoing` every kRaysBetweenAsks rays, so that a long sweep lets the
-// window answer and can be stopped: nothing when it says no. The paths are the same.
+// The same, asking `keepGoing` every kRaysBetweenAsks rays and, once the rays are tried, every
+// kLegsBetweenAsks first legs, so that a long sweep lets the window answer and can be stopped:
+// nothing when it says no. The paths are the same.
 inline constexpr std::int64_t kRaysBetweenAsks = std::int64_t{1} << 17;
+inline constexpr std::size_t kLegsBetweenAsks = std::size_t{1} << 18;
 std::optional<Checked<PathSet>> EnumeratePaths(const EngineInputs& inputs, const ElementRow& row,
                                                const std::function<bool()>& keepGoing,
                                                std::int64_t maxRays = kMaxRaysPerSweep);

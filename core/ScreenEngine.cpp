@@ -90,11 +90,13 @@ std::optional<ScreenEngine> ScreenEngine::Prepare(const PathSet& paths, double w
                                                   const EngineOptions& options,
                                                   const std::function<bool()>& keepGoing) {
     EngineBuilder builder(paths, wavelength, ScreensReach(pointsPerScreen), options);
+    // Asked before every batch of weights, the first one too: planning the sums of millions of
+    // paths takes a while.
     while (!builder.Done()) {
-        builder.Step();
-        if (!builder.Done() && keepGoing && !keepGoing()) {
+        if (keepGoing && !keepGoing()) {
             return std::nullopt;
         }
+        builder.Step();
     }
     return std::move(builder).Take();
 }

@@ -264,7 +264,7 @@ ArrowPlacement DrawArrowChain(ArrowSurface& surface, const ArrowChain& chain,
 
 std::string DetectorXText(double x) {
     constexpr double kMillionths = 1e6;
-    return ReadableNumber(std::round((x - kCentreX) * kMillionths) / kMillionths);
+    return ReadableNumber(std::round(AcrossFromCentre(x) * kMillionths) / kMillionths);
 }
 
 std::vector<ChainNumber> ChainNumbers(const ArrowChain& chain, double screenY, double x,
@@ -273,8 +273,8 @@ std::vector<ChainNumber> ChainNumbers(const ArrowChain& chain, double screenY, d
         return ChainNumber{name, ReadableNumber(value), FullNumber(value)};
     };
     std::vector<ChainNumber> numbers = {
-        number("Screen", DistanceFromRow(screenY)),
-        {"Detector X", DetectorXText(x), FullNumber(x - kCentreX)},
+        number(kChainYName, DistanceFromRow(screenY)),
+        {kChainXName, DetectorXText(x), FullNumber(AcrossFromCentre(x))},
         {"Paths N", std::to_string(chain.count), std::to_string(chain.count)},
     };
     if (chain.count == 0) {

@@ -76,8 +76,12 @@ struct ChainNumber {
     friend bool operator==(const ChainNumber&, const ChainNumber&) = default;
 };
 
-// The numbers the arrow window shows for a chain: the screen's distance, the detector's X
-// (DetectorXText), N, |S|, p, p / N^2, the plotted value, the shortest and
+// The names of the point's two numbers: where it is, as the window's labels give a point.
+inline constexpr const char* kChainYName = "Y (below the row)";
+inline constexpr const char* kChainXName = "X (from the centre)";
+
+// The numbers the arrow window shows for a chain: the point's Y (the screen's distance from the
+// row), its X (DetectorXText), N, |S|, p, p / N^2, the plotted value, the shortest and
 // longest path.
 // How many numbers ChainNumbers gives at most: the window keeps room for them all.
 inline constexpr int kMostChainNumbers = 9;

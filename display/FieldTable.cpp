@@ -1,6 +1,7 @@
 #include "FieldTable.h"
 
 #include "DataText.h"
+#include "Geometry.h"
 #include "NumberText.h"
 
 namespace pathsum {
@@ -9,17 +10,14 @@ std::string FieldTableCsv(const ExperimentSettings& settings, const FieldGrid& g
                           std::span<const double> p, std::string_view version) {
     const double countSquared = static_cast<double>(paths) * static_cast<double>(paths);
     std::string text = SettingsCommentLines(settings, version);
-    text += "# field of light: " + std::to_string(grid.columns) + " x " +
-            std::to_string(grid.rows) + " pixel centres of the view x " +
-            FullNumber(grid.view.left) + " to " + FullNumber(grid.view.left + grid.view.width) +
-            ", y " + FullNumber(grid.view.bottom) + " to " +
-            FullNumber(grid.view.bottom + grid.view.height) + "\n";
+    text += FieldGridCommentLine(grid);
     text += kFieldTableHeader;
     for (int k = 0; k < grid.rows; ++k) {
+        const double y = DistanceFromRow(grid.Y(k));
         for (int i = 0; i < grid.columns; ++i) {
             const double value = p[static_cast<std::size_t>(k) * grid.columns + i];
             text += CsvNumbers(
-                {grid.X(i), grid.Y(k), static_cast<double>(paths), value / countSquared});
+                {AcrossFromCentre(grid.X(i)), y, static_cast<double>(paths), value / countSquared});
         }
     }
     return text;

@@ -19,9 +19,11 @@ std::string RunTableCsv(const RunPlan& plan,
         const std::vector<double>& values = p[screen];
         const double distance = DistanceFromRow(kScreenYs[screen]);
         for (std::size_t i = 0; i < values.size() && i < plan.detectorX.size(); ++i) {
-            table += CsvNumbers({distance, plan.detectorX[i], static_cast<double>(count), values[i],
+            const double x = plan.detectorX[i];
+            table += CsvNumbers({distance, x, static_cast<double>(count), values[i],
                                  PlottedValue(1.0, values[i], count),
-                                 PlottedValue(plan.settings.gain, values[i], count)});
+                                 PlottedValue(plan.settings.gain, values[i], count),
+                                 AcrossFromCentre(x)});
         }
     }
     return table;

@@ -10,8 +10,12 @@
 
 namespace pathsum {
 
-// The columns of a run's table, as its first line after the comments names them.
-inline constexpr std::string_view kRunTableHeader = "screen_distance,x,paths,p,p_over_n2,plotted\n";
+// The columns of a run's table, as its first line after the comments names them. A point is
+// given as the window's labels give it: the screen's distance below the row (its Y) and the
+// detector's X_from_centre. The plot's own x of the detector (X + 50) stays in the second
+// column, where tables read by name or by place have always found it.
+inline constexpr std::string_view kRunTableHeader =
+    "screen_distance,x,paths,p,p_over_n2,plotted,X_from_centre\n";
 
 // The numbers behind a run's picture, for a spreadsheet: the comment lines that name the
 // program and the run's settings (SettingsCommentLines), the header, then a row for every

@@ -5,11 +5,14 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "MainForm.h"
 #include "NumberText.h"
+#include "SideLayout.h"
 
 namespace pathsum {
 namespace {
@@ -84,7 +87,8 @@ class QtArrowSurface : public ArrowSurface {
 
 ArrowPictureView::ArrowPictureView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ArrowPicture"));
-    setMinimumSize(360, 300);
+    // Small enough to share a small screen's column beside the main window with the field.
+    setMinimumSize(160, 160);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Arrow chain"));
     Show(nullptr, false);
@@ -138,29 +142,49 @@ ArrowsWindow::ArrowsWindow(MainForm* form, QWidget* parent)
         QStringLiteral("Keeps the chosen point while the pointer moves on (Alt+H).");
     hold_->setToolTip(QStringLiteral("<p>%1</p>").arg(holdText));
     hold_->setAccessibleDescription(holdText);
-    auto* numbers = new QWidget(this);
+    auto* panel = new QWidget(this);
+    auto* numbers = new QWidget(panel);
     numbers_ = new QGridLayout(numbers);
     numbers_->setContentsMargins(0, 0, 0, 0);
-    // Room for every number from the start, so that the window does not grow, off the screen
-    // perhaps, when the first point is probed.
+    numbers_->setVerticalSpacing(2);
+    // Room for every number from the start, so that the picture keeps its size when the first
+    // point is probed.
     numbers->setMinimumHeight(kMostChainNumbers *
                               (fontMetrics().height() + numbers_->verticalSpacing()));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(picture_, 1);
-    layout->addWidget(message_);
-    auto* boxes = new QHBoxLayout;
+    auto* texts = new QVBoxLayout(panel);
+    texts->setContentsMargins(0, 0, 0, 0);
+    texts->addWidget(message_);
+    auto* boxes = new FlowLayout;
     boxes->addWidget(resultants_);
     boxes->addWidget(hold_);
-    boxes->addStretch(1);
-    layout->addLayout(boxes);
-    layout->addWidget(numbers);
+    texts->addLayout(boxes);
+    texts->addWidget(numbers);
+    texts->addStretch(1);
+    // Beside the picture the panel is as wide as the widest name and number.
+    new SideLayout(this, picture_, panel, [this](QSize) {
+        return NumbersWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    });
     resize(460, 640);
 
     connect(resultants_, &QCheckBox::toggled, this, &ArrowsWindow::Refresh);
     connect(form_, &MainForm::pointerOverPlot, this, &ArrowsWindow::ProbeAt);
     connect(form_, &MainForm::runRecordChanged, this, &ArrowsWindow::Refresh);
     Refresh();
+}
+
+int ArrowsWindow::NumbersWidth() const {
+    ArrowChain any;
+    any.count = 1;
+    int name = 0;
+    for (const ChainNumber& number : ChainNumbers(any, 0.0, 0.0, 1.0)) {
+        name = std::max(name, fontMetrics().horizontalAdvance(QString::fromStdString(number.name)));
+    }
+    int value = 0;
+    for (const QString& widest : {QStringLiteral("-0.000123457"), QStringLiteral("-1.23457E-05")}) {
+        value = std::max(value, fontMetrics().horizontalAdvance(widest));
+    }
+    return name + numbers_->horizontalSpacing() + value;
 }
 
 bool ArrowsWindow::Held() const {

@@ -38,9 +38,10 @@ class ArrowPictureView : public QWidget {
 // "Arrows at a Point": while it is open, the pointer over the plot chooses a detector point of
 // the last run (the nearest screen, then the nearest point on it), and the window shows the
 // arrows of its paths head to tail, their resultant and the numbers behind the plotted value.
-// The pointer over the field of light chooses any point below the row, its "Screen" number the
-// point's distance from the row. The main window marks the point. "Hold" keeps the point while
-// the pointer moves on.
+// The pointer over the field of light chooses any point below the row. The point's numbers say
+// where it is as the main window's labels do: its Y below the row (a screen's distance) and its
+// X from the centre. The main window marks the point. "Hold" keeps the point while the pointer
+// moves on.
 class ArrowsWindow : public QWidget {
     Q_OBJECT
 
@@ -81,6 +82,8 @@ class ArrowsWindow : public QWidget {
     void ClearProbe();
     void ShowMessage(const QString& message);
     void ShowNumbers(const std::vector<ChainNumber>& numbers);
+    // The width of the numbers: the widest name and the widest number.
+    int NumbersWidth() const;
 
     MainForm* form_;
     ArrowPictureView* picture_;

@@ -55,8 +55,9 @@ void AddFieldTexts(const Add& add) {
         QStringLiteral("How far the field is computed: a coarse picture first, then every "
                        "pixel."));
     add("FieldPointer", "Point under the pointer",
-        QStringLiteral("Where the pointer is (X from the centre of the row, as the source label "
-                       "counts) and the value there."));
+        QStringLiteral("Where the pointer is, as the source labels give a point: X across from "
+                       "the centre of the row, Y the distance below the row; and the value "
+                       "there."));
     add("FieldNotice", "Fringes finer than the pixels",
         QStringLiteral("Where the fringes are finer than two pixels, a pixel's value is a "
                        "sample: zoom in to see them."));
@@ -72,9 +73,10 @@ void AddFieldTexts(const Add& add) {
         QStringLiteral("Saves the field and its colour scale as a PNG picture, at the "
                        "window's resolution, once every pixel is computed."));
     add("FieldSaveNumbers", "Save numbers",
-        QStringLiteral("Saves x, y, the paths and p / N² of every pixel as comma-separated "
-                       "values with every digit, after lines starting with # that name the "
-                       "settings, once every pixel is computed."));
+        QStringLiteral("Saves X (from the centre of the row), Y (below the row), the paths and "
+                       "p / N² of every pixel as comma-separated values with every digit, after "
+                       "lines starting with # that name the settings, once every pixel is "
+                       "computed."));
 }
 
 QHash<QString, ControlDescription> BuildTable() {
@@ -305,7 +307,8 @@ QString PlotDescription(const std::array<std::optional<ScreenPeak>, kScreenYs.si
 }
 
 void DescribeControls(QWidget* form) {
-    QList<QWidget*> widgets = form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    // The controls of a window's panels too.
+    QList<QWidget*> widgets = form->findChildren<QWidget*>();
     widgets.prepend(form);
     for (QWidget* widget : widgets) {
         if (const auto described = DescriptionOf(widget->objectName())) {

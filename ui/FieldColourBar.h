@@ -14,7 +14,9 @@ class FieldColourBar : public QWidget {
     explicit FieldColourBar(QWidget* parent = nullptr);
 
     void Show(FieldColours map, const FieldScale& scale);
-    QSize sizeHint() const override { return {96, 300}; }
+    // As wide as its title and its widest number need.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -23,7 +23,8 @@ QColor ToQColor(Rgb c, int alpha = 255) {
 
 FieldPictureView::FieldPictureView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FieldPicture"));
-    setMinimumSize(240, 240 + kFieldRowStrip);
+    // Small enough to share a small screen's column beside the main window with the arrows.
+    setMinimumSize(160, 160 + kFieldRowStrip);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);

@@ -10,19 +10,23 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "ControlTexts.h"
 #include "FieldColourBar.h"
 #include "FieldPictureView.h"
 #include "FieldTable.h"
 #include "FileDialogs.h"
+#include "Geometry.h"
 #include "MainForm.h"
 #include "NumberText.h"
 #include "SaveWhole.h"
+#include "SideLayout.h"
 
 namespace pathsum {
 namespace {
@@ -34,6 +38,9 @@ constexpr auto kSlice = std::chrono::milliseconds(12);
 // A new picture of a refinement under way is shown at most this often; the finished one at
 // once.
 constexpr qint64 kPictureIntervalMs = 40;
+
+// A panel beside the picture is never narrower than this many characters of text.
+constexpr int kLeastPanelCharacters = 20;
 
 QString Readable(double value, int digits = 4) {
     return QString::fromStdString(ReadableNumber(value, digits));
@@ -64,11 +71,6 @@ FieldWindow::FieldWindow(MainForm* form, QWidget* parent)
     QPalette warning = notice_->palette();
     warning.setColor(QPalette::WindowText, QColor(170, 70, 0));
     notice_->setPalette(warning);
-    // The texts below the picture keep their room whatever they say, so that the picture keeps
-    // its size (a new size is a new refinement).
-    const int line = fontMetrics().lineSpacing();
-    status_->setFixedHeight(2 * line);
-    notice_->setFixedHeight(3 * line);
     notice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     colours_ = new QComboBox(this);
@@ -87,23 +89,46 @@ FieldWindow::FieldWindow(MainForm* form, QWidget* parent)
         button->setAutoDefault(false);
     }
 
-    auto* controls = new QHBoxLayout;
+    auto* controls = new FlowLayout;
     controls->addWidget(colours_);
     controls->addWidget(logarithmic_);
-    controls->addStretch(1);
     controls->addWidget(whole_);
     controls->addWidget(savePicture_);
     controls->addWidget(saveNumbers_);
-    auto* pictureRow = new QHBoxLayout;
+    auto* pictureAndBar = new QWidget(this);
+    pictureAndBar->setObjectName(QStringLiteral("SidePicture"));
+    auto* pictureRow = new QHBoxLayout(pictureAndBar);
+    pictureRow->setContentsMargins(0, 0, 0, 0);
     pictureRow->addWidget(picture_, 1);
     pictureRow->addWidget(bar_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(caption_);
-    layout->addLayout(pictureRow, 1);
-    layout->addLayout(controls);
-    layout->addWidget(status_);
-    layout->addWidget(pointer_);
-    layout->addWidget(notice_);
+    auto* panel = new QWidget(this);
+    auto* texts = new QVBoxLayout(panel);
+    texts->setContentsMargins(0, 0, 0, 0);
+    texts->addWidget(caption_);
+    texts->addLayout(controls);
+    texts->addWidget(status_);
+    texts->addWidget(pointer_);
+    texts->addWidget(notice_);
+    texts->addStretch(1);
+    // Beside the panel the picture is as high as the window, and the panel takes the width
+    // the square and its colour bar leave, but never less than its own least.
+    auto* sides = new SideLayout(this, pictureAndBar, panel, [this, pictureRow, panel](QSize room) {
+        const int side = room.height() - kFieldRowStrip;
+        const int pictureWidth = side + pictureRow->spacing() + bar_->sizeHint().width();
+        const int least = std::max(panel->minimumSizeHint().width(),
+                                   kLeastPanelCharacters * fontMetrics().averageCharWidth()) +
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        return std::max(least, room.width() - pictureWidth);
+    });
+    sides->OnArranged([this](bool beside) {
+        // Below the picture the texts keep their room whatever they say, so that the picture
+        // keeps its size (a new size is a new refinement); beside it they take what they need.
+        const int line = fontMetrics().lineSpacing();
+        for (const auto& [label, lines] : {std::pair{status_, 2}, {notice_, 3}}) {
+            label->setMinimumHeight(lines * line);
+            label->setMaximumHeight(beside ? QWIDGETSIZE_MAX : lines * line);
+        }
+    });
     resize(680, 760);
 
     timer_ = new QTimer(this);
@@ -362,7 +387,9 @@ void FieldWindow::PointAt(double x, double y) {
                     .arg(refinement_->Done() ? QString() : QStringLiteral("about "), Readable(p));
         }
     }
-    pointer_->setText(QStringLiteral("x %1, y %2").arg(Readable(x - kCentreX, 6), Readable(y, 6)) +
+    // As the main window's labels give a point.
+    pointer_->setText(QStringLiteral("X %1, Y %2")
+                          .arg(Readable(AcrossFromCentre(x), 6), Readable(DistanceFromRow(y), 6)) +
                       value);
     emit pointerOverField(x, y);
 }

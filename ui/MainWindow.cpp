@@ -213,6 +213,8 @@ void MainWindow::ShowArrows(bool shown) {
                 [this] { Action(Command::ArrowsAtAPoint)->setChecked(false); });
         CloseWithItsKey(arrows_);
         PlaceSideWindow(arrows_, field_);
+    } else if (shown) {
+        PlaceAgainIfCovering(arrows_, field_);
     }
     ShowSideWindow(arrows_, shown);
 }
@@ -224,6 +226,8 @@ void MainWindow::ShowField(bool shown) {
                 [this] { Action(Command::FieldOfLight)->setChecked(false); });
         CloseWithItsKey(field_);
         PlaceSideWindow(field_, arrows_);
+    } else if (shown) {
+        PlaceAgainIfCovering(field_, arrows_);
     }
     ShowSideWindow(field_, shown);
 }
@@ -244,6 +248,15 @@ void MainWindow::PlaceSideWindow(QWidget* side, QWidget* other) {
         side->move(placed.second.topLeft());
     }
     ConnectFieldToArrows();
+}
+
+void MainWindow::PlaceAgainIfCovering(QWidget* side, QWidget* other) {
+    // A window shown again stays where it was left, unless the other side window, opened
+    // since, stands there.
+    if (side != nullptr && !side->isVisible() && other != nullptr && other->isVisible() &&
+        CoversMuch(side->frameGeometry(), other->frameGeometry())) {
+        PlaceSideWindow(side, other);
+    }
 }
 
 QSize MainWindow::FrameSize() const {

@@ -58,6 +58,8 @@ class MainWindow : public QMainWindow {
     void ShowField(bool shown);
     // A side window made just now: beside this one and the other side window, if any.
     void PlaceSideWindow(QWidget* side, QWidget* other);
+    // A side window shown again where it would cover the other one: placed afresh beside both.
+    void PlaceAgainIfCovering(QWidget* side, QWidget* other);
     static void ShowSideWindow(QWidget* side, bool shown);
     // What a window's frame adds to its size, as the main window's frame does.
     QSize FrameSize() const;

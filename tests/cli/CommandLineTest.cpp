@@ -206,7 +206,8 @@ TEST_F(CommandLineTest, ExportsWithoutADisplayWhatTheWindowDraws) {
 
     QFile csv(Path("a.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(csv.readAll().contains("\nscreen_distance,x,paths,p,p_over_n2,plotted\n100,"));
+    EXPECT_TRUE(csv.readAll().contains(
+        "\nscreen_distance,x,paths,p,p_over_n2,plotted,X_from_centre\n100,"));
 }
 
 TEST_F(CommandLineTest, APngTwiceAsLargeOnWhiteIsTheWindowsDrawingOnWhite) {

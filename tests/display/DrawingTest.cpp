@@ -274,8 +274,8 @@ TEST(ArrowPicture, NumbersAreWrittenForPeopleWithEveryDigitBeside) {
     chain.longestTurns = 151;
     const auto numbers = ChainNumbers(chain, 40, 30, 10);
     const std::vector<ChainNumber> expected = {
-        {"Screen", "60", "60"},
-        {"Detector X", "-20", "-20"},
+        {kChainYName, "60", "60"},
+        {kChainXName, "-20", "-20"},
         {"Paths N", "4", "4"},
         {"|S|", "2.5", "2.5"},
         {"p = |S|\u00b2", "6.25", "6.25"},

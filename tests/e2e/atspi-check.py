@@ -79,7 +79,8 @@ for n in everything:
     for value in relations(n, pyatspi.RELATION_LABEL_FOR):
         captions[n.name] = value.name
 check(captions.get("Paths N") == "Paths N: 101", "Paths N is heard with its value: %r" % captions)
-check(captions.get("Screen") == "Screen: 40", "the probed screen is heard: %r" % captions)
+check(captions.get("Y (below the row)") == "Y (below the row): 40",
+      "the probed screen's distance is heard: %r" % captions)
 check(re.fullmatch(r"p / N²: 0\.[0-9]+", captions.get("p / N²", "")) is not None,
       "p / N² is heard with its value: %r" % captions)
 chain = [n for n in everything if n.name == "Arrow chain"]

@@ -551,13 +551,15 @@ TEST_F(FilesTest, TheTableHoldsTheEnginesNumbersOfEveryPlottedPoint) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     QStringList rows;
+    QStringList comments;
     for (const QString& line : lines) {
-        if (!line.startsWith('#')) {
-            rows << line;
-        }
+        (line.startsWith('#') ? comments : rows) << line;
     }
+    // The marker at (30, 20) of the plot, as the labels give it.
+    EXPECT_TRUE(comments.contains("# source marker: X -20, Y 80"))
+        << comments.join('\n').toStdString();
     ASSERT_FALSE(rows.isEmpty());
-    EXPECT_EQ(rows.takeFirst(), "screen_distance,x,paths,p,p_over_n2,plotted");
+    EXPECT_EQ(rows.takeFirst(), "screen_distance,x,paths,p,p_over_n2,plotted,X_from_centre");
     const int count = run.plan->paths.Count();
     const std::size_t points = run.plan->detectorX.size();
     ASSERT_EQ(static_cast<std::size_t>(rows.size()), kScreenYs.size() * points);
@@ -565,12 +567,17 @@ TEST_F(FilesTest, TheTableHoldsTheEnginesNumbersOfEveryPlottedPoint) {
         const std::size_t screen = static_cast<std::size_t>(row) / points;
         const std::size_t i = static_cast<std::size_t>(row) % points;
         const QStringList cells = rows[row].split(',');
-        ASSERT_EQ(cells.size(), 6) << rows[row].toStdString();
+        ASSERT_EQ(cells.size(), 7) << rows[row].toStdString();
         const double p = run.p[screen][i];
-        const double expected[] = {100.0 - kScreenYs[screen],   run.plan->detectorX[i],
-                                   static_cast<double>(count),  p,
-                                   PlottedValue(1.0, p, count), PlottedValue(7.0, p, count)};
-        for (int cell = 0; cell < 6; ++cell) {
+        const double x = run.plan->detectorX[i];
+        const double expected[] = {100.0 - kScreenYs[screen],
+                                   x,
+                                   static_cast<double>(count),
+                                   p,
+                                   PlottedValue(1.0, p, count),
+                                   PlottedValue(7.0, p, count),
+                                   x - 50.0};
+        for (int cell = 0; cell < 7; ++cell) {
             // Every digit: the text reads back to the very double.
             EXPECT_EQ(std::strtod(cells[cell].toLatin1().constData(), nullptr), expected[cell])
                 << "row " << row << ", column " << cell;

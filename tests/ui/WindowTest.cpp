@@ -9,11 +9,14 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QWheelEvent>
 #include <cstdlib>
 #include <fstream>
+#include <tuple>
+#include <utility>
 
 #include "ArrowsWindow.h"
 #include "ControlTexts.h"
@@ -356,7 +359,7 @@ TEST(Placement, TheArrowsWindowStandsBesideTheMainOneWhereBothFit) {
         bool sideBySide;
     };
     for (const Case& c : {Case{{1366, 768}, true}, Case{{1024, 600}, true},
-                          Case{{1920, 1080}, true}, Case{{800, 600}, false}}) {
+                          Case{{1920, 1080}, true}, Case{{640, 480}, false}}) {
         const QRect screen(QPoint(0, 0), c.screen);
         const double scale = MainWindow().ScaleToFit(c.screen).value_or(1.0);
         MainWindow window(scale);
@@ -370,7 +373,7 @@ TEST(Placement, TheArrowsWindowStandsBesideTheMainOneWhereBothFit) {
         SCOPED_TRACE(c.screen.width());
         EXPECT_TRUE(screen.contains(placed.main) && screen.contains(placed.side));
         EXPECT_EQ(placed.main.size(), main.size());
-        EXPECT_GE(placed.side.width(), arrows.minimumSizeHint().width());
+        EXPECT_GE(placed.side.width(), kLeastSide);
         EXPECT_EQ(placed.main.intersects(placed.side), !c.sideBySide);
         if (!c.sideBySide) {
             // At the right edge, over the labels' column and the plot's right side, the main
@@ -381,44 +384,83 @@ TEST(Placement, TheArrowsWindowStandsBesideTheMainOneWhereBothFit) {
     }
 }
 
-// With the arrows window beside it, the field window goes into a row with both where the
-// screen has room, else into the arrows window's column, else over the arrows window: never
-// over the main window beyond what its least width forces, never off the screen.
-TEST(Placement, ASecondWindowBesideTheMainOneCoversTheFirstBeforeTheMainOne) {
+// With one window beside the main one, a second goes into a row with both where the screen has
+// room for it, else into a column right of the main window with the first, one above the other,
+// else over the first. On a laptop's screen, whichever opens first, the three share it: no
+// window covers another by more than a twentieth of the smaller, none leaves the screen, each
+// side window keeps kLeastSide on a side and, laid out at the size it was given, a picture that
+// can be read.
+TEST(Placement, TwoWindowsBesideTheMainOneShareTheScreen) {
+    const auto area = [](const QRect& r) { return qint64{r.width()} * r.height(); };
+    const auto covers = [&](const QRect& a, const QRect& b) {
+        return 20 * area(a.intersected(b)) > std::min(area(a), area(b));
+    };
+    for (const auto& [a, b, much] :
+         {std::tuple{QRect(0, 0, 100, 100), QRect(100, 0, 100, 100), false},
+          std::tuple{QRect(0, 0, 100, 100), QRect(95, 0, 100, 100), false},
+          std::tuple{QRect(0, 0, 100, 100), QRect(94, 0, 100, 100), true}}) {
+        EXPECT_EQ(CoversMuch(a, b), much) << b.x();
+    }
     enum class Arrangement { Row, Column, Over };
     struct Case {
         QSize screen;
         Arrangement arrangement;
     };
     for (const Case& c :
-         {Case{{1920, 1080}, Arrangement::Row}, Case{{1400, 1050}, Arrangement::Column},
-          Case{{1280, 1024}, Arrangement::Over}, Case{{1366, 768}, Arrangement::Over},
-          Case{{1024, 600}, Arrangement::Over}}) {
-        SCOPED_TRACE(c.screen.width());
-        const QRect screen(QPoint(0, 0), c.screen);
-        const double scale = MainWindow().ScaleToFit(c.screen).value_or(1.0);
-        MainWindow window(scale);
-        ArrowsWindow arrows(window.Form());
-        FieldWindow field(window.Form());
-        const QRect main(QPoint((c.screen.width() - window.sizeHint().width()) / 2, 0),
-                         window.sizeHint());
-        const SideBySide first =
-            PlaceBeside(screen, main, QRect(), arrows.size(), arrows.minimumSizeHint());
-        const QSize least = field.minimumSizeHint();
-        const ThreeBeside placed = PlaceSecondBeside(screen, first.main, first.side,
-                                                     arrows.minimumSizeHint(), field.size(), least);
-        for (const QRect& r : {placed.main, placed.first, placed.second}) {
-            EXPECT_TRUE(screen.contains(r))
-                << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+         {Case{{2560, 1440}, Arrangement::Row}, Case{{1920, 1080}, Arrangement::Row},
+          Case{{1400, 1050}, Arrangement::Column}, Case{{1280, 1024}, Arrangement::Column},
+          Case{{1366, 768}, Arrangement::Column}, Case{{1024, 600}, Arrangement::Column},
+          Case{{640, 480}, Arrangement::Over}}) {
+        for (const bool fieldFirst : {true, false}) {
+            SCOPED_TRACE(std::to_string(c.screen.width()) + (fieldFirst ? " field" : " arrows") +
+                         " first");
+            const QRect screen(QPoint(0, 0), c.screen);
+            const double scale = MainWindow().ScaleToFit(c.screen).value_or(1.0);
+            MainWindow window(scale);
+            ArrowsWindow arrows(window.Form());
+            FieldWindow field(window.Form());
+            QWidget& first = fieldFirst ? static_cast<QWidget&>(field) : arrows;
+            QWidget& second = fieldFirst ? static_cast<QWidget&>(arrows) : field;
+            const QRect main(QPoint((c.screen.width() - window.sizeHint().width()) / 2, 0),
+                             window.sizeHint());
+            const SideBySide alone =
+                PlaceBeside(screen, main, QRect(), first.size(), first.minimumSizeHint());
+            first.resize(alone.side.size());
+            const ThreeBeside placed =
+                PlaceSecondBeside(screen, alone.main, alone.side, first.minimumSizeHint(),
+                                  second.size(), second.minimumSizeHint());
+            for (const QRect& r : {placed.main, placed.first, placed.second}) {
+                EXPECT_TRUE(screen.contains(r))
+                    << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+            }
+            EXPECT_EQ(covers(placed.second, placed.first), c.arrangement == Arrangement::Over);
+            EXPECT_EQ(placed.second.top() > placed.first.bottom(),
+                      c.arrangement == Arrangement::Column);
+            if (c.arrangement == Arrangement::Over) {
+                const int least = std::max(kLeastSide, second.minimumSizeHint().width());
+                const int forced = std::max(0, least - (screen.right() - placed.main.right()));
+                EXPECT_LE(placed.second.intersected(placed.main).width(), forced);
+                continue;
+            }
+            EXPECT_FALSE(covers(placed.first, placed.main));
+            EXPECT_FALSE(covers(placed.second, placed.main));
+            for (const auto& [side, r] :
+                 {std::pair{&first, placed.first}, {&second, placed.second}}) {
+                EXPECT_GE(std::min(r.width(), r.height()), kLeastSide);
+                side->resize(r.size());
+                side->show();
+                QApplication::processEvents();
+                EXPECT_EQ(side->size(), r.size()) << "the window's least size is larger";
+            }
+            const QRect square = field.Picture()->Square();
+            EXPECT_GE(square.width(), 200) << "field " << field.width() << "x" << field.height();
+            EXPECT_TRUE(field.Picture()->visibleRegion().boundingRect().contains(square));
+            const QSize chain = arrows.Picture()->size();
+            EXPECT_GE(std::min(chain.width(), chain.height()), 160)
+                << "arrows " << arrows.width() << "x" << arrows.height();
+            arrows.hide();
+            field.hide();
         }
-        EXPECT_FALSE(placed.main.intersects(placed.first));
-        EXPECT_GE(placed.second.width(), least.width());
-        EXPECT_GE(placed.first.width(), arrows.minimumSizeHint().width());
-        EXPECT_EQ(placed.second.intersects(placed.first), c.arrangement == Arrangement::Over);
-        EXPECT_EQ(placed.second.top() > placed.first.bottom(),
-                  c.arrangement == Arrangement::Column);
-        const int forced = std::max(0, least.width() - (screen.right() - placed.main.right()));
-        EXPECT_LE(placed.second.intersected(placed.main).width(), forced);
     }
 }
 
@@ -447,8 +489,8 @@ TEST_F(ArrowsTest, ShowsThePointUnderThePointerWithTheNumbersOfItsPlottedValue) 
     const double plotted = run.p[9][50];
     const double n = run.plan->paths.Count();
     EXPECT_NEAR(arrows.Chain()->p / (n * n), plotted / (n * n), 1e-12);
-    EXPECT_EQ(arrows.NumberText("Screen"), "10");
-    EXPECT_EQ(arrows.NumberText("Detector X"), "0");
+    EXPECT_EQ(arrows.NumberText(kChainYName), "10");
+    EXPECT_EQ(arrows.NumberText(kChainXName), "0");
     EXPECT_EQ(arrows.NumberText("Paths N"), QString::number(n));
     EXPECT_NEAR(arrows.NumberText("p / N\u00b2").toDouble(), plotted / (n * n),
                 1e-5 * plotted / (n * n));
@@ -572,7 +614,10 @@ TEST_F(FieldTest, ThePointerOverTheFieldShowsThatPointsChain) {
     ArrowsWindow& arrows = Open();
     FieldWindow& field = OpenField();
     Finish(field);
-    for (QWidget* control : field.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const QList<QWidget*> controls =
+        field.findChildren<QWidget*>(QRegularExpression(QStringLiteral("^Field")));
+    EXPECT_GE(controls.size(), 11);
+    for (QWidget* control : controls) {
         EXPECT_FALSE(control->toolTip().isEmpty()) << control->objectName().toStdString();
         EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
     }
@@ -591,8 +636,14 @@ TEST_F(FieldTest, ThePointerOverTheFieldShowsThatPointsChain) {
     ArrowChain chain;
     ChainAtPoint(plan.paths, plan.settings.wavelength, probed.y(), probed.x(), chain);
     EXPECT_EQ(arrows.Chain()->p, chain.p);
-    EXPECT_EQ(arrows.NumberText("Screen"),
+    EXPECT_EQ(arrows.NumberText(kChainYName),
               QString::fromStdString(ReadableNumber(100.0 - probed.y())));
+    // The field gives the point as the main window's labels do: X from the centre, Y below the
+    // row.
+    const QString where = QStringLiteral("X %1, Y %2")
+                              .arg(QString::fromStdString(ReadableNumber(probed.x() - 50.0)),
+                                   QString::fromStdString(ReadableNumber(100.0 - probed.y())));
+    EXPECT_TRUE(field.PointerText().startsWith(where)) << field.PointerText().toStdString();
     EXPECT_TRUE(form->ProbeMarker->isVisible());
     EXPECT_NEAR(form->ProbeMarker->Top() - form->ProbeMarker->Height() / 2, probed.y(), 1e-4);
 
@@ -643,7 +694,7 @@ TEST_F(FieldTest, SavesTheNumbersOfEveryPixelOfTheLastRun) {
         EXPECT_EQ(line.rfind("# pathsum ", 0), 0u) << line;
         while (std::getline(in, line) && line[0] == '#') {
         }
-        EXPECT_EQ(line, "x,y,paths,p_over_n2");
+        EXPECT_EQ(line, "X_from_centre,Y_below_row,paths,p_over_n2");
         const RunPlan& plan = *form->LastRun().plan;
         const FieldGrid& grid = field.Refinement()->Grid();
         const double n = plan.paths.Count();
@@ -660,11 +711,12 @@ TEST_F(FieldTest, SavesTheNumbersOfEveryPixelOfTheLastRun) {
             const double y = std::strtod(at + 1, &at);
             const double paths = std::strtod(at + 1, &at);
             const double value = std::strtod(at + 1, &at);
-            EXPECT_EQ(x, grid.X(i));
-            EXPECT_EQ(y, grid.Y(k));
+            EXPECT_EQ(x, grid.X(i) - 50.0);
+            EXPECT_EQ(y, 100.0 - grid.Y(k));
             EXPECT_EQ(paths, n);
             std::vector<double> p(1);
-            ComputeScreen(plan.paths, plan.settings.wavelength, y, std::vector<double>{x}, p);
+            ComputeScreen(plan.paths, plan.settings.wavelength, grid.Y(k),
+                          std::vector<double>{grid.X(i)}, p);
             EXPECT_EQ(value, p[0] / (n * n)) << pattern << " x " << x << " y " << y;
         }
         EXPECT_EQ(rows, grid.Pixels());
