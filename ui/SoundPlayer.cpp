@@ -111,7 +111,7 @@ bool SoundPlayer::Start(Sounding sounding) {
         return false;
     }
     sink_ = new QAudioSink(device, format, this);
-    sink_->setBufferSize(static_cast<qsizetype>(kBufferFrames * kBytesPerFrame));
+    sink_->setBufferSize(qsizetype{kBufferFrames} * qsizetype{kBytesPerFrame});
     out_ = sink_->start();
     if (out_ == nullptr || sink_->error() != QAudio::NoError ||
         sink_->state() == QAudio::StoppedState) {
