@@ -2,6 +2,107 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>FileDialogs</name>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>Simulates various slit/mirror configurations for different wavelengths and point light-source locations. <byte value="xd"/><byte value="xd"/>Click Calculate to see probability distributions appear on ten equally-spaced graphs.<byte value="xd"/><byte value="xd"/>For the theory behind the arrows, read a physicist&apos;s popular book on light and electrons: &quot;Little Arrows: How Light Finds Its Way&quot;<byte value="xd"/><byte value="xd"/>The plot area is 100 by 100. If Wavelength = 1 then the area is 100 by 100 wavelengths. <byte value="xd"/><byte value="xd"/>To change point light source location: Click anywhere on screen. Note coordinates are shown at bottom right. <byte value="xd"/>Clicking below Y=-100 multiplies X,Y by 100 enabling distant almost parallel light source.<byte value="xd"/><byte value="xd"/>The number of paths analyzed is on the right of the graphs.<byte value="xd"/>If too few paths produce eroneous results, use finer angular resolution to get more paths as measured from point source. <byte value="xd"/><byte value="xd"/>Curves are not normalized but are divided by number of paths squared.<byte value="xd"/><byte value="xd"/>Select Mirror Number, Mirror/Slit Width and Spacing, and Wavelength, Resolution, Gain, to conduct different experiments. <byte value="xd"/></source>
+        <translation>Simuliert verschiedene Anordnungen von Spalten und Spiegeln für verschiedene Wellenlängen und Orte einer punktförmigen Lichtquelle.<byte value="xd"/><byte value="xd"/>Klicke auf Berechnen, und auf zehn gleich weit voneinander entfernten Schirmen erscheinen die Wahrscheinlichkeitsverteilungen.<byte value="xd"/><byte value="xd"/>Die Theorie hinter den Zeigern erklärt das populäre Buch eines Physikers über Licht und Elektronen: &quot;Little Arrows: How Light Finds Its Way&quot;<byte value="xd"/><byte value="xd"/>Das Bild ist 100 mal 100 groß. Ist die Wellenlänge 1, so ist es 100 mal 100 Wellenlängen groß.<byte value="xd"/><byte value="xd"/>Um die Lichtquelle zu versetzen: irgendwo ins Fenster klicken. Die Koordinaten stehen unten rechts.<byte value="xd"/>Ein Klick unterhalb von Y=-100 multipliziert X und Y mit 100: eine ferne, fast parallele Lichtquelle.<byte value="xd"/><byte value="xd"/>Die Zahl der untersuchten Wege steht rechts neben den Schirmen.<byte value="xd"/>Geben zu wenige Wege falsche Ergebnisse, wähle eine feinere Winkelauflösung: von der Quelle aus gemessen gibt es dann mehr Wege.<byte value="xd"/><byte value="xd"/>Die Kurven sind nicht normiert, sondern durch das Quadrat der Zahl der Wege geteilt.<byte value="xd"/><byte value="xd"/>Wähle die Zahl der Spiegel, Breite und Abstand der Spiegel oder Spalte sowie Wellenlänge, Auflösung und Verstärkung für verschiedene Versuche.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Light as a sum over paths, A. N. Arrowsmith, Pathsum Teaching Workshop, 2016</source>
+        <translation>Licht als Summe über Wege, A. N. Arrowsmith, Pathsum Teaching Workshop, 2016</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Exa&amp;mples</source>
+        <translation>&amp;Beispiele</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture...</source>
+        <translation>Bild e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Data...</source>
+        <translation>&amp;Daten exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Guide</source>
+        <translation>&amp;Anleitung</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>D&amp;rucken</translation>
+    </message>
+    <message>
+        <source>Print on &amp;White</source>
+        <translation>Auf &amp;Weiß drucken</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berechnen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>&amp;Place Source...</source>
+        <translation>&amp;Quelle setzen...</translation>
+    </message>
+    <message>
+        <source>&amp;Arrows at a Point</source>
+        <translation>&amp;Zeiger an einem Punkt</translation>
+    </message>
+    <message>
+        <source>&amp;Field of Light</source>
+        <translation>&amp;Lichtfeld</translation>
+    </message>
+    <message>
+        <source>&amp;Live</source>
+        <translation>Li&amp;ve</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About pathsum</source>
+        <translation>&amp;Über pathsum</translation>
+    </message>
+</context>
+<context>
     <name>Notice</name>
     <message>
         <source>Not plain numbers: %1.</source>
@@ -93,6 +194,190 @@
     <message>
         <source>Spacing</source>
         <translation>Abstand</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::FileCommands</name>
+    <message>
+        <source>pathsum set-ups (*.pathsum)</source>
+        <translation>pathsum-Versuchsaufbauten (*.pathsum)</translation>
+    </message>
+    <message>
+        <source>Open Set-up</source>
+        <translation>Aufbau öffnen</translation>
+    </message>
+    <message>
+        <source>Save Set-up</source>
+        <translation>Aufbau speichern</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>The picture is written: %1</source>
+        <translation>Das Bild ist geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Export Data</source>
+        <translation>Daten exportieren</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>The numbers are written: %1</source>
+        <translation>Die Zahlen sind geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>No set-ups yet</source>
+        <translation>Noch keine Aufbauten</translation>
+    </message>
+    <message>
+        <source>No lessons found in %1</source>
+        <translation>Keine Lektionen in %1 gefunden</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>Save the changes to “%1”?</source>
+        <translation>Änderungen an „%1“ speichern?</translation>
+    </message>
+    <message>
+        <source>The set-up has changed since it was opened or saved. Without saving, the changes are lost.</source>
+        <translation>Der Aufbau wurde seit dem Öffnen oder Speichern geändert. Ohne Speichern gehen die Änderungen verloren.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::GuideWindow</name>
+    <message>
+        <source>pathsum Guide</source>
+        <translation>pathsum-Anleitung</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Anleitung</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::MainForm</name>
+    <message>
+        <source>Light meets matter: the sum-over-paths method, multiple slit and mirror analysis                    pathsum home page</source>
+        <translation>Licht trifft Materie: die Summe über Wege, Mehrfachspalt und Spiegel                    pathsum-Startseite</translation>
+    </message>
+    <message>
+        <source>Wave- Length</source>
+        <translation>Wellen- länge</translation>
+    </message>
+    <message>
+        <source> Resolution Radians</source>
+        <translation> Auflösung Radiant</translation>
+    </message>
+    <message>
+        <source> Resolution X</source>
+        <translation> Auflösung X</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Verstär- kung</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>CALC AND PLOT</source>
+        <translation>RECHNEN UND ZEICHNEN</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Input Wavelength:</source>
+        <translation>Wellenlänge eingeben:</translation>
+    </message>
+    <message>
+        <source>Input Resolution in radians:</source>
+        <translation>Auflösung in Radiant eingeben:</translation>
+    </message>
+    <message>
+        <source>Input Gain:</source>
+        <translation>Verstärkung eingeben:</translation>
+    </message>
+    <message>
+        <source>Input Grating Width:</source>
+        <translation>Breite der Spalte eingeben:</translation>
+    </message>
+    <message>
+        <source>Input Spacing:</source>
+        <translation>Abstand eingeben:</translation>
+    </message>
+    <message>
+        <source>No printer is available</source>
+        <translation>Es ist kein Drucker vorhanden</translation>
+    </message>
+    <message>
+        <source>No default printer is set</source>
+        <translation>Es ist kein Standarddrucker eingestellt</translation>
+    </message>
+    <message>
+        <source>%1, so the window was not printed. Set up a default printer and try again.</source>
+        <translation>%1, daher wurde das Fenster nicht gedruckt. Richte einen Standarddrucker ein und versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not be used, so the window was not printed.</source>
+        <translation>Der Drucker „%1“ ließ sich nicht verwenden, daher wurde das Fenster nicht gedruckt.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Rechnen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>About pathsum</source>
+        <translation>Über pathsum</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: a point source, a row of mirrors or slits and ten screens, every path an arrow turned by its length in wavelengths.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: eine punktförmige Lichtquelle, eine Reihe von Spiegeln oder Spalten und zehn Schirme; jeder Weg ein Zeiger, gedreht um seine Länge in Wellenlängen.&lt;/p&gt;&lt;p&gt;Freie Software unter der MIT-Lizenz.&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,107 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>FileDialogs</name>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>Simulates various slit/mirror configurations for different wavelengths and point light-source locations. <byte value="xd"/><byte value="xd"/>Click Calculate to see probability distributions appear on ten equally-spaced graphs.<byte value="xd"/><byte value="xd"/>For the theory behind the arrows, read a physicist&apos;s popular book on light and electrons: &quot;Little Arrows: How Light Finds Its Way&quot;<byte value="xd"/><byte value="xd"/>The plot area is 100 by 100. If Wavelength = 1 then the area is 100 by 100 wavelengths. <byte value="xd"/><byte value="xd"/>To change point light source location: Click anywhere on screen. Note coordinates are shown at bottom right. <byte value="xd"/>Clicking below Y=-100 multiplies X,Y by 100 enabling distant almost parallel light source.<byte value="xd"/><byte value="xd"/>The number of paths analyzed is on the right of the graphs.<byte value="xd"/>If too few paths produce eroneous results, use finer angular resolution to get more paths as measured from point source. <byte value="xd"/><byte value="xd"/>Curves are not normalized but are divided by number of paths squared.<byte value="xd"/><byte value="xd"/>Select Mirror Number, Mirror/Slit Width and Spacing, and Wavelength, Resolution, Gain, to conduct different experiments. <byte value="xd"/></source>
+        <translation>Simula diversas configurações de fendas e espelhos para diferentes comprimentos de onda e posições de uma fonte de luz pontual.<byte value="xd"/><byte value="xd"/>Clique em Calcular para ver as distribuições de probabilidade aparecerem em dez anteparos igualmente espaçados.<byte value="xd"/><byte value="xd"/>Para a teoria por trás das setas, leia o livro de divulgação de um físico sobre a luz e os elétrons: &quot;Little Arrows: How Light Finds Its Way&quot;<byte value="xd"/><byte value="xd"/>O gráfico mede 100 por 100. Se o comprimento de onda for 1, ele mede 100 por 100 comprimentos de onda.<byte value="xd"/><byte value="xd"/>Para mover a fonte de luz pontual: clique em qualquer lugar da janela. As coordenadas aparecem embaixo, à direita.<byte value="xd"/>Um clique abaixo de Y=-100 multiplica X e Y por 100: uma fonte distante, quase paralela.<byte value="xd"/><byte value="xd"/>O número de caminhos analisados aparece à direita dos anteparos.<byte value="xd"/>Se poucos caminhos derem resultados errados, use uma resolução angular mais fina para ter mais caminhos a partir da fonte.<byte value="xd"/><byte value="xd"/>As curvas não são normalizadas, mas divididas pelo quadrado do número de caminhos.<byte value="xd"/><byte value="xd"/>Escolha o número de espelhos, a largura e o espaçamento dos espelhos ou fendas, e o comprimento de onda, a resolução e o ganho, para fazer diferentes experimentos.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Light as a sum over paths, A. N. Arrowsmith, Pathsum Teaching Workshop, 2016</source>
+        <translation>A luz como soma sobre caminhos, A. N. Arrowsmith, Pathsum Teaching Workshop, 2016</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;recente</translation>
+    </message>
+    <message>
+        <source>Exa&amp;mples</source>
+        <translation>E&amp;xemplos</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salvar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture...</source>
+        <translation>Exportar i&amp;magem...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Data...</source>
+        <translation>Exportar &amp;dados...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copiar imagem</translation>
+    </message>
+    <message>
+        <source>&amp;Guide</source>
+        <translation>&amp;Guia</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Im&amp;primir</translation>
+    </message>
+    <message>
+        <source>Print on &amp;White</source>
+        <translation>Imprimir em &amp;branco</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>&amp;Place Source...</source>
+        <translation>Posicionar &amp;fonte...</translation>
+    </message>
+    <message>
+        <source>&amp;Arrows at a Point</source>
+        <translation>&amp;Setas em um ponto</translation>
+    </message>
+    <message>
+        <source>&amp;Field of Light</source>
+        <translation>&amp;Campo de luz</translation>
+    </message>
+    <message>
+        <source>&amp;Live</source>
+        <translation>Ao &amp;vivo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About pathsum</source>
+        <translation>&amp;Sobre o pathsum</translation>
+    </message>
+</context>
+<context>
     <name>Notice</name>
     <message>
         <source>Not plain numbers: %1.</source>
@@ -93,6 +194,190 @@
     <message>
         <source>Spacing</source>
         <translation>Espaçamento</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::FileCommands</name>
+    <message>
+        <source>pathsum set-ups (*.pathsum)</source>
+        <translation>Montagens do pathsum (*.pathsum)</translation>
+    </message>
+    <message>
+        <source>Open Set-up</source>
+        <translation>Abrir montagem</translation>
+    </message>
+    <message>
+        <source>Save Set-up</source>
+        <translation>Salvar montagem</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagem</translation>
+    </message>
+    <message>
+        <source>The picture is written: %1</source>
+        <translation>A imagem foi gravada: %1</translation>
+    </message>
+    <message>
+        <source>Export Data</source>
+        <translation>Exportar dados</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valores separados por vírgulas (*.csv)</translation>
+    </message>
+    <message>
+        <source>The numbers are written: %1</source>
+        <translation>Os números foram gravados: %1</translation>
+    </message>
+    <message>
+        <source>No set-ups yet</source>
+        <translation>Nenhuma montagem ainda</translation>
+    </message>
+    <message>
+        <source>No lessons found in %1</source>
+        <translation>Nenhuma lição encontrada em %1</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Alterações não salvas</translation>
+    </message>
+    <message>
+        <source>Save the changes to “%1”?</source>
+        <translation>Salvar as alterações em “%1”?</translation>
+    </message>
+    <message>
+        <source>The set-up has changed since it was opened or saved. Without saving, the changes are lost.</source>
+        <translation>A montagem mudou desde que foi aberta ou salva. Sem salvar, as alterações se perdem.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::GuideWindow</name>
+    <message>
+        <source>pathsum Guide</source>
+        <translation>Guia do pathsum</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guia</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::MainForm</name>
+    <message>
+        <source>Light meets matter: the sum-over-paths method, multiple slit and mirror analysis                    pathsum home page</source>
+        <translation>A luz encontra a matéria: a soma sobre caminhos, fendas múltiplas e espelhos                    página inicial do pathsum</translation>
+    </message>
+    <message>
+        <source>Wave- Length</source>
+        <translation>Compr. de onda</translation>
+    </message>
+    <message>
+        <source> Resolution Radians</source>
+        <translation> Resolução radianos</translation>
+    </message>
+    <message>
+        <source> Resolution X</source>
+        <translation> Resolução X</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Ganho</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largura</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Espaça- mento</translation>
+    </message>
+    <message>
+        <source>CALC AND PLOT</source>
+        <translation>CALCULAR E TRAÇAR</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Input Wavelength:</source>
+        <translation>Digite o comprimento de onda:</translation>
+    </message>
+    <message>
+        <source>Input Resolution in radians:</source>
+        <translation>Digite a resolução em radianos:</translation>
+    </message>
+    <message>
+        <source>Input Gain:</source>
+        <translation>Digite o ganho:</translation>
+    </message>
+    <message>
+        <source>Input Grating Width:</source>
+        <translation>Digite a largura das fendas:</translation>
+    </message>
+    <message>
+        <source>Input Spacing:</source>
+        <translation>Digite o espaçamento:</translation>
+    </message>
+    <message>
+        <source>No printer is available</source>
+        <translation>Nenhuma impressora está disponível</translation>
+    </message>
+    <message>
+        <source>No default printer is set</source>
+        <translation>Nenhuma impressora padrão está definida</translation>
+    </message>
+    <message>
+        <source>%1, so the window was not printed. Set up a default printer and try again.</source>
+        <translation>%1, então a janela não foi impressa. Configure uma impressora padrão e tente de novo.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not be used, so the window was not printed.</source>
+        <translation>Não foi possível usar a impressora &quot;%1&quot;, então a janela não foi impressa.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Cálculo</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>About pathsum</source>
+        <translation>Sobre o pathsum</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: a point source, a row of mirrors or slits and ten screens, every path an arrow turned by its length in wavelengths.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: uma fonte pontual, uma fileira de espelhos ou fendas e dez anteparos; cada caminho é uma seta girada conforme seu comprimento em comprimentos de onda.&lt;/p&gt;&lt;p&gt;Software livre sob a licença MIT.&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "ControlTexts.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QWidget>
 
@@ -191,26 +192,31 @@ struct CommandText {
 constexpr QKeyCombination kNoKeys{};
 
 constexpr CommandText kCommands[] = {
-    {Command::Open, "&Open...", Qt::CTRL | Qt::Key_O},
-    {Command::OpenRecent, "Open &Recent", kNoKeys},
-    {Command::Examples, "Exa&mples", kNoKeys},
-    {Command::Save, "&Save", Qt::CTRL | Qt::Key_S},
-    {Command::SaveAs, "Save &As...", Qt::CTRL | Qt::SHIFT | Qt::Key_S},
-    {Command::ExportPicture, "&Export Picture...", Qt::CTRL | Qt::Key_E},
-    {Command::ExportData, "Export &Data...", Qt::CTRL | Qt::SHIFT | Qt::Key_E},
-    {Command::CopyPicture, "&Copy Picture", Qt::CTRL | Qt::SHIFT | Qt::Key_C},
-    {Command::Guide, "&Guide", Qt::SHIFT | Qt::Key_F1},
-    {Command::Print, "&Print", Qt::CTRL | Qt::Key_P},
-    {Command::PrintOnWhite, "Print on &White", Qt::CTRL | Qt::SHIFT | Qt::Key_P},
-    {Command::Exit, "E&xit", Qt::CTRL | Qt::Key_Q},
-    {Command::Calculate, "&Calculate", QKeyCombination(Qt::Key_F5)},
-    {Command::Stop, "&Stop", QKeyCombination(Qt::Key_Escape)},
-    {Command::PlaceSource, "&Place Source...", Qt::CTRL | Qt::Key_L},
-    {Command::ArrowsAtAPoint, "&Arrows at a Point", QKeyCombination(Qt::Key_F6)},
-    {Command::FieldOfLight, "&Field of Light", QKeyCombination(Qt::Key_F7)},
-    {Command::Live, "&Live", QKeyCombination(Qt::Key_F8)},
-    {Command::Help, "&Help", QKeyCombination(Qt::Key_F1)},
-    {Command::About, "&About pathsum", kNoKeys},
+    {Command::Open, QT_TRANSLATE_NOOP("Menu", "&Open..."), Qt::CTRL | Qt::Key_O},
+    {Command::OpenRecent, QT_TRANSLATE_NOOP("Menu", "Open &Recent"), kNoKeys},
+    {Command::Examples, QT_TRANSLATE_NOOP("Menu", "Exa&mples"), kNoKeys},
+    {Command::Save, QT_TRANSLATE_NOOP("Menu", "&Save"), Qt::CTRL | Qt::Key_S},
+    {Command::SaveAs, QT_TRANSLATE_NOOP("Menu", "Save &As..."), Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+    {Command::ExportPicture, QT_TRANSLATE_NOOP("Menu", "&Export Picture..."), Qt::CTRL | Qt::Key_E},
+    {Command::ExportData, QT_TRANSLATE_NOOP("Menu", "Export &Data..."),
+     Qt::CTRL | Qt::SHIFT | Qt::Key_E},
+    {Command::CopyPicture, QT_TRANSLATE_NOOP("Menu", "&Copy Picture"),
+     Qt::CTRL | Qt::SHIFT | Qt::Key_C},
+    {Command::Guide, QT_TRANSLATE_NOOP("Menu", "&Guide"), Qt::SHIFT | Qt::Key_F1},
+    {Command::Print, QT_TRANSLATE_NOOP("Menu", "&Print"), Qt::CTRL | Qt::Key_P},
+    {Command::PrintOnWhite, QT_TRANSLATE_NOOP("Menu", "Print on &White"),
+     Qt::CTRL | Qt::SHIFT | Qt::Key_P},
+    {Command::Exit, QT_TRANSLATE_NOOP("Menu", "E&xit"), Qt::CTRL | Qt::Key_Q},
+    {Command::Calculate, QT_TRANSLATE_NOOP("Menu", "&Calculate"), QKeyCombination(Qt::Key_F5)},
+    {Command::Stop, QT_TRANSLATE_NOOP("Menu", "&Stop"), QKeyCombination(Qt::Key_Escape)},
+    {Command::PlaceSource, QT_TRANSLATE_NOOP("Menu", "&Place Source..."), Qt::CTRL | Qt::Key_L},
+    {Command::ArrowsAtAPoint, QT_TRANSLATE_NOOP("Menu", "&Arrows at a Point"),
+     QKeyCombination(Qt::Key_F6)},
+    {Command::FieldOfLight, QT_TRANSLATE_NOOP("Menu", "&Field of Light"),
+     QKeyCombination(Qt::Key_F7)},
+    {Command::Live, QT_TRANSLATE_NOOP("Menu", "&Live"), QKeyCombination(Qt::Key_F8)},
+    {Command::Help, QT_TRANSLATE_NOOP("Menu", "&Help"), QKeyCombination(Qt::Key_F1)},
+    {Command::About, QT_TRANSLATE_NOOP("Menu", "&About pathsum"), kNoKeys},
 };
 
 const CommandText& TextOf(Command command) {
@@ -225,7 +231,7 @@ const CommandText& TextOf(Command command) {
 }  // namespace
 
 QString MenuText(Command command) {
-    return QString::fromLatin1(TextOf(command).menuText);
+    return QCoreApplication::translate("Menu", TextOf(command).menuText);
 }
 
 QKeySequence Shortcut(Command command) {
