@@ -1,6 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include "ControlTexts.h"
 #include "Language.h"
+#include "MainForm.h"
+#include "Refusal.h"
 
 namespace pathsum::testing {
 namespace {
@@ -38,6 +48,79 @@ TEST(Language, IsChosenFromTheEnvironmentAsGettextChoosesIt) {
         EXPECT_EQ(ChooseLanguage(QString::fromLatin1(c.language), QString::fromLatin1(c.lcAll),
                                  QString::fromLatin1(c.lcMessages), QString::fromLatin1(c.lang)),
                   QString::fromLatin1(c.chosen));
+    }
+}
+
+// Every language spoken is given back: the tests around these speak English.
+class InLanguage : public ::testing::Test {
+  protected:
+    void TearDown() override { UseLanguage(QString()); }
+};
+
+TEST_F(InLanguage, GermanCaptionsMenusAndRefusalsAreGermanAndEnglishComesBackExact) {
+    ASSERT_TRUE(UseLanguage(QStringLiteral("de")));
+    {
+        MainForm form;
+        EXPECT_EQ(form.Calculate->text(), QStringLiteral("RECHNEN UND ZEICHNEN"));
+        EXPECT_EQ(form.WavelengthLabel->text(), QStringLiteral("Wellen- länge"));
+        EXPECT_EQ(MenuText(Command::FieldOfLight), QStringLiteral("&Lichtfeld"));
+    }
+    // A refusal formed in core, with the value as typed and what it read as; the number keeps
+    // the program's own form.
+    EXPECT_EQ(refusals::WavelengthNotUsable({0.0, "0,5x"}).reason,
+              "Wellenlänge \"0,5x\" (gelesen als 0) ist nicht verwendbar: Die Wellenlänge muss "
+              "eine endliche Zahl ungleich 0 sein.");
+    // A language the program lacks changes nothing.
+    EXPECT_FALSE(UseLanguage(QStringLiteral("sv")));
+    EXPECT_EQ(MenuText(Command::FieldOfLight), QStringLiteral("&Lichtfeld"));
+
+    ASSERT_TRUE(UseLanguage(QString()));
+    MainForm english;
+    EXPECT_EQ(english.Calculate->text(), QStringLiteral("CALC AND PLOT"));
+    EXPECT_EQ(refusals::WavelengthNotUsable({0.0, "0,5x"}).reason,
+              "Wavelength \"0,5x\" (read as 0) cannot be used: the wavelength must be a finite "
+              "number other than 0.");
+}
+
+// The area a control's caption is drawn in, and how: a button's contents, a label's contents
+// (wrapped where the label wraps).
+QRect TextArea(QWidget* widget, int* flags) {
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.rect = button->rect();
+        *flags = Qt::AlignCenter | Qt::TextWordWrap;
+        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    }
+    auto* label = qobject_cast<QLabel*>(widget);
+    *flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    return label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                          -label->margin());
+}
+
+TEST_F(InLanguage, EveryCaptionFitsItsControl) {
+    for (const char* language : {"", "de", "fr", "es", "pt_BR"}) {
+        ASSERT_TRUE(UseLanguage(QString::fromLatin1(language)));
+        MainForm form;
+        form.show();
+        QApplication::processEvents();
+        for (QWidget* widget : form.findChildren<QWidget*>()) {
+            const bool captioned = qobject_cast<QPushButton*>(widget) != nullptr ||
+                                   qobject_cast<QLabel*>(widget) != nullptr;
+            if (!captioned || !widget->isVisible()) {
+                continue;
+            }
+            const QString text = qobject_cast<QPushButton*>(widget) != nullptr
+                                     ? qobject_cast<QPushButton*>(widget)->text()
+                                     : qobject_cast<QLabel*>(widget)->text();
+            int flags = 0;
+            const QRect area = TextArea(widget, &flags);
+            const QRect needed = QFontMetrics(widget->font()).boundingRect(area, flags, text);
+            EXPECT_TRUE(needed.width() <= area.width() && needed.height() <= area.height())
+                << "language \"" << language << "\": " << widget->objectName().toStdString()
+                << " \"" << text.toStdString() << "\" needs " << needed.width() << " x "
+                << needed.height() << " pixels, has " << area.width() << " x " << area.height();
+        }
     }
 }
 
