@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Exports</name>
+    <message>
+        <source>No screen has been calculated yet, so there are no numbers to export: calculate first.</source>
+        <translation>Noch ist kein Schirm berechnet, also gibt es keine Zahlen zu exportieren: Berechne zuerst.</translation>
+    </message>
+    <message>
+        <source>The file “%1” was not written: its name must end in .png, .svg, .pdf or .csv, which says what kind of file to write.</source>
+        <translation>Die Datei „%1“ wurde nicht geschrieben: Ihr Name muss auf .png, .svg, .pdf oder .csv enden; die Endung sagt, welche Art von Datei entsteht.</translation>
+    </message>
+    <message>
+        <source>The file “%1” was not written: %2</source>
+        <translation>Die Datei „%1“ wurde nicht geschrieben: %2</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>All files (*)</source>
@@ -197,6 +212,241 @@
     </message>
 </context>
 <context>
+    <name>SaveWhole</name>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation>eine benannte Pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>something other than a file</source>
+        <translation>etwas anderes als eine Datei</translation>
+    </message>
+    <message>
+        <source>The file %1 was not written: </source>
+        <translation>Die Datei %1 wurde nicht geschrieben: </translation>
+    </message>
+    <message>
+        <source>it is %1, not a plain file.</source>
+        <translation>Sie ist %1, keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>it links to %1, which is %2, not a plain file.</source>
+        <translation>Sie verweist auf %1, und das ist %2, keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>nothing more could be written</source>
+        <translation>es ließ sich nichts mehr schreiben</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2.</source>
+        <translation>Die Datei %1 ließ sich nicht schreiben: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2. A file of that name that was there before is as it was.</source>
+        <translation>Die Datei %1 ließ sich nicht schreiben: %2. Eine Datei dieses Namens, die vorher da war, ist unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFile</name>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>%1 must be a text in quotes, as its box holds it (for example &quot;%2&quot;: &quot;1&quot;)</source>
+        <translation>%1 muss ein Text in Anführungszeichen sein, wie ihn sein Feld enthält (zum Beispiel &quot;%2&quot;: &quot;1&quot;)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 holds a line break or another control character, which a box cannot hold</source>
+        <translation>%1 enthält einen Zeilenumbruch oder ein anderes Steuerzeichen, das ein Feld nicht enthalten kann</translation>
+    </message>
+    <message>
+        <source>%1 is %2, which is none of the patterns (%3)</source>
+        <translation>%1 ist %2, und das ist keines der Muster (%3)</translation>
+    </message>
+    <message>
+        <source>the source&apos;s %1 must be a number</source>
+        <translation>%1 der Quelle muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>the source&apos;s %1, %2, lies more than %3 units from the centre of the plot</source>
+        <translation>%1 der Quelle, %2, liegt mehr als %3 Einheiten von der Mitte des Bildes entfernt</translation>
+    </message>
+    <message>
+        <source>%1 must be an object such as {&quot;x&quot;: 50, &quot;y&quot;: 0}</source>
+        <translation>%1 muss ein Objekt wie {&quot;x&quot;: 50, &quot;y&quot;: 0} sein</translation>
+    </message>
+    <message>
+        <source>%1 must give both %2 and %3, such as {&quot;x&quot;: 50, &quot;y&quot;: 0}</source>
+        <translation>%1 muss %2 und %3 angeben, etwa {&quot;x&quot;: 50, &quot;y&quot;: 0}</translation>
+    </message>
+    <message>
+        <source>it holds none of the keys of a pathsum set-up</source>
+        <translation>Sie enthält keinen der Schlüssel eines pathsum-Aufbaus</translation>
+    </message>
+    <message>
+        <source>its %1 is not &quot;%2&quot;: it is not a pathsum set-up</source>
+        <translation>Ihr %1 ist nicht &quot;%2&quot;: Sie ist kein pathsum-Aufbau</translation>
+    </message>
+    <message>
+        <source>it is a set-up of version %1, written by a newer pathsum; this one reads version %2</source>
+        <translation>Sie ist ein Aufbau der Version %1, von einem neueren pathsum geschrieben; dieses liest Version %2</translation>
+    </message>
+    <message>
+        <source>its %1 must be %2</source>
+        <translation>Ihr %1 muss %2 sein</translation>
+    </message>
+    <message>
+        <source>it nests deeper than %1 levels (%2); a set-up nests two deep</source>
+        <translation>Sie ist tiefer als %1 Ebenen verschachtelt (%2); ein Aufbau ist zwei Ebenen tief</translation>
+    </message>
+    <message>
+        <source>it is not text in UTF-8</source>
+        <translation>Sie ist kein Text in UTF-8</translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1): %2</source>
+        <translation>Sie ist kein JSON (%1): %2</translation>
+    </message>
+    <message>
+        <source>it holds no JSON object: a set-up is one object, {...}</source>
+        <translation>Sie enthält kein JSON-Objekt: Ein Aufbau ist ein Objekt, {...}</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened as a set-up: %2.</source>
+        <translation>Die Datei %1 lässt sich nicht als Aufbau öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>Sie ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>Es gibt keine solche Datei</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>Sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes long, and a set-up is at most %2</source>
+        <translation>Sie ist %1 Bytes lang, und ein Aufbau hat höchstens %2</translation>
+    </message>
+    <message>
+        <source>it is over %1 bytes long</source>
+        <translation>Sie ist über %1 Bytes lang</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::ExportPictureDialog</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>a PNG picture</source>
+        <translation>ein PNG-Bild</translation>
+    </message>
+    <message>
+        <source>an SVG drawing</source>
+        <translation>eine SVG-Zeichnung</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>ein PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>a table</source>
+        <translation>eine Tabelle</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Ends in .png, .svg or .pdf: the kind of picture.</source>
+        <translation>Endet auf .png, .svg oder .pdf: die Art des Bildes.</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Wählen...</translation>
+    </message>
+    <message>
+        <source>PNG size</source>
+        <translation>PNG-Größe</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 Pixel</translation>
+    </message>
+    <message>
+        <source>%1 (as the window)</source>
+        <translation>%1 (wie das Fenster)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times the window)</source>
+        <translation>%1 (%2-mal das Fenster)</translation>
+    </message>
+    <message>
+        <source>On &amp;white: the plot dark on white, as Print on White</source>
+        <translation>Auf &amp;Weiß: das Bild dunkel auf Weiß, wie beim Drucken auf Weiß</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Datei:</translation>
+    </message>
+    <message>
+        <source>PNG &amp;size:</source>
+        <translation>PNG-&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 gibt es schon.
+Soll die Datei ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</source>
+        <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg);;PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writes %1: %2</source>
+        <translation>Schreibt %1: %2</translation>
+    </message>
+    <message>
+        <source>Export waits for the name of the file to write.</source>
+        <translation>Der Export wartet auf den Namen der Datei.</translation>
+    </message>
+    <message>
+        <source>Export waits: a name ending in .csv is for the numbers, which File &gt; Export Data writes. A picture&apos;s name ends in .png, .svg or .pdf.</source>
+        <translation>Der Export wartet: Ein Name auf .csv ist für die Zahlen, die Datei &gt; Daten exportieren schreibt. Der Name eines Bildes endet auf .png, .svg oder .pdf.</translation>
+    </message>
+    <message>
+        <source>Export waits for a name that ends in .png, .svg or .pdf: the ending says which kind of picture to write.</source>
+        <translation>Der Export wartet auf einen Namen, der auf .png, .svg oder .pdf endet: Die Endung sagt, welche Art von Bild entsteht.</translation>
+    </message>
+</context>
+<context>
     <name>pathsum::FileCommands</name>
     <message>
         <source>pathsum set-ups (*.pathsum)</source>
@@ -378,6 +628,39 @@
     <message>
         <source>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: a point source, a row of mirrors or slits and ten screens, every path an arrow turned by its length in wavelengths.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: eine punktförmige Lichtquelle, eine Reihe von Spiegeln oder Spalten und zehn Schirme; jeder Weg ein Zeiger, gedreht um seine Länge in Wellenlängen.&lt;/p&gt;&lt;p&gt;Freie Software unter der MIT-Lizenz.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::PlaceSourceDialog</name>
+    <message>
+        <source>Place Source</source>
+        <translation>Quelle setzen</translation>
+    </message>
+    <message>
+        <source>Source X</source>
+        <translation>Quelle X</translation>
+    </message>
+    <message>
+        <source>Source Y</source>
+        <translation>Quelle Y</translation>
+    </message>
+    <message>
+        <source>X is measured right of the centre of the row, Y down from the row.
+A Y above 100 puts the marker below the plot: a far source.</source>
+        <translation>X wird von der Mitte der Reihe nach rechts gemessen, Y von der Reihe nach unten.
+Ein Y über 100 setzt die Markierung unter das Bild: eine ferne Quelle.</translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y:</translation>
+    </message>
+    <message>
+        <source>The labels will read %1 and %2.</source>
+        <translation>Die Beschriftungen werden %1 und %2 zeigen.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Exports</name>
+    <message>
+        <source>No screen has been calculated yet, so there are no numbers to export: calculate first.</source>
+        <translation>Todavía no se ha calculado ninguna pantalla, así que no hay números que exportar: calcula primero.</translation>
+    </message>
+    <message>
+        <source>The file “%1” was not written: its name must end in .png, .svg, .pdf or .csv, which says what kind of file to write.</source>
+        <translation>El archivo «%1» no se escribió: su nombre debe terminar en .png, .svg, .pdf o .csv, que indica qué tipo de archivo escribir.</translation>
+    </message>
+    <message>
+        <source>The file “%1” was not written: %2</source>
+        <translation>El archivo «%1» no se escribió: %2</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>All files (*)</source>
@@ -197,6 +212,241 @@
     </message>
 </context>
 <context>
+    <name>SaveWhole</name>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation>una tubería con nombre (FIFO)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>something other than a file</source>
+        <translation>algo distinto de un archivo</translation>
+    </message>
+    <message>
+        <source>The file %1 was not written: </source>
+        <translation>El archivo %1 no se escribió: </translation>
+    </message>
+    <message>
+        <source>it is %1, not a plain file.</source>
+        <translation>es %1, no un archivo normal.</translation>
+    </message>
+    <message>
+        <source>it links to %1, which is %2, not a plain file.</source>
+        <translation>enlaza con %1, que es %2, no un archivo normal.</translation>
+    </message>
+    <message>
+        <source>nothing more could be written</source>
+        <translation>no se pudo escribir nada más</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2.</source>
+        <translation>No se pudo escribir el archivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2. A file of that name that was there before is as it was.</source>
+        <translation>No se pudo escribir el archivo %1: %2. Un archivo con ese nombre que ya existía sigue como estaba.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFile</name>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>línea %1, columna %2</translation>
+    </message>
+    <message>
+        <source>%1 must be a text in quotes, as its box holds it (for example &quot;%2&quot;: &quot;1&quot;)</source>
+        <translation>%1 debe ser un texto entre comillas, como lo tiene su casilla (por ejemplo &quot;%2&quot;: &quot;1&quot;)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 tiene más de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>%1 holds a line break or another control character, which a box cannot hold</source>
+        <translation>%1 contiene un salto de línea u otro carácter de control, que una casilla no puede contener</translation>
+    </message>
+    <message>
+        <source>%1 is %2, which is none of the patterns (%3)</source>
+        <translation>%1 es %2, que no es ninguno de los patrones (%3)</translation>
+    </message>
+    <message>
+        <source>the source&apos;s %1 must be a number</source>
+        <translation>el %1 de la fuente debe ser un número</translation>
+    </message>
+    <message>
+        <source>the source&apos;s %1, %2, lies more than %3 units from the centre of the plot</source>
+        <translation>el %1 de la fuente, %2, está a más de %3 unidades del centro del gráfico</translation>
+    </message>
+    <message>
+        <source>%1 must be an object such as {&quot;x&quot;: 50, &quot;y&quot;: 0}</source>
+        <translation>%1 debe ser un objeto como {&quot;x&quot;: 50, &quot;y&quot;: 0}</translation>
+    </message>
+    <message>
+        <source>%1 must give both %2 and %3, such as {&quot;x&quot;: 50, &quot;y&quot;: 0}</source>
+        <translation>%1 debe dar %2 y %3, como {&quot;x&quot;: 50, &quot;y&quot;: 0}</translation>
+    </message>
+    <message>
+        <source>it holds none of the keys of a pathsum set-up</source>
+        <translation>no contiene ninguna de las claves de un montaje de pathsum</translation>
+    </message>
+    <message>
+        <source>its %1 is not &quot;%2&quot;: it is not a pathsum set-up</source>
+        <translation>su %1 no es &quot;%2&quot;: no es un montaje de pathsum</translation>
+    </message>
+    <message>
+        <source>it is a set-up of version %1, written by a newer pathsum; this one reads version %2</source>
+        <translation>es un montaje de la versión %1, escrito por un pathsum más nuevo; este lee la versión %2</translation>
+    </message>
+    <message>
+        <source>its %1 must be %2</source>
+        <translation>su %1 debe ser %2</translation>
+    </message>
+    <message>
+        <source>it nests deeper than %1 levels (%2); a set-up nests two deep</source>
+        <translation>se anida más de %1 niveles (%2); un montaje tiene dos</translation>
+    </message>
+    <message>
+        <source>it is not text in UTF-8</source>
+        <translation>no es texto en UTF-8</translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1): %2</source>
+        <translation>no es JSON (%1): %2</translation>
+    </message>
+    <message>
+        <source>it holds no JSON object: a set-up is one object, {...}</source>
+        <translation>no contiene ningún objeto JSON: un montaje es un objeto, {...}</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened as a set-up: %2.</source>
+        <translation>El archivo %1 no se puede abrir como montaje: %2.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>no existe ese archivo</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes long, and a set-up is at most %2</source>
+        <translation>mide %1 bytes, y un montaje mide como mucho %2</translation>
+    </message>
+    <message>
+        <source>it is over %1 bytes long</source>
+        <translation>mide más de %1 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::ExportPictureDialog</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagen</translation>
+    </message>
+    <message>
+        <source>a PNG picture</source>
+        <translation>una imagen PNG</translation>
+    </message>
+    <message>
+        <source>an SVG drawing</source>
+        <translation>un dibujo SVG</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>un documento PDF</translation>
+    </message>
+    <message>
+        <source>a table</source>
+        <translation>una tabla</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Ends in .png, .svg or .pdf: the kind of picture.</source>
+        <translation>Termina en .png, .svg o .pdf: el tipo de imagen.</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Elegir...</translation>
+    </message>
+    <message>
+        <source>PNG size</source>
+        <translation>Tamaño PNG</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>%1 (as the window)</source>
+        <translation>%1 (como la ventana)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times the window)</source>
+        <translation>%1 (%2 veces la ventana)</translation>
+    </message>
+    <message>
+        <source>On &amp;white: the plot dark on white, as Print on White</source>
+        <translation>Sobre &amp;blanco: el gráfico oscuro sobre blanco, como Imprimir sobre blanco</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Archivo:</translation>
+    </message>
+    <message>
+        <source>PNG &amp;size:</source>
+        <translation>&amp;Tamaño PNG:</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Quieres reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</source>
+        <translation>Imagen PNG (*.png);;Dibujo SVG (*.svg);;Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writes %1: %2</source>
+        <translation>Escribe %1: %2</translation>
+    </message>
+    <message>
+        <source>Export waits for the name of the file to write.</source>
+        <translation>La exportación espera el nombre del archivo que escribir.</translation>
+    </message>
+    <message>
+        <source>Export waits: a name ending in .csv is for the numbers, which File &gt; Export Data writes. A picture&apos;s name ends in .png, .svg or .pdf.</source>
+        <translation>La exportación espera: un nombre terminado en .csv es para los números, que escribe Archivo &gt; Exportar datos. El nombre de una imagen termina en .png, .svg o .pdf.</translation>
+    </message>
+    <message>
+        <source>Export waits for a name that ends in .png, .svg or .pdf: the ending says which kind of picture to write.</source>
+        <translation>La exportación espera un nombre que termine en .png, .svg o .pdf: la terminación indica qué tipo de imagen escribir.</translation>
+    </message>
+</context>
+<context>
     <name>pathsum::FileCommands</name>
     <message>
         <source>pathsum set-ups (*.pathsum)</source>
@@ -378,6 +628,39 @@
     <message>
         <source>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: a point source, a row of mirrors or slits and ten screens, every path an arrow turned by its length in wavelengths.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: una fuente puntual, una fila de espejos o rendijas y diez pantallas; cada camino es una flecha girada según su longitud en longitudes de onda.&lt;/p&gt;&lt;p&gt;Software libre bajo la licencia MIT.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::PlaceSourceDialog</name>
+    <message>
+        <source>Place Source</source>
+        <translation>Colocar la fuente</translation>
+    </message>
+    <message>
+        <source>Source X</source>
+        <translation>Fuente X</translation>
+    </message>
+    <message>
+        <source>Source Y</source>
+        <translation>Fuente Y</translation>
+    </message>
+    <message>
+        <source>X is measured right of the centre of the row, Y down from the row.
+A Y above 100 puts the marker below the plot: a far source.</source>
+        <translation>X se mide a la derecha del centro de la fila, Y hacia abajo desde la fila.
+Una Y mayor que 100 pone el marcador bajo el gráfico: una fuente lejana.</translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y:</translation>
+    </message>
+    <message>
+        <source>The labels will read %1 and %2.</source>
+        <translation>Las etiquetas mostrarán %1 y %2.</translation>
     </message>
 </context>
 </TS>

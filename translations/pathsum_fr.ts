@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Exports</name>
+    <message>
+        <source>No screen has been calculated yet, so there are no numbers to export: calculate first.</source>
+        <translation>Aucun écran n&apos;a encore été calculé, il n&apos;y a donc pas de nombres à exporter : calcule d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>The file “%1” was not written: its name must end in .png, .svg, .pdf or .csv, which says what kind of file to write.</source>
+        <translation>Le fichier « %1 » n&apos;a pas été écrit : son nom doit finir par .png, .svg, .pdf ou .csv, ce qui indique le type de fichier à écrire.</translation>
+    </message>
+    <message>
+        <source>The file “%1” was not written: %2</source>
+        <translation>Le fichier « %1 » n&apos;a pas été écrit : %2</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>All files (*)</source>
@@ -197,6 +212,241 @@
     </message>
 </context>
 <context>
+    <name>SaveWhole</name>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation>un tube nommé (FIFO)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>something other than a file</source>
+        <translation>autre chose qu&apos;un fichier</translation>
+    </message>
+    <message>
+        <source>The file %1 was not written: </source>
+        <translation>Le fichier %1 n&apos;a pas été écrit : </translation>
+    </message>
+    <message>
+        <source>it is %1, not a plain file.</source>
+        <translation>c&apos;est %1, pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>it links to %1, which is %2, not a plain file.</source>
+        <translation>c&apos;est un lien vers %1, qui est %2, pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>nothing more could be written</source>
+        <translation>plus rien n&apos;a pu être écrit</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2.</source>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2. A file of that name that was there before is as it was.</source>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit : %2. Un fichier de ce nom qui existait avant est resté tel quel.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFile</name>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>%1 must be a text in quotes, as its box holds it (for example &quot;%2&quot;: &quot;1&quot;)</source>
+        <translation>%1 doit être un texte entre guillemets, comme sa case le contient (par exemple &quot;%2&quot;: &quot;1&quot;)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 dépasse %2 caractères</translation>
+    </message>
+    <message>
+        <source>%1 holds a line break or another control character, which a box cannot hold</source>
+        <translation>%1 contient un saut de ligne ou un autre caractère de contrôle, qu&apos;une case ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>%1 is %2, which is none of the patterns (%3)</source>
+        <translation>%1 vaut %2, qui n&apos;est aucun des motifs (%3)</translation>
+    </message>
+    <message>
+        <source>the source&apos;s %1 must be a number</source>
+        <translation>le %1 de la source doit être un nombre</translation>
+    </message>
+    <message>
+        <source>the source&apos;s %1, %2, lies more than %3 units from the centre of the plot</source>
+        <translation>le %1 de la source, %2, est à plus de %3 unités du centre du graphique</translation>
+    </message>
+    <message>
+        <source>%1 must be an object such as {&quot;x&quot;: 50, &quot;y&quot;: 0}</source>
+        <translation>%1 doit être un objet comme {&quot;x&quot;: 50, &quot;y&quot;: 0}</translation>
+    </message>
+    <message>
+        <source>%1 must give both %2 and %3, such as {&quot;x&quot;: 50, &quot;y&quot;: 0}</source>
+        <translation>%1 doit donner %2 et %3, comme {&quot;x&quot;: 50, &quot;y&quot;: 0}</translation>
+    </message>
+    <message>
+        <source>it holds none of the keys of a pathsum set-up</source>
+        <translation>il ne contient aucune des clés d&apos;un montage pathsum</translation>
+    </message>
+    <message>
+        <source>its %1 is not &quot;%2&quot;: it is not a pathsum set-up</source>
+        <translation>son %1 n&apos;est pas &quot;%2&quot; : ce n&apos;est pas un montage pathsum</translation>
+    </message>
+    <message>
+        <source>it is a set-up of version %1, written by a newer pathsum; this one reads version %2</source>
+        <translation>c&apos;est un montage de version %1, écrit par un pathsum plus récent ; celui-ci lit la version %2</translation>
+    </message>
+    <message>
+        <source>its %1 must be %2</source>
+        <translation>son %1 doit valoir %2</translation>
+    </message>
+    <message>
+        <source>it nests deeper than %1 levels (%2); a set-up nests two deep</source>
+        <translation>il s&apos;imbrique sur plus de %1 niveaux (%2) ; un montage en a deux</translation>
+    </message>
+    <message>
+        <source>it is not text in UTF-8</source>
+        <translation>ce n&apos;est pas du texte en UTF-8</translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1): %2</source>
+        <translation>ce n&apos;est pas du JSON (%1) : %2</translation>
+    </message>
+    <message>
+        <source>it holds no JSON object: a set-up is one object, {...}</source>
+        <translation>il ne contient aucun objet JSON : un montage est un objet, {...}</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened as a set-up: %2.</source>
+        <translation>Le fichier %1 ne peut pas être ouvert comme montage : %2.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes long, and a set-up is at most %2</source>
+        <translation>il fait %1 octets, et un montage en fait au plus %2</translation>
+    </message>
+    <message>
+        <source>it is over %1 bytes long</source>
+        <translation>il fait plus de %1 octets</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::ExportPictureDialog</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exporter l&apos;image</translation>
+    </message>
+    <message>
+        <source>a PNG picture</source>
+        <translation>une image PNG</translation>
+    </message>
+    <message>
+        <source>an SVG drawing</source>
+        <translation>un dessin SVG</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>un document PDF</translation>
+    </message>
+    <message>
+        <source>a table</source>
+        <translation>un tableau</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Ends in .png, .svg or .pdf: the kind of picture.</source>
+        <translation>Finit par .png, .svg ou .pdf : le type d&apos;image.</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Choisir...</translation>
+    </message>
+    <message>
+        <source>PNG size</source>
+        <translation>Taille PNG</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>%1 (as the window)</source>
+        <translation>%1 (comme la fenêtre)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times the window)</source>
+        <translation>%1 (%2 fois la fenêtre)</translation>
+    </message>
+    <message>
+        <source>On &amp;white: the plot dark on white, as Print on White</source>
+        <translation>Sur &amp;blanc : le graphique foncé sur blanc, comme Imprimer sur blanc</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exporter</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Fichier :</translation>
+    </message>
+    <message>
+        <source>PNG &amp;size:</source>
+        <translation>&amp;Taille PNG :</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</source>
+        <translation>Image PNG (*.png);;Dessin SVG (*.svg);;Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writes %1: %2</source>
+        <translation>Écrit %1 : %2</translation>
+    </message>
+    <message>
+        <source>Export waits for the name of the file to write.</source>
+        <translation>L&apos;export attend le nom du fichier à écrire.</translation>
+    </message>
+    <message>
+        <source>Export waits: a name ending in .csv is for the numbers, which File &gt; Export Data writes. A picture&apos;s name ends in .png, .svg or .pdf.</source>
+        <translation>L&apos;export attend : un nom en .csv est pour les nombres, qu&apos;écrit Fichier &gt; Exporter les données. Le nom d&apos;une image finit par .png, .svg ou .pdf.</translation>
+    </message>
+    <message>
+        <source>Export waits for a name that ends in .png, .svg or .pdf: the ending says which kind of picture to write.</source>
+        <translation>L&apos;export attend un nom qui finit par .png, .svg ou .pdf : la fin indique le type d&apos;image à écrire.</translation>
+    </message>
+</context>
+<context>
     <name>pathsum::FileCommands</name>
     <message>
         <source>pathsum set-ups (*.pathsum)</source>
@@ -378,6 +628,39 @@
     <message>
         <source>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: a point source, a row of mirrors or slits and ten screens, every path an arrow turned by its length in wavelengths.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2 : une source ponctuelle, une rangée de miroirs ou de fentes et dix écrans ; chaque chemin est une flèche tournée selon sa longueur en longueurs d&apos;onde.&lt;/p&gt;&lt;p&gt;Logiciel libre sous licence MIT.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::PlaceSourceDialog</name>
+    <message>
+        <source>Place Source</source>
+        <translation>Placer la source</translation>
+    </message>
+    <message>
+        <source>Source X</source>
+        <translation>Source X</translation>
+    </message>
+    <message>
+        <source>Source Y</source>
+        <translation>Source Y</translation>
+    </message>
+    <message>
+        <source>X is measured right of the centre of the row, Y down from the row.
+A Y above 100 puts the marker below the plot: a far source.</source>
+        <translation>X se mesure à droite du centre de la rangée, Y vers le bas depuis la rangée.
+Un Y au-dessus de 100 place le repère sous le graphique : une source lointaine.</translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X :</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y :</translation>
+    </message>
+    <message>
+        <source>The labels will read %1 and %2.</source>
+        <translation>Les étiquettes afficheront %1 et %2.</translation>
     </message>
 </context>
 </TS>

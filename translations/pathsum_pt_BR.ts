@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Exports</name>
+    <message>
+        <source>No screen has been calculated yet, so there are no numbers to export: calculate first.</source>
+        <translation>Nenhum anteparo foi calculado ainda, então não há números para exportar: calcule primeiro.</translation>
+    </message>
+    <message>
+        <source>The file “%1” was not written: its name must end in .png, .svg, .pdf or .csv, which says what kind of file to write.</source>
+        <translation>O arquivo “%1” não foi gravado: seu nome deve terminar em .png, .svg, .pdf ou .csv, que diz que tipo de arquivo gravar.</translation>
+    </message>
+    <message>
+        <source>The file “%1” was not written: %2</source>
+        <translation>O arquivo “%1” não foi gravado: %2</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source>All files (*)</source>
@@ -197,6 +212,241 @@
     </message>
 </context>
 <context>
+    <name>SaveWhole</name>
+    <message>
+        <source>a folder</source>
+        <translation>uma pasta</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>um dispositivo</translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation>um pipe nomeado (FIFO)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>um socket</translation>
+    </message>
+    <message>
+        <source>something other than a file</source>
+        <translation>algo diferente de um arquivo</translation>
+    </message>
+    <message>
+        <source>The file %1 was not written: </source>
+        <translation>O arquivo %1 não foi gravado: </translation>
+    </message>
+    <message>
+        <source>it is %1, not a plain file.</source>
+        <translation>é %1, não um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>it links to %1, which is %2, not a plain file.</source>
+        <translation>aponta para %1, que é %2, não um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>nothing more could be written</source>
+        <translation>nada mais pôde ser gravado</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2.</source>
+        <translation>Não foi possível gravar o arquivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2. A file of that name that was there before is as it was.</source>
+        <translation>Não foi possível gravar o arquivo %1: %2. Um arquivo com esse nome que já existia continua como estava.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFile</name>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>%1 must be a text in quotes, as its box holds it (for example &quot;%2&quot;: &quot;1&quot;)</source>
+        <translation>%1 deve ser um texto entre aspas, como sua caixa o contém (por exemplo &quot;%2&quot;: &quot;1&quot;)</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 tem mais de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>%1 holds a line break or another control character, which a box cannot hold</source>
+        <translation>%1 contém uma quebra de linha ou outro caractere de controle, que uma caixa não pode conter</translation>
+    </message>
+    <message>
+        <source>%1 is %2, which is none of the patterns (%3)</source>
+        <translation>%1 é %2, que não é nenhum dos padrões (%3)</translation>
+    </message>
+    <message>
+        <source>the source&apos;s %1 must be a number</source>
+        <translation>o %1 da fonte deve ser um número</translation>
+    </message>
+    <message>
+        <source>the source&apos;s %1, %2, lies more than %3 units from the centre of the plot</source>
+        <translation>o %1 da fonte, %2, fica a mais de %3 unidades do centro do gráfico</translation>
+    </message>
+    <message>
+        <source>%1 must be an object such as {&quot;x&quot;: 50, &quot;y&quot;: 0}</source>
+        <translation>%1 deve ser um objeto como {&quot;x&quot;: 50, &quot;y&quot;: 0}</translation>
+    </message>
+    <message>
+        <source>%1 must give both %2 and %3, such as {&quot;x&quot;: 50, &quot;y&quot;: 0}</source>
+        <translation>%1 deve dar %2 e %3, como {&quot;x&quot;: 50, &quot;y&quot;: 0}</translation>
+    </message>
+    <message>
+        <source>it holds none of the keys of a pathsum set-up</source>
+        <translation>ele não contém nenhuma das chaves de uma montagem do pathsum</translation>
+    </message>
+    <message>
+        <source>its %1 is not &quot;%2&quot;: it is not a pathsum set-up</source>
+        <translation>seu %1 não é &quot;%2&quot;: não é uma montagem do pathsum</translation>
+    </message>
+    <message>
+        <source>it is a set-up of version %1, written by a newer pathsum; this one reads version %2</source>
+        <translation>é uma montagem da versão %1, gravada por um pathsum mais novo; este lê a versão %2</translation>
+    </message>
+    <message>
+        <source>its %1 must be %2</source>
+        <translation>seu %1 deve ser %2</translation>
+    </message>
+    <message>
+        <source>it nests deeper than %1 levels (%2); a set-up nests two deep</source>
+        <translation>ele se aninha mais de %1 níveis (%2); uma montagem tem dois</translation>
+    </message>
+    <message>
+        <source>it is not text in UTF-8</source>
+        <translation>não é texto em UTF-8</translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1): %2</source>
+        <translation>não é JSON (%1): %2</translation>
+    </message>
+    <message>
+        <source>it holds no JSON object: a set-up is one object, {...}</source>
+        <translation>não contém nenhum objeto JSON: uma montagem é um objeto, {...}</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened as a set-up: %2.</source>
+        <translation>O arquivo %1 não pode ser aberto como montagem: %2.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>esse arquivo não existe</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes long, and a set-up is at most %2</source>
+        <translation>tem %1 bytes, e uma montagem tem no máximo %2</translation>
+    </message>
+    <message>
+        <source>it is over %1 bytes long</source>
+        <translation>tem mais de %1 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::ExportPictureDialog</name>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagem</translation>
+    </message>
+    <message>
+        <source>a PNG picture</source>
+        <translation>uma imagem PNG</translation>
+    </message>
+    <message>
+        <source>an SVG drawing</source>
+        <translation>um desenho SVG</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>um documento PDF</translation>
+    </message>
+    <message>
+        <source>a table</source>
+        <translation>uma tabela</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Ends in .png, .svg or .pdf: the kind of picture.</source>
+        <translation>Termina em .png, .svg ou .pdf: o tipo de imagem.</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Escolher...</translation>
+    </message>
+    <message>
+        <source>PNG size</source>
+        <translation>Tamanho PNG</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>%1 (as the window)</source>
+        <translation>%1 (como a janela)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times the window)</source>
+        <translation>%1 (%2 vezes a janela)</translation>
+    </message>
+    <message>
+        <source>On &amp;white: the plot dark on white, as Print on White</source>
+        <translation>Em &amp;branco: o gráfico escuro sobre branco, como Imprimir em branco</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Arquivo:</translation>
+    </message>
+    <message>
+        <source>PNG &amp;size:</source>
+        <translation>&amp;Tamanho PNG:</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 já existe.
+Deseja substituí-lo?</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</source>
+        <translation>Imagem PNG (*.png);;Desenho SVG (*.svg);;Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writes %1: %2</source>
+        <translation>Grava %1: %2</translation>
+    </message>
+    <message>
+        <source>Export waits for the name of the file to write.</source>
+        <translation>A exportação aguarda o nome do arquivo a gravar.</translation>
+    </message>
+    <message>
+        <source>Export waits: a name ending in .csv is for the numbers, which File &gt; Export Data writes. A picture&apos;s name ends in .png, .svg or .pdf.</source>
+        <translation>A exportação aguarda: um nome terminado em .csv é para os números, que Arquivo &gt; Exportar dados grava. O nome de uma imagem termina em .png, .svg ou .pdf.</translation>
+    </message>
+    <message>
+        <source>Export waits for a name that ends in .png, .svg or .pdf: the ending says which kind of picture to write.</source>
+        <translation>A exportação aguarda um nome que termine em .png, .svg ou .pdf: a terminação diz que tipo de imagem gravar.</translation>
+    </message>
+</context>
+<context>
     <name>pathsum::FileCommands</name>
     <message>
         <source>pathsum set-ups (*.pathsum)</source>
@@ -378,6 +628,39 @@
     <message>
         <source>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: a point source, a row of mirrors or slits and ten screens, every path an arrow turned by its length in wavelengths.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: uma fonte pontual, uma fileira de espelhos ou fendas e dez anteparos; cada caminho é uma seta girada conforme seu comprimento em comprimentos de onda.&lt;/p&gt;&lt;p&gt;Software livre sob a licença MIT.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::PlaceSourceDialog</name>
+    <message>
+        <source>Place Source</source>
+        <translation>Posicionar a fonte</translation>
+    </message>
+    <message>
+        <source>Source X</source>
+        <translation>Fonte X</translation>
+    </message>
+    <message>
+        <source>Source Y</source>
+        <translation>Fonte Y</translation>
+    </message>
+    <message>
+        <source>X is measured right of the centre of the row, Y down from the row.
+A Y above 100 puts the marker below the plot: a far source.</source>
+        <translation>X é medido à direita do centro da fileira, Y para baixo a partir da fileira.
+Um Y acima de 100 põe o marcador abaixo do gráfico: uma fonte distante.</translation>
+    </message>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y:</translation>
+    </message>
+    <message>
+        <source>The labels will read %1 and %2.</source>
+        <translation>Os rótulos mostrarão %1 e %2.</translation>
     </message>
 </context>
 </TS>
