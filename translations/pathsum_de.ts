@@ -2,6 +2,349 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ControlTexts</name>
+    <message>
+        <source>%1 Left button: divide by 10; right button: multiply by 10. Below %2 it wraps to %3, above %3 to %2.</source>
+        <translation>%1 Linke Maustaste: durch 10 teilen; rechte Maustaste: mit 10 malnehmen. Unter %2 springt der Wert auf %3, über %3 auf %2.</translation>
+    </message>
+    <message>
+        <source>%1 Click (or press F2) to type a new value in a dialog; Page Up and Page Down multiply and divide it by 10, like the right and left button on its label.</source>
+        <translation>%1 Klicken (oder F2) öffnet ein Fenster für einen neuen Wert; Bild auf und Bild ab nehmen ihn mit 10 mal oder teilen ihn durch 10, wie die rechte und linke Maustaste auf seiner Beschriftung.</translation>
+    </message>
+    <message>
+        <source>Field of light</source>
+        <translation>Lichtfeld</translation>
+    </message>
+    <message>
+        <source>How much light arrives at every point of the plot: p / N² of the last run&apos;s paths as a colour. The wheel zooms about the pointer, a drag with the left button moves the view, + and - zoom, Home shows the whole square. With Arrows at a Point open, the pointer chooses the point whose arrows it shows.</source>
+        <translation>Wie viel Licht an jedem Punkt des Bildes ankommt: p / N² der Wege der letzten Rechnung als Farbe. Das Mausrad zoomt um den Zeiger, Ziehen mit der linken Maustaste verschiebt die Ansicht, + und - zoomen, Pos1 zeigt das ganze Quadrat. Ist „Zeiger an einem Punkt“ offen, wählt der Mauszeiger den Punkt, dessen Zeiger es zeigt.</translation>
+    </message>
+    <message>
+        <source>Colour scale</source>
+        <translation>Farbskala</translation>
+    </message>
+    <message>
+        <source>The value of p / N² each colour stands for. Full colour is where a curve&apos;s band in the main window would reach the next screen.</source>
+        <translation>Der Wert von p / N², für den jede Farbe steht. Volle Farbe heißt: Das Band einer Kurve im Hauptfenster würde bis zum nächsten Schirm reichen.</translation>
+    </message>
+    <message>
+        <source>Run of the field</source>
+        <translation>Rechnung des Feldes</translation>
+    </message>
+    <message>
+        <source>The run whose paths the field sums.</source>
+        <translation>Die Rechnung, deren Wege das Feld summiert.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>How far the field is computed: a coarse picture first, then every pixel.</source>
+        <translation>Wie weit das Feld berechnet ist: erst ein grobes Bild, dann jedes Pixel.</translation>
+    </message>
+    <message>
+        <source>Point under the pointer</source>
+        <translation>Punkt unter dem Mauszeiger</translation>
+    </message>
+    <message>
+        <source>Where the pointer is, as the source labels give a point: X across from the centre of the row, Y the distance below the row; and the value there.</source>
+        <translation>Wo der Mauszeiger ist, so angegeben wie bei der Quelle: X quer von der Mitte der Reihe, Y der Abstand unter der Reihe; und der Wert dort.</translation>
+    </message>
+    <message>
+        <source>Fringes finer than the pixels</source>
+        <translation>Streifen feiner als die Pixel</translation>
+    </message>
+    <message>
+        <source>Where the fringes are finer than two pixels, a pixel&apos;s value is a sample: zoom in to see them.</source>
+        <translation>Wo die Interferenzstreifen feiner als zwei Pixel sind, ist der Wert eines Pixels nur eine Stichprobe: Zoome hinein, um sie zu sehen.</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>The colours of the field: from dark violet through red to pale yellow, or grey, which prints as it shows. In both, brighter is more light.</source>
+        <translation>Die Farben des Feldes: von dunklem Violett über Rot zu hellem Gelb, oder Grau, das gedruckt so aussieht wie am Bildschirm. In beiden heißt heller mehr Licht.</translation>
+    </message>
+    <message>
+        <source>Logarithmic scale</source>
+        <translation>Logarithmische Skala</translation>
+    </message>
+    <message>
+        <source>Shows %1 decades below full colour evenly, for the faint fringes.</source>
+        <translation>Zeigt %1 Dekaden unter der vollen Farbe gleichmäßig, für die schwachen Streifen.</translation>
+    </message>
+    <message>
+        <source>Whole square</source>
+        <translation>Ganzes Quadrat</translation>
+    </message>
+    <message>
+        <source>Shows the whole plot square again (Home).</source>
+        <translation>Zeigt wieder das ganze Quadrat des Bildes (Pos1).</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>Saves the field and its colour scale as a PNG picture, at the window&apos;s resolution, once every pixel is computed.</source>
+        <translation>Speichert das Feld und seine Farbskala als PNG-Bild in der Auflösung des Fensters, sobald jedes Pixel berechnet ist.</translation>
+    </message>
+    <message>
+        <source>Save numbers</source>
+        <translation>Zahlen speichern</translation>
+    </message>
+    <message>
+        <source>Saves X (from the centre of the row), Y (below the row), the paths and p / N² of every pixel as comma-separated values with every digit, after lines starting with # that name the settings, once every pixel is computed.</source>
+        <translation>Speichert X (von der Mitte der Reihe), Y (unter der Reihe), die Wege und p / N² jedes Pixels als kommagetrennte Werte mit allen Stellen, nach Zeilen mit #, die die Einstellungen nennen, sobald jedes Pixel berechnet ist.</translation>
+    </message>
+    <message>
+        <source>The wavelength of the light, in plot units: the plot is 100 by 100 units.</source>
+        <translation>Die Wellenlänge des Lichts in Einheiten des Bildes: Das Bild ist 100 mal 100 Einheiten groß.</translation>
+    </message>
+    <message>
+        <source>The angle between neighbouring rays from the source, in radians: a finer resolution sums more paths.</source>
+        <translation>Der Winkel zwischen benachbarten Strahlen der Quelle, in Radiant: Eine feinere Auflösung summiert mehr Wege.</translation>
+    </message>
+    <message>
+        <source>The factor the plotted curves are multiplied by.</source>
+        <translation>Der Faktor, mit dem die gezeichneten Kurven malgenommen werden.</translation>
+    </message>
+    <message>
+        <source>The width of every mirror or slit, in plot units.</source>
+        <translation>Die Breite jedes Spiegels oder Spalts, in Einheiten des Bildes.</translation>
+    </message>
+    <message>
+        <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none).</source>
+        <translation>Der Abstand zwischen einem Spiegel oder Spalt und dem nächsten, in Einheiten des Bildes (ein einzelner Spiegel hat keinen).</translation>
+    </message>
+    <message>
+        <source>Resolution X is the step between detector points along each screen, in plot units (at least %1).</source>
+        <translation>Auflösung X ist der Abstand der Messpunkte auf jedem Schirm, in Einheiten des Bildes (mindestens %1).</translation>
+    </message>
+    <message>
+        <source>Click with the left button anywhere in the window to move the light source there; a click in the strip below the plot makes a far, almost parallel source. %1 places it from the keyboard.</source>
+        <translation>Ein Klick mit der linken Maustaste irgendwo ins Fenster setzt die Lichtquelle dorthin; ein Klick in den Streifen unter dem Bild ergibt eine ferne, fast parallele Quelle. %1 setzt sie über die Tastatur.</translation>
+    </message>
+    <message>
+        <source>Wavelength label</source>
+        <translation>Beschriftung Wellenlänge</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Wellenlänge</translation>
+    </message>
+    <message>
+        <source>Resolution label</source>
+        <translation>Beschriftung Auflösung</translation>
+    </message>
+    <message>
+        <source>Resolution in radians</source>
+        <translation>Auflösung in Radiant</translation>
+    </message>
+    <message>
+        <source>Resolution X label</source>
+        <translation>Beschriftung Auflösung X</translation>
+    </message>
+    <message>
+        <source>%1 Click to step it: 1, .5, .25, .1, then 1 again.</source>
+        <translation>%1 Klicken schaltet weiter: 1, .5, .25, .1, dann wieder 1.</translation>
+    </message>
+    <message>
+        <source>Resolution X</source>
+        <translation>Auflösung X</translation>
+    </message>
+    <message>
+        <source>%1 Type a new value; Page Up or Page Down steps it like a click on its label.</source>
+        <translation>%1 Gib einen neuen Wert ein; Bild auf oder Bild ab schaltet ihn weiter wie ein Klick auf seine Beschriftung.</translation>
+    </message>
+    <message>
+        <source>Gain label</source>
+        <translation>Beschriftung Verstärkung</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Verstärkung</translation>
+    </message>
+    <message>
+        <source>Width label</source>
+        <translation>Beschriftung Breite</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Spacing label</source>
+        <translation>Beschriftung Abstand</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Calculate and plot</source>
+        <translation>Berechnen und zeichnen</translation>
+    </message>
+    <message>
+        <source>Computes the ten screens and draws their curves (%1).</source>
+        <translation>Berechnet die zehn Schirme und zeichnet ihre Kurven (%1).</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Anordnung</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits of the next run. Click to step through one to five mirrors and a grating that fills the row.</source>
+        <translation>Die Spiegel oder Spalte der nächsten Rechnung. Klicken schaltet durch einen bis fünf Spiegel und ein Gitter, das die Reihe füllt.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Prints the window on the default printer (%1).</source>
+        <translation>Druckt das Fenster auf dem Standarddrucker (%1).</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Stops a calculation in progress; the curves drawn so far stay (%1).</source>
+        <translation>Hält eine laufende Rechnung an; die bisher gezeichneten Kurven bleiben (%1).</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Explains the program and how to use it (%1).</source>
+        <translation>Erklärt das Programm und seine Bedienung (%1).</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Ends the program at once (%1).</source>
+        <translation>Beendet das Programm sofort (%1).</translation>
+    </message>
+    <message>
+        <source>Source Y</source>
+        <translation>Quelle Y</translation>
+    </message>
+    <message>
+        <source>Y: how far the light source lies below the mirrors. Click to put the source back at Y= 100.</source>
+        <translation>Y: wie weit die Lichtquelle unter den Spiegeln liegt. Klicken setzt die Quelle zurück auf Y= 100.</translation>
+    </message>
+    <message>
+        <source>Source X</source>
+        <translation>Quelle X</translation>
+    </message>
+    <message>
+        <source>X: how far the light source lies right of the centre of the mirrors. Click to put the source back at X= 0.</source>
+        <translation>X: wie weit die Lichtquelle rechts von der Mitte der Spiegel liegt. Klicken setzt die Quelle zurück auf X= 0.</translation>
+    </message>
+    <message>
+        <source>Light source</source>
+        <translation>Lichtquelle</translation>
+    </message>
+    <message>
+        <source>The light source. %1</source>
+        <translation>Die Lichtquelle. %1</translation>
+    </message>
+    <message>
+        <source>Light source, left half</source>
+        <translation>Lichtquelle, linke Hälfte</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>What the last run read from a box whose text is not a plain number, or that no path reached the mirrors; in the live mode also whether the picture is coarse while the source moves, or why the last change cannot be calculated.</source>
+        <translation>Was die letzte Rechnung aus einem Feld gelesen hat, dessen Text keine reine Zahl ist, oder dass kein Weg die Spiegel erreicht hat; im Live-Modus auch, ob das Bild grob ist, solange sich die Quelle bewegt, oder warum sich die letzte Änderung nicht berechnen lässt.</translation>
+    </message>
+    <message>
+        <source>Probed point</source>
+        <translation>Untersuchter Punkt</translation>
+    </message>
+    <message>
+        <source>The point the Arrows at a Point window shows.</source>
+        <translation>Der Punkt, den das Fenster „Zeiger an einem Punkt“ zeigt.</translation>
+    </message>
+    <message>
+        <source>Experiment</source>
+        <translation>Versuch</translation>
+    </message>
+    <message>
+        <source>Ten screens (the horizontal lines) below a row of mirrors or slits at the top. %1</source>
+        <translation>Zehn Schirme (die waagerechten Linien) unter einer Reihe von Spiegeln oder Spalten oben. %1</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Screen %1 distance</source>
+        <translation>Schirm %1 Abstand</translation>
+    </message>
+    <message>
+        <source>The distance of the screen below from the mirrors, in plot units.</source>
+        <translation>Der Abstand des Schirms darunter von den Spiegeln, in Einheiten des Bildes.</translation>
+    </message>
+    <message>
+        <source>Screen %1 paths</source>
+        <translation>Schirm %1 Wege</translation>
+    </message>
+    <message>
+        <source>The number of paths summed at every point of the screen below.</source>
+        <translation>Die Zahl der Wege, die an jedem Punkt des Schirms darunter summiert werden.</translation>
+    </message>
+    <message>
+        <source>Screen %1</source>
+        <translation>Schirm %1</translation>
+    </message>
+    <message>
+        <source>Pattern: %1</source>
+        <translation>Anordnung: %1</translation>
+    </message>
+    <message>
+        <source>Source %1</source>
+        <translation>Quelle %1</translation>
+    </message>
+    <message>
+        <source>%1, not computed yet</source>
+        <translation>%1, noch nicht berechnet</translation>
+    </message>
+    <message>
+        <source>%1, %2 below the mirrors</source>
+        <translation>%1, %2 unter den Spiegeln</translation>
+    </message>
+    <message>
+        <source>: largest value %1 at X = %2</source>
+        <translation>: größter Wert %1 bei X = %2</translation>
+    </message>
+    <message>
+        <source>%1 paths, not computed yet</source>
+        <translation>%1 Wege, noch nicht berechnet</translation>
+    </message>
+    <message>
+        <source>%1: %2 paths</source>
+        <translation>%1: %2 Wege</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point.</source>
+        <translation>Die Spiegel oder Spalte oben und auf jedem der zehn Schirme ein weißes Band, dessen Höhe zeigt, wie viel Licht an jedem Punkt ankommt.</translation>
+    </message>
+    <message>
+        <source> The largest value, %1, lies on %2 at X = %3.</source>
+        <translation> Der größte Wert, %1, liegt auf %2 bei X = %3.</translation>
+    </message>
+</context>
+<context>
     <name>Exports</name>
     <message>
         <source>No screen has been calculated yet, so there are no numbers to export: calculate first.</source>

@@ -2,6 +2,349 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ControlTexts</name>
+    <message>
+        <source>%1 Left button: divide by 10; right button: multiply by 10. Below %2 it wraps to %3, above %3 to %2.</source>
+        <translation>%1 Botón izquierdo: dividir entre 10; botón derecho: multiplicar por 10. Por debajo de %2 pasa a %3, por encima de %3 a %2.</translation>
+    </message>
+    <message>
+        <source>%1 Click (or press F2) to type a new value in a dialog; Page Up and Page Down multiply and divide it by 10, like the right and left button on its label.</source>
+        <translation>%1 Haz clic (o pulsa F2) para escribir un valor nuevo en un cuadro de diálogo; RePág y AvPág lo multiplican y lo dividen por 10, como los botones derecho e izquierdo sobre su etiqueta.</translation>
+    </message>
+    <message>
+        <source>Field of light</source>
+        <translation>Campo de luz</translation>
+    </message>
+    <message>
+        <source>How much light arrives at every point of the plot: p / N² of the last run&apos;s paths as a colour. The wheel zooms about the pointer, a drag with the left button moves the view, + and - zoom, Home shows the whole square. With Arrows at a Point open, the pointer chooses the point whose arrows it shows.</source>
+        <translation>Cuánta luz llega a cada punto del gráfico: p / N² de los caminos del último cálculo, como color. La rueda amplía alrededor del puntero, arrastrar con el botón izquierdo mueve la vista, + y - amplían y reducen, Inicio muestra todo el cuadrado. Con Flechas en un punto abierto, el puntero elige el punto cuyas flechas muestra.</translation>
+    </message>
+    <message>
+        <source>Colour scale</source>
+        <translation>Escala de colores</translation>
+    </message>
+    <message>
+        <source>The value of p / N² each colour stands for. Full colour is where a curve&apos;s band in the main window would reach the next screen.</source>
+        <translation>El valor de p / N² que representa cada color. El color pleno es donde la banda de una curva en la ventana principal llegaría a la pantalla siguiente.</translation>
+    </message>
+    <message>
+        <source>Run of the field</source>
+        <translation>Cálculo del campo</translation>
+    </message>
+    <message>
+        <source>The run whose paths the field sums.</source>
+        <translation>El cálculo cuyos caminos suma el campo.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>How far the field is computed: a coarse picture first, then every pixel.</source>
+        <translation>Cuánto del campo está calculado: primero una imagen gruesa, luego cada píxel.</translation>
+    </message>
+    <message>
+        <source>Point under the pointer</source>
+        <translation>Punto bajo el puntero</translation>
+    </message>
+    <message>
+        <source>Where the pointer is, as the source labels give a point: X across from the centre of the row, Y the distance below the row; and the value there.</source>
+        <translation>Dónde está el puntero, como las etiquetas de la fuente dan un punto: X a lo ancho desde el centro de la fila, Y la distancia bajo la fila; y el valor allí.</translation>
+    </message>
+    <message>
+        <source>Fringes finer than the pixels</source>
+        <translation>Franjas más finas que los píxeles</translation>
+    </message>
+    <message>
+        <source>Where the fringes are finer than two pixels, a pixel&apos;s value is a sample: zoom in to see them.</source>
+        <translation>Donde las franjas son más finas que dos píxeles, el valor de un píxel es una muestra: amplía para verlas.</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>The colours of the field: from dark violet through red to pale yellow, or grey, which prints as it shows. In both, brighter is more light.</source>
+        <translation>Los colores del campo: del violeta oscuro al amarillo pálido pasando por el rojo, o gris, que se imprime tal como se ve. En ambos, más claro es más luz.</translation>
+    </message>
+    <message>
+        <source>Logarithmic scale</source>
+        <translation>Escala logarítmica</translation>
+    </message>
+    <message>
+        <source>Shows %1 decades below full colour evenly, for the faint fringes.</source>
+        <translation>Muestra %1 décadas por debajo del color pleno de forma uniforme, para las franjas débiles.</translation>
+    </message>
+    <message>
+        <source>Whole square</source>
+        <translation>Cuadrado entero</translation>
+    </message>
+    <message>
+        <source>Shows the whole plot square again (Home).</source>
+        <translation>Vuelve a mostrar todo el cuadrado del gráfico (Inicio).</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>Saves the field and its colour scale as a PNG picture, at the window&apos;s resolution, once every pixel is computed.</source>
+        <translation>Guarda el campo y su escala de colores como imagen PNG, a la resolución de la ventana, cuando cada píxel está calculado.</translation>
+    </message>
+    <message>
+        <source>Save numbers</source>
+        <translation>Guardar números</translation>
+    </message>
+    <message>
+        <source>Saves X (from the centre of the row), Y (below the row), the paths and p / N² of every pixel as comma-separated values with every digit, after lines starting with # that name the settings, once every pixel is computed.</source>
+        <translation>Guarda X (desde el centro de la fila), Y (bajo la fila), los caminos y p / N² de cada píxel como valores separados por comas con todas las cifras, tras líneas que empiezan por # con los ajustes, cuando cada píxel está calculado.</translation>
+    </message>
+    <message>
+        <source>The wavelength of the light, in plot units: the plot is 100 by 100 units.</source>
+        <translation>La longitud de onda de la luz, en unidades del gráfico: el gráfico mide 100 por 100 unidades.</translation>
+    </message>
+    <message>
+        <source>The angle between neighbouring rays from the source, in radians: a finer resolution sums more paths.</source>
+        <translation>El ángulo entre rayos vecinos de la fuente, en radianes: una resolución más fina suma más caminos.</translation>
+    </message>
+    <message>
+        <source>The factor the plotted curves are multiplied by.</source>
+        <translation>El factor por el que se multiplican las curvas dibujadas.</translation>
+    </message>
+    <message>
+        <source>The width of every mirror or slit, in plot units.</source>
+        <translation>La anchura de cada espejo o rendija, en unidades del gráfico.</translation>
+    </message>
+    <message>
+        <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none).</source>
+        <translation>La separación entre un espejo o rendija y el siguiente, en unidades del gráfico (un espejo solo no tiene).</translation>
+    </message>
+    <message>
+        <source>Resolution X is the step between detector points along each screen, in plot units (at least %1).</source>
+        <translation>La resolución X es el paso entre los puntos del detector a lo largo de cada pantalla, en unidades del gráfico (al menos %1).</translation>
+    </message>
+    <message>
+        <source>Click with the left button anywhere in the window to move the light source there; a click in the strip below the plot makes a far, almost parallel source. %1 places it from the keyboard.</source>
+        <translation>Haz clic con el botón izquierdo en cualquier parte de la ventana para llevar allí la fuente de luz; un clic en la franja bajo el gráfico da una fuente lejana, casi paralela. %1 la coloca desde el teclado.</translation>
+    </message>
+    <message>
+        <source>Wavelength label</source>
+        <translation>Etiqueta longitud de onda</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Longitud de onda</translation>
+    </message>
+    <message>
+        <source>Resolution label</source>
+        <translation>Etiqueta resolución</translation>
+    </message>
+    <message>
+        <source>Resolution in radians</source>
+        <translation>Resolución en radianes</translation>
+    </message>
+    <message>
+        <source>Resolution X label</source>
+        <translation>Etiqueta resolución X</translation>
+    </message>
+    <message>
+        <source>%1 Click to step it: 1, .5, .25, .1, then 1 again.</source>
+        <translation>%1 Haz clic para cambiarlo: 1, .5, .25, .1 y otra vez 1.</translation>
+    </message>
+    <message>
+        <source>Resolution X</source>
+        <translation>Resolución X</translation>
+    </message>
+    <message>
+        <source>%1 Type a new value; Page Up or Page Down steps it like a click on its label.</source>
+        <translation>%1 Escribe un valor nuevo; RePág o AvPág lo cambia como un clic en su etiqueta.</translation>
+    </message>
+    <message>
+        <source>Gain label</source>
+        <translation>Etiqueta ganancia</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Ganancia</translation>
+    </message>
+    <message>
+        <source>Width label</source>
+        <translation>Etiqueta anchura</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Anchura</translation>
+    </message>
+    <message>
+        <source>Spacing label</source>
+        <translation>Etiqueta separación</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Separación</translation>
+    </message>
+    <message>
+        <source>Calculate and plot</source>
+        <translation>Calcular y graficar</translation>
+    </message>
+    <message>
+        <source>Computes the ten screens and draws their curves (%1).</source>
+        <translation>Calcula las diez pantallas y dibuja sus curvas (%1).</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Patrón</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits of the next run. Click to step through one to five mirrors and a grating that fills the row.</source>
+        <translation>Los espejos o rendijas del próximo cálculo. Haz clic para pasar de uno a cinco espejos y a una red de difracción que llena la fila.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Prints the window on the default printer (%1).</source>
+        <translation>Imprime la ventana en la impresora predeterminada (%1).</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Stops a calculation in progress; the curves drawn so far stay (%1).</source>
+        <translation>Detiene un cálculo en curso; las curvas ya dibujadas se quedan (%1).</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Explains the program and how to use it (%1).</source>
+        <translation>Explica el programa y cómo usarlo (%1).</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Ends the program at once (%1).</source>
+        <translation>Cierra el programa enseguida (%1).</translation>
+    </message>
+    <message>
+        <source>Source Y</source>
+        <translation>Fuente Y</translation>
+    </message>
+    <message>
+        <source>Y: how far the light source lies below the mirrors. Click to put the source back at Y= 100.</source>
+        <translation>Y: a qué distancia bajo los espejos está la fuente de luz. Haz clic para devolver la fuente a Y= 100.</translation>
+    </message>
+    <message>
+        <source>Source X</source>
+        <translation>Fuente X</translation>
+    </message>
+    <message>
+        <source>X: how far the light source lies right of the centre of the mirrors. Click to put the source back at X= 0.</source>
+        <translation>X: a qué distancia a la derecha del centro de los espejos está la fuente de luz. Haz clic para devolver la fuente a X= 0.</translation>
+    </message>
+    <message>
+        <source>Light source</source>
+        <translation>Fuente de luz</translation>
+    </message>
+    <message>
+        <source>The light source. %1</source>
+        <translation>La fuente de luz. %1</translation>
+    </message>
+    <message>
+        <source>Light source, left half</source>
+        <translation>Fuente de luz, mitad izquierda</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>What the last run read from a box whose text is not a plain number, or that no path reached the mirrors; in the live mode also whether the picture is coarse while the source moves, or why the last change cannot be calculated.</source>
+        <translation>Lo que el último cálculo leyó de una casilla cuyo texto no es un número simple, o que ningún camino llegó a los espejos; en el modo en vivo también si la imagen es gruesa mientras la fuente se mueve, o por qué no se puede calcular el último cambio.</translation>
+    </message>
+    <message>
+        <source>Probed point</source>
+        <translation>Punto sondeado</translation>
+    </message>
+    <message>
+        <source>The point the Arrows at a Point window shows.</source>
+        <translation>El punto que muestra la ventana Flechas en un punto.</translation>
+    </message>
+    <message>
+        <source>Experiment</source>
+        <translation>Experimento</translation>
+    </message>
+    <message>
+        <source>Ten screens (the horizontal lines) below a row of mirrors or slits at the top. %1</source>
+        <translation>Diez pantallas (las líneas horizontales) bajo una fila de espejos o rendijas arriba. %1</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Screen %1 distance</source>
+        <translation>Pantalla %1 distancia</translation>
+    </message>
+    <message>
+        <source>The distance of the screen below from the mirrors, in plot units.</source>
+        <translation>La distancia de la pantalla de abajo a los espejos, en unidades del gráfico.</translation>
+    </message>
+    <message>
+        <source>Screen %1 paths</source>
+        <translation>Pantalla %1 caminos</translation>
+    </message>
+    <message>
+        <source>The number of paths summed at every point of the screen below.</source>
+        <translation>El número de caminos sumados en cada punto de la pantalla de abajo.</translation>
+    </message>
+    <message>
+        <source>Screen %1</source>
+        <translation>Pantalla %1</translation>
+    </message>
+    <message>
+        <source>Pattern: %1</source>
+        <translation>Patrón: %1</translation>
+    </message>
+    <message>
+        <source>Source %1</source>
+        <translation>Fuente %1</translation>
+    </message>
+    <message>
+        <source>%1, not computed yet</source>
+        <translation>%1, aún sin calcular</translation>
+    </message>
+    <message>
+        <source>%1, %2 below the mirrors</source>
+        <translation>%1, %2 bajo los espejos</translation>
+    </message>
+    <message>
+        <source>: largest value %1 at X = %2</source>
+        <translation>: valor máximo %1 en X = %2</translation>
+    </message>
+    <message>
+        <source>%1 paths, not computed yet</source>
+        <translation>%1 caminos, aún sin calcular</translation>
+    </message>
+    <message>
+        <source>%1: %2 paths</source>
+        <translation>%1: %2 caminos</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point.</source>
+        <translation>Los espejos o rendijas arriba y, en cada una de las diez pantallas, una banda blanca cuya altura muestra cuánta luz llega a cada punto.</translation>
+    </message>
+    <message>
+        <source> The largest value, %1, lies on %2 at X = %3.</source>
+        <translation> El valor máximo, %1, está en %2 en X = %3.</translation>
+    </message>
+</context>
+<context>
     <name>Exports</name>
     <message>
         <source>No screen has been calculated yet, so there are no numbers to export: calculate first.</source>

@@ -2,6 +2,349 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ControlTexts</name>
+    <message>
+        <source>%1 Left button: divide by 10; right button: multiply by 10. Below %2 it wraps to %3, above %3 to %2.</source>
+        <translation>%1 Bouton gauche : diviser par 10 ; bouton droit : multiplier par 10. Sous %2 on repasse à %3, au-dessus de %3 à %2.</translation>
+    </message>
+    <message>
+        <source>%1 Click (or press F2) to type a new value in a dialog; Page Up and Page Down multiply and divide it by 10, like the right and left button on its label.</source>
+        <translation>%1 Clique (ou appuie sur F2) pour taper une nouvelle valeur dans une boîte de dialogue ; Page préc. et Page suiv. la multiplient et la divisent par 10, comme les boutons droit et gauche sur son étiquette.</translation>
+    </message>
+    <message>
+        <source>Field of light</source>
+        <translation>Champ de lumière</translation>
+    </message>
+    <message>
+        <source>How much light arrives at every point of the plot: p / N² of the last run&apos;s paths as a colour. The wheel zooms about the pointer, a drag with the left button moves the view, + and - zoom, Home shows the whole square. With Arrows at a Point open, the pointer chooses the point whose arrows it shows.</source>
+        <translation>La quantité de lumière qui arrive en chaque point du graphique : p / N² des chemins du dernier calcul, en couleur. La molette zoome autour du pointeur, un glisser avec le bouton gauche déplace la vue, + et - zooment, Origine montre tout le carré. Avec Flèches en un point ouvert, le pointeur choisit le point dont il montre les flèches.</translation>
+    </message>
+    <message>
+        <source>Colour scale</source>
+        <translation>Échelle des couleurs</translation>
+    </message>
+    <message>
+        <source>The value of p / N² each colour stands for. Full colour is where a curve&apos;s band in the main window would reach the next screen.</source>
+        <translation>La valeur de p / N² que représente chaque couleur. La couleur pleine est là où la bande d&apos;une courbe dans la fenêtre principale atteindrait l&apos;écran suivant.</translation>
+    </message>
+    <message>
+        <source>Run of the field</source>
+        <translation>Calcul du champ</translation>
+    </message>
+    <message>
+        <source>The run whose paths the field sums.</source>
+        <translation>Le calcul dont le champ somme les chemins.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>How far the field is computed: a coarse picture first, then every pixel.</source>
+        <translation>Où en est le calcul du champ : d&apos;abord une image grossière, puis chaque pixel.</translation>
+    </message>
+    <message>
+        <source>Point under the pointer</source>
+        <translation>Point sous le pointeur</translation>
+    </message>
+    <message>
+        <source>Where the pointer is, as the source labels give a point: X across from the centre of the row, Y the distance below the row; and the value there.</source>
+        <translation>Où est le pointeur, comme les étiquettes de la source donnent un point : X en travers depuis le centre de la rangée, Y la distance sous la rangée ; et la valeur en ce point.</translation>
+    </message>
+    <message>
+        <source>Fringes finer than the pixels</source>
+        <translation>Franges plus fines que les pixels</translation>
+    </message>
+    <message>
+        <source>Where the fringes are finer than two pixels, a pixel&apos;s value is a sample: zoom in to see them.</source>
+        <translation>Là où les franges sont plus fines que deux pixels, la valeur d&apos;un pixel n&apos;est qu&apos;un échantillon : zoome pour les voir.</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>The colours of the field: from dark violet through red to pale yellow, or grey, which prints as it shows. In both, brighter is more light.</source>
+        <translation>Les couleurs du champ : du violet foncé au jaune pâle en passant par le rouge, ou le gris, qui s&apos;imprime tel qu&apos;il s&apos;affiche. Dans les deux, plus clair veut dire plus de lumière.</translation>
+    </message>
+    <message>
+        <source>Logarithmic scale</source>
+        <translation>Échelle logarithmique</translation>
+    </message>
+    <message>
+        <source>Shows %1 decades below full colour evenly, for the faint fringes.</source>
+        <translation>Montre %1 décades sous la couleur pleine de façon régulière, pour les franges faibles.</translation>
+    </message>
+    <message>
+        <source>Whole square</source>
+        <translation>Carré entier</translation>
+    </message>
+    <message>
+        <source>Shows the whole plot square again (Home).</source>
+        <translation>Montre à nouveau tout le carré du graphique (Origine).</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>Saves the field and its colour scale as a PNG picture, at the window&apos;s resolution, once every pixel is computed.</source>
+        <translation>Enregistre le champ et son échelle de couleurs en image PNG, à la résolution de la fenêtre, une fois chaque pixel calculé.</translation>
+    </message>
+    <message>
+        <source>Save numbers</source>
+        <translation>Enregistrer les nombres</translation>
+    </message>
+    <message>
+        <source>Saves X (from the centre of the row), Y (below the row), the paths and p / N² of every pixel as comma-separated values with every digit, after lines starting with # that name the settings, once every pixel is computed.</source>
+        <translation>Enregistre X (depuis le centre de la rangée), Y (sous la rangée), les chemins et p / N² de chaque pixel en valeurs séparées par des virgules avec tous les chiffres, après des lignes commençant par # qui donnent les réglages, une fois chaque pixel calculé.</translation>
+    </message>
+    <message>
+        <source>The wavelength of the light, in plot units: the plot is 100 by 100 units.</source>
+        <translation>La longueur d&apos;onde de la lumière, en unités du graphique : le graphique mesure 100 sur 100 unités.</translation>
+    </message>
+    <message>
+        <source>The angle between neighbouring rays from the source, in radians: a finer resolution sums more paths.</source>
+        <translation>L&apos;angle entre rayons voisins issus de la source, en radians : une résolution plus fine somme plus de chemins.</translation>
+    </message>
+    <message>
+        <source>The factor the plotted curves are multiplied by.</source>
+        <translation>Le facteur par lequel les courbes tracées sont multipliées.</translation>
+    </message>
+    <message>
+        <source>The width of every mirror or slit, in plot units.</source>
+        <translation>La largeur de chaque miroir ou fente, en unités du graphique.</translation>
+    </message>
+    <message>
+        <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none).</source>
+        <translation>L&apos;écart entre un miroir ou une fente et le suivant, en unités du graphique (un miroir seul n&apos;en a pas).</translation>
+    </message>
+    <message>
+        <source>Resolution X is the step between detector points along each screen, in plot units (at least %1).</source>
+        <translation>La résolution X est le pas entre les points du détecteur le long de chaque écran, en unités du graphique (au moins %1).</translation>
+    </message>
+    <message>
+        <source>Click with the left button anywhere in the window to move the light source there; a click in the strip below the plot makes a far, almost parallel source. %1 places it from the keyboard.</source>
+        <translation>Clique avec le bouton gauche n&apos;importe où dans la fenêtre pour y placer la source lumineuse ; un clic dans la bande sous le graphique donne une source lointaine, presque parallèle. %1 la place au clavier.</translation>
+    </message>
+    <message>
+        <source>Wavelength label</source>
+        <translation>Étiquette longueur d&apos;onde</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Longueur d&apos;onde</translation>
+    </message>
+    <message>
+        <source>Resolution label</source>
+        <translation>Étiquette résolution</translation>
+    </message>
+    <message>
+        <source>Resolution in radians</source>
+        <translation>Résolution en radians</translation>
+    </message>
+    <message>
+        <source>Resolution X label</source>
+        <translation>Étiquette résolution X</translation>
+    </message>
+    <message>
+        <source>%1 Click to step it: 1, .5, .25, .1, then 1 again.</source>
+        <translation>%1 Clique pour le changer : 1, .5, .25, .1, puis de nouveau 1.</translation>
+    </message>
+    <message>
+        <source>Resolution X</source>
+        <translation>Résolution X</translation>
+    </message>
+    <message>
+        <source>%1 Type a new value; Page Up or Page Down steps it like a click on its label.</source>
+        <translation>%1 Tape une nouvelle valeur ; Page préc. ou Page suiv. la change comme un clic sur son étiquette.</translation>
+    </message>
+    <message>
+        <source>Gain label</source>
+        <translation>Étiquette gain</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Width label</source>
+        <translation>Étiquette largeur</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Spacing label</source>
+        <translation>Étiquette espacement</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Espacement</translation>
+    </message>
+    <message>
+        <source>Calculate and plot</source>
+        <translation>Calculer et tracer</translation>
+    </message>
+    <message>
+        <source>Computes the ten screens and draws their curves (%1).</source>
+        <translation>Calcule les dix écrans et trace leurs courbes (%1).</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits of the next run. Click to step through one to five mirrors and a grating that fills the row.</source>
+        <translation>Les miroirs ou fentes du prochain calcul. Clique pour passer d&apos;un à cinq miroirs et à un réseau qui remplit la rangée.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Prints the window on the default printer (%1).</source>
+        <translation>Imprime la fenêtre sur l&apos;imprimante par défaut (%1).</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Stops a calculation in progress; the curves drawn so far stay (%1).</source>
+        <translation>Arrête un calcul en cours ; les courbes déjà tracées restent (%1).</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Explains the program and how to use it (%1).</source>
+        <translation>Explique le programme et son utilisation (%1).</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Ends the program at once (%1).</source>
+        <translation>Quitte le programme tout de suite (%1).</translation>
+    </message>
+    <message>
+        <source>Source Y</source>
+        <translation>Source Y</translation>
+    </message>
+    <message>
+        <source>Y: how far the light source lies below the mirrors. Click to put the source back at Y= 100.</source>
+        <translation>Y : à quelle distance sous les miroirs se trouve la source lumineuse. Clique pour remettre la source à Y= 100.</translation>
+    </message>
+    <message>
+        <source>Source X</source>
+        <translation>Source X</translation>
+    </message>
+    <message>
+        <source>X: how far the light source lies right of the centre of the mirrors. Click to put the source back at X= 0.</source>
+        <translation>X : à quelle distance à droite du centre des miroirs se trouve la source lumineuse. Clique pour remettre la source à X= 0.</translation>
+    </message>
+    <message>
+        <source>Light source</source>
+        <translation>Source lumineuse</translation>
+    </message>
+    <message>
+        <source>The light source. %1</source>
+        <translation>La source lumineuse. %1</translation>
+    </message>
+    <message>
+        <source>Light source, left half</source>
+        <translation>Source lumineuse, moitié gauche</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avis</translation>
+    </message>
+    <message>
+        <source>What the last run read from a box whose text is not a plain number, or that no path reached the mirrors; in the live mode also whether the picture is coarse while the source moves, or why the last change cannot be calculated.</source>
+        <translation>Ce que le dernier calcul a lu dans une case dont le texte n&apos;est pas un nombre simple, ou qu&apos;aucun chemin n&apos;a atteint les miroirs ; en mode direct aussi si l&apos;image est grossière pendant que la source bouge, ou pourquoi la dernière modification ne peut pas être calculée.</translation>
+    </message>
+    <message>
+        <source>Probed point</source>
+        <translation>Point sondé</translation>
+    </message>
+    <message>
+        <source>The point the Arrows at a Point window shows.</source>
+        <translation>Le point que montre la fenêtre Flèches en un point.</translation>
+    </message>
+    <message>
+        <source>Experiment</source>
+        <translation>Expérience</translation>
+    </message>
+    <message>
+        <source>Ten screens (the horizontal lines) below a row of mirrors or slits at the top. %1</source>
+        <translation>Dix écrans (les lignes horizontales) sous une rangée de miroirs ou de fentes en haut. %1</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Screen %1 distance</source>
+        <translation>Écran %1 distance</translation>
+    </message>
+    <message>
+        <source>The distance of the screen below from the mirrors, in plot units.</source>
+        <translation>La distance de l&apos;écran en dessous aux miroirs, en unités du graphique.</translation>
+    </message>
+    <message>
+        <source>Screen %1 paths</source>
+        <translation>Écran %1 chemins</translation>
+    </message>
+    <message>
+        <source>The number of paths summed at every point of the screen below.</source>
+        <translation>Le nombre de chemins sommés en chaque point de l&apos;écran en dessous.</translation>
+    </message>
+    <message>
+        <source>Screen %1</source>
+        <translation>Écran %1</translation>
+    </message>
+    <message>
+        <source>Pattern: %1</source>
+        <translation>Motif : %1</translation>
+    </message>
+    <message>
+        <source>Source %1</source>
+        <translation>Source %1</translation>
+    </message>
+    <message>
+        <source>%1, not computed yet</source>
+        <translation>%1, pas encore calculé</translation>
+    </message>
+    <message>
+        <source>%1, %2 below the mirrors</source>
+        <translation>%1, %2 sous les miroirs</translation>
+    </message>
+    <message>
+        <source>: largest value %1 at X = %2</source>
+        <translation> : plus grande valeur %1 en X = %2</translation>
+    </message>
+    <message>
+        <source>%1 paths, not computed yet</source>
+        <translation>%1 chemins, pas encore calculé</translation>
+    </message>
+    <message>
+        <source>%1: %2 paths</source>
+        <translation>%1 : %2 chemins</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point.</source>
+        <translation>Les miroirs ou fentes en haut et, sur chacun des dix écrans, une bande blanche dont la hauteur montre combien de lumière arrive en chaque point.</translation>
+    </message>
+    <message>
+        <source> The largest value, %1, lies on %2 at X = %3.</source>
+        <translation> La plus grande valeur, %1, est sur %2 en X = %3.</translation>
+    </message>
+</context>
+<context>
     <name>Exports</name>
     <message>
         <source>No screen has been calculated yet, so there are no numbers to export: calculate first.</source>

@@ -2,6 +2,349 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>ControlTexts</name>
+    <message>
+        <source>%1 Left button: divide by 10; right button: multiply by 10. Below %2 it wraps to %3, above %3 to %2.</source>
+        <translation>%1 Botão esquerdo: dividir por 10; botão direito: multiplicar por 10. Abaixo de %2 volta a %3, acima de %3 a %2.</translation>
+    </message>
+    <message>
+        <source>%1 Click (or press F2) to type a new value in a dialog; Page Up and Page Down multiply and divide it by 10, like the right and left button on its label.</source>
+        <translation>%1 Clique (ou pressione F2) para digitar um novo valor em uma caixa de diálogo; Page Up e Page Down o multiplicam e o dividem por 10, como os botões direito e esquerdo sobre seu rótulo.</translation>
+    </message>
+    <message>
+        <source>Field of light</source>
+        <translation>Campo de luz</translation>
+    </message>
+    <message>
+        <source>How much light arrives at every point of the plot: p / N² of the last run&apos;s paths as a colour. The wheel zooms about the pointer, a drag with the left button moves the view, + and - zoom, Home shows the whole square. With Arrows at a Point open, the pointer chooses the point whose arrows it shows.</source>
+        <translation>Quanta luz chega a cada ponto do gráfico: p / N² dos caminhos do último cálculo, como cor. A roda amplia em torno do ponteiro, arrastar com o botão esquerdo move a vista, + e - ampliam e reduzem, Home mostra o quadrado inteiro. Com Setas em um ponto aberto, o ponteiro escolhe o ponto cujas setas ele mostra.</translation>
+    </message>
+    <message>
+        <source>Colour scale</source>
+        <translation>Escala de cores</translation>
+    </message>
+    <message>
+        <source>The value of p / N² each colour stands for. Full colour is where a curve&apos;s band in the main window would reach the next screen.</source>
+        <translation>O valor de p / N² que cada cor representa. A cor plena é onde a faixa de uma curva na janela principal chegaria ao anteparo seguinte.</translation>
+    </message>
+    <message>
+        <source>Run of the field</source>
+        <translation>Cálculo do campo</translation>
+    </message>
+    <message>
+        <source>The run whose paths the field sums.</source>
+        <translation>O cálculo cujos caminhos o campo soma.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>How far the field is computed: a coarse picture first, then every pixel.</source>
+        <translation>Quanto do campo já foi calculado: primeiro uma imagem grosseira, depois cada pixel.</translation>
+    </message>
+    <message>
+        <source>Point under the pointer</source>
+        <translation>Ponto sob o ponteiro</translation>
+    </message>
+    <message>
+        <source>Where the pointer is, as the source labels give a point: X across from the centre of the row, Y the distance below the row; and the value there.</source>
+        <translation>Onde está o ponteiro, como os rótulos da fonte dão um ponto: X na horizontal a partir do centro da fileira, Y a distância abaixo da fileira; e o valor ali.</translation>
+    </message>
+    <message>
+        <source>Fringes finer than the pixels</source>
+        <translation>Franjas mais finas que os pixels</translation>
+    </message>
+    <message>
+        <source>Where the fringes are finer than two pixels, a pixel&apos;s value is a sample: zoom in to see them.</source>
+        <translation>Onde as franjas são mais finas que dois pixels, o valor de um pixel é uma amostra: amplie para vê-las.</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Cores</translation>
+    </message>
+    <message>
+        <source>The colours of the field: from dark violet through red to pale yellow, or grey, which prints as it shows. In both, brighter is more light.</source>
+        <translation>As cores do campo: do violeta escuro ao amarelo-claro passando pelo vermelho, ou cinza, que imprime como aparece. Em ambos, mais claro é mais luz.</translation>
+    </message>
+    <message>
+        <source>Logarithmic scale</source>
+        <translation>Escala logarítmica</translation>
+    </message>
+    <message>
+        <source>Shows %1 decades below full colour evenly, for the faint fringes.</source>
+        <translation>Mostra %1 décadas abaixo da cor plena de forma uniforme, para as franjas fracas.</translation>
+    </message>
+    <message>
+        <source>Whole square</source>
+        <translation>Quadrado inteiro</translation>
+    </message>
+    <message>
+        <source>Shows the whole plot square again (Home).</source>
+        <translation>Mostra de novo o quadrado inteiro do gráfico (Home).</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Salvar imagem</translation>
+    </message>
+    <message>
+        <source>Saves the field and its colour scale as a PNG picture, at the window&apos;s resolution, once every pixel is computed.</source>
+        <translation>Salva o campo e sua escala de cores como imagem PNG, na resolução da janela, quando cada pixel estiver calculado.</translation>
+    </message>
+    <message>
+        <source>Save numbers</source>
+        <translation>Salvar números</translation>
+    </message>
+    <message>
+        <source>Saves X (from the centre of the row), Y (below the row), the paths and p / N² of every pixel as comma-separated values with every digit, after lines starting with # that name the settings, once every pixel is computed.</source>
+        <translation>Salva X (a partir do centro da fileira), Y (abaixo da fileira), os caminhos e p / N² de cada pixel como valores separados por vírgulas com todos os dígitos, após linhas começando com # que dão as configurações, quando cada pixel estiver calculado.</translation>
+    </message>
+    <message>
+        <source>The wavelength of the light, in plot units: the plot is 100 by 100 units.</source>
+        <translation>O comprimento de onda da luz, em unidades do gráfico: o gráfico mede 100 por 100 unidades.</translation>
+    </message>
+    <message>
+        <source>The angle between neighbouring rays from the source, in radians: a finer resolution sums more paths.</source>
+        <translation>O ângulo entre raios vizinhos da fonte, em radianos: uma resolução mais fina soma mais caminhos.</translation>
+    </message>
+    <message>
+        <source>The factor the plotted curves are multiplied by.</source>
+        <translation>O fator pelo qual as curvas desenhadas são multiplicadas.</translation>
+    </message>
+    <message>
+        <source>The width of every mirror or slit, in plot units.</source>
+        <translation>A largura de cada espelho ou fenda, em unidades do gráfico.</translation>
+    </message>
+    <message>
+        <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none).</source>
+        <translation>O espaço entre um espelho ou fenda e o seguinte, em unidades do gráfico (um espelho sozinho não tem).</translation>
+    </message>
+    <message>
+        <source>Resolution X is the step between detector points along each screen, in plot units (at least %1).</source>
+        <translation>A resolução X é o passo entre os pontos do detector ao longo de cada anteparo, em unidades do gráfico (pelo menos %1).</translation>
+    </message>
+    <message>
+        <source>Click with the left button anywhere in the window to move the light source there; a click in the strip below the plot makes a far, almost parallel source. %1 places it from the keyboard.</source>
+        <translation>Clique com o botão esquerdo em qualquer lugar da janela para levar a fonte de luz para lá; um clique na faixa abaixo do gráfico dá uma fonte distante, quase paralela. %1 a posiciona pelo teclado.</translation>
+    </message>
+    <message>
+        <source>Wavelength label</source>
+        <translation>Rótulo comprimento de onda</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Comprimento de onda</translation>
+    </message>
+    <message>
+        <source>Resolution label</source>
+        <translation>Rótulo resolução</translation>
+    </message>
+    <message>
+        <source>Resolution in radians</source>
+        <translation>Resolução em radianos</translation>
+    </message>
+    <message>
+        <source>Resolution X label</source>
+        <translation>Rótulo resolução X</translation>
+    </message>
+    <message>
+        <source>%1 Click to step it: 1, .5, .25, .1, then 1 again.</source>
+        <translation>%1 Clique para mudá-lo: 1, .5, .25, .1 e de novo 1.</translation>
+    </message>
+    <message>
+        <source>Resolution X</source>
+        <translation>Resolução X</translation>
+    </message>
+    <message>
+        <source>%1 Type a new value; Page Up or Page Down steps it like a click on its label.</source>
+        <translation>%1 Digite um novo valor; Page Up ou Page Down o muda como um clique em seu rótulo.</translation>
+    </message>
+    <message>
+        <source>Gain label</source>
+        <translation>Rótulo ganho</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Ganho</translation>
+    </message>
+    <message>
+        <source>Width label</source>
+        <translation>Rótulo largura</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largura</translation>
+    </message>
+    <message>
+        <source>Spacing label</source>
+        <translation>Rótulo espaçamento</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Espaçamento</translation>
+    </message>
+    <message>
+        <source>Calculate and plot</source>
+        <translation>Calcular e traçar</translation>
+    </message>
+    <message>
+        <source>Computes the ten screens and draws their curves (%1).</source>
+        <translation>Calcula os dez anteparos e desenha suas curvas (%1).</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits of the next run. Click to step through one to five mirrors and a grating that fills the row.</source>
+        <translation>Os espelhos ou fendas do próximo cálculo. Clique para passar de um a cinco espelhos e a uma rede de difração que preenche a fileira.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Prints the window on the default printer (%1).</source>
+        <translation>Imprime a janela na impressora padrão (%1).</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Stops a calculation in progress; the curves drawn so far stay (%1).</source>
+        <translation>Para um cálculo em andamento; as curvas já desenhadas ficam (%1).</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Explains the program and how to use it (%1).</source>
+        <translation>Explica o programa e como usá-lo (%1).</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Ends the program at once (%1).</source>
+        <translation>Encerra o programa imediatamente (%1).</translation>
+    </message>
+    <message>
+        <source>Source Y</source>
+        <translation>Fonte Y</translation>
+    </message>
+    <message>
+        <source>Y: how far the light source lies below the mirrors. Click to put the source back at Y= 100.</source>
+        <translation>Y: a que distância abaixo dos espelhos fica a fonte de luz. Clique para pôr a fonte de volta em Y= 100.</translation>
+    </message>
+    <message>
+        <source>Source X</source>
+        <translation>Fonte X</translation>
+    </message>
+    <message>
+        <source>X: how far the light source lies right of the centre of the mirrors. Click to put the source back at X= 0.</source>
+        <translation>X: a que distância à direita do centro dos espelhos fica a fonte de luz. Clique para pôr a fonte de volta em X= 0.</translation>
+    </message>
+    <message>
+        <source>Light source</source>
+        <translation>Fonte de luz</translation>
+    </message>
+    <message>
+        <source>The light source. %1</source>
+        <translation>A fonte de luz. %1</translation>
+    </message>
+    <message>
+        <source>Light source, left half</source>
+        <translation>Fonte de luz, metade esquerda</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>What the last run read from a box whose text is not a plain number, or that no path reached the mirrors; in the live mode also whether the picture is coarse while the source moves, or why the last change cannot be calculated.</source>
+        <translation>O que o último cálculo leu de uma caixa cujo texto não é um número simples, ou que nenhum caminho chegou aos espelhos; no modo ao vivo também se a imagem está grosseira enquanto a fonte se move, ou por que a última mudança não pode ser calculada.</translation>
+    </message>
+    <message>
+        <source>Probed point</source>
+        <translation>Ponto sondado</translation>
+    </message>
+    <message>
+        <source>The point the Arrows at a Point window shows.</source>
+        <translation>O ponto que a janela Setas em um ponto mostra.</translation>
+    </message>
+    <message>
+        <source>Experiment</source>
+        <translation>Experimento</translation>
+    </message>
+    <message>
+        <source>Ten screens (the horizontal lines) below a row of mirrors or slits at the top. %1</source>
+        <translation>Dez anteparos (as linhas horizontais) abaixo de uma fileira de espelhos ou fendas no alto. %1</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Screen %1 distance</source>
+        <translation>Anteparo %1 distância</translation>
+    </message>
+    <message>
+        <source>The distance of the screen below from the mirrors, in plot units.</source>
+        <translation>A distância do anteparo abaixo até os espelhos, em unidades do gráfico.</translation>
+    </message>
+    <message>
+        <source>Screen %1 paths</source>
+        <translation>Anteparo %1 caminhos</translation>
+    </message>
+    <message>
+        <source>The number of paths summed at every point of the screen below.</source>
+        <translation>O número de caminhos somados em cada ponto do anteparo abaixo.</translation>
+    </message>
+    <message>
+        <source>Screen %1</source>
+        <translation>Anteparo %1</translation>
+    </message>
+    <message>
+        <source>Pattern: %1</source>
+        <translation>Padrão: %1</translation>
+    </message>
+    <message>
+        <source>Source %1</source>
+        <translation>Fonte %1</translation>
+    </message>
+    <message>
+        <source>%1, not computed yet</source>
+        <translation>%1, ainda não calculado</translation>
+    </message>
+    <message>
+        <source>%1, %2 below the mirrors</source>
+        <translation>%1, %2 abaixo dos espelhos</translation>
+    </message>
+    <message>
+        <source>: largest value %1 at X = %2</source>
+        <translation>: maior valor %1 em X = %2</translation>
+    </message>
+    <message>
+        <source>%1 paths, not computed yet</source>
+        <translation>%1 caminhos, ainda não calculado</translation>
+    </message>
+    <message>
+        <source>%1: %2 paths</source>
+        <translation>%1: %2 caminhos</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point.</source>
+        <translation>Os espelhos ou fendas no alto e, em cada um dos dez anteparos, uma faixa branca cuja altura mostra quanta luz chega a cada ponto.</translation>
+    </message>
+    <message>
+        <source> The largest value, %1, lies on %2 at X = %3.</source>
+        <translation> O maior valor, %1, está em %2 em X = %3.</translation>
+    </message>
+</context>
+<context>
     <name>Exports</name>
     <message>
         <source>No screen has been calculated yet, so there are no numbers to export: calculate first.</source>

@@ -45,6 +45,11 @@ QString LanguageOf(const QString& locale) {
     return Translations().contains(language) ? language : QString();
 }
 
+QString& Spoken() {
+    static QString language;
+    return language;
+}
+
 std::string TranslateCoreText(const char* context, const char* text) {
     return QCoreApplication::translate(context, text).toStdString();
 }
@@ -73,6 +78,10 @@ QString SystemLanguage() {
                           qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG"));
 }
 
+QString SpokenLanguage() {
+    return Spoken();
+}
+
 bool UseLanguage(const QString& language) {
     static std::unique_ptr<QTranslator> own;
     static std::unique_ptr<QTranslator> qts;
@@ -96,6 +105,7 @@ bool UseLanguage(const QString& language) {
     }
     own.reset();
     qts.reset();
+    Spoken() = language;
     if (language.isEmpty()) {
         SetTextTranslator(nullptr);
         return true;

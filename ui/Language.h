@@ -17,6 +17,9 @@ QString ChooseLanguage(const QString& language, const QString& lcAll, const QStr
 // The language of this process's environment, by ChooseLanguage.
 QString SystemLanguage();
 
+// The language spoken now: a name ChooseLanguage gives, empty for English.
+QString SpokenLanguage();
+
 // Speaks `language` (a name ChooseLanguage gives; empty for English): loads the program's
 // translation and Qt's own (its standard dialogs), in place of any loaded before, and has
 // core's texts translated too. Texts formed before stay as they were. False when the program
