@@ -2,6 +2,63 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>pathsum: %1
+Try &quot;pathsum --help&quot;.</source>
+        <translation>pathsum: %1
+Siehe &quot;pathsum --help&quot;.</translation>
+    </message>
+    <message>
+        <source>the run cannot be calculated: </source>
+        <translation>die Rechnung lässt sich nicht ausführen: </translation>
+    </message>
+    <message>
+        <source>Light at mirrors and slits as a sum over paths. With a set-up file, the window opens with it; with --export, the run is performed without a window and written to files.</source>
+        <translation>Licht an Spiegeln und Spalten als Summe über Wege. Mit einer Aufbau-Datei öffnet sich das Fenster mit ihr; mit --export läuft die Rechnung ohne Fenster und wird in Dateien geschrieben.</translation>
+    </message>
+    <message>
+        <source>A set-up file (.pathsum) to open or export.</source>
+        <translation>Eine Aufbau-Datei (.pathsum) zum Öffnen oder Exportieren.</translation>
+    </message>
+    <message>
+        <source>Performs the run without a window and writes FILE, a picture or the numbers by its name&apos;s end: .png, .svg, .pdf or .csv. May be given more than once.</source>
+        <translation>Führt die Rechnung ohne Fenster aus und schreibt FILE, ein Bild oder die Zahlen, je nach Endung des Namens: .png, .svg, .pdf oder .csv. Darf mehrmals angegeben werden.</translation>
+    </message>
+    <message>
+        <source>Draws the pictures with the plot dark on white, as Print on White.</source>
+        <translation>Zeichnet die Bilder dunkel auf Weiß, wie beim Drucken auf Weiß.</translation>
+    </message>
+    <message>
+        <source>A PNG at N times the window&apos;s pixels: 1, 2 or 4 (1 unless told).</source>
+        <translation>Ein PNG mit N-mal so vielen Pixeln wie das Fenster: 1, 2 oder 4 (sonst 1).</translation>
+    </message>
+    <message>
+        <source>one set-up file at most, not %1</source>
+        <translation>höchstens eine Aufbau-Datei, nicht %1</translation>
+    </message>
+    <message>
+        <source>--on-white and --scale go with --export</source>
+        <translation>--on-white und --scale gehören zu --export</translation>
+    </message>
+    <message>
+        <source>nothing to do without a window: give --export</source>
+        <translation>ohne Fenster gibt es nichts zu tun: --export angeben</translation>
+    </message>
+    <message>
+        <source>cannot tell what to write to “%1”: its name must end in .png, .svg, .pdf or .csv</source>
+        <translation>unklar, was nach „%1“ geschrieben werden soll: Der Name muss auf .png, .svg, .pdf oder .csv enden</translation>
+    </message>
+    <message>
+        <source>--scale may be given once, not %1 times</source>
+        <translation>--scale darf einmal angegeben werden, nicht %1-mal</translation>
+    </message>
+    <message>
+        <source>--scale takes 1, 2 or 4, not “%1”</source>
+        <translation>--scale nimmt 1, 2 oder 4, nicht „%1“</translation>
+    </message>
+</context>
+<context>
     <name>ControlTexts</name>
     <message>
         <source>%1 Left button: divide by 10; right button: multiply by 10. Below %2 it wraps to %3, above %3 to %2.</source>

@@ -2,6 +2,63 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>pathsum: %1
+Try &quot;pathsum --help&quot;.</source>
+        <translation>pathsum: %1
+Prueba &quot;pathsum --help&quot;.</translation>
+    </message>
+    <message>
+        <source>the run cannot be calculated: </source>
+        <translation>el cálculo no se puede hacer: </translation>
+    </message>
+    <message>
+        <source>Light at mirrors and slits as a sum over paths. With a set-up file, the window opens with it; with --export, the run is performed without a window and written to files.</source>
+        <translation>La luz en espejos y rendijas como suma sobre caminos. Con un archivo de montaje, la ventana se abre con él; con --export, el cálculo se hace sin ventana y se escribe en archivos.</translation>
+    </message>
+    <message>
+        <source>A set-up file (.pathsum) to open or export.</source>
+        <translation>Un archivo de montaje (.pathsum) para abrir o exportar.</translation>
+    </message>
+    <message>
+        <source>Performs the run without a window and writes FILE, a picture or the numbers by its name&apos;s end: .png, .svg, .pdf or .csv. May be given more than once.</source>
+        <translation>Hace el cálculo sin ventana y escribe FILE, una imagen o los números según el final de su nombre: .png, .svg, .pdf o .csv. Se puede dar más de una vez.</translation>
+    </message>
+    <message>
+        <source>Draws the pictures with the plot dark on white, as Print on White.</source>
+        <translation>Dibuja las imágenes con el gráfico oscuro sobre blanco, como Imprimir sobre blanco.</translation>
+    </message>
+    <message>
+        <source>A PNG at N times the window&apos;s pixels: 1, 2 or 4 (1 unless told).</source>
+        <translation>Un PNG con N veces los píxeles de la ventana: 1, 2 o 4 (1 si no se indica).</translation>
+    </message>
+    <message>
+        <source>one set-up file at most, not %1</source>
+        <translation>como mucho un archivo de montaje, no %1</translation>
+    </message>
+    <message>
+        <source>--on-white and --scale go with --export</source>
+        <translation>--on-white y --scale van con --export</translation>
+    </message>
+    <message>
+        <source>nothing to do without a window: give --export</source>
+        <translation>nada que hacer sin ventana: indica --export</translation>
+    </message>
+    <message>
+        <source>cannot tell what to write to “%1”: its name must end in .png, .svg, .pdf or .csv</source>
+        <translation>no se sabe qué escribir en «%1»: su nombre debe terminar en .png, .svg, .pdf o .csv</translation>
+    </message>
+    <message>
+        <source>--scale may be given once, not %1 times</source>
+        <translation>--scale se puede dar una vez, no %1 veces</translation>
+    </message>
+    <message>
+        <source>--scale takes 1, 2 or 4, not “%1”</source>
+        <translation>--scale admite 1, 2 o 4, no «%1»</translation>
+    </message>
+</context>
+<context>
     <name>ControlTexts</name>
     <message>
         <source>%1 Left button: divide by 10; right button: multiply by 10. Below %2 it wraps to %3, above %3 to %2.</source>

@@ -2,6 +2,63 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>pathsum: %1
+Try &quot;pathsum --help&quot;.</source>
+        <translation>pathsum : %1
+Essaie &quot;pathsum --help&quot;.</translation>
+    </message>
+    <message>
+        <source>the run cannot be calculated: </source>
+        <translation>le calcul est impossible : </translation>
+    </message>
+    <message>
+        <source>Light at mirrors and slits as a sum over paths. With a set-up file, the window opens with it; with --export, the run is performed without a window and written to files.</source>
+        <translation>La lumière sur des miroirs et des fentes comme somme sur les chemins. Avec un fichier de montage, la fenêtre s&apos;ouvre avec lui ; avec --export, le calcul se fait sans fenêtre et s&apos;écrit dans des fichiers.</translation>
+    </message>
+    <message>
+        <source>A set-up file (.pathsum) to open or export.</source>
+        <translation>Un fichier de montage (.pathsum) à ouvrir ou à exporter.</translation>
+    </message>
+    <message>
+        <source>Performs the run without a window and writes FILE, a picture or the numbers by its name&apos;s end: .png, .svg, .pdf or .csv. May be given more than once.</source>
+        <translation>Fait le calcul sans fenêtre et écrit FILE, une image ou les nombres selon la fin de son nom : .png, .svg, .pdf ou .csv. Peut être donné plusieurs fois.</translation>
+    </message>
+    <message>
+        <source>Draws the pictures with the plot dark on white, as Print on White.</source>
+        <translation>Dessine les images avec le graphique foncé sur blanc, comme Imprimer sur blanc.</translation>
+    </message>
+    <message>
+        <source>A PNG at N times the window&apos;s pixels: 1, 2 or 4 (1 unless told).</source>
+        <translation>Un PNG à N fois les pixels de la fenêtre : 1, 2 ou 4 (1 par défaut).</translation>
+    </message>
+    <message>
+        <source>one set-up file at most, not %1</source>
+        <translation>un fichier de montage au plus, pas %1</translation>
+    </message>
+    <message>
+        <source>--on-white and --scale go with --export</source>
+        <translation>--on-white et --scale vont avec --export</translation>
+    </message>
+    <message>
+        <source>nothing to do without a window: give --export</source>
+        <translation>rien à faire sans fenêtre : donne --export</translation>
+    </message>
+    <message>
+        <source>cannot tell what to write to “%1”: its name must end in .png, .svg, .pdf or .csv</source>
+        <translation>impossible de savoir quoi écrire dans « %1 » : son nom doit finir par .png, .svg, .pdf ou .csv</translation>
+    </message>
+    <message>
+        <source>--scale may be given once, not %1 times</source>
+        <translation>--scale peut être donné une fois, pas %1 fois</translation>
+    </message>
+    <message>
+        <source>--scale takes 1, 2 or 4, not “%1”</source>
+        <translation>--scale prend 1, 2 ou 4, pas « %1 »</translation>
+    </message>
+</context>
+<context>
     <name>ControlTexts</name>
     <message>
         <source>%1 Left button: divide by 10; right button: multiply by 10. Below %2 it wraps to %3, above %3 to %2.</source>

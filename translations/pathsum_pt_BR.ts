@@ -2,6 +2,63 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>pathsum: %1
+Try &quot;pathsum --help&quot;.</source>
+        <translation>pathsum: %1
+Tente &quot;pathsum --help&quot;.</translation>
+    </message>
+    <message>
+        <source>the run cannot be calculated: </source>
+        <translation>o cálculo não pode ser feito: </translation>
+    </message>
+    <message>
+        <source>Light at mirrors and slits as a sum over paths. With a set-up file, the window opens with it; with --export, the run is performed without a window and written to files.</source>
+        <translation>A luz em espelhos e fendas como soma sobre caminhos. Com um arquivo de montagem, a janela abre com ele; com --export, o cálculo é feito sem janela e gravado em arquivos.</translation>
+    </message>
+    <message>
+        <source>A set-up file (.pathsum) to open or export.</source>
+        <translation>Um arquivo de montagem (.pathsum) para abrir ou exportar.</translation>
+    </message>
+    <message>
+        <source>Performs the run without a window and writes FILE, a picture or the numbers by its name&apos;s end: .png, .svg, .pdf or .csv. May be given more than once.</source>
+        <translation>Faz o cálculo sem janela e grava FILE, uma imagem ou os números conforme o final do nome: .png, .svg, .pdf ou .csv. Pode ser dado mais de uma vez.</translation>
+    </message>
+    <message>
+        <source>Draws the pictures with the plot dark on white, as Print on White.</source>
+        <translation>Desenha as imagens com o gráfico escuro sobre branco, como Imprimir em branco.</translation>
+    </message>
+    <message>
+        <source>A PNG at N times the window&apos;s pixels: 1, 2 or 4 (1 unless told).</source>
+        <translation>Um PNG com N vezes os pixels da janela: 1, 2 ou 4 (1 se não for indicado).</translation>
+    </message>
+    <message>
+        <source>one set-up file at most, not %1</source>
+        <translation>no máximo um arquivo de montagem, não %1</translation>
+    </message>
+    <message>
+        <source>--on-white and --scale go with --export</source>
+        <translation>--on-white e --scale vão com --export</translation>
+    </message>
+    <message>
+        <source>nothing to do without a window: give --export</source>
+        <translation>nada a fazer sem janela: dê --export</translation>
+    </message>
+    <message>
+        <source>cannot tell what to write to “%1”: its name must end in .png, .svg, .pdf or .csv</source>
+        <translation>não dá para saber o que gravar em “%1”: o nome deve terminar em .png, .svg, .pdf ou .csv</translation>
+    </message>
+    <message>
+        <source>--scale may be given once, not %1 times</source>
+        <translation>--scale pode ser dado uma vez, não %1 vezes</translation>
+    </message>
+    <message>
+        <source>--scale takes 1, 2 or 4, not “%1”</source>
+        <translation>--scale aceita 1, 2 ou 4, não “%1”</translation>
+    </message>
+</context>
+<context>
     <name>ControlTexts</name>
     <message>
         <source>%1 Left button: divide by 10; right button: multiply by 10. Below %2 it wraps to %3, above %3 to %2.</source>
