@@ -7,10 +7,12 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include "CommandLine.h"
 #include "ControlTexts.h"
 #include "Language.h"
 #include "MainForm.h"
 #include "Refusal.h"
+#include "SetupFile.h"
 
 namespace pathsum::testing {
 namespace {
@@ -70,6 +72,14 @@ TEST_F(InLanguage, GermanCaptionsMenusAndRefusalsAreGermanAndEnglishComesBackExa
     EXPECT_EQ(refusals::WavelengthNotUsable({0.0, "0,5x"}).reason,
               "Wellenlänge \"0,5x\" (gelesen als 0) ist nicht verwendbar: Die Wellenlänge muss "
               "eine endliche Zahl ungleich 0 sein.");
+    // The command line's help, Qt's part of it too.
+    ::testing::internal::CaptureStdout();
+    HandleCommandLine({QStringLiteral("pathsum"), QStringLiteral("--help")}, false);
+    const std::string help = ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(help.find("Eine Aufbau-Datei (.pathsum) zum Öffnen oder Exportieren."),
+              std::string::npos)
+        << help;
+    EXPECT_NE(help.find("Optionen:"), std::string::npos) << help;
     // A language the program lacks changes nothing.
     EXPECT_FALSE(UseLanguage(QStringLiteral("sv")));
     EXPECT_EQ(MenuText(Command::FieldOfLight), QStringLiteral("&Lichtfeld"));
@@ -122,6 +132,36 @@ TEST_F(InLanguage, EveryCaptionFitsItsControl) {
                 << needed.height() << " pixels, has " << area.width() << " x " << area.height();
         }
     }
+}
+
+TEST_F(InLanguage, ASetUpSavedInOneLanguageOpensInAnotherWithTheSameValues) {
+    SettingsTexts typed;
+    typed.wavelength = "12,5";  // as a comma-decimal class types it
+    typed.gain = ".5";
+    typed.patternCaption = "Mirror Number Grating";
+    const SourcePoint marker{30.5F, 80.25F};
+    const auto saved = [&](const char* language) {
+        EXPECT_TRUE(UseLanguage(QString::fromLatin1(language)));
+        MainForm form;
+        form.ApplySetup(typed, marker);
+        pathsum::Setup setup;
+        setup.texts = form.TextsOfControls();
+        setup.marker = form.MarkerPosition();
+        return SetupBytes(setup);
+    };
+    const QByteArray german = saved("de");
+    EXPECT_EQ(german, saved(""));
+
+    ASSERT_TRUE(UseLanguage(QStringLiteral("fr")));
+    const auto read = ReadSetup(german);
+    ASSERT_TRUE(std::holds_alternative<pathsum::Setup>(read));
+    MainForm form;
+    form.ApplySetup(std::get<pathsum::Setup>(read).texts, std::get<pathsum::Setup>(read).marker);
+    EXPECT_EQ(form.TextsOfControls().wavelength, typed.wavelength);
+    EXPECT_EQ(form.TextsOfControls().gain, typed.gain);
+    EXPECT_EQ(form.TextsOfControls().patternCaption, typed.patternCaption);
+    EXPECT_EQ(form.MarkerPosition().x, marker.x);
+    EXPECT_EQ(form.MarkerPosition().y, marker.y);
 }
 
 }  // namespace
