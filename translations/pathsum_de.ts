@@ -754,6 +754,72 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>pathsum::ArrowPictureView</name>
+    <message>
+        <source>Arrow chain</source>
+        <translation>Zeigerkette</translation>
+    </message>
+    <message>
+        <source>The arrows of every path to the chosen point, head to tail, and their resultant.</source>
+        <translation>Die Zeiger aller Wege zum gewählten Punkt, aneinandergehängt, und ihre Resultierende.</translation>
+    </message>
+    <message>
+        <source> Now %1 arrows; the resultant is %2 arrows long.</source>
+        <translation> Jetzt %1 Zeiger; die Resultierende ist %2 Zeiger lang.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::ArrowsWindow</name>
+    <message>
+        <source>Arrows at a Point</source>
+        <translation>Zeiger an einem Punkt</translation>
+    </message>
+    <message>
+        <source>Show each &amp;element&apos;s resultant</source>
+        <translation>Resultierende jedes &amp;Elements zeigen</translation>
+    </message>
+    <message>
+        <source>Draws, over the chain, one large arrow for each mirror or slit: the sum of its own paths&apos; arrows. Added head to tail they make the resultant.</source>
+        <translation>Zeichnet über die Kette einen großen Zeiger für jeden Spiegel oder Spalt: die Summe der Zeiger seiner eigenen Wege. Aneinandergehängt ergeben sie die Resultierende.</translation>
+    </message>
+    <message>
+        <source>&amp;Hold</source>
+        <translation>&amp;Halten</translation>
+    </message>
+    <message>
+        <source>Keeps the chosen point while the pointer moves on (Alt+H).</source>
+        <translation>Behält den gewählten Punkt, während der Mauszeiger weiterzieht (Alt+H).</translation>
+    </message>
+    <message>
+        <source>Click CALC AND PLOT, then move the pointer over the plot: the arrows of the point under it appear here.</source>
+        <translation>Klicke auf RECHNEN UND ZEICHNEN und bewege dann den Mauszeiger über das Bild: Die Zeiger des Punktes darunter erscheinen hier.</translation>
+    </message>
+    <message>
+        <source>Move the pointer over the plot to choose a point.</source>
+        <translation>Bewege den Mauszeiger über das Bild, um einen Punkt zu wählen.</translation>
+    </message>
+    <message>
+        <source>The last run has no detector points.</source>
+        <translation>Die letzte Rechnung hat keine Messpunkte.</translation>
+    </message>
+    <message>
+        <source>This screen is not computed yet.</source>
+        <translation>Dieser Schirm ist noch nicht berechnet.</translation>
+    </message>
+    <message>
+        <source>No paths reach this point.</source>
+        <translation>Kein Weg erreicht diesen Punkt.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point of the field, head to tail, in the colours of their elements; the resultant in red.</source>
+        <translation>Die Zeiger der %1 Wege zu diesem Punkt des Feldes, aneinandergehängt, in den Farben ihrer Elemente; die Resultierende in Rot.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point, head to tail, in the colours of their elements; the resultant in red.</source>
+        <translation>Die Zeiger der %1 Wege zu diesem Punkt, aneinandergehängt, in den Farben ihrer Elemente; die Resultierende in Rot.</translation>
+    </message>
+</context>
+<context>
     <name>pathsum::ExportPictureDialog</name>
     <message>
         <source>Export Picture</source>
@@ -844,6 +910,101 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Export waits for a name that ends in .png, .svg or .pdf: the ending says which kind of picture to write.</source>
         <translation>Der Export wartet auf einen Namen, der auf .png, .svg oder .pdf endet: Die Endung sagt, welche Art von Bild entsteht.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::FieldWindow</name>
+    <message>
+        <source>Field of Light</source>
+        <translation>Lichtfeld</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic</source>
+        <translation>&amp;Logarithmisch</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Square</source>
+        <translation>Ganzes &amp;Quadrat</translation>
+    </message>
+    <message>
+        <source>Save &amp;Picture...</source>
+        <translation>&amp;Bild speichern...</translation>
+    </message>
+    <message>
+        <source>Save &amp;Numbers...</source>
+        <translation>&amp;Zahlen speichern...</translation>
+    </message>
+    <message>
+        <source>The last run: %1, wavelength %2, %3 paths, gain %4.</source>
+        <translation>Die letzte Rechnung: %1, Wellenlänge %2, %3 Wege, Verstärkung %4.</translation>
+    </message>
+    <message>
+        <source>The fringes here are as fine as %1 apart, finer than two pixels (a pixel is %2 across): each pixel is a sample, and the picture may show patterns that are not there. Zoom in (the wheel) to see the fringes themselves.</source>
+        <translation>Die Interferenzstreifen liegen hier nur %1 auseinander, feiner als zwei Pixel (ein Pixel ist %2 breit): Jedes Pixel ist eine Stichprobe, und das Bild kann Muster zeigen, die es nicht gibt. Zoome hinein (Mausrad), um die Streifen selbst zu sehen.</translation>
+    </message>
+    <message>
+        <source>Within %1 of the row the fringes are finer than two pixels (down to %2 apart; a pixel is %3 across): there each pixel is a sample, and the picture may show patterns that are not there. Zoom in (the wheel) to see them.</source>
+        <translation>Bis %1 unter der Reihe sind die Interferenzstreifen feiner als zwei Pixel (bis zu %2 auseinander; ein Pixel ist %3 breit): Dort ist jedes Pixel eine Stichprobe, und das Bild kann Muster zeigen, die es nicht gibt. Zoome hinein (Mausrad), um sie zu sehen.</translation>
+    </message>
+    <message>
+        <source>Click CALC AND PLOT in the main window: the field of the run&apos;s paths appears here.</source>
+        <translation>Klicke im Hauptfenster auf RECHNEN UND ZEICHNEN: Das Feld der Wege der Rechnung erscheint hier.</translation>
+    </message>
+    <message>
+        <source>The last run has no paths: no light reaches the plot.</source>
+        <translation>Die letzte Rechnung hat keine Wege: Kein Licht erreicht das Bild.</translation>
+    </message>
+    <message>
+        <source>The field follows once the run in the main window has ended.</source>
+        <translation>Das Feld folgt, sobald die Rechnung im Hauptfenster beendet ist.</translation>
+    </message>
+    <message>
+        <source>Refining: %1% of %2 pixels.</source>
+        <translation>Verfeinern: %1 % von %2 Pixeln.</translation>
+    </message>
+    <message>
+        <source>Every one of %1 pixels computed, by the interpolated sum: within %2 of the sum over every path in p / N².</source>
+        <translation>Alle %1 Pixel berechnet, mit der interpolierten Summe: höchstens %2 von der Summe über alle Wege entfernt, in p / N².</translation>
+    </message>
+    <message>
+        <source>Every one of %1 pixels computed, summed over every path.</source>
+        <translation>Alle %1 Pixel berechnet, summiert über alle Wege.</translation>
+    </message>
+    <message>
+        <source>: p / N² %1</source>
+        <translation>: p / N² %1</translation>
+    </message>
+    <message>
+        <source>: p / N² about %1</source>
+        <translation>: p / N² etwa %1</translation>
+    </message>
+    <message>
+        <source>The file “%1” was not written: the field is not computed at every pixel yet.</source>
+        <translation>Die Datei „%1“ wurde nicht geschrieben: Das Feld ist noch nicht an jedem Pixel berechnet.</translation>
+    </message>
+    <message>
+        <source>Save the Picture of the Field</source>
+        <translation>Bild des Feldes speichern</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Save the Numbers of the Field</source>
+        <translation>Zahlen des Feldes speichern</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1159,14 @@ Soll die Datei ersetzt werden?</translation>
         <source>The printer &quot;%1&quot; could not be used, so the window was not printed.</source>
         <translation>Der Drucker „%1“ ließ sich nicht verwenden, daher wurde das Fenster nicht gedruckt.</translation>
     </message>
+    <message>
+        <source>Cannot calculate</source>
+        <translation>Berechnung nicht möglich</translation>
+    </message>
+    <message>
+        <source>Live: a coarse picture while the source moves; the full one follows when it rests.</source>
+        <translation>Live: ein grobes Bild, solange sich die Quelle bewegt; das volle folgt, wenn sie ruht.</translation>
+    </message>
 </context>
 <context>
     <name>pathsum::MainWindow</name>
@@ -1061,6 +1230,25 @@ Ein Y über 100 setzt die Markierung unter das Bild: eine ferne Quelle.</transla
     <message>
         <source>The labels will read %1 and %2.</source>
         <translation>Die Beschriftungen werden %1 und %2 zeigen.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::SoundPlayer</name>
+    <message>
+        <source>There is no sound device: the sound is off.</source>
+        <translation>Es gibt kein Audiogerät: Der Ton ist aus.</translation>
+    </message>
+    <message>
+        <source>The sound device cannot play 16-bit stereo at 44,100 Hz: the sound is off.</source>
+        <translation>Das Audiogerät kann kein 16-Bit-Stereo mit 44.100 Hz abspielen: Der Ton ist aus.</translation>
+    </message>
+    <message>
+        <source>The sound device could not be opened (another program may hold it): the sound is off.</source>
+        <translation>Das Audiogerät ließ sich nicht öffnen (vielleicht belegt es ein anderes Programm): Der Ton ist aus.</translation>
+    </message>
+    <message>
+        <source>The sound device stopped playing: the sound is off.</source>
+        <translation>Das Audiogerät hat aufgehört zu spielen: Der Ton ist aus.</translation>
     </message>
 </context>
 </TS>

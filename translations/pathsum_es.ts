@@ -754,6 +754,72 @@ Prueba &quot;pathsum --help&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>pathsum::ArrowPictureView</name>
+    <message>
+        <source>Arrow chain</source>
+        <translation>Cadena de flechas</translation>
+    </message>
+    <message>
+        <source>The arrows of every path to the chosen point, head to tail, and their resultant.</source>
+        <translation>Las flechas de todos los caminos hasta el punto elegido, una tras otra, y su resultante.</translation>
+    </message>
+    <message>
+        <source> Now %1 arrows; the resultant is %2 arrows long.</source>
+        <translation> Ahora %1 flechas; la resultante mide %2 flechas.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::ArrowsWindow</name>
+    <message>
+        <source>Arrows at a Point</source>
+        <translation>Flechas en un punto</translation>
+    </message>
+    <message>
+        <source>Show each &amp;element&apos;s resultant</source>
+        <translation>Mostrar la resultante de cada &amp;elemento</translation>
+    </message>
+    <message>
+        <source>Draws, over the chain, one large arrow for each mirror or slit: the sum of its own paths&apos; arrows. Added head to tail they make the resultant.</source>
+        <translation>Dibuja, sobre la cadena, una flecha grande por cada espejo o rendija: la suma de las flechas de sus propios caminos. Una tras otra forman la resultante.</translation>
+    </message>
+    <message>
+        <source>&amp;Hold</source>
+        <translation>&amp;Fijar</translation>
+    </message>
+    <message>
+        <source>Keeps the chosen point while the pointer moves on (Alt+H).</source>
+        <translation>Mantiene el punto elegido mientras el puntero se mueve (Alt+F).</translation>
+    </message>
+    <message>
+        <source>Click CALC AND PLOT, then move the pointer over the plot: the arrows of the point under it appear here.</source>
+        <translation>Haz clic en CALCULAR Y GRAFICAR y mueve el puntero sobre el gráfico: las flechas del punto de debajo aparecen aquí.</translation>
+    </message>
+    <message>
+        <source>Move the pointer over the plot to choose a point.</source>
+        <translation>Mueve el puntero sobre el gráfico para elegir un punto.</translation>
+    </message>
+    <message>
+        <source>The last run has no detector points.</source>
+        <translation>El último cálculo no tiene puntos de detector.</translation>
+    </message>
+    <message>
+        <source>This screen is not computed yet.</source>
+        <translation>Esta pantalla aún no está calculada.</translation>
+    </message>
+    <message>
+        <source>No paths reach this point.</source>
+        <translation>Ningún camino llega a este punto.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point of the field, head to tail, in the colours of their elements; the resultant in red.</source>
+        <translation>Las flechas de los %1 caminos hasta este punto del campo, una tras otra, en los colores de sus elementos; la resultante en rojo.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point, head to tail, in the colours of their elements; the resultant in red.</source>
+        <translation>Las flechas de los %1 caminos hasta este punto, una tras otra, en los colores de sus elementos; la resultante en rojo.</translation>
+    </message>
+</context>
+<context>
     <name>pathsum::ExportPictureDialog</name>
     <message>
         <source>Export Picture</source>
@@ -844,6 +910,101 @@ Do you want to replace it?</source>
     <message>
         <source>Export waits for a name that ends in .png, .svg or .pdf: the ending says which kind of picture to write.</source>
         <translation>La exportación espera un nombre que termine en .png, .svg o .pdf: la terminación indica qué tipo de imagen escribir.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::FieldWindow</name>
+    <message>
+        <source>Field of Light</source>
+        <translation>Campo de luz</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic</source>
+        <translation>&amp;Logarítmica</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Square</source>
+        <translation>&amp;Cuadrado entero</translation>
+    </message>
+    <message>
+        <source>Save &amp;Picture...</source>
+        <translation>Guardar &amp;imagen...</translation>
+    </message>
+    <message>
+        <source>Save &amp;Numbers...</source>
+        <translation>Guardar &amp;números...</translation>
+    </message>
+    <message>
+        <source>The last run: %1, wavelength %2, %3 paths, gain %4.</source>
+        <translation>El último cálculo: %1, longitud de onda %2, %3 caminos, ganancia %4.</translation>
+    </message>
+    <message>
+        <source>The fringes here are as fine as %1 apart, finer than two pixels (a pixel is %2 across): each pixel is a sample, and the picture may show patterns that are not there. Zoom in (the wheel) to see the fringes themselves.</source>
+        <translation>Aquí las franjas están a solo %1 de distancia, más finas que dos píxeles (un píxel mide %2): cada píxel es una muestra, y la imagen puede mostrar patrones que no existen. Amplía (la rueda) para ver las franjas mismas.</translation>
+    </message>
+    <message>
+        <source>Within %1 of the row the fringes are finer than two pixels (down to %2 apart; a pixel is %3 across): there each pixel is a sample, and the picture may show patterns that are not there. Zoom in (the wheel) to see them.</source>
+        <translation>A menos de %1 de la fila, las franjas son más finas que dos píxeles (hasta %2 de distancia; un píxel mide %3): allí cada píxel es una muestra, y la imagen puede mostrar patrones que no existen. Amplía (la rueda) para verlas.</translation>
+    </message>
+    <message>
+        <source>Click CALC AND PLOT in the main window: the field of the run&apos;s paths appears here.</source>
+        <translation>Haz clic en CALCULAR Y GRAFICAR en la ventana principal: el campo de los caminos del cálculo aparece aquí.</translation>
+    </message>
+    <message>
+        <source>The last run has no paths: no light reaches the plot.</source>
+        <translation>El último cálculo no tiene caminos: ninguna luz llega al gráfico.</translation>
+    </message>
+    <message>
+        <source>The field follows once the run in the main window has ended.</source>
+        <translation>El campo sigue cuando termine el cálculo de la ventana principal.</translation>
+    </message>
+    <message>
+        <source>Refining: %1% of %2 pixels.</source>
+        <translation>Refinando: %1 % de %2 píxeles.</translation>
+    </message>
+    <message>
+        <source>Every one of %1 pixels computed, by the interpolated sum: within %2 of the sum over every path in p / N².</source>
+        <translation>Los %1 píxeles están calculados, con la suma interpolada: a menos de %2 de la suma sobre todos los caminos, en p / N².</translation>
+    </message>
+    <message>
+        <source>Every one of %1 pixels computed, summed over every path.</source>
+        <translation>Los %1 píxeles están calculados, sumados sobre todos los caminos.</translation>
+    </message>
+    <message>
+        <source>: p / N² %1</source>
+        <translation>: p / N² %1</translation>
+    </message>
+    <message>
+        <source>: p / N² about %1</source>
+        <translation>: p / N² aprox. %1</translation>
+    </message>
+    <message>
+        <source>The file “%1” was not written: the field is not computed at every pixel yet.</source>
+        <translation>El archivo «%1» no se escribió: el campo aún no está calculado en cada píxel.</translation>
+    </message>
+    <message>
+        <source>Save the Picture of the Field</source>
+        <translation>Guardar la imagen del campo</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Save the Numbers of the Field</source>
+        <translation>Guardar los números del campo</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valores separados por comas (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1159,14 @@ Do you want to replace it?</source>
         <source>The printer &quot;%1&quot; could not be used, so the window was not printed.</source>
         <translation>No se pudo usar la impresora &quot;%1&quot;, así que la ventana no se imprimió.</translation>
     </message>
+    <message>
+        <source>Cannot calculate</source>
+        <translation>No se puede calcular</translation>
+    </message>
+    <message>
+        <source>Live: a coarse picture while the source moves; the full one follows when it rests.</source>
+        <translation>En vivo: una imagen gruesa mientras la fuente se mueve; la completa llega cuando se detiene.</translation>
+    </message>
 </context>
 <context>
     <name>pathsum::MainWindow</name>
@@ -1061,6 +1230,25 @@ Una Y mayor que 100 pone el marcador bajo el gráfico: una fuente lejana.</trans
     <message>
         <source>The labels will read %1 and %2.</source>
         <translation>Las etiquetas mostrarán %1 y %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::SoundPlayer</name>
+    <message>
+        <source>There is no sound device: the sound is off.</source>
+        <translation>No hay ningún dispositivo de sonido: el sonido está apagado.</translation>
+    </message>
+    <message>
+        <source>The sound device cannot play 16-bit stereo at 44,100 Hz: the sound is off.</source>
+        <translation>El dispositivo de sonido no puede reproducir estéreo de 16 bits a 44.100 Hz: el sonido está apagado.</translation>
+    </message>
+    <message>
+        <source>The sound device could not be opened (another program may hold it): the sound is off.</source>
+        <translation>No se pudo abrir el dispositivo de sonido (quizá lo usa otro programa): el sonido está apagado.</translation>
+    </message>
+    <message>
+        <source>The sound device stopped playing: the sound is off.</source>
+        <translation>El dispositivo de sonido dejó de reproducir: el sonido está apagado.</translation>
     </message>
 </context>
 </TS>

@@ -754,6 +754,72 @@ Essaie &quot;pathsum --help&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>pathsum::ArrowPictureView</name>
+    <message>
+        <source>Arrow chain</source>
+        <translation>Chaîne de flèches</translation>
+    </message>
+    <message>
+        <source>The arrows of every path to the chosen point, head to tail, and their resultant.</source>
+        <translation>Les flèches de tous les chemins jusqu&apos;au point choisi, mises bout à bout, et leur résultante.</translation>
+    </message>
+    <message>
+        <source> Now %1 arrows; the resultant is %2 arrows long.</source>
+        <translation> Maintenant %1 flèches ; la résultante mesure %2 flèches.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::ArrowsWindow</name>
+    <message>
+        <source>Arrows at a Point</source>
+        <translation>Flèches en un point</translation>
+    </message>
+    <message>
+        <source>Show each &amp;element&apos;s resultant</source>
+        <translation>Montrer la résultante de chaque &amp;élément</translation>
+    </message>
+    <message>
+        <source>Draws, over the chain, one large arrow for each mirror or slit: the sum of its own paths&apos; arrows. Added head to tail they make the resultant.</source>
+        <translation>Dessine, par-dessus la chaîne, une grande flèche pour chaque miroir ou fente : la somme des flèches de ses propres chemins. Mises bout à bout, elles donnent la résultante.</translation>
+    </message>
+    <message>
+        <source>&amp;Hold</source>
+        <translation>&amp;Garder</translation>
+    </message>
+    <message>
+        <source>Keeps the chosen point while the pointer moves on (Alt+H).</source>
+        <translation>Garde le point choisi pendant que le pointeur se déplace (Alt+G).</translation>
+    </message>
+    <message>
+        <source>Click CALC AND PLOT, then move the pointer over the plot: the arrows of the point under it appear here.</source>
+        <translation>Clique sur CALCULER ET TRACER, puis déplace le pointeur sur le graphique : les flèches du point en dessous apparaissent ici.</translation>
+    </message>
+    <message>
+        <source>Move the pointer over the plot to choose a point.</source>
+        <translation>Déplace le pointeur sur le graphique pour choisir un point.</translation>
+    </message>
+    <message>
+        <source>The last run has no detector points.</source>
+        <translation>Le dernier calcul n&apos;a aucun point de détecteur.</translation>
+    </message>
+    <message>
+        <source>This screen is not computed yet.</source>
+        <translation>Cet écran n&apos;est pas encore calculé.</translation>
+    </message>
+    <message>
+        <source>No paths reach this point.</source>
+        <translation>Aucun chemin n&apos;atteint ce point.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point of the field, head to tail, in the colours of their elements; the resultant in red.</source>
+        <translation>Les flèches des %1 chemins jusqu&apos;à ce point du champ, bout à bout, aux couleurs de leurs éléments ; la résultante en rouge.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point, head to tail, in the colours of their elements; the resultant in red.</source>
+        <translation>Les flèches des %1 chemins jusqu&apos;à ce point, bout à bout, aux couleurs de leurs éléments ; la résultante en rouge.</translation>
+    </message>
+</context>
+<context>
     <name>pathsum::ExportPictureDialog</name>
     <message>
         <source>Export Picture</source>
@@ -844,6 +910,101 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Export waits for a name that ends in .png, .svg or .pdf: the ending says which kind of picture to write.</source>
         <translation>L&apos;export attend un nom qui finit par .png, .svg ou .pdf : la fin indique le type d&apos;image à écrire.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::FieldWindow</name>
+    <message>
+        <source>Field of Light</source>
+        <translation>Champ de lumière</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic</source>
+        <translation>&amp;Logarithmique</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Square</source>
+        <translation>&amp;Carré entier</translation>
+    </message>
+    <message>
+        <source>Save &amp;Picture...</source>
+        <translation>Enregistrer l&apos;&amp;image...</translation>
+    </message>
+    <message>
+        <source>Save &amp;Numbers...</source>
+        <translation>Enregistrer les &amp;nombres...</translation>
+    </message>
+    <message>
+        <source>The last run: %1, wavelength %2, %3 paths, gain %4.</source>
+        <translation>Le dernier calcul : %1, longueur d&apos;onde %2, %3 chemins, gain %4.</translation>
+    </message>
+    <message>
+        <source>The fringes here are as fine as %1 apart, finer than two pixels (a pixel is %2 across): each pixel is a sample, and the picture may show patterns that are not there. Zoom in (the wheel) to see the fringes themselves.</source>
+        <translation>Les franges sont ici espacées de %1 seulement, plus fines que deux pixels (un pixel mesure %2) : chaque pixel est un échantillon, et l&apos;image peut montrer des motifs qui n&apos;existent pas. Zoome (la molette) pour voir les franges elles-mêmes.</translation>
+    </message>
+    <message>
+        <source>Within %1 of the row the fringes are finer than two pixels (down to %2 apart; a pixel is %3 across): there each pixel is a sample, and the picture may show patterns that are not there. Zoom in (the wheel) to see them.</source>
+        <translation>À moins de %1 de la rangée, les franges sont plus fines que deux pixels (jusqu&apos;à %2 d&apos;écart ; un pixel mesure %3) : là, chaque pixel est un échantillon, et l&apos;image peut montrer des motifs qui n&apos;existent pas. Zoome (la molette) pour les voir.</translation>
+    </message>
+    <message>
+        <source>Click CALC AND PLOT in the main window: the field of the run&apos;s paths appears here.</source>
+        <translation>Clique sur CALCULER ET TRACER dans la fenêtre principale : le champ des chemins du calcul apparaît ici.</translation>
+    </message>
+    <message>
+        <source>The last run has no paths: no light reaches the plot.</source>
+        <translation>Le dernier calcul n&apos;a aucun chemin : aucune lumière n&apos;atteint le graphique.</translation>
+    </message>
+    <message>
+        <source>The field follows once the run in the main window has ended.</source>
+        <translation>Le champ suit dès que le calcul de la fenêtre principale est terminé.</translation>
+    </message>
+    <message>
+        <source>Refining: %1% of %2 pixels.</source>
+        <translation>Affinage : %1 % de %2 pixels.</translation>
+    </message>
+    <message>
+        <source>Every one of %1 pixels computed, by the interpolated sum: within %2 of the sum over every path in p / N².</source>
+        <translation>Les %1 pixels sont tous calculés, par la somme interpolée : à moins de %2 de la somme sur tous les chemins, en p / N².</translation>
+    </message>
+    <message>
+        <source>Every one of %1 pixels computed, summed over every path.</source>
+        <translation>Les %1 pixels sont tous calculés, sommés sur tous les chemins.</translation>
+    </message>
+    <message>
+        <source>: p / N² %1</source>
+        <translation> : p / N² %1</translation>
+    </message>
+    <message>
+        <source>: p / N² about %1</source>
+        <translation> : p / N² environ %1</translation>
+    </message>
+    <message>
+        <source>The file “%1” was not written: the field is not computed at every pixel yet.</source>
+        <translation>Le fichier « %1 » n&apos;a pas été écrit : le champ n&apos;est pas encore calculé en chaque pixel.</translation>
+    </message>
+    <message>
+        <source>Save the Picture of the Field</source>
+        <translation>Enregistrer l&apos;image du champ</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Save the Numbers of the Field</source>
+        <translation>Enregistrer les nombres du champ</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valeurs séparées par des virgules (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1159,14 @@ Voulez-vous le remplacer ?</translation>
         <source>The printer &quot;%1&quot; could not be used, so the window was not printed.</source>
         <translation>L&apos;imprimante « %1 » n&apos;a pas pu être utilisée : la fenêtre n&apos;a donc pas été imprimée.</translation>
     </message>
+    <message>
+        <source>Cannot calculate</source>
+        <translation>Calcul impossible</translation>
+    </message>
+    <message>
+        <source>Live: a coarse picture while the source moves; the full one follows when it rests.</source>
+        <translation>En direct : une image grossière pendant que la source bouge ; l&apos;image complète suit quand elle s&apos;arrête.</translation>
+    </message>
 </context>
 <context>
     <name>pathsum::MainWindow</name>
@@ -1061,6 +1230,25 @@ Un Y au-dessus de 100 place le repère sous le graphique : une source lointaine.
     <message>
         <source>The labels will read %1 and %2.</source>
         <translation>Les étiquettes afficheront %1 et %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::SoundPlayer</name>
+    <message>
+        <source>There is no sound device: the sound is off.</source>
+        <translation>Il n&apos;y a aucun périphérique audio : le son est coupé.</translation>
+    </message>
+    <message>
+        <source>The sound device cannot play 16-bit stereo at 44,100 Hz: the sound is off.</source>
+        <translation>Le périphérique audio ne peut pas jouer de stéréo 16 bits à 44 100 Hz : le son est coupé.</translation>
+    </message>
+    <message>
+        <source>The sound device could not be opened (another program may hold it): the sound is off.</source>
+        <translation>Le périphérique audio n&apos;a pas pu être ouvert (un autre programme l&apos;occupe peut-être) : le son est coupé.</translation>
+    </message>
+    <message>
+        <source>The sound device stopped playing: the sound is off.</source>
+        <translation>Le périphérique audio a cessé de jouer : le son est coupé.</translation>
     </message>
 </context>
 </TS>

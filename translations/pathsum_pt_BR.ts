@@ -754,6 +754,72 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>pathsum::ArrowPictureView</name>
+    <message>
+        <source>Arrow chain</source>
+        <translation>Cadeia de setas</translation>
+    </message>
+    <message>
+        <source>The arrows of every path to the chosen point, head to tail, and their resultant.</source>
+        <translation>As setas de todos os caminhos até o ponto escolhido, uma após a outra, e sua resultante.</translation>
+    </message>
+    <message>
+        <source> Now %1 arrows; the resultant is %2 arrows long.</source>
+        <translation> Agora %1 setas; a resultante mede %2 setas.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::ArrowsWindow</name>
+    <message>
+        <source>Arrows at a Point</source>
+        <translation>Setas em um ponto</translation>
+    </message>
+    <message>
+        <source>Show each &amp;element&apos;s resultant</source>
+        <translation>Mostrar a resultante de cada &amp;elemento</translation>
+    </message>
+    <message>
+        <source>Draws, over the chain, one large arrow for each mirror or slit: the sum of its own paths&apos; arrows. Added head to tail they make the resultant.</source>
+        <translation>Desenha, sobre a cadeia, uma seta grande para cada espelho ou fenda: a soma das setas de seus próprios caminhos. Uma após a outra, formam a resultante.</translation>
+    </message>
+    <message>
+        <source>&amp;Hold</source>
+        <translation>&amp;Fixar</translation>
+    </message>
+    <message>
+        <source>Keeps the chosen point while the pointer moves on (Alt+H).</source>
+        <translation>Mantém o ponto escolhido enquanto o ponteiro se move (Alt+F).</translation>
+    </message>
+    <message>
+        <source>Click CALC AND PLOT, then move the pointer over the plot: the arrows of the point under it appear here.</source>
+        <translation>Clique em CALCULAR E TRAÇAR e mova o ponteiro sobre o gráfico: as setas do ponto embaixo dele aparecem aqui.</translation>
+    </message>
+    <message>
+        <source>Move the pointer over the plot to choose a point.</source>
+        <translation>Mova o ponteiro sobre o gráfico para escolher um ponto.</translation>
+    </message>
+    <message>
+        <source>The last run has no detector points.</source>
+        <translation>O último cálculo não tem pontos de detector.</translation>
+    </message>
+    <message>
+        <source>This screen is not computed yet.</source>
+        <translation>Este anteparo ainda não foi calculado.</translation>
+    </message>
+    <message>
+        <source>No paths reach this point.</source>
+        <translation>Nenhum caminho chega a este ponto.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point of the field, head to tail, in the colours of their elements; the resultant in red.</source>
+        <translation>As setas dos %1 caminhos até este ponto do campo, uma após a outra, nas cores de seus elementos; a resultante em vermelho.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point, head to tail, in the colours of their elements; the resultant in red.</source>
+        <translation>As setas dos %1 caminhos até este ponto, uma após a outra, nas cores de seus elementos; a resultante em vermelho.</translation>
+    </message>
+</context>
+<context>
     <name>pathsum::ExportPictureDialog</name>
     <message>
         <source>Export Picture</source>
@@ -844,6 +910,101 @@ Deseja substituí-lo?</translation>
     <message>
         <source>Export waits for a name that ends in .png, .svg or .pdf: the ending says which kind of picture to write.</source>
         <translation>A exportação aguarda um nome que termine em .png, .svg ou .pdf: a terminação diz que tipo de imagem gravar.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::FieldWindow</name>
+    <message>
+        <source>Field of Light</source>
+        <translation>Campo de luz</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Cinza</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic</source>
+        <translation>&amp;Logarítmica</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Square</source>
+        <translation>&amp;Quadrado inteiro</translation>
+    </message>
+    <message>
+        <source>Save &amp;Picture...</source>
+        <translation>Salvar &amp;imagem...</translation>
+    </message>
+    <message>
+        <source>Save &amp;Numbers...</source>
+        <translation>Salvar &amp;números...</translation>
+    </message>
+    <message>
+        <source>The last run: %1, wavelength %2, %3 paths, gain %4.</source>
+        <translation>O último cálculo: %1, comprimento de onda %2, %3 caminhos, ganho %4.</translation>
+    </message>
+    <message>
+        <source>The fringes here are as fine as %1 apart, finer than two pixels (a pixel is %2 across): each pixel is a sample, and the picture may show patterns that are not there. Zoom in (the wheel) to see the fringes themselves.</source>
+        <translation>Aqui as franjas estão a apenas %1 de distância, mais finas que dois pixels (um pixel mede %2): cada pixel é uma amostra, e a imagem pode mostrar padrões que não existem. Amplie (a roda) para ver as próprias franjas.</translation>
+    </message>
+    <message>
+        <source>Within %1 of the row the fringes are finer than two pixels (down to %2 apart; a pixel is %3 across): there each pixel is a sample, and the picture may show patterns that are not there. Zoom in (the wheel) to see them.</source>
+        <translation>A menos de %1 da fileira, as franjas são mais finas que dois pixels (até %2 de distância; um pixel mede %3): ali cada pixel é uma amostra, e a imagem pode mostrar padrões que não existem. Amplie (a roda) para vê-las.</translation>
+    </message>
+    <message>
+        <source>Click CALC AND PLOT in the main window: the field of the run&apos;s paths appears here.</source>
+        <translation>Clique em CALCULAR E TRAÇAR na janela principal: o campo dos caminhos do cálculo aparece aqui.</translation>
+    </message>
+    <message>
+        <source>The last run has no paths: no light reaches the plot.</source>
+        <translation>O último cálculo não tem caminhos: nenhuma luz chega ao gráfico.</translation>
+    </message>
+    <message>
+        <source>The field follows once the run in the main window has ended.</source>
+        <translation>O campo vem assim que o cálculo da janela principal terminar.</translation>
+    </message>
+    <message>
+        <source>Refining: %1% of %2 pixels.</source>
+        <translation>Refinando: %1% de %2 pixels.</translation>
+    </message>
+    <message>
+        <source>Every one of %1 pixels computed, by the interpolated sum: within %2 of the sum over every path in p / N².</source>
+        <translation>Todos os %1 pixels calculados, pela soma interpolada: a menos de %2 da soma sobre todos os caminhos, em p / N².</translation>
+    </message>
+    <message>
+        <source>Every one of %1 pixels computed, summed over every path.</source>
+        <translation>Todos os %1 pixels calculados, somados sobre todos os caminhos.</translation>
+    </message>
+    <message>
+        <source>: p / N² %1</source>
+        <translation>: p / N² %1</translation>
+    </message>
+    <message>
+        <source>: p / N² about %1</source>
+        <translation>: p / N² cerca de %1</translation>
+    </message>
+    <message>
+        <source>The file “%1” was not written: the field is not computed at every pixel yet.</source>
+        <translation>O arquivo “%1” não foi gravado: o campo ainda não está calculado em cada pixel.</translation>
+    </message>
+    <message>
+        <source>Save the Picture of the Field</source>
+        <translation>Salvar a imagem do campo</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imagens PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Save the Numbers of the Field</source>
+        <translation>Salvar os números do campo</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valores separados por vírgulas (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1159,14 @@ Deseja substituí-lo?</translation>
         <source>The printer &quot;%1&quot; could not be used, so the window was not printed.</source>
         <translation>Não foi possível usar a impressora &quot;%1&quot;, então a janela não foi impressa.</translation>
     </message>
+    <message>
+        <source>Cannot calculate</source>
+        <translation>Não é possível calcular</translation>
+    </message>
+    <message>
+        <source>Live: a coarse picture while the source moves; the full one follows when it rests.</source>
+        <translation>Ao vivo: uma imagem grosseira enquanto a fonte se move; a completa vem quando ela para.</translation>
+    </message>
 </context>
 <context>
     <name>pathsum::MainWindow</name>
@@ -1061,6 +1230,25 @@ Um Y acima de 100 põe o marcador abaixo do gráfico: uma fonte distante.</trans
     <message>
         <source>The labels will read %1 and %2.</source>
         <translation>Os rótulos mostrarão %1 e %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pathsum::SoundPlayer</name>
+    <message>
+        <source>There is no sound device: the sound is off.</source>
+        <translation>Não há dispositivo de som: o som está desligado.</translation>
+    </message>
+    <message>
+        <source>The sound device cannot play 16-bit stereo at 44,100 Hz: the sound is off.</source>
+        <translation>O dispositivo de som não consegue tocar estéreo de 16 bits a 44.100 Hz: o som está desligado.</translation>
+    </message>
+    <message>
+        <source>The sound device could not be opened (another program may hold it): the sound is off.</source>
+        <translation>Não foi possível abrir o dispositivo de som (talvez outro programa o esteja usando): o som está desligado.</translation>
+    </message>
+    <message>
+        <source>The sound device stopped playing: the sound is off.</source>
+        <translation>O dispositivo de som parou de tocar: o som está desligado.</translation>
     </message>
 </context>
 </TS>

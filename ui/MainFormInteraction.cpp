@@ -190,8 +190,8 @@ void MainForm::ShowRefusal(const QString& reason) {
         ShowLiveNotice(reason);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Cannot calculate"), reason,
-                    QMessageBox::Ok, DialogParent());
+    QMessageBox box(QMessageBox::Warning, tr("Cannot calculate"), reason, QMessageBox::Ok,
+                    DialogParent());
     box.setObjectName(QStringLiteral("RefusalBox"));
     box.exec();
 }
