@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ArrowDrawing</name>
+    <message>
+        <source>1 arrow  (one arrow: %1 pixels)</source>
+        <translation>1 Zeiger  (ein Zeiger: %1 Pixel)</translation>
+    </message>
+    <message>
+        <source>%1 arrows  (one arrow: %2 pixels)</source>
+        <translation>%1 Zeiger  (ein Zeiger: %2 Pixel)</translation>
+    </message>
+</context>
+<context>
+    <name>ChainNumbers</name>
+    <message>
+        <source>|S|</source>
+        <translation>|S|</translation>
+    </message>
+    <message>
+        <source>p = |S|²</source>
+        <translation>p = |S|²</translation>
+    </message>
+    <message>
+        <source>p / N²</source>
+        <translation>p / N²</translation>
+    </message>
+    <message>
+        <source>Plotted, gain · p / N²</source>
+        <translation>Gezeichnet, Verstärkung · p / N²</translation>
+    </message>
+    <message>
+        <source>Shortest path (wavelengths)</source>
+        <translation>Kürzester Weg (Wellenlängen)</translation>
+    </message>
+    <message>
+        <source>Longest path (wavelengths)</source>
+        <translation>Längster Weg (Wellenlängen)</translation>
+    </message>
+    <message>
+        <source>Paths N</source>
+        <translation>Wege N</translation>
+    </message>
+    <message>
+        <source>Y (below the row)</source>
+        <translation>Y (unter der Reihe)</translation>
+    </message>
+    <message>
+        <source>X (from the centre)</source>
+        <translation>X (von der Mitte)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>pathsum: %1

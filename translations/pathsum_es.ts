@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ArrowDrawing</name>
+    <message>
+        <source>1 arrow  (one arrow: %1 pixels)</source>
+        <translation>1 flecha  (una flecha: %1 píxeles)</translation>
+    </message>
+    <message>
+        <source>%1 arrows  (one arrow: %2 pixels)</source>
+        <translation>%1 flechas  (una flecha: %2 píxeles)</translation>
+    </message>
+</context>
+<context>
+    <name>ChainNumbers</name>
+    <message>
+        <source>|S|</source>
+        <translation>|S|</translation>
+    </message>
+    <message>
+        <source>p = |S|²</source>
+        <translation>p = |S|²</translation>
+    </message>
+    <message>
+        <source>p / N²</source>
+        <translation>p / N²</translation>
+    </message>
+    <message>
+        <source>Plotted, gain · p / N²</source>
+        <translation>Dibujado, ganancia · p / N²</translation>
+    </message>
+    <message>
+        <source>Shortest path (wavelengths)</source>
+        <translation>Camino más corto (longitudes de onda)</translation>
+    </message>
+    <message>
+        <source>Longest path (wavelengths)</source>
+        <translation>Camino más largo (longitudes de onda)</translation>
+    </message>
+    <message>
+        <source>Paths N</source>
+        <translation>Caminos N</translation>
+    </message>
+    <message>
+        <source>Y (below the row)</source>
+        <translation>Y (bajo la fila)</translation>
+    </message>
+    <message>
+        <source>X (from the centre)</source>
+        <translation>X (desde el centro)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>pathsum: %1

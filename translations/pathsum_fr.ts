@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ArrowDrawing</name>
+    <message>
+        <source>1 arrow  (one arrow: %1 pixels)</source>
+        <translation>1 flèche  (une flèche : %1 pixels)</translation>
+    </message>
+    <message>
+        <source>%1 arrows  (one arrow: %2 pixels)</source>
+        <translation>%1 flèches  (une flèche : %2 pixels)</translation>
+    </message>
+</context>
+<context>
+    <name>ChainNumbers</name>
+    <message>
+        <source>|S|</source>
+        <translation>|S|</translation>
+    </message>
+    <message>
+        <source>p = |S|²</source>
+        <translation>p = |S|²</translation>
+    </message>
+    <message>
+        <source>p / N²</source>
+        <translation>p / N²</translation>
+    </message>
+    <message>
+        <source>Plotted, gain · p / N²</source>
+        <translation>Tracé, gain · p / N²</translation>
+    </message>
+    <message>
+        <source>Shortest path (wavelengths)</source>
+        <translation>Chemin le plus court (longueurs d&apos;onde)</translation>
+    </message>
+    <message>
+        <source>Longest path (wavelengths)</source>
+        <translation>Chemin le plus long (longueurs d&apos;onde)</translation>
+    </message>
+    <message>
+        <source>Paths N</source>
+        <translation>Chemins N</translation>
+    </message>
+    <message>
+        <source>Y (below the row)</source>
+        <translation>Y (sous la rangée)</translation>
+    </message>
+    <message>
+        <source>X (from the centre)</source>
+        <translation>X (depuis le centre)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>pathsum: %1

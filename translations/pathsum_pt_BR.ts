@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>ArrowDrawing</name>
+    <message>
+        <source>1 arrow  (one arrow: %1 pixels)</source>
+        <translation>1 seta  (uma seta: %1 pixels)</translation>
+    </message>
+    <message>
+        <source>%1 arrows  (one arrow: %2 pixels)</source>
+        <translation>%1 setas  (uma seta: %2 pixels)</translation>
+    </message>
+</context>
+<context>
+    <name>ChainNumbers</name>
+    <message>
+        <source>|S|</source>
+        <translation>|S|</translation>
+    </message>
+    <message>
+        <source>p = |S|²</source>
+        <translation>p = |S|²</translation>
+    </message>
+    <message>
+        <source>p / N²</source>
+        <translation>p / N²</translation>
+    </message>
+    <message>
+        <source>Plotted, gain · p / N²</source>
+        <translation>Desenhado, ganho · p / N²</translation>
+    </message>
+    <message>
+        <source>Shortest path (wavelengths)</source>
+        <translation>Caminho mais curto (comprimentos de onda)</translation>
+    </message>
+    <message>
+        <source>Longest path (wavelengths)</source>
+        <translation>Caminho mais longo (comprimentos de onda)</translation>
+    </message>
+    <message>
+        <source>Paths N</source>
+        <translation>Caminhos N</translation>
+    </message>
+    <message>
+        <source>Y (below the row)</source>
+        <translation>Y (abaixo da fileira)</translation>
+    </message>
+    <message>
+        <source>X (from the centre)</source>
+        <translation>X (a partir do centro)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>pathsum: %1
