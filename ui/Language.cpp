@@ -13,13 +13,6 @@
 namespace pathsum {
 namespace {
 
-// The languages the program has a translation of, as translations/pathsum_NAME.ts names them.
-const QStringList& Translations() {
-    static const QStringList names = {QStringLiteral("de"), QStringLiteral("fr"),
-                                      QStringLiteral("es"), QStringLiteral("pt_BR")};
-    return names;
-}
-
 // A locale name without its codeset and modifier: "de_DE.UTF-8@euro" is "de_DE".
 QString WithoutCodeset(const QString& name) {
     const qsizetype end = name.indexOf(QRegularExpression(QStringLiteral("[.@]")));
@@ -35,14 +28,14 @@ bool IsCLocale(const QString& locale) {
 // nothing for a language the program does not speak.
 QString LanguageOf(const QString& locale) {
     const QString name = WithoutCodeset(locale);
-    const QString language = name.section(QChar('_'), 0, 0);
+    QString language = name.section(QChar('_'), 0, 0);
     if (language == QStringLiteral("en")) {
         return language;
     }
     if (language == QStringLiteral("pt")) {
         return QStringLiteral("pt_BR");
     }
-    return Translations().contains(language) ? language : QString();
+    return AvailableTranslations().contains(language) ? language : QString();
 }
 
 QString& Spoken() {
@@ -55,6 +48,12 @@ std::string TranslateCoreText(const char* context, const char* text) {
 }
 
 }  // namespace
+
+const QStringList& AvailableTranslations() {
+    static const QStringList names = {QStringLiteral("de"), QStringLiteral("fr"),
+                                      QStringLiteral("es"), QStringLiteral("pt_BR")};
+    return names;
+}
 
 QString ChooseLanguage(const QString& language, const QString& lcAll, const QString& lcMessages,
                        const QString& lang) {

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace pathsum {
+
+// The languages the program has a translation of, as translations/pathsum_NAME.ts names them.
+const QStringList& AvailableTranslations();
 
 // The language the program speaks, chosen from the system's settings as gettext chooses: the
 // locale of messages is the first of LC_ALL, LC_MESSAGES and LANG that is set; where it is

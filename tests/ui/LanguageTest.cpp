@@ -109,8 +109,8 @@ QRect TextArea(QWidget* widget, int* flags) {
 }
 
 TEST_F(InLanguage, EveryCaptionFitsItsControl) {
-    for (const char* language : {"", "de", "fr", "es", "pt_BR"}) {
-        ASSERT_TRUE(UseLanguage(QString::fromLatin1(language)));
+    for (const QString& language : QStringList{QString()} + AvailableTranslations()) {
+        ASSERT_TRUE(UseLanguage(language));
         MainForm form;
         form.show();
         QApplication::processEvents();
@@ -127,9 +127,10 @@ TEST_F(InLanguage, EveryCaptionFitsItsControl) {
             const QRect area = TextArea(widget, &flags);
             const QRect needed = QFontMetrics(widget->font()).boundingRect(area, flags, text);
             EXPECT_TRUE(needed.width() <= area.width() && needed.height() <= area.height())
-                << "language \"" << language << "\": " << widget->objectName().toStdString()
-                << " \"" << text.toStdString() << "\" needs " << needed.width() << " x "
-                << needed.height() << " pixels, has " << area.width() << " x " << area.height();
+                << "language \"" << language.toStdString()
+                << "\": " << widget->objectName().toStdString() << " \"" << text.toStdString()
+                << "\" needs " << needed.width() << " x " << needed.height() << " pixels, has "
+                << area.width() << " x " << area.height();
         }
     }
 }
