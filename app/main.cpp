@@ -4,6 +4,7 @@
 
 #include "CommandLine.h"
 #include "FileCommands.h"
+#include "Language.h"
 #include "MainWindow.h"
 
 int main(int argc, char* argv[]) {
@@ -18,6 +19,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(PATHSUM_VERSION));
     // Lets Wayland desktops match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.pathsum.Pathsum"));
+    // The system's language, for the command line's answers too; English where it has none.
+    pathsum::UseLanguage(pathsum::SystemLanguage());
 
     const pathsum::CommandLineOutcome asked =
         pathsum::HandleCommandLine(QApplication::arguments(), !windowless);

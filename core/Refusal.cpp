@@ -6,6 +6,7 @@
 
 #include "Limits.h"
 #include "NumberText.h"
+#include "Translation.h"
 
 namespace pathsum::refusals {
 namespace {
@@ -20,7 +21,8 @@ std::string Quoted(const Entry& entry) {
     }
     std::string quoted = '"' + *entry.text + '"';
     if (!TextIsANumber(*entry.text)) {
-        quoted += " (read as" + TextFromNumber(entry.value) + ")";
+        quoted =
+            Filled(Translated("Refusal", "%1 (read as%2)"), {quoted, TextFromNumber(entry.value)});
     }
     return quoted;
 }
@@ -39,88 +41,102 @@ std::string Count(std::int64_t value) {
     return grouped;
 }
 
-std::string TheGrating(const Entry& width, const Entry& spacing) {
-    return "The grating of Width " + Quoted(width) + " and Spacing " + Quoted(spacing);
-}
-
 }  // namespace
 
 Refusal WavelengthNotUsable(const Entry& wavelength) {
-    return {"Wavelength " + Quoted(wavelength) +
-            " cannot be used: the wavelength must be a finite number other than 0."};
+    return {Filled(Translated("Refusal",
+                              "Wavelength %1 cannot be used: the wavelength must be a "
+                              "finite number other than 0."),
+                   {Quoted(wavelength)})};
 }
 
 Refusal WavelengthTooShortForThePhase(const Entry& wavelength, double longestPath) {
     // The shortest wavelength that would do, rounded up to three digits so that it does.
     const double least = longestPath / kMostResolvedTurns;
     const double unit = std::pow(10.0, std::floor(std::log10(least)) - 2.0);
-    return {"Wavelength " + Quoted(wavelength) +
-            " cannot be used: it is so short that the longest path of this run, about " +
-            ReadableNumber(longestPath, 3) +
-            " units, holds more wavelengths than the computer can count to a millionth of a "
-            "turn, so the arrows of the paths would point the wrong way. Use a wavelength of at "
-            "least" +
-            TextFromNumber(std::ceil(least / unit) * unit) + "."};
+    return {Filled(Translated("Refusal",
+                              "Wavelength %1 cannot be used: it is so short that the longest path "
+                              "of this run, about %2 units, holds more wavelengths than the "
+                              "computer can count to a millionth of a turn, so the arrows of the "
+                              "paths would point the wrong way. Use a wavelength of at least%3."),
+                   {Quoted(wavelength), ReadableNumber(longestPath, 3),
+                    TextFromNumber(std::ceil(least / unit) * unit)})};
 }
 
 Refusal ResolutionNotUsable(const Entry& resolution) {
-    return {"Resolution Radians " + Quoted(resolution) +
-            " cannot be used: the angular resolution must be a finite number greater than 0."};
+    return {Filled(Translated("Refusal",
+                              "Resolution Radians %1 cannot be used: the angular "
+                              "resolution must be a finite number greater than 0."),
+                   {Quoted(resolution)})};
 }
 
 Refusal DetectorStepNotUsable(const Entry& step) {
-    return {"Resolution X " + Quoted(step) +
-            " cannot be used: the detector step must be a finite number of at least" +
-            TextFromNumber(kMinDetectorStep) + "."};
+    return {Filled(Translated("Refusal",
+                              "Resolution X %1 cannot be used: the detector step must "
+                              "be a finite number of at least%2."),
+                   {Quoted(step), TextFromNumber(kMinDetectorStep)})};
 }
 
 Refusal GainNotUsable(const Entry& gain) {
-    return {"Gain " + Quoted(gain) + " cannot be used: the gain must be a finite number from " +
-            TextFromNumber(-kMaxGain) + " to" + TextFromNumber(kMaxGain) +
-            ", or the plotted values would be too large for the computer's numbers."};
+    return {Filled(Translated("Refusal",
+                              "Gain %1 cannot be used: the gain must be a finite number from %2 "
+                              "to%3, or the plotted values would be too large for the computer's "
+                              "numbers."),
+                   {Quoted(gain), TextFromNumber(-kMaxGain), TextFromNumber(kMaxGain)})};
 }
 
 Refusal NotFinite(const char* field, const Entry& value) {
-    return {std::string(field) + " " + Quoted(value) +
-            " cannot be used: it must be a finite number."};
+    return {Filled(Translated("Refusal", "%1 %2 cannot be used: it must be a finite number."),
+                   {Translated("Refusal", field), Quoted(value)})};
 }
 
 Refusal SourceBeyondTheNumberRange() {
-    return {
-        "The source marker is too far below the plot: the source it stands for lies beyond "
-        "the number range. Move the marker closer to the plot."};
+    return {Translated("Refusal",
+                       "The source marker is too far below the plot: the source it stands for "
+                       "lies beyond the number range. Move the marker closer to the plot.")};
 }
 
 Refusal GratingNeverEnds(const Entry& width, const Entry& spacing) {
-    return {TheGrating(width, spacing) +
-            " never reaches the right edge: Width plus Spacing must be more than 0."};
+    return {Filled(Translated("Refusal",
+                              "The grating of Width %1 and Spacing %2 never reaches "
+                              "the right edge: Width plus Spacing must be more than 0."),
+                   {Quoted(width), Quoted(spacing)})};
 }
 
 Refusal GratingTooFine(const Entry& width, const Entry& spacing) {
-    return {TheGrating(width, spacing) + " would hold more than " + Count(kMaxGratingElements) +
-            " elements. Width plus Spacing must be at least" + TextFromNumber(kMinGratingPeriod) +
-            "."};
+    return {Filled(Translated("Refusal",
+                              "The grating of Width %1 and Spacing %2 would hold more "
+                              "than %3 elements. Width plus Spacing must be at "
+                              "least%4."),
+                   {Quoted(width), Quoted(spacing), Count(kMaxGratingElements),
+                    TextFromNumber(kMinGratingPeriod)})};
 }
 
 Refusal TooManyRays(const Entry& resolution) {
-    return {"Resolution Radians " + Quoted(resolution) +
-            " cannot be used with this source and these elements: the sweep of rays from the "
-            "source would try more than " +
-            Count(kMaxRaysPerSweep) +
-            " rays. Use a coarser resolution (a larger number of radians), or move the source or "
-            "change the elements."};
+    return {Filled(Translated("Refusal",
+                              "Resolution Radians %1 cannot be used with this source and these "
+                              "elements: the sweep of rays from the source would try more than "
+                              "%2 rays. Use a coarser resolution (a larger number of radians), or "
+                              "move the source or change the elements."),
+                   {Quoted(resolution), Count(kMaxRaysPerSweep)})};
 }
 
 Refusal ElementOutOfReach(int elementCount, const Entry& width, const Entry& spacing,
                           double leftEdge) {
-    const std::string values = elementCount > 1
-                                   ? "Width " + Quoted(width) + " and Spacing " + Quoted(spacing)
-                                   : "Width " + Quoted(width);
-    return {values +
-            " cannot be used with this source: " + (elementCount > 1 ? "they put" : "it puts") +
-            " an element at x =" + TextFromNumber(leftEdge) +
-            ", where no ray from the source reaches, so the sweep of rays would never find it. "
-            "Change the width or the spacing, or move the source."};
+    if (elementCount > 1) {
+        return {Filled(Translated("Refusal",
+                                  "Width %1 and Spacing %2 cannot be used with this source: they "
+                                  "put an element at x =%3, where no ray from the source reaches, "
+                                  "so the sweep of rays would never find it. Change the width or "
+                                  "the spacing, or move the source."),
+                       {Quoted(width), Quoted(spacing), TextFromNumber(leftEdge)})};
+    }
+    return {Filled(Translated("Refusal",
+                              "Width %1 cannot be used with this source: it puts an element at x "
+                              "=%2, where no ray from the source reaches, so the sweep of rays "
+                              "would never find it. Change the width or the spacing, or move the "
+                              "source."),
+                   {Quoted(width), TextFromNumber(leftEdge)})};
 }
 
 }  // namespace pathsum::refusals
@@ -132,19 +148,23 @@ std::optional<std::string> NotPlainNumbers(const std::vector<ReadBox>& boxes) {
     int count = 0;
     for (const ReadBox& box : boxes) {
         if (box.entry.text && !TextIsANumber(*box.entry.text)) {
-            quoted += (count++ > 0 ? ", " : "") + std::string(box.field) + " " +
+            quoted += (count++ > 0 ? ", " : "") + Translated("Refusal", box.field) + " " +
                       refusals::Quoted(box.entry);
         }
     }
     if (count == 0) {
         return std::nullopt;
     }
-    return (count > 1 ? "Not plain numbers: " : "Not a plain number: ") + quoted + ".";
+    return Filled(count > 1 ? Translated("Notice", "Not plain numbers: %1.")
+                            : Translated("Notice", "Not a plain number: %1."),
+                  {quoted});
 }
 
 std::string NoPath() {
-    return "No path reaches the screens: no ray from the source meets a mirror or slit within "
-           "the plot. Move the source, or change the width or the spacing.";
+    return Translated("Notice",
+                      "No path reaches the screens: no ray from the source meets a mirror or "
+                      "slit within the plot. Move the source, or change the width or the "
+                      "spacing.");
 }
 
 }  // namespace pathsum::notices

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "SettingsCheck.h"
+#include "Translation.h"
 
 namespace pathsum {
 
@@ -42,15 +43,17 @@ std::optional<Checked<RunPlan>> PlanRun(const ExperimentSettings& settings,
 std::vector<std::string> RunNotices(const ExperimentSettings& settings, const RunPlan* plan) {
     const SettingsTexts& typed = settings.texts;
     std::vector<notices::ReadBox> boxes = {
-        {"Wavelength", {settings.wavelength, typed.wavelength}},
-        {"Resolution Radians", {settings.resolution, typed.resolution}},
-        {"Resolution X", {settings.resolutionX, typed.resolutionX}},
-        {"Gain", {settings.gain, typed.gain}},
-        {"Width", {settings.width, typed.width}},
+        {QT_TRANSLATE_NOOP("Refusal", "Wavelength"), {settings.wavelength, typed.wavelength}},
+        {QT_TRANSLATE_NOOP("Refusal", "Resolution Radians"),
+         {settings.resolution, typed.resolution}},
+        {QT_TRANSLATE_NOOP("Refusal", "Resolution X"), {settings.resolutionX, typed.resolutionX}},
+        {QT_TRANSLATE_NOOP("Refusal", "Gain"), {settings.gain, typed.gain}},
+        {QT_TRANSLATE_NOOP("Refusal", "Width"), {settings.width, typed.width}},
     };
     // A single mirror has no spacing: the run does not use the box.
     if (PatternFromCaption(settings.patternCaption) != MirrorPattern::Single) {
-        boxes.push_back({"Spacing", {settings.spacing, typed.spacing}});
+        boxes.push_back(
+            {QT_TRANSLATE_NOOP("Refusal", "Spacing"), {settings.spacing, typed.spacing}});
     }
     std::vector<std::string> said;
     if (auto readAs = notices::NotPlainNumbers(boxes)) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Limits.h"
+#include "Translation.h"
 
 namespace pathsum {
 namespace {
@@ -43,10 +44,12 @@ std::optional<Refusal> CheckSettings(const ExperimentSettings& s) {
     if (!(std::fabs(s.gain) <= kMaxGain)) {
         return refusals::GainNotUsable({s.gain, s.texts.gain});
     }
-    if (auto refusal = RequireFinite("Width", {s.width, s.texts.width})) {
+    if (auto refusal =
+            RequireFinite(QT_TRANSLATE_NOOP("Refusal", "Width"), {s.width, s.texts.width})) {
         return refusal;
     }
-    if (auto refusal = RequireFinite("Spacing", {s.spacing, s.texts.spacing})) {
+    if (auto refusal =
+            RequireFinite(QT_TRANSLATE_NOOP("Refusal", "Spacing"), {s.spacing, s.texts.spacing})) {
         return refusal;
     }
     // The marker is finite, but the far-source rule multiplies its height by a hundred in

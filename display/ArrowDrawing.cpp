@@ -178,9 +178,12 @@ void DrawScaleBar(ArrowSurface& surface, const ArrowView& view, double scale) {
     const float y = static_cast<float>(view.height) - kMargin;
     const float length = static_cast<float>(arrows * scale);
     surface.Polyline({{kMargin, y}, {kMargin + length, y}}, kInk, 2.0f);
-    const std::string bar = arrows == 1.0 ? "1 arrow" : ReadableNumber(arrows) + " arrows";
-    surface.Text({kMargin + length + 8.0f, y + 4.0f},
-                 bar + "  (one arrow: " + ReadableNumber(scale, 4) + " pixels)", kInk);
+    const std::string bar =
+        arrows == 1.0 ? Filled(Translated("ArrowDrawing", "1 arrow  (one arrow: %1 pixels)"),
+                               {ReadableNumber(scale, 4)})
+                      : Filled(Translated("ArrowDrawing", "%1 arrows  (one arrow: %2 pixels)"),
+                               {ReadableNumber(arrows), ReadableNumber(scale, 4)});
+    surface.Text({kMargin + length + 8.0f, y + 4.0f}, bar, kInk);
 }
 
 }  // namespace
@@ -267,15 +270,28 @@ std::string DetectorXText(double x) {
     return ReadableNumber(std::round(AcrossFromCentre(x) * kMillionths) / kMillionths);
 }
 
+// The names ChainNumbers gives, marked for the translators: it gives each in the user's language.
+[[maybe_unused]] constexpr const char* kTranslatedChainNames[] = {
+    QT_TRANSLATE_NOOP("ChainNumbers", "|S|"),
+    QT_TRANSLATE_NOOP("ChainNumbers", "p = |S|\u00b2"),
+    QT_TRANSLATE_NOOP("ChainNumbers", "p / N\u00b2"),
+    QT_TRANSLATE_NOOP("ChainNumbers", "Plotted, gain \u00b7 p / N\u00b2"),
+    QT_TRANSLATE_NOOP("ChainNumbers", "Shortest path (wavelengths)"),
+    QT_TRANSLATE_NOOP("ChainNumbers", "Longest path (wavelengths)"),
+};
+
 std::vector<ChainNumber> ChainNumbers(const ArrowChain& chain, double screenY, double x,
                                       double gain) {
     const auto number = [](const char* name, double value) {
-        return ChainNumber{name, ReadableNumber(value), FullNumber(value)};
+        return ChainNumber{Translated("ChainNumbers", name), ReadableNumber(value),
+                           FullNumber(value)};
     };
     std::vector<ChainNumber> numbers = {
         number(kChainYName, DistanceFromRow(screenY)),
-        {kChainXName, DetectorXText(x), FullNumber(AcrossFromCentre(x))},
-        {"Paths N", std::to_string(chain.count), std::to_string(chain.count)},
+        {Translated("ChainNumbers", kChainXName), DetectorXText(x),
+         FullNumber(AcrossFromCentre(x))},
+        {Translated("ChainNumbers", "Paths N"), std::to_string(chain.count),
+         std::to_string(chain.count)},
     };
     if (chain.count == 0) {
         return numbers;

@@ -5,6 +5,7 @@
 
 #include "ArrowChain.h"
 #include "PlotCanvas.h"
+#include "Translation.h"
 
 namespace pathsum {
 
@@ -76,9 +77,10 @@ struct ChainNumber {
     friend bool operator==(const ChainNumber&, const ChainNumber&) = default;
 };
 
-// The names of the point's two numbers: where it is, as the window's labels give a point.
-inline constexpr const char* kChainYName = "Y (below the row)";
-inline constexpr const char* kChainXName = "X (from the centre)";
+// The names of the point's two numbers: where it is, as the window's labels give a point. They
+// are given in the user's language, as every name ChainNumbers gives.
+inline constexpr const char* kChainYName = QT_TRANSLATE_NOOP("ChainNumbers", "Y (below the row)");
+inline constexpr const char* kChainXName = QT_TRANSLATE_NOOP("ChainNumbers", "X (from the centre)");
 
 // The numbers the arrow window shows for a chain: the point's Y (the screen's distance from the
 // row), its X (DetectorXText), N, |S|, p, p / N^2, the plotted value, the shortest and

@@ -90,7 +90,7 @@ ArrowPictureView::ArrowPictureView(QWidget* parent) : QWidget(parent) {
     // Small enough to share a small screen's column beside the main window with the field.
     setMinimumSize(160, 160);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Arrow chain"));
+    setAccessibleName(tr("Arrow chain"));
     Show(nullptr, false);
 }
 
@@ -98,10 +98,10 @@ void ArrowPictureView::Show(const ArrowChain* chain, bool elementResultants) {
     chain_ = chain;
     elementResultants_ = elementResultants;
     // What the picture shows, for a screen reader.
-    QString description = QStringLiteral(
-        "The arrows of every path to the chosen point, head to tail, and their resultant.");
+    QString description =
+        tr("The arrows of every path to the chosen point, head to tail, and their resultant.");
     if (chain_ != nullptr && chain_->count > 0) {
-        description += QStringLiteral(" Now %1 arrows; the resultant is %2 arrows long.")
+        description += tr(" Now %1 arrows; the resultant is %2 arrows long.")
                            .arg(chain_->count)
                            .arg(QString::fromStdString(ReadableNumber(std::sqrt(chain_->p), 4)));
     }
@@ -123,23 +123,22 @@ void ArrowPictureView::paintEvent(QPaintEvent*) {
 ArrowsWindow::ArrowsWindow(MainForm* form, QWidget* parent)
     : QWidget(parent, Qt::Window), form_(form) {
     setObjectName(QStringLiteral("ArrowsWindow"));
-    setWindowTitle(QStringLiteral("Arrows at a Point"));
+    setWindowTitle(tr("Arrows at a Point"));
     picture_ = new ArrowPictureView(this);
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("ArrowsMessage"));
     message_->setWordWrap(true);
-    resultants_ = new QCheckBox(QStringLiteral("Show each &element's resultant"), this);
+    resultants_ = new QCheckBox(tr("Show each &element's resultant"), this);
     resultants_->setObjectName(QStringLiteral("ElementResultants"));
-    const QString resultantsText = QStringLiteral(
-        "Draws, over the chain, one large arrow for each mirror or slit: the sum of its own "
-        "paths' arrows. Added head to tail they make the resultant.");
+    const QString resultantsText =
+        tr("Draws, over the chain, one large arrow for each mirror or slit: the sum of its own "
+           "paths' arrows. Added head to tail they make the resultant.");
     // As rich text a tooltip wraps to a readable width; a screen reader gets the plain text.
     resultants_->setToolTip(QStringLiteral("<p>%1</p>").arg(resultantsText));
     resultants_->setAccessibleDescription(resultantsText);
-    hold_ = new QCheckBox(QStringLiteral("&Hold"), this);
+    hold_ = new QCheckBox(tr("&Hold"), this);
     hold_->setObjectName(QStringLiteral("Hold"));
-    const QString holdText =
-        QStringLiteral("Keeps the chosen point while the pointer moves on (Alt+H).");
+    const QString holdText = tr("Keeps the chosen point while the pointer moves on (Alt+H).");
     hold_->setToolTip(QStringLiteral("<p>%1</p>").arg(holdText));
     hold_->setAccessibleDescription(holdText);
     auto* panel = new QWidget(this);
@@ -250,13 +249,13 @@ void ArrowsWindow::Refresh() {
     if (!run.plan) {
         ClearProbe();
         ShowMessage(
-            QStringLiteral("Click CALC AND PLOT, then move the pointer over the plot: "
-                           "the arrows of the point under it appear here."));
+            tr("Click CALC AND PLOT, then move the pointer over the plot: "
+               "the arrows of the point under it appear here."));
         return;
     }
     if (!pointed_) {
         ClearProbe();
-        ShowMessage(QStringLiteral("Move the pointer over the plot to choose a point."));
+        ShowMessage(tr("Move the pointer over the plot to choose a point."));
         return;
     }
     const RunPlan& plan = *run.plan;
@@ -270,7 +269,7 @@ void ArrowsWindow::Refresh() {
         probed_ = !plan.detectorX.empty();
         if (!probed_) {
             ClearProbe();
-            ShowMessage(QStringLiteral("The last run has no detector points."));
+            ShowMessage(tr("The last run has no detector points."));
             return;
         }
         const auto screen = static_cast<std::size_t>(probe_.screen);
@@ -278,7 +277,7 @@ void ArrowsWindow::Refresh() {
         x = plan.detectorX[static_cast<std::size_t>(probe_.point)];
         MarkProbe(x, screenY);
         if (run.p[screen].empty()) {
-            ShowMessage(QStringLiteral("This screen is not computed yet."));
+            ShowMessage(tr("This screen is not computed yet."));
             ShowNumbers({});
             return;
         }
@@ -286,14 +285,16 @@ void ArrowsWindow::Refresh() {
     ChainAtPoint(plan.paths, plan.settings.wavelength, screenY, x, chain_);
     ShowNumbers(ChainNumbers(chain_, screenY, x, plan.settings.gain));
     if (chain_.count == 0) {
-        ShowMessage(QStringLiteral("No paths reach this point."));
+        ShowMessage(tr("No paths reach this point."));
         return;
     }
     shown_ = true;
-    message_->setText(QStringLiteral("The arrows of the %1 paths to this point%2, head to tail, "
-                                     "in the colours of their elements; the resultant in red.")
-                          .arg(chain_.count)
-                          .arg(planePoint_ ? QStringLiteral(" of the field") : QString()));
+    message_->setText((planePoint_ ? tr("The arrows of the %1 paths to this point of the field, "
+                                        "head to tail, in the colours of their elements; the "
+                                        "resultant in red.")
+                                   : tr("The arrows of the %1 paths to this point, head to tail, "
+                                        "in the colours of their elements; the resultant in red."))
+                          .arg(chain_.count));
     picture_->Show(&chain_, resultants_->isChecked());
 }
 

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
@@ -39,7 +40,8 @@ int Refuse(const QString& message) {
 }
 
 int Misused(const QString& message) {
-    Say(stderr, QStringLiteral("pathsum: %1\nTry \"pathsum --help\".").arg(message));
+    Say(stderr, QCoreApplication::translate("CommandLine", "pathsum: %1\nTry \"pathsum --help\".")
+                    .arg(message));
     return kExitUsage;
 }
 
@@ -70,7 +72,9 @@ int Export(const QString& setupPath, const QStringList& files, const PictureOpti
     if (!refusal.isEmpty()) {
         // Named as the script named it: a script that exports many lessons says which failed.
         const QString named = setupPath.isEmpty() ? QString() : setupPath + QStringLiteral(": ");
-        return Refuse(named + QStringLiteral("the run cannot be calculated: ") + refusal);
+        return Refuse(named +
+                      QCoreApplication::translate("CommandLine", "the run cannot be calculated: ") +
+                      refusal);
     }
     int status = 0;
     for (const QString& file : files) {
@@ -98,24 +102,30 @@ bool RunsWithoutWindow(int argc, char** argv) {
 
 CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAvailable) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "Light at mirrors and slits as a sum over paths. With a set-up file, the window opens "
         "with it; with --export, the run is performed without a window and written to files."));
-    parser.addPositionalArgument(QStringLiteral("setup"),
-                                 QStringLiteral("A set-up file (.pathsum) to open or export."),
-                                 QStringLiteral("[SETUP]"));
+    parser.addPositionalArgument(
+        QStringLiteral("setup"),
+        QCoreApplication::translate("CommandLine", "A set-up file (.pathsum) to open or export."),
+        QStringLiteral("[SETUP]"));
     const QCommandLineOption exportOption(
         QStringLiteral("export"),
-        QStringLiteral("Performs the run without a window and writes FILE, a picture or the "
-                       "numbers by its name's end: .png, .svg, .pdf or .csv. May be given "
-                       "more than once."),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Performs the run without a window and writes FILE, a picture or the "
+            "numbers by its name's end: .png, .svg, .pdf or .csv. May be given "
+            "more than once."),
         QStringLiteral("FILE"));
     const QCommandLineOption onWhiteOption(
         QStringLiteral("on-white"),
-        QStringLiteral("Draws the pictures with the plot dark on white, as Print on White."));
+        QCoreApplication::translate(
+            "CommandLine", "Draws the pictures with the plot dark on white, as Print on White."));
     const QCommandLineOption scaleOption(
         QStringLiteral("scale"),
-        QStringLiteral("A PNG at N times the window's pixels: 1, 2 or 4 (1 unless told)."),
+        QCoreApplication::translate(
+            "CommandLine", "A PNG at N times the window's pixels: 1, 2 or 4 (1 unless told)."),
         QStringLiteral("N"), QStringLiteral("1"));
     parser.addOptions({exportOption, onWhiteOption, scaleOption});
     const QCommandLineOption help = parser.addHelpOption();
@@ -134,25 +144,33 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAv
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
-        return {Misused(QStringLiteral("one set-up file at most, not %1").arg(positional.size())),
-                {}};
+        return {
+            Misused(QCoreApplication::translate("CommandLine", "one set-up file at most, not %1")
+                        .arg(positional.size())),
+            {}};
     }
     const QString setup = positional.value(0);
     const QStringList files = parser.values(exportOption);
     if (files.isEmpty()) {
         if (parser.isSet(onWhiteOption) || parser.isSet(scaleOption)) {
-            return {Misused(QStringLiteral("--on-white and --scale go with --export")), {}};
+            return {Misused(QCoreApplication::translate("CommandLine",
+                                                        "--on-white and --scale go with --export")),
+                    {}};
         }
         if (!windowAvailable) {
             // Chosen for a display that may not be there: nothing could be shown.
-            return {Misused(QStringLiteral("nothing to do without a window: give --export")), {}};
+            return {Misused(QCoreApplication::translate(
+                        "CommandLine", "nothing to do without a window: give --export")),
+                    {}};
         }
         return {std::nullopt, setup};
     }
     for (const QString& file : files) {
         if (!ExportKindOf(file)) {
-            return {Misused(QStringLiteral("cannot tell what to write to \u201c%1\u201d: its "
-                                           "name must end in .png, .svg, .pdf or .csv")
+            return {Misused(QCoreApplication::translate(
+                                "CommandLine",
+                                "cannot tell what to write to \u201c%1\u201d: its "
+                                "name must end in .png, .svg, .pdf or .csv")
                                 .arg(file)),
                     {}};
         }
@@ -160,7 +178,8 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAv
     // A second --scale would silently win over the first: which one the script meant is not
     // for the program to guess.
     if (parser.values(scaleOption).size() > 1) {
-        return {Misused(QStringLiteral("--scale may be given once, not %1 times")
+        return {Misused(QCoreApplication::translate("CommandLine",
+                                                    "--scale may be given once, not %1 times")
                             .arg(parser.values(scaleOption).size())),
                 {}};
     }
@@ -169,7 +188,9 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAv
     const auto scales = std::find_if(kPictureScales.begin(), kPictureScales.end(),
                                      [&scale](int s) { return QString::number(s) == scale; });
     if (scales == kPictureScales.end()) {
-        return {Misused(QStringLiteral("--scale takes 1, 2 or 4, not \u201c%1\u201d").arg(scale)),
+        return {Misused(QCoreApplication::translate("CommandLine",
+                                                    "--scale takes 1, 2 or 4, not \u201c%1\u201d")
+                            .arg(scale)),
                 {}};
     }
     options.scale = *scales;

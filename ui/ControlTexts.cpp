@@ -1,10 +1,12 @@
 #include "ControlTexts.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QWidget>
 
 #include "ArrowDrawing.h"
 #include "FieldPicture.h"
+#include "Language.h"
 #include "Limits.h"
 #include "NumberText.h"
 #include "ParameterStep.h"
@@ -24,79 +26,104 @@ QString Number(double value) {
 // What a label that steps its parameter by ten says about itself.
 QString StepLabelText(const QString& what, Parameter parameter) {
     const ParameterRange& range = RangeOf(parameter);
-    return what + QStringLiteral(
-                      " Left button: divide by 10; right button: multiply by 10. "
-                      "Below %1 it wraps to %2, above %2 to %1.")
-                      .arg(Number(range.low), Number(range.high));
+    return QCoreApplication::translate("ControlTexts",
+                                       "%1 Left button: divide by 10; right button: multiply by "
+                                       "10. Below %2 it wraps to %3, above %3 to %2.")
+        .arg(what, Number(range.low), Number(range.high));
 }
 
 // What a parameter box says about itself.
 QString BoxText(const QString& what) {
-    return what + QStringLiteral(
-                      " Click (or press F2) to type a new value in a dialog; Page Up "
-                      "and Page Down multiply and divide it by 10, like the right and "
-                      "left button on its label.");
+    return QCoreApplication::translate("ControlTexts",
+                                       "%1 Click (or press F2) to type a new value in a dialog; "
+                                       "Page Up and Page Down multiply and divide it by 10, like "
+                                       "the right and left button on its label.")
+        .arg(what);
 }
 
 // The controls of the Field of Light window.
 template <class Add>
 void AddFieldTexts(const Add& add) {
-    add("FieldPicture", "Field of light",
-        QStringLiteral("How much light arrives at every point of the plot: p / N² of the last "
-                       "run's paths as a colour. The wheel zooms about the pointer, a drag with "
-                       "the left button moves the view, + and - zoom, Home shows the whole "
-                       "square. With Arrows at a Point open, the pointer chooses the point whose "
-                       "arrows it shows."));
-    add("FieldColourBar", "Colour scale",
-        QStringLiteral("The value of p / N² each colour stands for. Full colour is where a "
-                       "curve's band in the main window would reach the next screen."));
-    add("FieldCaption", "Run of the field", QStringLiteral("The run whose paths the field sums."));
-    add("FieldStatus", "Progress",
-        QStringLiteral("How far the field is computed: a coarse picture first, then every "
-                       "pixel."));
-    add("FieldPointer", "Point under the pointer",
-        QStringLiteral("Where the pointer is, as the source labels give a point: X across from "
-                       "the centre of the row, Y the distance below the row; and the value "
-                       "there."));
-    add("FieldNotice", "Fringes finer than the pixels",
-        QStringLiteral("Where the fringes are finer than two pixels, a pixel's value is a "
-                       "sample: zoom in to see them."));
-    add("FieldColours", "Colours",
-        QStringLiteral("The colours of the field: from dark violet through red to pale yellow, "
-                       "or grey, which prints as it shows. In both, brighter is more light."));
-    add("FieldLogarithmic", "Logarithmic scale",
-        QStringLiteral("Shows %1 decades below full colour evenly, for the faint fringes.")
+    add("FieldPicture", QT_TRANSLATE_NOOP("ControlTexts", "Field of light"),
+        QCoreApplication::translate(
+            "ControlTexts",
+            "How much light arrives at every point of the plot: p / N² of the last "
+            "run's paths as a colour. The wheel zooms about the pointer, a drag with "
+            "the left button moves the view, + and - zoom, Home shows the whole "
+            "square. With Arrows at a Point open, the pointer chooses the point whose "
+            "arrows it shows."));
+    add("FieldColourBar", QT_TRANSLATE_NOOP("ControlTexts", "Colour scale"),
+        QCoreApplication::translate(
+            "ControlTexts",
+            "The value of p / N² each colour stands for. Full colour is where a "
+            "curve's band in the main window would reach the next screen."));
+    add("FieldCaption", QT_TRANSLATE_NOOP("ControlTexts", "Run of the field"),
+        QCoreApplication::translate("ControlTexts", "The run whose paths the field sums."));
+    add("FieldStatus", QT_TRANSLATE_NOOP("ControlTexts", "Progress"),
+        QCoreApplication::translate(
+            "ControlTexts",
+            "How far the field is computed: a coarse picture first, then every "
+            "pixel."));
+    add("FieldPointer", QT_TRANSLATE_NOOP("ControlTexts", "Point under the pointer"),
+        QCoreApplication::translate(
+            "ControlTexts",
+            "Where the pointer is, as the source labels give a point: X across from "
+            "the centre of the row, Y the distance below the row; and the value "
+            "there."));
+    add("FieldNotice", QT_TRANSLATE_NOOP("ControlTexts", "Fringes finer than the pixels"),
+        QCoreApplication::translate(
+            "ControlTexts",
+            "Where the fringes are finer than two pixels, a pixel's value is a "
+            "sample: zoom in to see them."));
+    add("FieldColours", QT_TRANSLATE_NOOP("ControlTexts", "Colours"),
+        QCoreApplication::translate(
+            "ControlTexts",
+            "The colours of the field: from dark violet through red to pale yellow, "
+            "or grey, which prints as it shows. In both, brighter is more light."));
+    add("FieldLogarithmic", QT_TRANSLATE_NOOP("ControlTexts", "Logarithmic scale"),
+        QCoreApplication::translate(
+            "ControlTexts", "Shows %1 decades below full colour evenly, for the faint fringes.")
             .arg(kLogDecades));
-    add("FieldWholeSquare", "Whole square",
-        QStringLiteral("Shows the whole plot square again (Home)."));
-    add("FieldSavePicture", "Save picture",
-        QStringLiteral("Saves the field and its colour scale as a PNG picture, at the "
-                       "window's resolution, once every pixel is computed."));
-    add("FieldSaveNumbers", "Save numbers",
-        QStringLiteral("Saves X (from the centre of the row), Y (below the row), the paths and "
-                       "p / N² of every pixel as comma-separated values with every digit, after "
-                       "lines starting with # that name the settings, once every pixel is "
-                       "computed."));
+    add("FieldWholeSquare", QT_TRANSLATE_NOOP("ControlTexts", "Whole square"),
+        QCoreApplication::translate("ControlTexts", "Shows the whole plot square again (Home)."));
+    add("FieldSavePicture", QT_TRANSLATE_NOOP("ControlTexts", "Save picture"),
+        QCoreApplication::translate("ControlTexts",
+                                    "Saves the field and its colour scale as a PNG picture, at the "
+                                    "window's resolution, once every pixel is computed."));
+    add("FieldSaveNumbers", QT_TRANSLATE_NOOP("ControlTexts", "Save numbers"),
+        QCoreApplication::translate(
+            "ControlTexts",
+            "Saves X (from the centre of the row), Y (below the row), the paths and "
+            "p / N² of every pixel as comma-separated values with every digit, after "
+            "lines starting with # that name the settings, once every pixel is "
+            "computed."));
 }
 
 QHash<QString, ControlDescription> BuildTable() {
-    const QString wavelength =
-        QStringLiteral("The wavelength of the light, in plot units: the plot is 100 by 100 units.");
-    const QString resolution = QStringLiteral(
+    const QString wavelength = QCoreApplication::translate(
+        "ControlTexts",
+        "The wavelength of the light, in plot units: the plot is 100 by 100 units.");
+    const QString resolution = QCoreApplication::translate(
+        "ControlTexts",
         "The angle between neighbouring rays from the source, in radians: a finer resolution "
         "sums more paths.");
-    const QString gain = QStringLiteral("The factor the plotted curves are multiplied by.");
-    const QString width = QStringLiteral("The width of every mirror or slit, in plot units.");
-    const QString spacing = QStringLiteral(
+    const QString gain = QCoreApplication::translate(
+        "ControlTexts", "The factor the plotted curves are multiplied by.");
+    const QString width = QCoreApplication::translate(
+        "ControlTexts", "The width of every mirror or slit, in plot units.");
+    const QString spacing = QCoreApplication::translate(
+        "ControlTexts",
         "The gap between one mirror or slit and the next, in plot units (a single mirror has "
         "none).");
     const QString detectorStep =
-        QStringLiteral(
+        QCoreApplication::translate(
+            "ControlTexts",
             "Resolution X is the step between detector points along each screen, in "
             "plot units (at least %1).")
             .arg(Number(kMinDetectorStep));
     const QString sourcePlacing =
-        QStringLiteral(
+        QCoreApplication::translate(
+            "ControlTexts",
             "Click with the left button anywhere in the window to move the light "
             "source there; a click in the strip below the plot makes a far, almost "
             "parallel source. %1 places it from the keyboard.")
@@ -104,75 +131,110 @@ QHash<QString, ControlDescription> BuildTable() {
 
     QHash<QString, ControlDescription> table;
     const auto add = [&table](const char* control, const char* name, const QString& text) {
-        table.insert(QString::fromLatin1(control), {QString::fromLatin1(name), text});
+        table.insert(QString::fromLatin1(control),
+                     {QCoreApplication::translate("ControlTexts", name), text});
     };
-    add("WavelengthLabel", "Wavelength label", StepLabelText(wavelength, Parameter::Wavelength));
-    add("WavelengthText", "Wavelength", BoxText(wavelength));
-    add("ResolutionLabel", "Resolution label", StepLabelText(resolution, Parameter::Resolution));
-    add("ResolutionText", "Resolution in radians", BoxText(resolution));
-    add("ResolutionXLabel", "Resolution X label",
-        detectorStep + QStringLiteral(" Click to step it: 1, .5, .25, .1, then 1 again."));
-    add("ResolutionXText", "Resolution X",
-        detectorStep + QStringLiteral(" Type a new value; Page Up or Page Down steps it like a "
-                                      "click on its label."));
-    add("GainLabel", "Gain label", StepLabelText(gain, Parameter::Gain));
-    add("GainText", "Gain", BoxText(gain));
-    add("GratingWidthLabel", "Width label", StepLabelText(width, Parameter::Width));
-    add("GratingWidthText", "Width", BoxText(width));
-    add("GratingSpacingLabel", "Spacing label", StepLabelText(spacing, Parameter::Spacing));
-    add("GratingSpacingText", "Spacing", BoxText(spacing));
-    add("Calculate", "Calculate and plot",
-        QStringLiteral("Computes the ten screens and draws their curves (%1).")
+    add("WavelengthLabel", QT_TRANSLATE_NOOP("ControlTexts", "Wavelength label"),
+        StepLabelText(wavelength, Parameter::Wavelength));
+    add("WavelengthText", QT_TRANSLATE_NOOP("ControlTexts", "Wavelength"), BoxText(wavelength));
+    add("ResolutionLabel", QT_TRANSLATE_NOOP("ControlTexts", "Resolution label"),
+        StepLabelText(resolution, Parameter::Resolution));
+    add("ResolutionText", QT_TRANSLATE_NOOP("ControlTexts", "Resolution in radians"),
+        BoxText(resolution));
+    add("ResolutionXLabel", QT_TRANSLATE_NOOP("ControlTexts", "Resolution X label"),
+        QCoreApplication::translate("ControlTexts",
+                                    "%1 Click to step it: 1, .5, .25, .1, then 1 again.")
+            .arg(detectorStep));
+    add("ResolutionXText", QT_TRANSLATE_NOOP("ControlTexts", "Resolution X"),
+        QCoreApplication::translate("ControlTexts",
+                                    "%1 Type a new value; Page Up or Page Down steps it like a "
+                                    "click on its label.")
+            .arg(detectorStep));
+    add("GainLabel", QT_TRANSLATE_NOOP("ControlTexts", "Gain label"),
+        StepLabelText(gain, Parameter::Gain));
+    add("GainText", QT_TRANSLATE_NOOP("ControlTexts", "Gain"), BoxText(gain));
+    add("GratingWidthLabel", QT_TRANSLATE_NOOP("ControlTexts", "Width label"),
+        StepLabelText(width, Parameter::Width));
+    add("GratingWidthText", QT_TRANSLATE_NOOP("ControlTexts", "Width"), BoxText(width));
+    add("GratingSpacingLabel", QT_TRANSLATE_NOOP("ControlTexts", "Spacing label"),
+        StepLabelText(spacing, Parameter::Spacing));
+    add("GratingSpacingText", QT_TRANSLATE_NOOP("ControlTexts", "Spacing"), BoxText(spacing));
+    add("Calculate", QT_TRANSLATE_NOOP("ControlTexts", "Calculate and plot"),
+        QCoreApplication::translate("ControlTexts",
+                                    "Computes the ten screens and draws their curves (%1).")
             .arg(Keys(Command::Calculate)));
-    add("Pattern", "Pattern",
-        QStringLiteral("The mirrors or slits of the next run. Click to step through one to five "
-                       "mirrors and a grating that fills the row."));
-    add("Printit", "Print",
-        QStringLiteral("Prints the window on the default printer (%1).").arg(Keys(Command::Print)));
-    add("Stop", "Stop",
-        QStringLiteral("Stops a calculation in progress; the curves drawn so far stay (%1).")
+    add("Pattern", QT_TRANSLATE_NOOP("ControlTexts", "Pattern"),
+        QCoreApplication::translate(
+            "ControlTexts",
+            "The mirrors or slits of the next run. Click to step through one to five "
+            "mirrors and a grating that fills the row."));
+    add("Printit", QT_TRANSLATE_NOOP("ControlTexts", "Print"),
+        QCoreApplication::translate("ControlTexts",
+                                    "Prints the window on the default printer (%1).")
+            .arg(Keys(Command::Print)));
+    add("Stop", QT_TRANSLATE_NOOP("ControlTexts", "Stop"),
+        QCoreApplication::translate(
+            "ControlTexts", "Stops a calculation in progress; the curves drawn so far stay (%1).")
             .arg(Keys(Command::Stop)));
-    add("Help", "Help",
-        QStringLiteral("Explains the program and how to use it (%1).").arg(Keys(Command::Help)));
-    add("Exit", "Exit", QStringLiteral("Ends the program at once (%1).").arg(Keys(Command::Exit)));
-    add("SourceYLabel", "Source Y",
-        QStringLiteral("Y: how far the light source lies below the mirrors. Click to put the "
-                       "source back at Y= 100."));
-    add("SourceXLabel", "Source X",
-        QStringLiteral("X: how far the light source lies right of the centre of the mirrors. "
-                       "Click to put the source back at X= 0."));
-    add("Source", "Light source", QStringLiteral("The light source. ") + sourcePlacing);
+    add("Help", QT_TRANSLATE_NOOP("ControlTexts", "Help"),
+        QCoreApplication::translate("ControlTexts", "Explains the program and how to use it (%1).")
+            .arg(Keys(Command::Help)));
+    add("Exit", QT_TRANSLATE_NOOP("ControlTexts", "Exit"),
+        QCoreApplication::translate("ControlTexts", "Ends the program at once (%1).")
+            .arg(Keys(Command::Exit)));
+    add("SourceYLabel", QT_TRANSLATE_NOOP("ControlTexts", "Source Y"),
+        QCoreApplication::translate(
+            "ControlTexts",
+            "Y: how far the light source lies below the mirrors. Click to put the "
+            "source back at Y= 100."));
+    add("SourceXLabel", QT_TRANSLATE_NOOP("ControlTexts", "Source X"),
+        QCoreApplication::translate(
+            "ControlTexts",
+            "X: how far the light source lies right of the centre of the mirrors. "
+            "Click to put the source back at X= 0."));
+    add("Source", QT_TRANSLATE_NOOP("ControlTexts", "Light source"),
+        QCoreApplication::translate("ControlTexts", "The light source. %1").arg(sourcePlacing));
     // The companion shape is half of the same marker; screen readers are not told of it.
-    add("Source0", "Light source, left half", QStringLiteral("The light source. ") + sourcePlacing);
-    add("LiveNotice", "Notice",
-        QStringLiteral("What the last run read from a box whose text is not a plain number, or "
-                       "that no path reached the mirrors; in the live mode also whether the "
-                       "picture is coarse while the source moves, or why the last change cannot "
-                       "be calculated."));
-    add("ProbeMarker", "Probed point",
-        QStringLiteral("The point the Arrows at a Point window shows."));
+    add("Source0", QT_TRANSLATE_NOOP("ControlTexts", "Light source, left half"),
+        QCoreApplication::translate("ControlTexts", "The light source. %1").arg(sourcePlacing));
+    add("LiveNotice", QT_TRANSLATE_NOOP("ControlTexts", "Notice"),
+        QCoreApplication::translate(
+            "ControlTexts",
+            "What the last run read from a box whose text is not a plain number, or "
+            "that no path reached the mirrors; in the live mode also whether the "
+            "picture is coarse while the source moves, or why the last change cannot "
+            "be calculated."));
+    add("ProbeMarker", QT_TRANSLATE_NOOP("ControlTexts", "Probed point"),
+        QCoreApplication::translate("ControlTexts",
+                                    "The point the Arrows at a Point window shows."));
     AddFieldTexts(add);
-    add("MainForm", "Experiment",
-        QStringLiteral("Ten screens (the horizontal lines) below a row of mirrors or slits at the "
-                       "top. ") +
-            sourcePlacing);
-    add("PlotCanvas", "Plot", PlotDescription({}));
+    add("MainForm", QT_TRANSLATE_NOOP("ControlTexts", "Experiment"),
+        QCoreApplication::translate(
+            "ControlTexts",
+            "Ten screens (the horizontal lines) below a row of mirrors or slits at the "
+            "top. %1")
+            .arg(sourcePlacing));
+    add("PlotCanvas", QT_TRANSLATE_NOOP("ControlTexts", "Plot"), PlotDescription({}));
     for (int i = 0; i < 10; ++i) {
         table.insert(QStringLiteral("ScreenLabel(%1)").arg(i),
-                     {QStringLiteral("Screen %1 distance").arg(i + 1),
-                      QStringLiteral("The distance of the screen below from the mirrors, in plot "
-                                     "units.")});
-        table.insert(QStringLiteral("PathsLabel(%1)").arg(i),
-                     {QStringLiteral("Screen %1 paths").arg(i + 1),
-                      QStringLiteral("The number of paths summed at every point of the screen "
-                                     "below.")});
+                     {QCoreApplication::translate("ControlTexts", "Screen %1 distance").arg(i + 1),
+                      QCoreApplication::translate(
+                          "ControlTexts",
+                          "The distance of the screen below from the mirrors, in plot "
+                          "units.")});
+        table.insert(
+            QStringLiteral("PathsLabel(%1)").arg(i),
+            {QCoreApplication::translate("ControlTexts", "Screen %1 paths").arg(i + 1),
+             QCoreApplication::translate("ControlTexts",
+                                         "The number of paths summed at every point of the screen "
+                                         "below.")});
     }
     return table;
 }
 
 // "Screen 3": the screens are counted from the mirrors down, as their labels stand.
 QString ScreenName(int index) {
-    return QStringLiteral("Screen %1").arg(index + 1);
+    return QCoreApplication::translate("ControlTexts", "Screen %1").arg(index + 1);
 }
 
 // A caption still as the window started ("1:" and so on): its screen has not been computed.
@@ -191,26 +253,31 @@ struct CommandText {
 constexpr QKeyCombination kNoKeys{};
 
 constexpr CommandText kCommands[] = {
-    {Command::Open, "&Open...", Qt::CTRL | Qt::Key_O},
-    {Command::OpenRecent, "Open &Recent", kNoKeys},
-    {Command::Examples, "Exa&mples", kNoKeys},
-    {Command::Save, "&Save", Qt::CTRL | Qt::Key_S},
-    {Command::SaveAs, "Save &As...", Qt::CTRL | Qt::SHIFT | Qt::Key_S},
-    {Command::ExportPicture, "&Export Picture...", Qt::CTRL | Qt::Key_E},
-    {Command::ExportData, "Export &Data...", Qt::CTRL | Qt::SHIFT | Qt::Key_E},
-    {Command::CopyPicture, "&Copy Picture", Qt::CTRL | Qt::SHIFT | Qt::Key_C},
-    {Command::Guide, "&Guide", Qt::SHIFT | Qt::Key_F1},
-    {Command::Print, "&Print", Qt::CTRL | Qt::Key_P},
-    {Command::PrintOnWhite, "Print on &White", Qt::CTRL | Qt::SHIFT | Qt::Key_P},
-    {Command::Exit, "E&xit", Qt::CTRL | Qt::Key_Q},
-    {Command::Calculate, "&Calculate", QKeyCombination(Qt::Key_F5)},
-    {Command::Stop, "&Stop", QKeyCombination(Qt::Key_Escape)},
-    {Command::PlaceSource, "&Place Source...", Qt::CTRL | Qt::Key_L},
-    {Command::ArrowsAtAPoint, "&Arrows at a Point", QKeyCombination(Qt::Key_F6)},
-    {Command::FieldOfLight, "&Field of Light", QKeyCombination(Qt::Key_F7)},
-    {Command::Live, "&Live", QKeyCombination(Qt::Key_F8)},
-    {Command::Help, "&Help", QKeyCombination(Qt::Key_F1)},
-    {Command::About, "&About pathsum", kNoKeys},
+    {Command::Open, QT_TRANSLATE_NOOP("Menu", "&Open..."), Qt::CTRL | Qt::Key_O},
+    {Command::OpenRecent, QT_TRANSLATE_NOOP("Menu", "Open &Recent"), kNoKeys},
+    {Command::Examples, QT_TRANSLATE_NOOP("Menu", "Exa&mples"), kNoKeys},
+    {Command::Save, QT_TRANSLATE_NOOP("Menu", "&Save"), Qt::CTRL | Qt::Key_S},
+    {Command::SaveAs, QT_TRANSLATE_NOOP("Menu", "Save &As..."), Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+    {Command::ExportPicture, QT_TRANSLATE_NOOP("Menu", "&Export Picture..."), Qt::CTRL | Qt::Key_E},
+    {Command::ExportData, QT_TRANSLATE_NOOP("Menu", "Export &Data..."),
+     Qt::CTRL | Qt::SHIFT | Qt::Key_E},
+    {Command::CopyPicture, QT_TRANSLATE_NOOP("Menu", "&Copy Picture"),
+     Qt::CTRL | Qt::SHIFT | Qt::Key_C},
+    {Command::Guide, QT_TRANSLATE_NOOP("Menu", "&Guide"), Qt::SHIFT | Qt::Key_F1},
+    {Command::Print, QT_TRANSLATE_NOOP("Menu", "&Print"), Qt::CTRL | Qt::Key_P},
+    {Command::PrintOnWhite, QT_TRANSLATE_NOOP("Menu", "Print on &White"),
+     Qt::CTRL | Qt::SHIFT | Qt::Key_P},
+    {Command::Exit, QT_TRANSLATE_NOOP("Menu", "E&xit"), Qt::CTRL | Qt::Key_Q},
+    {Command::Calculate, QT_TRANSLATE_NOOP("Menu", "&Calculate"), QKeyCombination(Qt::Key_F5)},
+    {Command::Stop, QT_TRANSLATE_NOOP("Menu", "&Stop"), QKeyCombination(Qt::Key_Escape)},
+    {Command::PlaceSource, QT_TRANSLATE_NOOP("Menu", "&Place Source..."), Qt::CTRL | Qt::Key_L},
+    {Command::ArrowsAtAPoint, QT_TRANSLATE_NOOP("Menu", "&Arrows at a Point"),
+     QKeyCombination(Qt::Key_F6)},
+    {Command::FieldOfLight, QT_TRANSLATE_NOOP("Menu", "&Field of Light"),
+     QKeyCombination(Qt::Key_F7)},
+    {Command::Live, QT_TRANSLATE_NOOP("Menu", "&Live"), QKeyCombination(Qt::Key_F8)},
+    {Command::Help, QT_TRANSLATE_NOOP("Menu", "&Help"), QKeyCombination(Qt::Key_F1)},
+    {Command::About, QT_TRANSLATE_NOOP("Menu", "&About pathsum"), kNoKeys},
 };
 
 const CommandText& TextOf(Command command) {
@@ -225,7 +292,7 @@ const CommandText& TextOf(Command command) {
 }  // namespace
 
 QString MenuText(Command command) {
-    return QString::fromLatin1(TextOf(command).menuText);
+    return QCoreApplication::translate("Menu", TextOf(command).menuText);
 }
 
 QKeySequence Shortcut(Command command) {
@@ -249,7 +316,13 @@ QKeySequence CloseWindowShortcut() {
 }
 
 std::optional<ControlDescription> DescriptionOf(const QString& objectName) {
-    static const QHash<QString, ControlDescription> table = BuildTable();
+    // One table for each language spoken, built when first asked for.
+    static QHash<QString, QHash<QString, ControlDescription>> tables;
+    auto language = tables.find(SpokenLanguage());
+    if (language == tables.end()) {
+        language = tables.insert(SpokenLanguage(), BuildTable());
+    }
+    const QHash<QString, ControlDescription>& table = *language;
     const auto found = table.constFind(objectName);
     if (found == table.constEnd()) {
         return std::nullopt;
@@ -258,21 +331,22 @@ std::optional<ControlDescription> DescriptionOf(const QString& objectName) {
 }
 
 QString PatternName(const QString& caption) {
-    return QStringLiteral("Pattern: ") + caption;
+    return QCoreApplication::translate("ControlTexts", "Pattern: %1").arg(caption);
 }
 
 QString SourceLabelName(const QString& caption) {
-    return QStringLiteral("Source ") + caption;
+    return QCoreApplication::translate("ControlTexts", "Source %1").arg(caption);
 }
 
 QString ScreenLabelName(int index, const QString& caption, const std::optional<ScreenPeak>& peak) {
     if (NotComputed(caption)) {
-        return ScreenName(index) + QStringLiteral(", not computed yet");
+        return QCoreApplication::translate("ControlTexts", "%1, not computed yet")
+            .arg(ScreenName(index));
     }
-    QString name =
-        ScreenName(index) + QStringLiteral(", %1 below the mirrors").arg(caption.trimmed());
+    QString name = QCoreApplication::translate("ControlTexts", "%1, %2 below the mirrors")
+                       .arg(ScreenName(index), caption.trimmed());
     if (peak) {
-        name += QStringLiteral(": largest value %1 at X = %2")
+        name += QCoreApplication::translate("ControlTexts", ": largest value %1 at X = %2")
                     .arg(QString::fromStdString(ReadableNumber(peak->value, 3)),
                          QString::fromStdString(DetectorXText(peak->x)));
     }
@@ -281,13 +355,16 @@ QString ScreenLabelName(int index, const QString& caption, const std::optional<S
 
 QString PathsLabelName(int index, const QString& caption) {
     if (NotComputed(caption)) {
-        return ScreenName(index) + QStringLiteral(" paths, not computed yet");
+        return QCoreApplication::translate("ControlTexts", "%1 paths, not computed yet")
+            .arg(ScreenName(index));
     }
-    return ScreenName(index) + QStringLiteral(": %1 paths").arg(caption.trimmed());
+    return QCoreApplication::translate("ControlTexts", "%1: %2 paths")
+        .arg(ScreenName(index), caption.trimmed());
 }
 
 QString PlotDescription(const std::array<std::optional<ScreenPeak>, kScreenYs.size()>& peaks) {
-    QString text = QStringLiteral(
+    QString text = QCoreApplication::translate(
+        "ControlTexts",
         "The mirrors or slits along the top and, on each of the ten screens, a white band whose "
         "height shows how much light arrives at each point.");
     std::optional<std::size_t> brightest;
@@ -298,7 +375,8 @@ QString PlotDescription(const std::array<std::optional<ScreenPeak>, kScreenYs.si
     }
     if (brightest) {
         const ScreenPeak& peak = *peaks[*brightest];
-        text += QStringLiteral(" The largest value, %1, lies on %2 at X = %3.")
+        text += QCoreApplication::translate("ControlTexts",
+                                            " The largest value, %1, lies on %2 at X = %3.")
                     .arg(QString::fromStdString(ReadableNumber(peak.value, 3)),
                          ScreenName(ScreenLabelIndex(kScreenYs[*brightest])),
                          QString::fromStdString(DetectorXText(peak.x)));

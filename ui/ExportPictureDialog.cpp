@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -18,20 +19,20 @@
 namespace pathsum {
 namespace {
 
-const QString kTitle = QStringLiteral("Export Picture");
+const char* const kTitle = QT_TRANSLATE_NOOP("pathsum::ExportPictureDialog", "Export Picture");
 
 QString KindName(ExportKind kind) {
     switch (kind) {
         case ExportKind::Png:
-            return QStringLiteral("a PNG picture");
+            return QCoreApplication::translate("pathsum::ExportPictureDialog", "a PNG picture");
         case ExportKind::Svg:
-            return QStringLiteral("an SVG drawing");
+            return QCoreApplication::translate("pathsum::ExportPictureDialog", "an SVG drawing");
         case ExportKind::Pdf:
-            return QStringLiteral("a PDF document");
+            return QCoreApplication::translate("pathsum::ExportPictureDialog", "a PDF document");
         case ExportKind::Csv:
             break;
     }
-    return QStringLiteral("a table");
+    return QCoreApplication::translate("pathsum::ExportPictureDialog", "a table");
 }
 
 }  // namespace
@@ -39,14 +40,14 @@ QString KindName(ExportKind kind) {
 ExportPictureDialog::ExportPictureDialog(const QString& suggestedPath, QWidget* parent)
     : QDialog(parent), folder_(QFileInfo(suggestedPath).absolutePath()) {
     setObjectName(QStringLiteral("ExportPictureDialog"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr(kTitle));
 
     path_ = new QLineEdit(QDir::toNativeSeparators(suggestedPath), this);
     path_->setObjectName(QStringLiteral("File"));
-    path_->setAccessibleName(QStringLiteral("File"));
+    path_->setAccessibleName(tr("File"));
     path_->setMinimumWidth(360);
-    path_->setToolTip(QStringLiteral("Ends in .png, .svg or .pdf: the kind of picture."));
-    auto* choose = new QPushButton(QStringLiteral("&Choose..."), this);
+    path_->setToolTip(tr("Ends in .png, .svg or .pdf: the kind of picture."));
+    auto* choose = new QPushButton(tr("&Choose..."), this);
     choose->setObjectName(QStringLiteral("Choose"));
     auto* file = new QHBoxLayout;
     file->addWidget(path_);
@@ -58,31 +59,30 @@ ExportPictureDialog::ExportPictureDialog(const QString& suggestedPath, QWidget* 
 
     scale_ = new QComboBox(this);
     scale_->setObjectName(QStringLiteral("Scale"));
-    scale_->setAccessibleName(QStringLiteral("PNG size"));
+    scale_->setAccessibleName(tr("PNG size"));
     for (const int scale : kPictureScales) {
-        const QString size = QStringLiteral("%1 x %2 pixels")
+        const QString size = tr("%1 x %2 pixels")
                                  .arg(PlotFrame::kClientWidth * scale)
                                  .arg(PlotFrame::kClientHeight * scale);
-        scale_->addItem(scale == 1 ? size + QStringLiteral(" (as the window)")
-                                   : size + QStringLiteral(" (%1 times the window)").arg(scale),
+        scale_->addItem(scale == 1 ? tr("%1 (as the window)").arg(size)
+                                   : tr("%1 (%2 times the window)").arg(size).arg(scale),
                         scale);
     }
-    onWhite_ =
-        new QCheckBox(QStringLiteral("On &white: the plot dark on white, as Print on White"), this);
+    onWhite_ = new QCheckBox(tr("On &white: the plot dark on white, as Print on White"), this);
     onWhite_->setObjectName(QStringLiteral("OnWhite"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    exportButton_ = buttons->addButton(QStringLiteral("&Export"), QDialogButtonBox::AcceptRole);
+    exportButton_ = buttons->addButton(tr("&Export"), QDialogButtonBox::AcceptRole);
     exportButton_->setObjectName(QStringLiteral("Export"));
     exportButton_->setDefault(true);
 
     auto* form = new QFormLayout(this);
     // The name's box is in a row with its button: its label is given the box to go to.
-    auto* fileLabel = new QLabel(QStringLiteral("&File:"), this);
+    auto* fileLabel = new QLabel(tr("&File:"), this);
     fileLabel->setBuddy(path_);
     form->addRow(fileLabel, file);
     form->addRow(QString(), where_);
-    form->addRow(QStringLiteral("PNG &size:"), scale_);
+    form->addRow(tr("PNG &size:"), scale_);
     form->addRow(onWhite_);
     form->addRow(buttons);
 
@@ -115,11 +115,10 @@ void ExportPictureDialog::accept() {
     const QString path = Path();
     if (QFileInfo::exists(path) && path != agreedToReplace_) {
         // As the file dialogs ask.
-        const auto answer =
-            QMessageBox::question(this, kTitle,
-                                  QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                      .arg(QFileInfo(path).fileName()),
-                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        const auto answer = QMessageBox::question(
+            this, tr(kTitle),
+            tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             return;
         }
@@ -130,8 +129,8 @@ void ExportPictureDialog::accept() {
 void ExportPictureDialog::Choose() {
     const auto kind = ExportKindOf(Path());
     const QString chosen =
-        AskForFile(this, QFileDialog::AcceptSave, kTitle, Path().isEmpty() ? folder_ : Path(),
-                   QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"),
+        AskForFile(this, QFileDialog::AcceptSave, tr(kTitle), Path().isEmpty() ? folder_ : Path(),
+                   tr("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"),
                    kind == ExportKind::Svg   ? QStringLiteral("svg")
                    : kind == ExportKind::Pdf ? QStringLiteral("pdf")
                                              : QStringLiteral("png"));
@@ -151,18 +150,17 @@ void ExportPictureDialog::FollowTheName() {
     exportButton_->setEnabled(picture);
     scale_->setEnabled(kind == ExportKind::Png);
     if (picture) {
-        where_->setText(
-            QStringLiteral("Writes %1: %2").arg(KindName(*kind), QDir::toNativeSeparators(Path())));
+        where_->setText(tr("Writes %1: %2").arg(KindName(*kind), QDir::toNativeSeparators(Path())));
     } else if (Path().isEmpty()) {
-        where_->setText(QStringLiteral("Export waits for the name of the file to write."));
+        where_->setText(tr("Export waits for the name of the file to write."));
     } else if (kind == ExportKind::Csv) {
-        where_->setText(QStringLiteral(
-            "Export waits: a name ending in .csv is for the numbers, which File > Export Data "
-            "writes. A picture's name ends in .png, .svg or .pdf."));
+        where_->setText(
+            tr("Export waits: a name ending in .csv is for the numbers, which File > Export Data "
+               "writes. A picture's name ends in .png, .svg or .pdf."));
     } else {
-        where_->setText(QStringLiteral(
-            "Export waits for a name that ends in .png, .svg or .pdf: the ending says which "
-            "kind of picture to write."));
+        where_->setText(
+            tr("Export waits for a name that ends in .png, .svg or .pdf: the ending says which "
+               "kind of picture to write."));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "Exports.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
@@ -67,7 +68,8 @@ std::variant<QByteArray, QString> CsvBytes(MainForm& form) {
     const bool finished = run.plan && std::any_of(run.p.begin(), run.p.end(),
                                                   [](const auto& p) { return !p.empty(); });
     if (!finished) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "Exports",
             "No screen has been calculated yet, so there are no numbers to export: calculate "
             "first.");
     }
@@ -121,14 +123,16 @@ std::optional<QString> ExportFile(MainForm& form, const QString& path,
                                   const PictureOptions& options) {
     const auto kind = ExportKindOf(path);
     if (!kind) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "Exports",
                    "The file \u201c%1\u201d was not written: its name must end in .png, "
                    ".svg, .pdf or .csv, which says what kind of file to write.")
             .arg(path);
     }
     const auto bytes = ExportBytes(form, *kind, options);
     if (const auto* why = std::get_if<QString>(&bytes)) {
-        return QStringLiteral("The file \u201c%1\u201d was not written: %2").arg(path, *why);
+        return QCoreApplication::translate("Exports", "The file \u201c%1\u201d was not written: %2")
+            .arg(path, *why);
     }
     return SaveWhole(path, std::get<QByteArray>(bytes));
 }

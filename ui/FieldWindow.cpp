@@ -51,7 +51,7 @@ QString Readable(double value, int digits = 4) {
 FieldWindow::FieldWindow(MainForm* form, QWidget* parent)
     : QWidget(parent, Qt::Window), form_(form) {
     setObjectName(QStringLiteral("FieldWindow"));
-    setWindowTitle(QStringLiteral("Field of Light"));
+    setWindowTitle(tr("Field of Light"));
 
     picture_ = new FieldPictureView(this);
     bar_ = new FieldColourBar(this);
@@ -75,15 +75,15 @@ FieldWindow::FieldWindow(MainForm* form, QWidget* parent)
 
     colours_ = new QComboBox(this);
     colours_->setObjectName(QStringLiteral("FieldColours"));
-    colours_->addItem(QStringLiteral("Colour"), static_cast<int>(FieldColours::Perceptual));
-    colours_->addItem(QStringLiteral("Grey"), static_cast<int>(FieldColours::Grey));
-    logarithmic_ = new QCheckBox(QStringLiteral("&Logarithmic"), this);
+    colours_->addItem(tr("Colour"), static_cast<int>(FieldColours::Perceptual));
+    colours_->addItem(tr("Grey"), static_cast<int>(FieldColours::Grey));
+    logarithmic_ = new QCheckBox(tr("&Logarithmic"), this);
     logarithmic_->setObjectName(QStringLiteral("FieldLogarithmic"));
-    whole_ = new QPushButton(QStringLiteral("&Whole Square"), this);
+    whole_ = new QPushButton(tr("&Whole Square"), this);
     whole_->setObjectName(QStringLiteral("FieldWholeSquare"));
-    savePicture_ = new QPushButton(QStringLiteral("Save &Picture..."), this);
+    savePicture_ = new QPushButton(tr("Save &Picture..."), this);
     savePicture_->setObjectName(QStringLiteral("FieldSavePicture"));
-    saveNumbers_ = new QPushButton(QStringLiteral("Save &Numbers..."), this);
+    saveNumbers_ = new QPushButton(tr("Save &Numbers..."), this);
     saveNumbers_->setObjectName(QStringLiteral("FieldSaveNumbers"));
     for (QPushButton* button : {whole_, savePicture_, saveNumbers_}) {
         button->setAutoDefault(false);
@@ -232,7 +232,7 @@ void FieldWindow::FollowRun() {
     plan_ = run.plan;
     if (plan_) {
         const ExperimentSettings& s = plan_->settings;
-        caption_->setText(QStringLiteral("The last run: %1, wavelength %2, %3 paths, gain %4.")
+        caption_->setText(tr("The last run: %1, wavelength %2, %3 paths, gain %4.")
                               .arg(QString::fromStdString(s.patternCaption),
                                    Readable(s.wavelength, 6), QString::number(plan_->paths.Count()),
                                    Readable(s.gain, 6)));
@@ -321,17 +321,15 @@ void FieldWindow::ShowNotice() {
         const FieldAliasing aliasing = AliasingOf(refinement_->Grid(), engine_->HitLow(),
                                                   engine_->HitHigh(), engine_->Wavelength());
         if (aliasing.rows == refinement_->Grid().rows) {
-            text = QStringLiteral(
-                       "The fringes here are as fine as %1 apart, finer than two pixels (a pixel "
-                       "is %2 across): each pixel is a sample, and the picture may show patterns "
-                       "that are not there. Zoom in (the wheel) to see the fringes themselves.")
+            text = tr("The fringes here are as fine as %1 apart, finer than two pixels (a pixel "
+                      "is %2 across): each pixel is a sample, and the picture may show patterns "
+                      "that are not there. Zoom in (the wheel) to see the fringes themselves.")
                        .arg(Readable(aliasing.nearestSpacing, 3), Readable(aliasing.pixel, 3));
         } else if (aliasing.rows > 0) {
-            text = QStringLiteral(
-                       "Within %1 of the row the fringes are finer than two pixels (down to %2 "
-                       "apart; a pixel is %3 across): there each pixel is a sample, and the "
-                       "picture may show patterns that are not there. Zoom in (the wheel) to see "
-                       "them.")
+            text = tr("Within %1 of the row the fringes are finer than two pixels (down to %2 "
+                      "apart; a pixel is %3 across): there each pixel is a sample, and the "
+                      "picture may show patterns that are not there. Zoom in (the wheel) to see "
+                      "them.")
                        .arg(Readable(aliasing.withinDistance, 3),
                             Readable(aliasing.nearestSpacing, 3), Readable(aliasing.pixel, 3));
         }
@@ -342,24 +340,23 @@ void FieldWindow::ShowNotice() {
 void FieldWindow::ShowStatus() {
     QString text;
     if (!plan_) {
-        text = QStringLiteral(
+        text = tr(
             "Click CALC AND PLOT in the main window: the field of the run's paths appears here.");
     } else if (plan_->paths.Count() == 0) {
-        text = QStringLiteral("The last run has no paths: no light reaches the plot.");
+        text = tr("The last run has no paths: no light reaches the plot.");
     } else if (form_->Running()) {
-        text = QStringLiteral("The field follows once the run in the main window has ended.");
+        text = tr("The field follows once the run in the main window has ended.");
     } else if (refinement_ && !refinement_->Done()) {
-        text = QStringLiteral("Refining: %1% of %2 pixels.")
+        text = tr("Refining: %1% of %2 pixels.")
                    .arg(static_cast<int>(refinement_->Progress() * 100.0))
                    .arg(refinement_->Grid().Pixels());
     } else if (refinement_) {
         text = refinement_->Interpolated()
-                   ? QStringLiteral(
-                         "Every one of %1 pixels computed, by the interpolated sum: "
-                         "within %2 of the sum over every path in p / N\u00b2.")
+                   ? tr("Every one of %1 pixels computed, by the interpolated sum: "
+                        "within %2 of the sum over every path in p / N\u00b2.")
                          .arg(refinement_->Grid().Pixels())
                          .arg(Readable(refinement_->ErrorBound(), 2))
-                   : QStringLiteral("Every one of %1 pixels computed, summed over every path.")
+                   : tr("Every one of %1 pixels computed, summed over every path.")
                          .arg(refinement_->Grid().Pixels());
     }
     status_->setText(text);
@@ -382,9 +379,8 @@ void FieldWindow::PointAt(double x, double y) {
             const double n = plan_->paths.Count();
             const double p =
                 refinement_->P()[static_cast<std::size_t>(k) * grid.columns + i] / (n * n);
-            value =
-                QStringLiteral(": p / N\u00b2 %1%2")
-                    .arg(refinement_->Done() ? QString() : QStringLiteral("about "), Readable(p));
+            value = (refinement_->Done() ? tr(": p / N\u00b2 %1") : tr(": p / N\u00b2 about %1"))
+                        .arg(Readable(p));
         }
     }
     // As the main window's labels give a point.
@@ -431,16 +427,15 @@ void FieldWindow::hideEvent(QHideEvent* event) {
 // ---- Saving -------------------------------------------------------------------------------
 
 void FieldWindow::ReportFailure(const QString& message) {
-    QMessageBox::warning(this, QStringLiteral("Field of Light"), message);
+    QMessageBox::warning(this, tr("Field of Light"), message);
 }
 
 std::optional<QString> FieldWindow::NotComplete(const QString& path) const {
     if (Complete() && plan_) {
         return std::nullopt;
     }
-    return QStringLiteral(
-               "The file \u201c%1\u201d was not written: the field is not computed "
-               "at every pixel yet.")
+    return tr("The file \u201c%1\u201d was not written: the field is not computed "
+              "at every pixel yet.")
         .arg(path);
 }
 
@@ -477,13 +472,13 @@ bool FieldWindow::SaveNumbers(const QString& path) {
 }
 
 void FieldWindow::SavePicture_Click() {
-    AskAndSave(QStringLiteral("Save the Picture of the Field"), QStringLiteral("field.png"),
-               QStringLiteral("PNG pictures (*.png)"), &FieldWindow::SavePicture);
+    AskAndSave(tr("Save the Picture of the Field"), QStringLiteral("field.png"),
+               tr("PNG pictures (*.png)"), &FieldWindow::SavePicture);
 }
 
 void FieldWindow::SaveNumbers_Click() {
-    AskAndSave(QStringLiteral("Save the Numbers of the Field"), QStringLiteral("field.csv"),
-               QStringLiteral("Comma-separated values (*.csv)"), &FieldWindow::SaveNumbers);
+    AskAndSave(tr("Save the Numbers of the Field"), QStringLiteral("field.csv"),
+               tr("Comma-separated values (*.csv)"), &FieldWindow::SaveNumbers);
 }
 
 void FieldWindow::AskAndSave(const QString& title, const QString& name, const QString& filter,

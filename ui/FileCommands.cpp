@@ -27,7 +27,8 @@ namespace pathsum {
 namespace {
 
 const QString kRecentKey = QStringLiteral("recentSetups");
-const QString kSetupFilter = QStringLiteral("pathsum set-ups (*.pathsum)");
+const char* const kSetupFilter =
+    QT_TRANSLATE_NOOP("pathsum::FileCommands", "pathsum set-ups (*.pathsum)");
 // How long the notice of a written file stays: long enough to read a path twice.
 constexpr int kNoticeMs = 6000;
 
@@ -53,8 +54,8 @@ void FileCommands::Open() {
         return;
     }
     const QString path =
-        AskForFile(form_->DialogParent(), QFileDialog::AcceptOpen, QStringLiteral("Open Set-up"),
-                   SuggestedPath(QString()), kSetupFilter, QStringLiteral("pathsum"));
+        AskForFile(form_->DialogParent(), QFileDialog::AcceptOpen, tr("Open Set-up"),
+                   SuggestedPath(QString()), tr(kSetupFilter), QStringLiteral("pathsum"));
     if (!path.isEmpty()) {
         OpenSetup(path, true);
     }
@@ -71,7 +72,7 @@ bool FileCommands::OpenLesson(const QString& path) {
 bool FileCommands::OpenSetup(const QString& path, bool remembered) {
     const auto read = ReadSetupFile(path);
     if (const auto* why = std::get_if<QString>(&read)) {
-        Tell(QStringLiteral("Open Set-up"), *why);
+        Tell(tr("Open Set-up"), *why);
         // A recent file that is gone, or spoilt, is no longer offered.
         Forget(path);
         return false;
@@ -100,9 +101,9 @@ bool FileCommands::SaveOrAsk() {
 }
 
 bool FileCommands::AskAndSave() {
-    const QString path = AskForFile(
-        form_->DialogParent(), QFileDialog::AcceptSave, QStringLiteral("Save Set-up"),
-        SuggestedPath(QStringLiteral(".pathsum")), kSetupFilter, QStringLiteral("pathsum"));
+    const QString path = AskForFile(form_->DialogParent(), QFileDialog::AcceptSave,
+                                    tr("Save Set-up"), SuggestedPath(QStringLiteral(".pathsum")),
+                                    tr(kSetupFilter), QStringLiteral("pathsum"));
     return !path.isEmpty() && SaveTo(path);
 }
 
@@ -113,7 +114,7 @@ bool FileCommands::SaveTo(const QString& path) {
     setup.texts = form_->TextsOfControls();
     setup.marker = form_->MarkerPosition();
     if (const auto why = SaveWhole(path, SetupBytes(setup))) {
-        Tell(QStringLiteral("Save Set-up"), *why);
+        Tell(tr("Save Set-up"), *why);
         return false;
     }
     opened_ = setup;
@@ -129,30 +130,28 @@ void FileCommands::ExportPicture() {
         return;
     }
     if (const auto why = ExportFile(*form_, dialog.Path(), dialog.Options())) {
-        Tell(QStringLiteral("Export Picture"), *why);
+        Tell(tr("Export Picture"), *why);
     } else {
-        Confirm(QStringLiteral("The picture is written: %1")
-                    .arg(QDir::toNativeSeparators(dialog.Path())));
+        Confirm(tr("The picture is written: %1").arg(QDir::toNativeSeparators(dialog.Path())));
     }
 }
 
 void FileCommands::ExportData() {
     const auto table = ExportBytes(*form_, ExportKind::Csv, {});
     if (const auto* why = std::get_if<QString>(&table)) {
-        Tell(QStringLiteral("Export Data"), *why);
+        Tell(tr("Export Data"), *why);
         return;
     }
-    const QString path =
-        AskForFile(form_->DialogParent(), QFileDialog::AcceptSave, QStringLiteral("Export Data"),
-                   SuggestedPath(QStringLiteral(".csv")),
-                   QStringLiteral("Comma-separated values (*.csv)"), QStringLiteral("csv"));
+    const QString path = AskForFile(form_->DialogParent(), QFileDialog::AcceptSave,
+                                    tr("Export Data"), SuggestedPath(QStringLiteral(".csv")),
+                                    tr("Comma-separated values (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty()) {
         return;
     }
     if (const auto why = SaveWhole(path, std::get<QByteArray>(table))) {
-        Tell(QStringLiteral("Export Data"), *why);
+        Tell(tr("Export Data"), *why);
     } else {
-        Confirm(QStringLiteral("The numbers are written: %1")
+        Confirm(tr("The numbers are written: %1")
                     .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
     }
 }
@@ -174,7 +173,7 @@ void FileCommands::FillRecentMenu(QMenu* menu) {
         entry->setStatusTip(entry->toolTip());
     }
     if (recent.isEmpty()) {
-        menu->addAction(QStringLiteral("No set-ups yet"))->setEnabled(false);
+        menu->addAction(tr("No set-ups yet"))->setEnabled(false);
     }
 }
 
@@ -188,8 +187,8 @@ void FileCommands::FillExamplesMenu(QMenu* menu) {
         entry->setToolTip(QFileInfo(path).fileName());
     }
     if (examples.empty()) {
-        menu->addAction(QStringLiteral("No lessons found in %1")
-                            .arg(QDir::toNativeSeparators(ExamplesFolder())))
+        menu->addAction(
+                tr("No lessons found in %1").arg(QDir::toNativeSeparators(ExamplesFolder())))
             ->setEnabled(false);
     }
 }
@@ -223,14 +222,14 @@ bool FileCommands::SettleChanges() {
     if (!Unsaved()) {
         return true;
     }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Unsaved Changes"),
-                    QStringLiteral("Save the changes to \u201c%1\u201d?").arg(kept_->name),
+    QMessageBox box(QMessageBox::Warning, tr("Unsaved Changes"),
+                    tr("Save the changes to \u201c%1\u201d?").arg(kept_->name),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                     form_->DialogParent());
     box.setObjectName(QStringLiteral("UnsavedChangesBox"));
     box.setInformativeText(
-        QStringLiteral("The set-up has changed since it was opened or saved. Without saving, "
-                       "the changes are lost."));
+        tr("The set-up has changed since it was opened or saved. Without saving, "
+           "the changes are lost."));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

@@ -1,5 +1,6 @@
 #include "FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -17,7 +18,9 @@ QString SuffixOfFilter(const QString& filter) {
 
 QString AskForFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
                    const QString& start, const QString& filter, const QString& suffix) {
-    QFileDialog dialog(parent, title, start, filter + QStringLiteral(";;All files (*)"));
+    QFileDialog dialog(parent, title, start,
+                       filter + QStringLiteral(";;") +
+                           QCoreApplication::translate("FileDialogs", "All files (*)"));
     dialog.setObjectName(QStringLiteral("FileDialog"));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile

@@ -8,10 +8,10 @@ namespace pathsum {
 
 GuideWindow::GuideWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("GuideWindow"));
-    setWindowTitle(QStringLiteral("pathsum Guide"));
+    setWindowTitle(tr("pathsum Guide"));
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("GuideText"));
-    browser_->setAccessibleName(QStringLiteral("Guide"));
+    browser_->setAccessibleName(tr("Guide"));
     // Links within the guide stay in it; a link to anywhere else opens in the desktop's browser.
     browser_->setOpenExternalLinks(true);
     browser_->setSource(QUrl(QStringLiteral("qrc:/guide/guide.html")));

@@ -1,9 +1,14 @@
 #include "HelpText.h"
 
+#include "Translation.h"
+
 namespace pathsum {
 
 const std::string& HelpText() {
-    static const std::string text =
+    // Formed at every call, in the language spoken now.
+    static std::string text;
+    text = Translated(
+        "HelpText",
         "Simulates various slit/mirror configurations for different wavelengths and point "
         "light-source locations. \r\r"
         "Click Calculate to see probability distributions appear on ten equally-spaced "
@@ -21,13 +26,14 @@ const std::string& HelpText() {
         "paths as measured from point source. \r\r"
         "Curves are not normalized but are divided by number of paths squared.\r\r"
         "Select Mirror Number, Mirror/Slit Width and Spacing, and Wavelength, Resolution, Gain, "
-        "to conduct different experiments. \r";
+        "to conduct different experiments. \r");
     return text;
 }
 
 const std::string& HelpTitle() {
-    static const std::string title =
-        "Light as a sum over paths, A. N. Arrowsmith, Pathsum Teaching Workshop, 2016";
+    static std::string title;
+    title = Translated(
+        "HelpText", "Light as a sum over paths, A. N. Arrowsmith, Pathsum Teaching Workshop, 2016");
     return title;
 }
 

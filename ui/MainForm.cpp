@@ -50,7 +50,7 @@ void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
 }  // namespace
 
 QString MainForm::Caption() {
-    return QStringLiteral(
+    return tr(
         "Light meets matter: the sum-over-paths method, multiple slit and mirror analysis"
         "                    pathsum home page");
 }
@@ -87,7 +87,7 @@ void MainForm::BuildControls() {
 
     auto label = [this](const char* name, const char* caption, double top, double height,
                         const char* family) {
-        auto* control = new ClickLabel(QString::fromLatin1(caption), this);
+        auto* control = new ClickLabel(tr(caption), this);
         control->setObjectName(QString::fromLatin1(name));
         control->setGeometry(FrameRect(kLeftColumnX, top, kLeftColumnWidth, height));
         control->setAlignment(Qt::AlignCenter);
@@ -105,7 +105,7 @@ void MainForm::BuildControls() {
     };
     auto button = [this](const char* name, const char* caption, double top, double height,
                          const char* family) {
-        auto* control = new WrapButton(QString::fromLatin1(caption), this);
+        auto* control = new WrapButton(tr(caption), this);
         control->setObjectName(QString::fromLatin1(name));
         control->setGeometry(FrameRect(kLeftColumnX, top, kLeftColumnWidth, height));
         control->setFont(ControlFont(family));
@@ -115,24 +115,33 @@ void MainForm::BuildControls() {
 
     // The boxes and the Pattern button start with the texts a run's settings default to.
     const SettingsTexts defaults;
-    WavelengthLabel = label("WavelengthLabel", "Wave- Length", 100, 5, "Arial");
+    WavelengthLabel = label(
+        "WavelengthLabel", QT_TRANSLATE_NOOP("pathsum::MainForm", "Wave- Length"), 100, 5, "Arial");
     WavelengthText = textBox("WavelengthText", defaults.wavelength, 95);
-    ResolutionLabel = label("ResolutionLabel", " Resolution Radians", 90, 5, "Arial");
+    ResolutionLabel =
+        label("ResolutionLabel", QT_TRANSLATE_NOOP("pathsum::MainForm", " Resolution Radians"), 90,
+              5, "Arial");
     ResolutionText = textBox("ResolutionText", defaults.resolution, 85);
-    ResolutionXLabel = label("ResolutionXLabel", " Resolution X", 80, 5, "Arial");
+    ResolutionXLabel =
+        label("ResolutionXLabel", QT_TRANSLATE_NOOP("pathsum::MainForm", " Resolution X"), 80, 5,
+              "Arial");
     ResolutionXText = textBox("ResolutionXText", defaults.resolutionX, 75);
-    GainLabel = label("GainLabel", "Gain", 70, 5, "MS Sans Serif");
+    GainLabel =
+        label("GainLabel", QT_TRANSLATE_NOOP("pathsum::MainForm", "Gain"), 70, 5, "MS Sans Serif");
     GainText = textBox("GainText", defaults.gain, 65);
-    GratingWidthLabel = label("GratingWidthLabel", "Width", 60, 5, "Arial");
+    GratingWidthLabel =
+        label("GratingWidthLabel", QT_TRANSLATE_NOOP("pathsum::MainForm", "Width"), 60, 5, "Arial");
     GratingWidthText = textBox("GratingWidthText", defaults.width, 55);
-    GratingSpacingLabel = label("GratingSpacingLabel", "Spacing", 50, 5, "Arial");
+    GratingSpacingLabel = label("GratingSpacingLabel",
+                                QT_TRANSLATE_NOOP("pathsum::MainForm", "Spacing"), 50, 5, "Arial");
     GratingSpacingText = textBox("GratingSpacingText", defaults.spacing, 45);
-    Calculate = button("Calculate", "CALC AND PLOT", 40, 10, "Arial");
+    Calculate = button("Calculate", QT_TRANSLATE_NOOP("pathsum::MainForm", "CALC AND PLOT"), 40, 10,
+                       "Arial");
     Pattern = button("Pattern", defaults.patternCaption.c_str(), 30, 10, "MS Sans Serif");
-    Printit = button("Printit", "Print", 20, 10, "Arial");
-    Stop = button("Stop", "Stop", 10, 10, "Arial");
-    Help = button("Help", "Help", 0, 8, "MS Sans Serif");
-    Exit = button("Exit", "Exit", -8, 10, "Arial");
+    Printit = button("Printit", QT_TRANSLATE_NOOP("pathsum::MainForm", "Print"), 20, 10, "Arial");
+    Stop = button("Stop", QT_TRANSLATE_NOOP("pathsum::MainForm", "Stop"), 10, 10, "Arial");
+    Help = button("Help", QT_TRANSLATE_NOOP("pathsum::MainForm", "Help"), 0, 8, "MS Sans Serif");
+    Exit = button("Exit", QT_TRANSLATE_NOOP("pathsum::MainForm", "Exit"), -8, 10, "Arial");
 
     for (int i = 0; i < 10; ++i) {
         auto* screen = new QLabel(ScreenCaptionAtStart(static_cast<std::size_t>(i)), this);
@@ -184,17 +193,20 @@ void MainForm::BuildControls() {
 
 const std::array<MainForm::ParameterControls, 5> MainForm::kParameterControls = {{
     {Parameter::Wavelength, &MainForm::WavelengthLabel, &MainForm::WavelengthText,
-     "Input Wavelength:", &MainForm::WavelengthText_Click, &MainForm::WavelengthLabel_MouseUp},
+     QT_TRANSLATE_NOOP("pathsum::MainForm", "Input Wavelength:"), &MainForm::WavelengthText_Click,
+     &MainForm::WavelengthLabel_MouseUp},
     {Parameter::Resolution, &MainForm::ResolutionLabel, &MainForm::ResolutionText,
-     "Input Resolution in radians:", &MainForm::ResolutionText_Click,
-     &MainForm::ResolutionLabel_MouseUp},
+     QT_TRANSLATE_NOOP("pathsum::MainForm", "Input Resolution in radians:"),
+     &MainForm::ResolutionText_Click, &MainForm::ResolutionLabel_MouseUp},
     {Parameter::Gain, &MainForm::GainLabel, &MainForm::GainText,
-     "Input Gain:", &MainForm::GainText_Click, &MainForm::GainLabel_MouseUp},
+     QT_TRANSLATE_NOOP("pathsum::MainForm", "Input Gain:"), &MainForm::GainText_Click,
+     &MainForm::GainLabel_MouseUp},
     {Parameter::Width, &MainForm::GratingWidthLabel, &MainForm::GratingWidthText,
-     "Input Grating Width:", &MainForm::GratingWidthText_Click,
-     &MainForm::GratingWidthLabel_MouseUp},
+     QT_TRANSLATE_NOOP("pathsum::MainForm", "Input Grating Width:"),
+     &MainForm::GratingWidthText_Click, &MainForm::GratingWidthLabel_MouseUp},
     {Parameter::Spacing, &MainForm::GratingSpacingLabel, &MainForm::GratingSpacingText,
-     "Input Spacing:", &MainForm::GratingSpacingText_Click, &MainForm::GratingSpacingLabel_MouseUp},
+     QT_TRANSLATE_NOOP("pathsum::MainForm", "Input Spacing:"), &MainForm::GratingSpacingText_Click,
+     &MainForm::GratingSpacingLabel_MouseUp},
 }};
 
 void MainForm::ConnectEvents() {

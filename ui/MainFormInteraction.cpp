@@ -84,9 +84,8 @@ const MainForm::ParameterControls& MainForm::ControlsOf(Parameter parameter) {
 void MainForm::AskForParameter(Parameter parameter) {
     const ParameterControls& controls = ControlsOf(parameter);
     bool accepted = false;
-    const QString answer =
-        QInputDialog::getText(DialogParent(), QString(), QString::fromLatin1(controls.prompt),
-                              QLineEdit::Normal, QString(), &accepted);
+    const QString answer = QInputDialog::getText(DialogParent(), QString(), tr(controls.prompt),
+                                                 QLineEdit::Normal, QString(), &accepted);
     // Cancelling keeps what the box held; an answer confirmed with OK is stored as typed.
     if (accepted) {
         (this->*controls.box)->setText(answer);
@@ -191,8 +190,8 @@ void MainForm::ShowRefusal(const QString& reason) {
         ShowLiveNotice(reason);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Cannot calculate"), reason,
-                    QMessageBox::Ok, DialogParent());
+    QMessageBox box(QMessageBox::Warning, tr("Cannot calculate"), reason, QMessageBox::Ok,
+                    DialogParent());
     box.setObjectName(QStringLiteral("RefusalBox"));
     box.exec();
 }

@@ -92,7 +92,7 @@ void MainForm::LiveRunEnded() {
 }
 
 QString MainForm::CoarsePictureNotice() {
-    return QStringLiteral(
+    return tr(
         "Live: a coarse picture while the source moves; the full one follows "
         "when it rests.");
 }

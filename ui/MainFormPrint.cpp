@@ -24,20 +24,21 @@ void MainForm::PrintWindow(PrintLook look) {
         // Printing to some other queue than the user's default would surprise; say what is
         // missing instead.
         const QString why = QPrinterInfo::availablePrinterNames().isEmpty()
-                                ? QStringLiteral("No printer is available")
-                                : QStringLiteral("No default printer is set");
-        QMessageBox::information(DialogParent(), QStringLiteral("Print"),
-                                 why + QStringLiteral(", so the window was not printed. Set up "
-                                                      "a default printer and try again."));
+                                ? tr("No printer is available")
+                                : tr("No default printer is set");
+        QMessageBox::information(DialogParent(), tr("Print"),
+                                 tr("%1, so the window was not printed. Set up "
+                                    "a default printer and try again.")
+                                     .arg(why));
         return;
     }
     QPrinter printer(destination, QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("pathsum"));
     QPainter painter;
     if (!painter.begin(&printer)) {
-        QMessageBox::information(DialogParent(), QStringLiteral("Print"),
-                                 QStringLiteral("The printer \"%1\" could not be used, so the "
-                                                "window was not printed.")
+        QMessageBox::information(DialogParent(), tr("Print"),
+                                 tr("The printer \"%1\" could not be used, so the "
+                                    "window was not printed.")
                                      .arg(destination.printerName()));
         return;
     }

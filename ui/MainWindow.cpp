@@ -84,7 +84,7 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     }
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     AddCommand(file, Command::Open, &FileCommands::Open);
     AddFileMenu(file, Command::OpenRecent, &FileCommands::FillRecentMenu);
     AddFileMenu(file, Command::Examples, &FileCommands::FillExamplesMenu);
@@ -100,23 +100,23 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     file->addSeparator();
     AddCommand(file, Command::Exit, &MainForm::Exit_Click);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     AddCommand(edit, Command::CopyPicture, &FileCommands::CopyPicture);
 
-    QMenu* run = menuBar()->addMenu(QStringLiteral("&Run"));
+    QMenu* run = menuBar()->addMenu(tr("&Run"));
     AddCommand(run, Command::Calculate, &MainForm::Calculate_Click);
     AddCommand(run, Command::Stop, &MainForm::StopOrCancelDrag);
     run->addSeparator();
     AddCommand(run, Command::PlaceSource, &MainForm::PlaceSource_Click);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     AddWindowCommand(view, Command::ArrowsAtAPoint, &MainWindow::ShowArrows);
     AddWindowCommand(view, Command::FieldOfLight, &MainWindow::ShowField);
     QAction* live = NewCommand(view, Command::Live);
     live->setCheckable(true);
     connect(live, &QAction::toggled, form_, &MainForm::SetLive);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* guide = NewCommand(help, Command::Guide);
     connect(guide, &QAction::triggered, this, &MainWindow::ShowGuide);
     AddCommand(help, Command::Help, &MainForm::Help_Click);
@@ -311,10 +311,10 @@ void MainWindow::PlaceBesideMe(QWidget* side) {
 
 void MainWindow::About_Click() {
     QMessageBox::about(
-        this, QStringLiteral("About pathsum"),
-        QStringLiteral("<p><b>pathsum</b> %1</p><p>%2: a point source, a row of mirrors or slits "
-                       "and ten screens, every path an arrow turned by its length in "
-                       "wavelengths.</p><p>Free software under the MIT licence.</p>")
+        this, tr("About pathsum"),
+        tr("<p><b>pathsum</b> %1</p><p>%2: a point source, a row of mirrors or slits "
+           "and ten screens, every path an arrow turned by its length in "
+           "wavelengths.</p><p>Free software under the MIT licence.</p>")
             .arg(QStringLiteral(PATHSUM_VERSION), QStringLiteral(PATHSUM_DESCRIPTION)));
 }
 

@@ -32,7 +32,7 @@ QDoubleSpinBox* CoordinateBox(double from, double to, double value, QWidget* par
 }  // namespace
 
 PlaceSourceDialog::PlaceSourceDialog(SourcePoint marker, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Place Source"));
+    setWindowTitle(tr("Place Source"));
     // The visible frame, where a click can land.
     constexpr double kRight = PlotFrame::kLeft + PlotFrame::kWidth;
     constexpr double kBottom = PlotFrame::kTop + PlotFrame::kHeight;
@@ -40,19 +40,19 @@ PlaceSourceDialog::PlaceSourceDialog(SourcePoint marker, QWidget* parent) : QDia
     y_ = CoordinateBox(LabelY(PlotFrame::kTop), LabelY(kBottom), LabelY(marker.y), this);
     x_->setObjectName(QStringLiteral("SourceX"));
     y_->setObjectName(QStringLiteral("SourceY"));
-    x_->setAccessibleName(QStringLiteral("Source X"));
-    y_->setAccessibleName(QStringLiteral("Source Y"));
+    x_->setAccessibleName(tr("Source X"));
+    y_->setAccessibleName(tr("Source Y"));
     captions_ = new QLabel(this);
     captions_->setObjectName(QStringLiteral("Captions"));
 
     auto* form = new QFormLayout(this);
-    auto* note = new QLabel(
-        QStringLiteral("X is measured right of the centre of the row, Y down from the row.\n"
-                       "A Y above 100 puts the marker below the plot: a far source."),
-        this);
+    auto* note =
+        new QLabel(tr("X is measured right of the centre of the row, Y down from the row.\n"
+                      "A Y above 100 puts the marker below the plot: a far source."),
+                   this);
     form->addRow(note);
-    form->addRow(QStringLiteral("&X:"), x_);
-    form->addRow(QStringLiteral("&Y:"), y_);
+    form->addRow(tr("&X:"), x_);
+    form->addRow(tr("&Y:"), y_);
     form->addRow(captions_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     form->addRow(buttons);
@@ -69,7 +69,7 @@ SourcePoint PlaceSourceDialog::Marker() const {
 
 void PlaceSourceDialog::ShowCaptions() {
     const SourcePoint source = ApplyFarSourceRule(Marker());
-    captions_->setText(QStringLiteral("The labels will read %1 and %2.")
+    captions_->setText(tr("The labels will read %1 and %2.")
                            .arg(QString::fromStdString(SourceXCaption(source)),
                                 QString::fromStdString(SourceYCaption(source))));
 }

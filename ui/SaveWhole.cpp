@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -53,23 +54,24 @@ std::optional<QString> NotAPlainFile(const QString& path) {
         return std::nullopt;
     }
     if (S_ISDIR(status.st_mode)) {
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("SaveWhole", "a folder");
     }
     if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)) {
-        return QStringLiteral("a device");
+        return QCoreApplication::translate("SaveWhole", "a device");
     }
     if (S_ISFIFO(status.st_mode)) {
-        return QStringLiteral("a named pipe (FIFO)");
+        return QCoreApplication::translate("SaveWhole", "a named pipe (FIFO)");
     }
     if (S_ISSOCK(status.st_mode)) {
-        return QStringLiteral("a socket");
+        return QCoreApplication::translate("SaveWhole", "a socket");
     }
-    return QStringLiteral("something other than a file");
+    return QCoreApplication::translate("SaveWhole", "something other than a file");
 }
 
 // Why the file is not there to be written, or nothing when it may be.
 std::optional<QString> Refused(const QString& path, const std::optional<Target>& target) {
-    const QString refused = QStringLiteral("The file %1 was not written: ").arg(Quoted(path));
+    const QString refused =
+        QCoreApplication::translate("SaveWhole", "The file %1 was not written: ").arg(Quoted(path));
     if (!target) {
         return refused + SystemReason(ELOOP) + QStringLiteral(".");
     }
@@ -78,9 +80,11 @@ std::optional<QString> Refused(const QString& path, const std::optional<Target>&
         return std::nullopt;
     }
     if (!target->linked) {
-        return refused + QStringLiteral("it is %1, not a plain file.").arg(*kind);
+        return refused +
+               QCoreApplication::translate("SaveWhole", "it is %1, not a plain file.").arg(*kind);
     }
-    return refused + QStringLiteral("it links to %1, which is %2, not a plain file.")
+    return refused + QCoreApplication::translate("SaveWhole",
+                                                 "it links to %1, which is %2, not a plain file.")
                          .arg(Quoted(target->path), *kind);
 }
 
@@ -95,8 +99,9 @@ std::optional<QString> WriteAll(QSaveFile& file, const QByteArray& bytes) {
         if (more <= 0) {
             const int error = errno;
             return file.error() != QFileDevice::NoError ? file.errorString()
-                   : error != 0                         ? SystemReason(error)
-                                : QStringLiteral("nothing more could be written");
+                   : error != 0
+                       ? SystemReason(error)
+                       : QCoreApplication::translate("SaveWhole", "nothing more could be written");
         }
         written += more;
     }
@@ -114,7 +119,7 @@ std::optional<QString> SaveWhole(const QString& path, const QByteArray& bytes) {
     QSaveFile file(target->path);
     // A file not committed is thrown away when `file` goes, and the old one stays.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return QStringLiteral("The file %1 could not be written: %2.")
+        return QCoreApplication::translate("SaveWhole", "The file %1 could not be written: %2.")
             .arg(Quoted(path), file.errorString());
     }
     auto why = WriteAll(file, bytes);
@@ -124,7 +129,8 @@ std::optional<QString> SaveWhole(const QString& path, const QByteArray& bytes) {
     if (!why) {
         return std::nullopt;
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "SaveWhole",
                "The file %1 could not be written: %2. A file of that name that was there "
                "before is as it was.")
         .arg(Quoted(path), *why);

@@ -1,5 +1,6 @@
 #include "SetupFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -54,7 +55,7 @@ QString Place(const QByteArray& bytes, qsizetype offset) {
     const auto column = 1 + std::count_if(before.begin() + lineStart, before.end(), [](char c) {
                             return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
                         });
-    return QStringLiteral("line %1, column %2").arg(line).arg(column);
+    return QCoreApplication::translate("SetupFile", "line %1, column %2").arg(line).arg(column);
 }
 
 // Where the brackets first nest deeper than kDeepestSetupNesting, if they do.
@@ -94,18 +95,20 @@ bool HoldsAControlCharacter(const QString& text) {
 std::optional<QString> ReadText(const QJsonObject& object, const char* key, QString& text) {
     const QJsonValue value = object.value(QLatin1String(key));
     if (!value.isString()) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "SetupFile",
                    "%1 must be a text in quotes, as its box holds it (for example \"%2\": \"1\")")
             .arg(Key(key), QLatin1String(key));
     }
     text = value.toString();
     if (text.size() > kLongestSetupText) {
-        return QStringLiteral("%1 is longer than %2 characters")
+        return QCoreApplication::translate("SetupFile", "%1 is longer than %2 characters")
             .arg(Key(key))
             .arg(kLongestSetupText);
     }
     if (HoldsAControlCharacter(text)) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "SetupFile",
                    "%1 holds a line break or another control character, which a box "
                    "cannot hold")
             .arg(Key(key));
@@ -121,7 +124,7 @@ std::optional<QString> ReadPattern(const std::string& caption) {
     for (const std::string_view known : kPatternCaptions) {
         captions << QString::fromUtf8(known.data(), static_cast<qsizetype>(known.size()));
     }
-    return QStringLiteral("%1 is %2, which is none of the patterns (%3)")
+    return QCoreApplication::translate("SetupFile", "%1 is %2, which is none of the patterns (%3)")
         .arg(Key("pattern"), Quoted(QString::fromStdString(caption)),
              captions.join(QStringLiteral(", ")));
 }
@@ -131,11 +134,13 @@ std::optional<QString> ReadCoordinate(const QJsonObject& source, const char* axi
     const QJsonValue value = source.value(QLatin1String(axis));
     const double number = value.toDouble(std::nan(""));
     if (!value.isDouble() || !std::isfinite(number)) {
-        return QStringLiteral("the source's %1 must be a number").arg(Key(axis));
+        return QCoreApplication::translate("SetupFile", "the source's %1 must be a number")
+            .arg(Key(axis));
     }
     const double centre = axis[0] == 'x' ? kCentreX : kRowY / 2.0;
     if (std::abs(number - centre) > kFarthestMarker) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "SetupFile",
                    "the source's %1, %2, lies more than %3 units from the centre of "
                    "the plot")
             .arg(Key(axis), QString::number(number), QString::number(kFarthestMarker));
@@ -152,14 +157,16 @@ std::optional<QString> ReadSource(const QJsonObject& object, SourcePoint& marker
         return std::nullopt;
     }
     if (!value.isObject()) {
-        return QStringLiteral("%1 must be an object such as {\"x\": 50, \"y\": 0}")
+        return QCoreApplication::translate("SetupFile",
+                                           "%1 must be an object such as {\"x\": 50, \"y\": 0}")
             .arg(Key(kSourceKey));
     }
     const QJsonObject source = value.toObject();
     // One coordinate alone cannot say where the source is: the other's start-up value would
     // put it somewhere the file never said.
     if (!source.contains(QLatin1String("x")) || !source.contains(QLatin1String("y"))) {
-        return QStringLiteral("%1 must give both %2 and %3, such as {\"x\": 50, \"y\": 0}")
+        return QCoreApplication::translate(
+                   "SetupFile", "%1 must give both %2 and %3, such as {\"x\": 50, \"y\": 0}")
             .arg(Key(kSourceKey), Key("x"), Key("y"));
     }
     if (auto wrong = ReadCoordinate(source, "x", marker.x)) {
@@ -179,10 +186,12 @@ std::optional<QString> ReadFormat(const QJsonObject& object) {
             std::any_of(std::begin(kTextKeys), std::end(kTextKeys),
                         [&](const TextKey& k) { return object.contains(QLatin1String(k.key)); });
         if (!known) {
-            return QStringLiteral("it holds none of the keys of a pathsum set-up");
+            return QCoreApplication::translate("SetupFile",
+                                               "it holds none of the keys of a pathsum set-up");
         }
     } else if (format.toString() != QLatin1String(kSetupFormat)) {
-        return QStringLiteral("its %1 is not \"%2\": it is not a pathsum set-up")
+        return QCoreApplication::translate("SetupFile",
+                                           "its %1 is not \"%2\": it is not a pathsum set-up")
             .arg(Key("format"), QLatin1String(kSetupFormat));
     }
     const QJsonValue version = object.value(QLatin1String("version"));
@@ -190,13 +199,16 @@ std::optional<QString> ReadFormat(const QJsonObject& object) {
         return std::nullopt;
     }
     if (version.isDouble() && version.toDouble() > kSetupVersion) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "SetupFile",
                    "it is a set-up of version %1, written by a newer pathsum; this "
                    "one reads version %2")
             .arg(QString::number(version.toDouble()))
             .arg(kSetupVersion);
     }
-    return QStringLiteral("its %1 must be %2").arg(Key("version")).arg(kSetupVersion);
+    return QCoreApplication::translate("SetupFile", "its %1 must be %2")
+        .arg(Key("version"))
+        .arg(kSetupVersion);
 }
 
 std::variant<Setup, QString> ReadObject(const QJsonObject& object) {
@@ -263,45 +275,49 @@ QByteArray SetupBytesKeeping(const Setup& setup, QJsonObject kept) {
 
 std::variant<Setup, QString> ReadSetup(const QByteArray& bytes) {
     if (const auto deep = TooDeep(bytes)) {
-        return QStringLiteral("it nests deeper than %1 levels (%2); a set-up nests two deep")
+        return QCoreApplication::translate(
+                   "SetupFile", "it nests deeper than %1 levels (%2); a set-up nests two deep")
             .arg(kDeepestSetupNesting)
             .arg(Place(bytes, *deep));
     }
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString decoded = utf8.decode(bytes);
     if (utf8.hasError()) {
-        return QStringLiteral("it is not text in UTF-8");
+        return QCoreApplication::translate("SetupFile", "it is not text in UTF-8");
     }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
-        return QStringLiteral("it is not JSON (%1): %2")
+        return QCoreApplication::translate("SetupFile", "it is not JSON (%1): %2")
             .arg(Place(bytes, error.offset), error.errorString());
     }
     if (!document.isObject()) {
-        return QStringLiteral("it holds no JSON object: a set-up is one object, {...}");
+        return QCoreApplication::translate(
+            "SetupFile", "it holds no JSON object: a set-up is one object, {...}");
     }
     return ReadObject(document.object());
 }
 
 std::variant<Setup, QString> ReadSetupFile(const QString& path) {
     const auto refused = [&path](const QString& why) {
-        return QStringLiteral("The file %1 cannot be opened as a set-up: %2.")
+        return QCoreApplication::translate("SetupFile",
+                                           "The file %1 cannot be opened as a set-up: %2.")
             .arg(Quoted(path), why);
     };
     const QFileInfo info(path);
     if (info.isDir()) {
-        return refused(QStringLiteral("it is a folder"));
+        return refused(QCoreApplication::translate("SetupFile", "it is a folder"));
     }
     if (!info.exists()) {
-        return refused(QStringLiteral("there is no such file"));
+        return refused(QCoreApplication::translate("SetupFile", "there is no such file"));
     }
     // A device or a pipe could be endless, or wait for ever for a writer.
     if (!info.isFile()) {
-        return refused(QStringLiteral("it is not a plain file"));
+        return refused(QCoreApplication::translate("SetupFile", "it is not a plain file"));
     }
     if (info.size() > kLargestSetupFile) {
-        return refused(QStringLiteral("it is %1 bytes long, and a set-up is at most %2")
+        return refused(QCoreApplication::translate(
+                           "SetupFile", "it is %1 bytes long, and a set-up is at most %2")
                            .arg(info.size())
                            .arg(kLargestSetupFile));
     }
@@ -315,7 +331,8 @@ std::variant<Setup, QString> ReadSetupFile(const QString& path) {
         return refused(file.errorString());
     }
     if (bytes.size() > kLargestSetupFile) {
-        return refused(QStringLiteral("it is over %1 bytes long").arg(kLargestSetupFile));
+        return refused(QCoreApplication::translate("SetupFile", "it is over %1 bytes long")
+                           .arg(kLargestSetupFile));
     }
     auto setup = ReadSetup(bytes);
     if (const auto* why = std::get_if<QString>(&setup)) {

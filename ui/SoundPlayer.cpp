@@ -102,12 +102,11 @@ bool SoundPlayer::Start(Sounding sounding) {
     const QAudioDevice device = findDevice_();
     const QAudioFormat format = SampleFormat();
     if (device.isNull()) {
-        Trouble(QStringLiteral("There is no sound device: the sound is off."));
+        Trouble(tr("There is no sound device: the sound is off."));
         return false;
     }
     if (!device.isFormatSupported(format)) {
-        Trouble(QStringLiteral(
-            "The sound device cannot play 16-bit stereo at 44,100 Hz: the sound is off."));
+        Trouble(tr("The sound device cannot play 16-bit stereo at 44,100 Hz: the sound is off."));
         return false;
     }
     sink_ = new QAudioSink(device, format, this);
@@ -116,9 +115,9 @@ bool SoundPlayer::Start(Sounding sounding) {
     if (out_ == nullptr || sink_->error() != QAudio::NoError ||
         sink_->state() == QAudio::StoppedState) {
         Release();
-        Trouble(QStringLiteral(
-            "The sound device could not be opened (another program may hold it): the sound is "
-            "off."));
+        Trouble(
+            tr("The sound device could not be opened (another program may hold it): the sound is "
+               "off."));
         return false;
     }
     // Connected only now: a sink that fails while starting is dealt with above.
@@ -184,7 +183,7 @@ void SoundPlayer::SinkStateChanged() {
     if (sink_ != nullptr && sink_->state() == QAudio::StoppedState &&
         sink_->error() != QAudio::NoError) {
         Release();
-        Trouble(QStringLiteral("The sound device stopped playing: the sound is off."));
+        Trouble(tr("The sound device stopped playing: the sound is off."));
     }
 }
 

@@ -181,6 +181,8 @@ TEST(RunNotices, QuoteEveryBoxWhoseTextIsNotAPlainNumberWithWhatItWasReadAs) {
              ReadCase{stepped, ""},
              ReadCase{With(&T::gain, "1,5"), "Not a plain number: Gain \"1,5\" (read as 1)."},
              ReadCase{With(&T::gain, "abc"), "Not a plain number: Gain \"abc\" (read as 0)."},
+             // A typed "%2" is quoted as typed, not taken for a place of the sentence.
+             ReadCase{With(&T::gain, "1%2"), "Not a plain number: Gain \"1%2\" (read as 1)."},
              ReadCase{twoBoxes,
                       "Not plain numbers: Resolution X \"2x\" (read as 2), Width \"\" (read as "
                       "0)."},

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include "CommandLine.h"
+#include "ControlTexts.h"
+#include "Language.h"
+#include "MainForm.h"
+#include "Refusal.h"
+#include "SetupFile.h"
+
+namespace pathsum::testing {
+namespace {
+
+TEST(Language, IsChosenFromTheEnvironmentAsGettextChoosesIt) {
+    struct Case {
+        const char* language;  // LANGUAGE
+        const char* lcAll;
+        const char* lcMessages;
+        const char* lang;
+        const char* chosen;  // empty: English, no translation
+    };
+    const Case cases[] = {
+        {"", "", "", "", ""},
+        {"de", "", "", "", ""},  // no locale is the C locale: LANGUAGE is not read
+        {"de", "C", "", "de_DE.UTF-8", ""},
+        {"fr", "", "", "C.UTF-8", ""},
+        {"fr", "", "", "POSIX", ""},
+        {"", "", "", "de_DE.UTF-8", "de"},
+        {"", "", "", "de_AT@euro", "de"},
+        {"", "fr_CA.UTF-8", "", "de_DE.UTF-8", "fr"},
+        {"", "", "es_MX.UTF-8", "de_DE.UTF-8", "es"},
+        {"", "", "", "pt_BR.UTF-8", "pt_BR"},
+        {"", "", "", "pt_PT.UTF-8", "pt_BR"},
+        {"sv:es:de", "", "", "de_DE.UTF-8", "es"},
+        {"en_GB:de", "", "", "de_DE.UTF-8", ""},
+        {"", "", "", "sv_SE.UTF-8", ""},
+        {"fr", "", "", "sv_SE.UTF-8", "fr"},
+        {"sv", "", "", "sv_SE.UTF-8", ""},
+        {"", "", "", "dera_XX", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "LANGUAGE=" << c.language << " LC_ALL=" << c.lcAll
+                                          << " LC_MESSAGES=" << c.lcMessages << " LANG=" << c.lang);
+        EXPECT_EQ(ChooseLanguage(QString::fromLatin1(c.language), QString::fromLatin1(c.lcAll),
+                                 QString::fromLatin1(c.lcMessages), QString::fromLatin1(c.lang)),
+                  QString::fromLatin1(c.chosen));
+    }
+}
+
+// Every language spoken is given back: the tests around these speak English.
+class InLanguage : public ::testing::Test {
+  protected:
+    void TearDown() override { UseLanguage(QString()); }
+};
+
+TEST_F(InLanguage, GermanCaptionsMenusAndRefusalsAreGermanAndEnglishComesBackExact) {
+    ASSERT_TRUE(UseLanguage(QStringLiteral("de")));
+    {
+        MainForm form;
+        EXPECT_EQ(form.Calculate->text(), QStringLiteral("RECHNEN UND ZEICHNEN"));
+        EXPECT_EQ(form.WavelengthLabel->text(), QStringLiteral("Wellen- länge"));
+        EXPECT_EQ(MenuText(Command::FieldOfLight), QStringLiteral("&Lichtfeld"));
+    }
+    // A refusal formed in core, with the value as typed and what it read as; the number keeps
+    // the program's own form.
+    EXPECT_EQ(refusals::WavelengthNotUsable({0.0, "0,5x"}).reason,
+              "Wellenlänge \"0,5x\" (gelesen als 0) ist nicht verwendbar: Die Wellenlänge muss "
+              "eine endliche Zahl ungleich 0 sein.");
+    // The command line's help, Qt's part of it too.
+    ::testing::internal::CaptureStdout();
+    HandleCommandLine({QStringLiteral("pathsum"), QStringLiteral("--help")}, false);
+    const std::string help = ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(help.find("Eine Aufbau-Datei (.pathsum) zum Öffnen oder Exportieren."),
+              std::string::npos)
+        << help;
+    EXPECT_NE(help.find("Optionen:"), std::string::npos) << help;
+    // A language the program lacks changes nothing.
+    EXPECT_FALSE(UseLanguage(QStringLiteral("sv")));
+    EXPECT_EQ(MenuText(Command::FieldOfLight), QStringLiteral("&Lichtfeld"));
+
+    ASSERT_TRUE(UseLanguage(QString()));
+    MainForm english;
+    EXPECT_EQ(english.Calculate->text(), QStringLiteral("CALC AND PLOT"));
+    EXPECT_EQ(refusals::WavelengthNotUsable({0.0, "0,5x"}).reason,
+              "Wavelength \"0,5x\" (read as 0) cannot be used: the wavelength must be a finite "
+              "number other than 0.");
+}
+
+// The area a control's caption is drawn in, and how: a button's contents, a label's contents
+// (wrapped where the label wraps).
+QRect TextArea(QWidget* widget, int* flags) {
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.rect = button->rect();
+        *flags = Qt::AlignCenter | Qt::TextWordWrap;
+        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    }
+    auto* label = qobject_cast<QLabel*>(widget);
+    *flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    return label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                          -label->margin());
+}
+
+TEST_F(InLanguage, EveryCaptionFitsItsControl) {
+    for (const QString& language : QStringList{QString()} + AvailableTranslations()) {
+        ASSERT_TRUE(UseLanguage(language));
+        MainForm form;
+        form.show();
+        QApplication::processEvents();
+        for (QWidget* widget : form.findChildren<QWidget*>()) {
+            const bool captioned = qobject_cast<QPushButton*>(widget) != nullptr ||
+                                   qobject_cast<QLabel*>(widget) != nullptr;
+            if (!captioned || !widget->isVisible()) {
+                continue;
+            }
+            const QString text = qobject_cast<QPushButton*>(widget) != nullptr
+                                     ? qobject_cast<QPushButton*>(widget)->text()
+                                     : qobject_cast<QLabel*>(widget)->text();
+            int flags = 0;
+            const QRect area = TextArea(widget, &flags);
+            const QRect needed = QFontMetrics(widget->font()).boundingRect(area, flags, text);
+            EXPECT_TRUE(needed.width() <= area.width() && needed.height() <= area.height())
+                << "language \"" << language.toStdString()
+                << "\": " << widget->objectName().toStdString() << " \"" << text.toStdString()
+                << "\" needs " << needed.width() << " x " << needed.height() << " pixels, has "
+                << area.width() << " x " << area.height();
+        }
+    }
+}
+
+TEST_F(InLanguage, ASetUpSavedInOneLanguageOpensInAnotherWithTheSameValues) {
+    SettingsTexts typed;
+    typed.wavelength = "12,5";  // as a comma-decimal class types it
+    typed.gain = ".5";
+    typed.patternCaption = "Mirror Number Grating";
+    const SourcePoint marker{30.5F, 80.25F};
+    const auto saved = [&](const char* language) {
+        EXPECT_TRUE(UseLanguage(QString::fromLatin1(language)));
+        MainForm form;
+        form.ApplySetup(typed, marker);
+        pathsum::Setup setup;
+        setup.texts = form.TextsOfControls();
+        setup.marker = form.MarkerPosition();
+        return SetupBytes(setup);
+    };
+    const QByteArray german = saved("de");
+    EXPECT_EQ(german, saved(""));
+
+    ASSERT_TRUE(UseLanguage(QStringLiteral("fr")));
+    const auto read = ReadSetup(german);
+    ASSERT_TRUE(std::holds_alternative<pathsum::Setup>(read));
+    MainForm form;
+    form.ApplySetup(std::get<pathsum::Setup>(read).texts, std::get<pathsum::Setup>(read).marker);
+    EXPECT_EQ(form.TextsOfControls().wavelength, typed.wavelength);
+    EXPECT_EQ(form.TextsOfControls().gain, typed.gain);
+    EXPECT_EQ(form.TextsOfControls().patternCaption, typed.patternCaption);
+    EXPECT_EQ(form.MarkerPosition().x, marker.x);
+    EXPECT_EQ(form.MarkerPosition().y, marker.y);
+}
+
+}  // namespace
+}  // namespace pathsum::testing
