@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "ArrowDrawing.h"
+#include "FarField.h"
 #include "FieldPicture.h"
 #include "Limits.h"
 #include "NumberText.h"
@@ -211,6 +212,7 @@ constexpr CommandText kCommands[] = {
     {Command::Live, "&Live", QKeyCombination(Qt::Key_F8)},
     {Command::Help, "&Help", QKeyCombination(Qt::Key_F1)},
     {Command::About, "&About pathsum", kNoKeys},
+    {Command::Theory, "&Theory", QKeyCombination(Qt::Key_F9)},
 };
 
 const CommandText& TextOf(Command command) {
@@ -284,6 +286,51 @@ QString PathsLabelName(int index, const QString& caption) {
         return ScreenName(index) + QStringLiteral(" paths, not computed yet");
     }
     return ScreenName(index) + QStringLiteral(": %1 paths").arg(caption.trimmed());
+}
+
+ControlDescription FresnelLabelDescription(int index, double distance, double fresnel) {
+    const QString number = QString::fromStdString(SignificantNumber(fresnel, 2));
+    const QString where = QString::fromStdString(ReadableNumber(distance, 6));
+    ControlDescription described;
+    described.name = QStringLiteral("Screen %1 Fresnel number %2").arg(index + 1).arg(number);
+    switch (RegimeOf(fresnel)) {
+        case Regime::Far:
+            described.description =
+                QStringLiteral(
+                    "Screen %1, %2 below the mirrors: Fresnel number F = %3, below 0.3, so "
+                    "the screen is far: the textbook's far-field pattern (the coloured curve) "
+                    "should match the band here.")
+                    .arg(index + 1)
+                    .arg(where, number);
+            break;
+        case Regime::Near:
+            described.description =
+                QStringLiteral(
+                    "Screen %1, %2 below the mirrors: Fresnel number F = %3, above 3, so the "
+                    "screen is near: the band still has the shape of the mirrors and the "
+                    "textbook's far-field pattern (the coloured curve) does not hold.")
+                    .arg(index + 1)
+                    .arg(where, number);
+            break;
+        case Regime::Between:
+            described.description =
+                QStringLiteral(
+                    "Screen %1, %2 below the mirrors: Fresnel number F = %3, between 0.3 and "
+                    "3, so the screen is neither near nor far: the band is on its way to the "
+                    "textbook's far-field pattern (the coloured curve).")
+                    .arg(index + 1)
+                    .arg(where, number);
+            break;
+    }
+    return described;
+}
+
+QString TheoryPredictionName() {
+    return QStringLiteral("Textbook p / N\u00b2 (far field)");
+}
+
+QString FresnelNumberName() {
+    return QStringLiteral("Fresnel number");
 }
 
 QString PlotDescription(const std::array<std::optional<ScreenPeak>, kScreenYs.size()>& peaks) {
