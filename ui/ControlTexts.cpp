@@ -44,7 +44,8 @@ template <class Add>
 void AddFieldTexts(const Add& add) {
     add("FieldPicture", "Field of light",
         QStringLiteral("How much light arrives at every point of the plot: p / N² of the last "
-                       "run's paths as a colour. The wheel zooms about the pointer, a drag with "
+                       "run's paths as a colour (every arrow has the same length, so compare "
+                       "points at one distance from the row, not at different distances). The wheel zooms about the pointer, a drag with "
                        "the left button moves the view, + and - zoom, Home shows the whole "
                        "square. With Arrows at a Point open, the pointer chooses the point whose "
                        "arrows it shows."));
@@ -90,7 +91,8 @@ QHash<QString, ControlDescription> BuildTable() {
     const QString width = QStringLiteral("The width of every mirror or slit, in plot units.");
     const QString spacing = QStringLiteral(
         "The gap between one mirror or slit and the next, in plot units (a single mirror has "
-        "none).");
+        "none). The period, from one element's centre to the next, is the width plus the "
+        "spacing.");
     const QString detectorStep =
         QStringLiteral(
             "Resolution X is the step between detector points along each screen, in "
@@ -99,8 +101,11 @@ QHash<QString, ControlDescription> BuildTable() {
     const QString sourcePlacing =
         QStringLiteral(
             "Click with the left button anywhere in the window to move the light "
-            "source there; a click in the strip below the plot makes a far, almost "
-            "parallel source. %1 places it from the keyboard.")
+            "source there. A click in the strip below the plot makes a far source, a "
+            "hundred times as far below the plot's bottom edge as the click: a few pixels "
+            "below the plot it stands only 150 to 200 below the row, at the bottom of the "
+            "strip 1900 below, where its light is almost parallel. %1 places it from the "
+            "keyboard.")
             .arg(Keys(Command::PlaceSource));
 
     QHash<QString, ControlDescription> table;
@@ -127,7 +132,9 @@ QHash<QString, ControlDescription> BuildTable() {
             .arg(Keys(Command::Calculate)));
     add("Pattern", "Pattern",
         QStringLiteral("The mirrors or slits of the next run. Click to step through one to five "
-                       "mirrors and a grating that fills the row."));
+                       "mirrors and a grating that fills the row. The elements reflect: the "
+                       "screens show the pattern that slits would let through, mirrored "
+                       "across the row."));
     add("Printit", "Print",
         QStringLiteral("Prints the window on the default printer (%1).").arg(Keys(Command::Print)));
     add("Stop", "Stop",
@@ -336,7 +343,9 @@ QString FresnelNumberName() {
 QString PlotDescription(const std::array<std::optional<ScreenPeak>, kScreenYs.size()>& peaks) {
     QString text = QStringLiteral(
         "The mirrors or slits along the top and, on each of the ten screens, a white band whose "
-        "height shows how much light arrives at each point.");
+        "height shows how much light arrives at each point compared with the other points of "
+        "that screen: every path's arrow has the same length however long the path, so the "
+        "heights compare within a screen, not between screens.");
     std::optional<std::size_t> brightest;
     for (std::size_t screen = 0; screen < peaks.size(); ++screen) {
         if (peaks[screen] && (!brightest || peaks[screen]->value > peaks[*brightest]->value)) {
