@@ -45,10 +45,11 @@ void AddFieldTexts(const Add& add) {
     add("FieldPicture", "Field of light",
         QStringLiteral("How much light arrives at every point of the plot: p / N² of the last "
                        "run's paths as a colour (every arrow has the same length, so compare "
-                       "points at one distance from the row, not at different distances). The wheel zooms about the pointer, a drag with "
-                       "the left button moves the view, + and - zoom, Home shows the whole "
-                       "square. With Arrows at a Point open, the pointer chooses the point whose "
-                       "arrows it shows."));
+                       "points at one distance from the row, not at different distances). The "
+                       "wheel zooms about the pointer, a drag with the left button moves the "
+                       "view, + and - zoom, Home shows the whole square, Shift and a drag "
+                       "measure. With Arrows at a Point open, the pointer chooses the point "
+                       "whose arrows it shows."));
     add("FieldColourBar", "Colour scale",
         QStringLiteral("The value of p / N² each colour stands for. Full colour is where a "
                        "curve's band in the main window would reach the next screen."));
@@ -163,7 +164,9 @@ QHash<QString, ControlDescription> BuildTable() {
     add("MainForm", "Experiment",
         QStringLiteral("Ten screens (the horizontal lines) below a row of mirrors or slits at the "
                        "top. ") +
-            sourcePlacing);
+            sourcePlacing +
+            QStringLiteral(" Hold Shift and drag to measure a line with the ruler; Esc takes it "
+                           "away."));
     add("PlotCanvas", "Plot", PlotDescription({}));
     for (int i = 0; i < 10; ++i) {
         table.insert(QStringLiteral("ScreenLabel(%1)").arg(i),
@@ -174,7 +177,19 @@ QHash<QString, ControlDescription> BuildTable() {
                      {QStringLiteral("Screen %1 paths").arg(i + 1),
                       QStringLiteral("The number of paths summed at every point of the screen "
                                      "below.")});
+        table.insert(QStringLiteral("FresnelLabel(%1)").arg(i),
+                     {QStringLiteral("Screen %1 Fresnel number").arg(i + 1),
+                      QStringLiteral("With View > Theory on, after a run: the Fresnel number F "
+                                     "of the screen above and whether it is far (F below 0.3), "
+                                     "where the textbook's far-field pattern holds, near (F "
+                                     "above 3) or between.")});
     }
+    table.insert(QStringLiteral("RulerView"),
+                 {QStringLiteral("Ruler"),
+                  QStringLiteral("The line Shift and a drag measure: its X and Y differences, "
+                                 "its length and its angle from the vertical, in plot units, "
+                                 "and with View > Theory on the textbook's fringe spacing. Esc "
+                                 "takes it away.")});
     return table;
 }
 
