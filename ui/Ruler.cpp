@@ -71,7 +71,8 @@ void PaintRuler(QPainter& painter, QPointF from, QPointF to, const QStringList& 
         textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
     }
     constexpr int kPad = 3;
-    QRectF box(0.0, 0.0, textWidth + 2 * kPad, metrics.lineSpacing() * reading.size() + 2 * kPad);
+    const auto lines = static_cast<double>(reading.size());
+    QRectF box(0.0, 0.0, textWidth + 2 * kPad, metrics.lineSpacing() * lines + 2 * kPad);
     // Beside the end the drag finished at, on the side away from the line.
     box.moveTopLeft(to + QPointF(along.x() >= 0.0 ? 8.0 : -8.0 - box.width(),
                                  along.y() >= 0.0 ? 8.0 : -8.0 - box.height()));
@@ -83,10 +84,10 @@ void PaintRuler(QPainter& painter, QPointF from, QPointF to, const QStringList& 
     painter.setBrush(QColor(0, 0, 0, 210));
     painter.drawRect(box);
     painter.setPen(kRulerColour);
-    for (qsizetype i = 0; i < reading.size(); ++i) {
-        painter.drawText(QPointF(box.left() + kPad,
-                                 box.top() + kPad + metrics.ascent() + i * metrics.lineSpacing()),
-                         reading[i]);
+    double baseline = box.top() + kPad + metrics.ascent();
+    for (const QString& line : reading) {
+        painter.drawText(QPointF(box.left() + kPad, baseline), line);
+        baseline += metrics.lineSpacing();
     }
     painter.restore();
 }
