@@ -66,4 +66,20 @@ std::string CsvNumbers(std::initializer_list<double> numbers) {
     return line;
 }
 
+std::string CsvCells(std::initializer_list<std::optional<double>> cells) {
+    std::string line;
+    bool first = true;
+    for (const std::optional<double>& cell : cells) {
+        if (!first) {
+            line += ',';
+        }
+        first = false;
+        if (cell) {
+            line += FullNumber(*cell);
+        }
+    }
+    line += '\n';
+    return line;
+}
+
 }  // namespace pathsum

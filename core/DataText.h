@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,7 @@ std::string FieldGridCommentLine(const FieldGrid& grid);
 // One line of comma-separated numbers, each with every digit it has (FullNumber) and a decimal
 // point whatever the locale, ended by a line feed.
 std::string CsvNumbers(std::initializer_list<double> numbers);
+// The same, an empty cell where a number is not there.
+std::string CsvCells(std::initializer_list<std::optional<double>> cells);
 
 }  // namespace pathsum

@@ -167,4 +167,22 @@ std::string NoPath() {
                       "spacing.");
 }
 
+std::string TooFewPaths(double largestGap, double wavelength, double fineResolution,
+                        bool withinRayLimit) {
+    // The lengths with a few digits; the resolution as a person would type it.
+    std::string said =
+        "Too few paths for this wavelength: neighbouring rays meet the mirrors up "
+        "to " +
+        ReadableNumber(largestGap, 2) + " apart, more than half a wavelength (" +
+        ReadableNumber(0.5 * std::fabs(wavelength), 3) +
+        "), so the screens may show beams that the light does not have.";
+    if (withinRayLimit) {
+        return said + " A resolution of " + ReadableNumber(fineResolution) +
+               " radians or finer is fine enough.";
+    }
+    return said + " A resolution of " + ReadableNumber(fineResolution) +
+           " radians would be fine enough, but needs more rays than a run may try: choose a "
+           "longer wavelength, or a source nearer the mirrors.";
+}
+
 }  // namespace pathsum::notices

@@ -82,6 +82,12 @@ std::optional<std::string> NotPlainNumbers(const std::vector<ReadBox>& boxes);
 // No path reaches the screens: no ray from the source meets an element inside the plot.
 std::string NoPath();
 
+// The rays meet the row up to `largestGap` apart, more than half the `wavelength`: the screens
+// may show beams the light does not have. `fineResolution` is fine enough; `withinRayLimit`
+// says whether a run may sweep that many rays.
+std::string TooFewPaths(double largestGap, double wavelength, double fineResolution,
+                        bool withinRayLimit);
+
 }  // namespace notices
 
 }  // namespace pathsum

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "FarField.h"
 #include "SettingsCheck.h"
 #include "Translation.h"
 
@@ -61,6 +62,13 @@ std::vector<std::string> RunNotices(const ExperimentSettings& settings, const Ru
     }
     if (plan != nullptr && plan->paths.Count() == 0) {
         said.push_back(notices::NoPath());
+    }
+    // The run goes ahead all the same: the beams that are not there are worth showing too.
+    if (plan != nullptr && plan->paths.Count() > 0) {
+        if (const auto sparse = TooFewPaths(settings, plan->row)) {
+            said.push_back(notices::TooFewPaths(sparse->largestGap, settings.wavelength,
+                                                sparse->fineResolution, sparse->withinRayLimit));
+        }
     }
     return said;
 }

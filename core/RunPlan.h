@@ -31,7 +31,8 @@ std::optional<Checked<RunPlan>> PlanRun(const ExperimentSettings& settings,
 
 // What a run says beside its picture, a line each: the boxes whose text is not a plain number,
 // with what the run read from each, and, once it is planned (`plan`), a run in which no path
-// reaches the row. Empty when there is nothing to say.
+// reaches the row or whose rays are too sparse for its wavelength (TooFewPaths). Empty when
+// there is nothing to say.
 std::vector<std::string> RunNotices(const ExperimentSettings& settings, const RunPlan* plan);
 
 }  // namespace pathsum

@@ -13,9 +13,12 @@ namespace pathsum {
 // The columns of a run's table, as its first line after the comments names them. A point is
 // given as the window's labels give it: the screen's distance below the row (its Y) and the
 // detector's X_from_centre. The plot's own x of the detector (X + 50) stays in the second
-// column, where tables read by name or by place have always found it.
+// column, where tables read by name or by place have always found it. What the textbook says
+// follows the engine's numbers: `theory`, the far-field prediction in the units of `plotted`
+// (gain times it), and `fresnel`, the screen's Fresnel number; either is empty where it is not
+// defined. Later columns go after these, so that a column keeps its place.
 inline constexpr std::string_view kRunTableHeader =
-    "screen_distance,x,paths,p,p_over_n2,plotted,X_from_centre\n";
+    "screen_distance,x,paths,p,p_over_n2,plotted,X_from_centre,theory,fresnel\n";
 
 // The numbers behind a run's picture, for a spreadsheet: the comment lines that name the
 // program and the run's settings (SettingsCommentLines), the header, then a row for every

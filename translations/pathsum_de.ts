@@ -123,10 +123,6 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <translation>Lichtfeld</translation>
     </message>
     <message>
-        <source>How much light arrives at every point of the plot: p / N² of the last run&apos;s paths as a colour. The wheel zooms about the pointer, a drag with the left button moves the view, + and - zoom, Home shows the whole square. With Arrows at a Point open, the pointer chooses the point whose arrows it shows.</source>
-        <translation>Wie viel Licht an jedem Punkt des Bildes ankommt: p / N² der Wege der letzten Rechnung als Farbe. Das Mausrad zoomt um den Zeiger, Ziehen mit der linken Maustaste verschiebt die Ansicht, + und - zoomen, Pos1 zeigt das ganze Quadrat. Ist „Zeiger an einem Punkt“ offen, wählt der Mauszeiger den Punkt, dessen Zeiger es zeigt.</translation>
-    </message>
-    <message>
         <source>Colour scale</source>
         <translation>Farbskala</translation>
     </message>
@@ -223,16 +219,8 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <translation>Die Breite jedes Spiegels oder Spalts, in Einheiten des Bildes.</translation>
     </message>
     <message>
-        <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none).</source>
-        <translation>Der Abstand zwischen einem Spiegel oder Spalt und dem nächsten, in Einheiten des Bildes (ein einzelner Spiegel hat keinen).</translation>
-    </message>
-    <message>
         <source>Resolution X is the step between detector points along each screen, in plot units (at least %1).</source>
         <translation>Auflösung X ist der Abstand der Messpunkte auf jedem Schirm, in Einheiten des Bildes (mindestens %1).</translation>
-    </message>
-    <message>
-        <source>Click with the left button anywhere in the window to move the light source there; a click in the strip below the plot makes a far, almost parallel source. %1 places it from the keyboard.</source>
-        <translation>Ein Klick mit der linken Maustaste irgendwo ins Fenster setzt die Lichtquelle dorthin; ein Klick in den Streifen unter dem Bild ergibt eine ferne, fast parallele Quelle. %1 setzt sie über die Tastatur.</translation>
     </message>
     <message>
         <source>Wavelength label</source>
@@ -301,10 +289,6 @@ Siehe &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Pattern</source>
         <translation>Anordnung</translation>
-    </message>
-    <message>
-        <source>The mirrors or slits of the next run. Click to step through one to five mirrors and a grating that fills the row.</source>
-        <translation>Die Spiegel oder Spalte der nächsten Rechnung. Klicken schaltet durch einen bis fünf Spiegel und ein Gitter, das die Reihe füllt.</translation>
     </message>
     <message>
         <source>Print</source>
@@ -387,10 +371,6 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <translation>Versuch</translation>
     </message>
     <message>
-        <source>Ten screens (the horizontal lines) below a row of mirrors or slits at the top. %1</source>
-        <translation>Zehn Schirme (die waagerechten Linien) unter einer Reihe von Spiegeln oder Spalten oben. %1</translation>
-    </message>
-    <message>
         <source>Plot</source>
         <translation>Bild</translation>
     </message>
@@ -443,12 +423,72 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <translation>%1: %2 Wege</translation>
     </message>
     <message>
-        <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point.</source>
-        <translation>Die Spiegel oder Spalte oben und auf jedem der zehn Schirme ein weißes Band, dessen Höhe zeigt, wie viel Licht an jedem Punkt ankommt.</translation>
-    </message>
-    <message>
         <source> The largest value, %1, lies on %2 at X = %3.</source>
         <translation> Der größte Wert, %1, liegt auf %2 bei X = %3.</translation>
+    </message>
+    <message>
+        <source>How much light arrives at every point of the plot: p / N² of the last run&apos;s paths as a colour (every arrow has the same length, so compare points at one distance from the row, not at different distances). The wheel zooms about the pointer, a drag with the left button moves the view, + and - zoom, Home shows the whole square, Shift and a drag measure. With Arrows at a Point open, the pointer chooses the point whose arrows it shows.</source>
+        <translation>Wie viel Licht an jedem Punkt des Bildes ankommt: p / N² der Wege der letzten Rechnung als Farbe (jeder Zeiger hat dieselbe Länge, also vergleiche Punkte in gleichem Abstand von der Reihe, nicht in verschiedenen Abständen). Das Mausrad zoomt um den Zeiger, Ziehen mit der linken Maustaste verschiebt die Ansicht, + und - zoomen, Pos1 zeigt das ganze Quadrat, Umschalt und Ziehen misst. Ist „Zeiger an einem Punkt“ offen, wählt der Mauszeiger den Punkt, dessen Zeiger es zeigt.</translation>
+    </message>
+    <message>
+        <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none). The period, from one element&apos;s centre to the next, is the width plus the spacing.</source>
+        <translation>Der Abstand zwischen einem Spiegel oder Spalt und dem nächsten, in Einheiten des Bildes (ein einzelner Spiegel hat keinen). Die Gitterkonstante, von der Mitte eines Elements zur Mitte des nächsten, ist die Breite plus der Abstand.</translation>
+    </message>
+    <message>
+        <source>Click with the left button anywhere in the window to move the light source there. A click in the strip below the plot makes a far source, a hundred times as far below the plot&apos;s bottom edge as the click: a few pixels below the plot it stands only 150 to 200 below the row, at the bottom of the strip 1900 below, where its light is almost parallel. %1 places it from the keyboard.</source>
+        <translation>Ein Klick mit der linken Maustaste irgendwo ins Fenster setzt die Lichtquelle dorthin. Ein Klick in den Streifen unter dem Bild ergibt eine ferne Quelle, hundertmal so weit unter dem unteren Rand des Bildes wie der Klick: wenige Pixel unter dem Bild steht sie nur 150 bis 200 unter der Reihe, am unteren Ende des Streifens 1900 darunter, wo ihr Licht fast parallel ist. %1 setzt sie über die Tastatur.</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits of the next run. Click to step through one to five mirrors and a grating that fills the row. The elements reflect: the screens show the pattern that slits would let through, mirrored across the row.</source>
+        <translation>Die Spiegel oder Spalte der nächsten Rechnung. Klicken schaltet durch einen bis fünf Spiegel und ein Gitter, das die Reihe füllt. Die Elemente spiegeln: Die Schirme zeigen das Muster, das Spalte durchlassen würden, an der Reihe gespiegelt.</translation>
+    </message>
+    <message>
+        <source>Ten screens (the horizontal lines) below a row of mirrors or slits at the top. %1 Hold Shift and drag to measure a line with the ruler; Esc takes it away.</source>
+        <translation>Zehn Schirme (die waagerechten Linien) unter einer Reihe von Spiegeln oder Spalten oben. %1 Mit gedrückter Umschalttaste ziehen misst eine Strecke mit dem Lineal; Esc nimmt es weg.</translation>
+    </message>
+    <message>
+        <source>Screen %1 Fresnel number</source>
+        <translation>Schirm %1 Fresnel-Zahl</translation>
+    </message>
+    <message>
+        <source>With View &gt; Theory on, after a run: the Fresnel number F of the screen above and whether it is far (F below 0.3), where the textbook&apos;s far-field pattern holds, near (F above 3) or between.</source>
+        <translation>Mit Ansicht &gt; Theorie an, nach einer Rechnung: die Fresnel-Zahl F des Schirms darüber und ob er fern ist (F unter 0,3), wo das Fernfeldmuster des Lehrbuchs gilt, nah (F über 3) oder dazwischen.</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Lineal</translation>
+    </message>
+    <message>
+        <source>The line Shift and a drag measure: its X and Y differences, its length and its angle from the vertical, in plot units, and with View &gt; Theory on the textbook&apos;s fringe spacing. Esc takes it away.</source>
+        <translation>Die Strecke, die Umschalt und Ziehen messen: ihre Unterschiede in X und Y, ihre Länge und ihr Winkel zur Senkrechten, in Einheiten des Bildes, und mit Ansicht &gt; Theorie an der Streifenabstand des Lehrbuchs. Esc nimmt sie weg.</translation>
+    </message>
+    <message>
+        <source>Screen %1 Fresnel number %2</source>
+        <translation>Schirm %1 Fresnel-Zahl %2</translation>
+    </message>
+    <message>
+        <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, below 0.3, so the screen is far: the textbook&apos;s far-field pattern (the coloured curve) should match the band here.</source>
+        <translation>Schirm %1, %2 unter den Spiegeln: Fresnel-Zahl F = %3, unter 0,3, also ist der Schirm fern: Das Fernfeldmuster des Lehrbuchs (die farbige Kurve) sollte hier zum Band passen.</translation>
+    </message>
+    <message>
+        <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, above 3, so the screen is near: the band still has the shape of the mirrors and the textbook&apos;s far-field pattern (the coloured curve) does not hold.</source>
+        <translation>Schirm %1, %2 unter den Spiegeln: Fresnel-Zahl F = %3, über 3, also ist der Schirm nah: Das Band hat noch die Form der Spiegel, und das Fernfeldmuster des Lehrbuchs (die farbige Kurve) gilt nicht.</translation>
+    </message>
+    <message>
+        <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, between 0.3 and 3, so the screen is neither near nor far: the band is on its way to the textbook&apos;s far-field pattern (the coloured curve).</source>
+        <translation>Schirm %1, %2 unter den Spiegeln: Fresnel-Zahl F = %3, zwischen 0,3 und 3, also ist der Schirm weder nah noch fern: Das Band ist auf dem Weg zum Fernfeldmuster des Lehrbuchs (die farbige Kurve).</translation>
+    </message>
+    <message>
+        <source>Textbook p / N² (far field)</source>
+        <translation>Lehrbuch p / N² (Fernfeld)</translation>
+    </message>
+    <message>
+        <source>Fresnel number</source>
+        <translation>Fresnel-Zahl</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point compared with the other points of that screen: every path&apos;s arrow has the same length however long the path, so the heights compare within a screen, not between screens.</source>
+        <translation>Die Spiegel oder Spalte oben und auf jedem der zehn Schirme ein weißes Band, dessen Höhe zeigt, wie viel Licht an jedem Punkt ankommt, verglichen mit den anderen Punkten dieses Schirms: Der Zeiger jedes Weges hat dieselbe Länge, wie lang der Weg auch ist, also vergleichen sich die Höhen innerhalb eines Schirms, nicht zwischen Schirmen.</translation>
     </message>
 </context>
 <context>
@@ -565,6 +605,10 @@ Siehe &quot;pathsum --help&quot;.</translation>
     <message>
         <source>&amp;About pathsum</source>
         <translation>&amp;Über pathsum</translation>
+    </message>
+    <message>
+        <source>&amp;Theory</source>
+        <translation>&amp;Theorie</translation>
     </message>
 </context>
 <context>

@@ -123,10 +123,6 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <translation>Campo de luz</translation>
     </message>
     <message>
-        <source>How much light arrives at every point of the plot: p / N² of the last run&apos;s paths as a colour. The wheel zooms about the pointer, a drag with the left button moves the view, + and - zoom, Home shows the whole square. With Arrows at a Point open, the pointer chooses the point whose arrows it shows.</source>
-        <translation>Cuánta luz llega a cada punto del gráfico: p / N² de los caminos del último cálculo, como color. La rueda amplía alrededor del puntero, arrastrar con el botón izquierdo mueve la vista, + y - amplían y reducen, Inicio muestra todo el cuadrado. Con Flechas en un punto abierto, el puntero elige el punto cuyas flechas muestra.</translation>
-    </message>
-    <message>
         <source>Colour scale</source>
         <translation>Escala de colores</translation>
     </message>
@@ -223,16 +219,8 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <translation>La anchura de cada espejo o rendija, en unidades del gráfico.</translation>
     </message>
     <message>
-        <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none).</source>
-        <translation>La separación entre un espejo o rendija y el siguiente, en unidades del gráfico (un espejo solo no tiene).</translation>
-    </message>
-    <message>
         <source>Resolution X is the step between detector points along each screen, in plot units (at least %1).</source>
         <translation>La resolución X es el paso entre los puntos del detector a lo largo de cada pantalla, en unidades del gráfico (al menos %1).</translation>
-    </message>
-    <message>
-        <source>Click with the left button anywhere in the window to move the light source there; a click in the strip below the plot makes a far, almost parallel source. %1 places it from the keyboard.</source>
-        <translation>Haz clic con el botón izquierdo en cualquier parte de la ventana para llevar allí la fuente de luz; un clic en la franja bajo el gráfico da una fuente lejana, casi paralela. %1 la coloca desde el teclado.</translation>
     </message>
     <message>
         <source>Wavelength label</source>
@@ -301,10 +289,6 @@ Prueba &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Pattern</source>
         <translation>Patrón</translation>
-    </message>
-    <message>
-        <source>The mirrors or slits of the next run. Click to step through one to five mirrors and a grating that fills the row.</source>
-        <translation>Los espejos o rendijas del próximo cálculo. Haz clic para pasar de uno a cinco espejos y a una red de difracción que llena la fila.</translation>
     </message>
     <message>
         <source>Print</source>
@@ -387,10 +371,6 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <translation>Experimento</translation>
     </message>
     <message>
-        <source>Ten screens (the horizontal lines) below a row of mirrors or slits at the top. %1</source>
-        <translation>Diez pantallas (las líneas horizontales) bajo una fila de espejos o rendijas arriba. %1</translation>
-    </message>
-    <message>
         <source>Plot</source>
         <translation>Gráfico</translation>
     </message>
@@ -443,12 +423,72 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <translation>%1: %2 caminos</translation>
     </message>
     <message>
-        <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point.</source>
-        <translation>Los espejos o rendijas arriba y, en cada una de las diez pantallas, una banda blanca cuya altura muestra cuánta luz llega a cada punto.</translation>
-    </message>
-    <message>
         <source> The largest value, %1, lies on %2 at X = %3.</source>
         <translation> El valor máximo, %1, está en %2 en X = %3.</translation>
+    </message>
+    <message>
+        <source>How much light arrives at every point of the plot: p / N² of the last run&apos;s paths as a colour (every arrow has the same length, so compare points at one distance from the row, not at different distances). The wheel zooms about the pointer, a drag with the left button moves the view, + and - zoom, Home shows the whole square, Shift and a drag measure. With Arrows at a Point open, the pointer chooses the point whose arrows it shows.</source>
+        <translation>Cuánta luz llega a cada punto del gráfico: p / N² de los caminos del último cálculo, como color (todas las flechas tienen la misma longitud, así que compara puntos a una misma distancia de la fila, no a distancias distintas). La rueda amplía alrededor del puntero, arrastrar con el botón izquierdo mueve la vista, + y - amplían y reducen, Inicio muestra todo el cuadrado, Mayús y arrastrar miden. Con Flechas en un punto abierto, el puntero elige el punto cuyas flechas muestra.</translation>
+    </message>
+    <message>
+        <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none). The period, from one element&apos;s centre to the next, is the width plus the spacing.</source>
+        <translation>La separación entre un espejo o rendija y el siguiente, en unidades del gráfico (un espejo solo no tiene). El periodo, del centro de un elemento al centro del siguiente, es el ancho más la separación.</translation>
+    </message>
+    <message>
+        <source>Click with the left button anywhere in the window to move the light source there. A click in the strip below the plot makes a far source, a hundred times as far below the plot&apos;s bottom edge as the click: a few pixels below the plot it stands only 150 to 200 below the row, at the bottom of the strip 1900 below, where its light is almost parallel. %1 places it from the keyboard.</source>
+        <translation>Haz clic con el botón izquierdo en cualquier parte de la ventana para llevar allí la fuente de luz. Un clic en la franja bajo el gráfico da una fuente lejana, cien veces más lejos bajo el borde inferior del gráfico que el clic: unos píxeles bajo el gráfico queda solo de 150 a 200 bajo la fila, al fondo de la franja a 1900, donde su luz es casi paralela. %1 la coloca desde el teclado.</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits of the next run. Click to step through one to five mirrors and a grating that fills the row. The elements reflect: the screens show the pattern that slits would let through, mirrored across the row.</source>
+        <translation>Los espejos o rendijas del próximo cálculo. Haz clic para pasar de uno a cinco espejos y a una red de difracción que llena la fila. Los elementos reflejan: las pantallas muestran el patrón que dejarían pasar unas rendijas, reflejado respecto de la fila.</translation>
+    </message>
+    <message>
+        <source>Ten screens (the horizontal lines) below a row of mirrors or slits at the top. %1 Hold Shift and drag to measure a line with the ruler; Esc takes it away.</source>
+        <translation>Diez pantallas (las líneas horizontales) bajo una fila de espejos o rendijas arriba. %1 Mantén Mayús y arrastra para medir un segmento con la regla; Esc la quita.</translation>
+    </message>
+    <message>
+        <source>Screen %1 Fresnel number</source>
+        <translation>Pantalla %1 número de Fresnel</translation>
+    </message>
+    <message>
+        <source>With View &gt; Theory on, after a run: the Fresnel number F of the screen above and whether it is far (F below 0.3), where the textbook&apos;s far-field pattern holds, near (F above 3) or between.</source>
+        <translation>Con Ver &gt; Teoría activada, tras un cálculo: el número de Fresnel F de la pantalla de arriba y si está lejos (F menor que 0,3), donde vale el patrón de campo lejano del libro de texto, cerca (F mayor que 3) o en medio.</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Regla</translation>
+    </message>
+    <message>
+        <source>The line Shift and a drag measure: its X and Y differences, its length and its angle from the vertical, in plot units, and with View &gt; Theory on the textbook&apos;s fringe spacing. Esc takes it away.</source>
+        <translation>El segmento que miden Mayús y arrastrar: sus diferencias en X y en Y, su longitud y su ángulo con la vertical, en unidades del gráfico, y con Ver &gt; Teoría activada la separación entre franjas del libro de texto. Esc lo quita.</translation>
+    </message>
+    <message>
+        <source>Screen %1 Fresnel number %2</source>
+        <translation>Pantalla %1 número de Fresnel %2</translation>
+    </message>
+    <message>
+        <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, below 0.3, so the screen is far: the textbook&apos;s far-field pattern (the coloured curve) should match the band here.</source>
+        <translation>Pantalla %1, a %2 bajo los espejos: número de Fresnel F = %3, menor que 0,3, así que la pantalla está lejos: el patrón de campo lejano del libro de texto (la curva de color) debería coincidir aquí con la banda.</translation>
+    </message>
+    <message>
+        <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, above 3, so the screen is near: the band still has the shape of the mirrors and the textbook&apos;s far-field pattern (the coloured curve) does not hold.</source>
+        <translation>Pantalla %1, a %2 bajo los espejos: número de Fresnel F = %3, mayor que 3, así que la pantalla está cerca: la banda aún tiene la forma de los espejos y el patrón de campo lejano del libro de texto (la curva de color) no vale.</translation>
+    </message>
+    <message>
+        <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, between 0.3 and 3, so the screen is neither near nor far: the band is on its way to the textbook&apos;s far-field pattern (the coloured curve).</source>
+        <translation>Pantalla %1, a %2 bajo los espejos: número de Fresnel F = %3, entre 0,3 y 3, así que la pantalla no está ni cerca ni lejos: la banda va camino del patrón de campo lejano del libro de texto (la curva de color).</translation>
+    </message>
+    <message>
+        <source>Textbook p / N² (far field)</source>
+        <translation>p / N² del libro de texto (campo lejano)</translation>
+    </message>
+    <message>
+        <source>Fresnel number</source>
+        <translation>Número de Fresnel</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point compared with the other points of that screen: every path&apos;s arrow has the same length however long the path, so the heights compare within a screen, not between screens.</source>
+        <translation>Los espejos o rendijas arriba y, en cada una de las diez pantallas, una banda blanca cuya altura muestra cuánta luz llega a cada punto comparada con los demás puntos de esa pantalla: la flecha de cada camino tiene la misma longitud, sea cual sea la longitud del camino, así que las alturas se comparan dentro de una pantalla, no entre pantallas.</translation>
     </message>
 </context>
 <context>
@@ -565,6 +605,10 @@ Prueba &quot;pathsum --help&quot;.</translation>
     <message>
         <source>&amp;About pathsum</source>
         <translation>Acerca &amp;de pathsum</translation>
+    </message>
+    <message>
+        <source>&amp;Theory</source>
+        <translation>&amp;Teoría</translation>
     </message>
 </context>
 <context>

@@ -123,10 +123,6 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <translation>Champ de lumière</translation>
     </message>
     <message>
-        <source>How much light arrives at every point of the plot: p / N² of the last run&apos;s paths as a colour. The wheel zooms about the pointer, a drag with the left button moves the view, + and - zoom, Home shows the whole square. With Arrows at a Point open, the pointer chooses the point whose arrows it shows.</source>
-        <translation>La quantité de lumière qui arrive en chaque point du graphique : p / N² des chemins du dernier calcul, en couleur. La molette zoome autour du pointeur, un glisser avec le bouton gauche déplace la vue, + et - zooment, Origine montre tout le carré. Avec Flèches en un point ouvert, le pointeur choisit le point dont il montre les flèches.</translation>
-    </message>
-    <message>
         <source>Colour scale</source>
         <translation>Échelle des couleurs</translation>
     </message>
@@ -223,16 +219,8 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <translation>La largeur de chaque miroir ou fente, en unités du graphique.</translation>
     </message>
     <message>
-        <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none).</source>
-        <translation>L&apos;écart entre un miroir ou une fente et le suivant, en unités du graphique (un miroir seul n&apos;en a pas).</translation>
-    </message>
-    <message>
         <source>Resolution X is the step between detector points along each screen, in plot units (at least %1).</source>
         <translation>La résolution X est le pas entre les points du détecteur le long de chaque écran, en unités du graphique (au moins %1).</translation>
-    </message>
-    <message>
-        <source>Click with the left button anywhere in the window to move the light source there; a click in the strip below the plot makes a far, almost parallel source. %1 places it from the keyboard.</source>
-        <translation>Clique avec le bouton gauche n&apos;importe où dans la fenêtre pour y placer la source lumineuse ; un clic dans la bande sous le graphique donne une source lointaine, presque parallèle. %1 la place au clavier.</translation>
     </message>
     <message>
         <source>Wavelength label</source>
@@ -301,10 +289,6 @@ Essaie &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Pattern</source>
         <translation>Motif</translation>
-    </message>
-    <message>
-        <source>The mirrors or slits of the next run. Click to step through one to five mirrors and a grating that fills the row.</source>
-        <translation>Les miroirs ou fentes du prochain calcul. Clique pour passer d&apos;un à cinq miroirs et à un réseau qui remplit la rangée.</translation>
     </message>
     <message>
         <source>Print</source>
@@ -387,10 +371,6 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <translation>Expérience</translation>
     </message>
     <message>
-        <source>Ten screens (the horizontal lines) below a row of mirrors or slits at the top. %1</source>
-        <translation>Dix écrans (les lignes horizontales) sous une rangée de miroirs ou de fentes en haut. %1</translation>
-    </message>
-    <message>
         <source>Plot</source>
         <translation>Graphique</translation>
     </message>
@@ -443,12 +423,72 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <translation>%1 : %2 chemins</translation>
     </message>
     <message>
-        <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point.</source>
-        <translation>Les miroirs ou fentes en haut et, sur chacun des dix écrans, une bande blanche dont la hauteur montre combien de lumière arrive en chaque point.</translation>
-    </message>
-    <message>
         <source> The largest value, %1, lies on %2 at X = %3.</source>
         <translation> La plus grande valeur, %1, est sur %2 en X = %3.</translation>
+    </message>
+    <message>
+        <source>How much light arrives at every point of the plot: p / N² of the last run&apos;s paths as a colour (every arrow has the same length, so compare points at one distance from the row, not at different distances). The wheel zooms about the pointer, a drag with the left button moves the view, + and - zoom, Home shows the whole square, Shift and a drag measure. With Arrows at a Point open, the pointer chooses the point whose arrows it shows.</source>
+        <translation>La quantité de lumière qui arrive en chaque point du graphique : p / N² des chemins du dernier calcul, en couleur (chaque flèche a la même longueur : compare donc des points à une même distance de la rangée, pas à des distances différentes). La molette zoome autour du pointeur, un glisser avec le bouton gauche déplace la vue, + et - zooment, Origine montre tout le carré, Maj et un glisser mesurent. Avec Flèches en un point ouvert, le pointeur choisit le point dont il montre les flèches.</translation>
+    </message>
+    <message>
+        <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none). The period, from one element&apos;s centre to the next, is the width plus the spacing.</source>
+        <translation>L&apos;écart entre un miroir ou une fente et le suivant, en unités du graphique (un miroir seul n&apos;en a pas). Le pas, du centre d&apos;un élément au centre du suivant, est la largeur plus l&apos;écart.</translation>
+    </message>
+    <message>
+        <source>Click with the left button anywhere in the window to move the light source there. A click in the strip below the plot makes a far source, a hundred times as far below the plot&apos;s bottom edge as the click: a few pixels below the plot it stands only 150 to 200 below the row, at the bottom of the strip 1900 below, where its light is almost parallel. %1 places it from the keyboard.</source>
+        <translation>Clique avec le bouton gauche n&apos;importe où dans la fenêtre pour y placer la source lumineuse. Un clic dans la bande sous le graphique donne une source lointaine, cent fois plus loin sous le bord inférieur du graphique que le clic : quelques pixels sous le graphique elle n&apos;est qu&apos;à 150 à 200 sous la rangée, au bas de la bande à 1900, où sa lumière est presque parallèle. %1 la place au clavier.</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits of the next run. Click to step through one to five mirrors and a grating that fills the row. The elements reflect: the screens show the pattern that slits would let through, mirrored across the row.</source>
+        <translation>Les miroirs ou fentes du prochain calcul. Clique pour passer d&apos;un à cinq miroirs et à un réseau qui remplit la rangée. Les éléments réfléchissent : les écrans montrent la figure que des fentes laisseraient passer, en miroir par rapport à la rangée.</translation>
+    </message>
+    <message>
+        <source>Ten screens (the horizontal lines) below a row of mirrors or slits at the top. %1 Hold Shift and drag to measure a line with the ruler; Esc takes it away.</source>
+        <translation>Dix écrans (les lignes horizontales) sous une rangée de miroirs ou de fentes en haut. %1 Maintiens Maj et fais glisser pour mesurer un segment avec la règle ; Échap l&apos;enlève.</translation>
+    </message>
+    <message>
+        <source>Screen %1 Fresnel number</source>
+        <translation>Écran %1 nombre de Fresnel</translation>
+    </message>
+    <message>
+        <source>With View &gt; Theory on, after a run: the Fresnel number F of the screen above and whether it is far (F below 0.3), where the textbook&apos;s far-field pattern holds, near (F above 3) or between.</source>
+        <translation>Avec Affichage &gt; Théorie activé, après un calcul : le nombre de Fresnel F de l&apos;écran au-dessus et s&apos;il est loin (F inférieur à 0,3), là où vaut la figure de champ lointain du manuel, proche (F supérieur à 3) ou entre les deux.</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <source>The line Shift and a drag measure: its X and Y differences, its length and its angle from the vertical, in plot units, and with View &gt; Theory on the textbook&apos;s fringe spacing. Esc takes it away.</source>
+        <translation>Le segment que Maj et un glisser mesurent : ses écarts en X et en Y, sa longueur et son angle avec la verticale, en unités du graphique, et avec Affichage &gt; Théorie activé l&apos;interfrange du manuel. Échap l&apos;enlève.</translation>
+    </message>
+    <message>
+        <source>Screen %1 Fresnel number %2</source>
+        <translation>Écran %1 nombre de Fresnel %2</translation>
+    </message>
+    <message>
+        <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, below 0.3, so the screen is far: the textbook&apos;s far-field pattern (the coloured curve) should match the band here.</source>
+        <translation>Écran %1, à %2 sous les miroirs : nombre de Fresnel F = %3, inférieur à 0,3, donc l&apos;écran est loin : la figure de champ lointain du manuel (la courbe en couleur) devrait coïncider avec la bande ici.</translation>
+    </message>
+    <message>
+        <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, above 3, so the screen is near: the band still has the shape of the mirrors and the textbook&apos;s far-field pattern (the coloured curve) does not hold.</source>
+        <translation>Écran %1, à %2 sous les miroirs : nombre de Fresnel F = %3, supérieur à 3, donc l&apos;écran est proche : la bande a encore la forme des miroirs et la figure de champ lointain du manuel (la courbe en couleur) ne vaut pas.</translation>
+    </message>
+    <message>
+        <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, between 0.3 and 3, so the screen is neither near nor far: the band is on its way to the textbook&apos;s far-field pattern (the coloured curve).</source>
+        <translation>Écran %1, à %2 sous les miroirs : nombre de Fresnel F = %3, entre 0,3 et 3, donc l&apos;écran n&apos;est ni proche ni loin : la bande est en chemin vers la figure de champ lointain du manuel (la courbe en couleur).</translation>
+    </message>
+    <message>
+        <source>Textbook p / N² (far field)</source>
+        <translation>p / N² du manuel (champ lointain)</translation>
+    </message>
+    <message>
+        <source>Fresnel number</source>
+        <translation>Nombre de Fresnel</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point compared with the other points of that screen: every path&apos;s arrow has the same length however long the path, so the heights compare within a screen, not between screens.</source>
+        <translation>Les miroirs ou fentes en haut et, sur chacun des dix écrans, une bande blanche dont la hauteur montre combien de lumière arrive en chaque point par rapport aux autres points de cet écran : la flèche de chaque chemin a la même longueur, quelle que soit la longueur du chemin, donc les hauteurs se comparent sur un même écran, pas d&apos;un écran à l&apos;autre.</translation>
     </message>
 </context>
 <context>
@@ -565,6 +605,10 @@ Essaie &quot;pathsum --help&quot;.</translation>
     <message>
         <source>&amp;About pathsum</source>
         <translation>À &amp;propos de pathsum</translation>
+    </message>
+    <message>
+        <source>&amp;Theory</source>
+        <translation>&amp;Théorie</translation>
     </message>
 </context>
 <context>

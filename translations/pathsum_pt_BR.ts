@@ -123,10 +123,6 @@ Tente &quot;pathsum --help&quot;.</translation>
         <translation>Campo de luz</translation>
     </message>
     <message>
-        <source>How much light arrives at every point of the plot: p / N² of the last run&apos;s paths as a colour. The wheel zooms about the pointer, a drag with the left button moves the view, + and - zoom, Home shows the whole square. With Arrows at a Point open, the pointer chooses the point whose arrows it shows.</source>
-        <translation>Quanta luz chega a cada ponto do gráfico: p / N² dos caminhos do último cálculo, como cor. A roda amplia em torno do ponteiro, arrastar com o botão esquerdo move a vista, + e - ampliam e reduzem, Home mostra o quadrado inteiro. Com Setas em um ponto aberto, o ponteiro escolhe o ponto cujas setas ele mostra.</translation>
-    </message>
-    <message>
         <source>Colour scale</source>
         <translation>Escala de cores</translation>
     </message>
@@ -223,16 +219,8 @@ Tente &quot;pathsum --help&quot;.</translation>
         <translation>A largura de cada espelho ou fenda, em unidades do gráfico.</translation>
     </message>
     <message>
-        <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none).</source>
-        <translation>O espaço entre um espelho ou fenda e o seguinte, em unidades do gráfico (um espelho sozinho não tem).</translation>
-    </message>
-    <message>
         <source>Resolution X is the step between detector points along each screen, in plot units (at least %1).</source>
         <translation>A resolução X é o passo entre os pontos do detector ao longo de cada anteparo, em unidades do gráfico (pelo menos %1).</translation>
-    </message>
-    <message>
-        <source>Click with the left button anywhere in the window to move the light source there; a click in the strip below the plot makes a far, almost parallel source. %1 places it from the keyboard.</source>
-        <translation>Clique com o botão esquerdo em qualquer lugar da janela para levar a fonte de luz para lá; um clique na faixa abaixo do gráfico dá uma fonte distante, quase paralela. %1 a posiciona pelo teclado.</translation>
     </message>
     <message>
         <source>Wavelength label</source>
@@ -301,10 +289,6 @@ Tente &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Pattern</source>
         <translation>Padrão</translation>
-    </message>
-    <message>
-        <source>The mirrors or slits of the next run. Click to step through one to five mirrors and a grating that fills the row.</source>
-        <translation>Os espelhos ou fendas do próximo cálculo. Clique para passar de um a cinco espelhos e a uma rede de difração que preenche a fileira.</translation>
     </message>
     <message>
         <source>Print</source>
@@ -387,10 +371,6 @@ Tente &quot;pathsum --help&quot;.</translation>
         <translation>Experimento</translation>
     </message>
     <message>
-        <source>Ten screens (the horizontal lines) below a row of mirrors or slits at the top. %1</source>
-        <translation>Dez anteparos (as linhas horizontais) abaixo de uma fileira de espelhos ou fendas no alto. %1</translation>
-    </message>
-    <message>
         <source>Plot</source>
         <translation>Gráfico</translation>
     </message>
@@ -443,12 +423,72 @@ Tente &quot;pathsum --help&quot;.</translation>
         <translation>%1: %2 caminhos</translation>
     </message>
     <message>
-        <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point.</source>
-        <translation>Os espelhos ou fendas no alto e, em cada um dos dez anteparos, uma faixa branca cuja altura mostra quanta luz chega a cada ponto.</translation>
-    </message>
-    <message>
         <source> The largest value, %1, lies on %2 at X = %3.</source>
         <translation> O maior valor, %1, está em %2 em X = %3.</translation>
+    </message>
+    <message>
+        <source>How much light arrives at every point of the plot: p / N² of the last run&apos;s paths as a colour (every arrow has the same length, so compare points at one distance from the row, not at different distances). The wheel zooms about the pointer, a drag with the left button moves the view, + and - zoom, Home shows the whole square, Shift and a drag measure. With Arrows at a Point open, the pointer chooses the point whose arrows it shows.</source>
+        <translation>Quanta luz chega a cada ponto do gráfico: p / N² dos caminhos do último cálculo, como cor (todas as setas têm o mesmo comprimento, então compare pontos a uma mesma distância da fileira, não a distâncias diferentes). A roda amplia em torno do ponteiro, arrastar com o botão esquerdo move a vista, + e - ampliam e reduzem, Home mostra o quadrado inteiro, Shift e arrastar medem. Com Setas em um ponto aberto, o ponteiro escolhe o ponto cujas setas ele mostra.</translation>
+    </message>
+    <message>
+        <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none). The period, from one element&apos;s centre to the next, is the width plus the spacing.</source>
+        <translation>O espaço entre um espelho ou fenda e o seguinte, em unidades do gráfico (um espelho sozinho não tem). O período, do centro de um elemento ao centro do seguinte, é a largura mais o espaçamento.</translation>
+    </message>
+    <message>
+        <source>Click with the left button anywhere in the window to move the light source there. A click in the strip below the plot makes a far source, a hundred times as far below the plot&apos;s bottom edge as the click: a few pixels below the plot it stands only 150 to 200 below the row, at the bottom of the strip 1900 below, where its light is almost parallel. %1 places it from the keyboard.</source>
+        <translation>Clique com o botão esquerdo em qualquer lugar da janela para levar a fonte de luz para lá. Um clique na faixa abaixo do gráfico dá uma fonte distante, cem vezes mais longe abaixo da borda inferior do gráfico que o clique: alguns pixels abaixo do gráfico ela fica só 150 a 200 abaixo da fileira, no fundo da faixa a 1900, onde sua luz é quase paralela. %1 a posiciona pelo teclado.</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits of the next run. Click to step through one to five mirrors and a grating that fills the row. The elements reflect: the screens show the pattern that slits would let through, mirrored across the row.</source>
+        <translation>Os espelhos ou fendas do próximo cálculo. Clique para passar de um a cinco espelhos e a uma rede de difração que preenche a fileira. Os elementos refletem: os anteparos mostram o padrão que fendas deixariam passar, espelhado em relação à fileira.</translation>
+    </message>
+    <message>
+        <source>Ten screens (the horizontal lines) below a row of mirrors or slits at the top. %1 Hold Shift and drag to measure a line with the ruler; Esc takes it away.</source>
+        <translation>Dez anteparos (as linhas horizontais) abaixo de uma fileira de espelhos ou fendas no alto. %1 Segure Shift e arraste para medir um segmento com a régua; Esc a remove.</translation>
+    </message>
+    <message>
+        <source>Screen %1 Fresnel number</source>
+        <translation>Anteparo %1 número de Fresnel</translation>
+    </message>
+    <message>
+        <source>With View &gt; Theory on, after a run: the Fresnel number F of the screen above and whether it is far (F below 0.3), where the textbook&apos;s far-field pattern holds, near (F above 3) or between.</source>
+        <translation>Com Exibir &gt; Teoria ligada, após um cálculo: o número de Fresnel F do anteparo acima e se ele está longe (F abaixo de 0,3), onde vale o padrão de campo distante do livro didático, perto (F acima de 3) ou no meio.</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Régua</translation>
+    </message>
+    <message>
+        <source>The line Shift and a drag measure: its X and Y differences, its length and its angle from the vertical, in plot units, and with View &gt; Theory on the textbook&apos;s fringe spacing. Esc takes it away.</source>
+        <translation>O segmento que Shift e arrastar medem: suas diferenças em X e em Y, seu comprimento e seu ângulo com a vertical, em unidades do gráfico, e com Exibir &gt; Teoria ligada o espaçamento entre franjas do livro didático. Esc o remove.</translation>
+    </message>
+    <message>
+        <source>Screen %1 Fresnel number %2</source>
+        <translation>Anteparo %1 número de Fresnel %2</translation>
+    </message>
+    <message>
+        <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, below 0.3, so the screen is far: the textbook&apos;s far-field pattern (the coloured curve) should match the band here.</source>
+        <translation>Anteparo %1, %2 abaixo dos espelhos: número de Fresnel F = %3, abaixo de 0,3, então o anteparo está longe: o padrão de campo distante do livro didático (a curva colorida) deve coincidir aqui com a faixa.</translation>
+    </message>
+    <message>
+        <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, above 3, so the screen is near: the band still has the shape of the mirrors and the textbook&apos;s far-field pattern (the coloured curve) does not hold.</source>
+        <translation>Anteparo %1, %2 abaixo dos espelhos: número de Fresnel F = %3, acima de 3, então o anteparo está perto: a faixa ainda tem a forma dos espelhos e o padrão de campo distante do livro didático (a curva colorida) não vale.</translation>
+    </message>
+    <message>
+        <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, between 0.3 and 3, so the screen is neither near nor far: the band is on its way to the textbook&apos;s far-field pattern (the coloured curve).</source>
+        <translation>Anteparo %1, %2 abaixo dos espelhos: número de Fresnel F = %3, entre 0,3 e 3, então o anteparo não está nem perto nem longe: a faixa está a caminho do padrão de campo distante do livro didático (a curva colorida).</translation>
+    </message>
+    <message>
+        <source>Textbook p / N² (far field)</source>
+        <translation>p / N² do livro didático (campo distante)</translation>
+    </message>
+    <message>
+        <source>Fresnel number</source>
+        <translation>Número de Fresnel</translation>
+    </message>
+    <message>
+        <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point compared with the other points of that screen: every path&apos;s arrow has the same length however long the path, so the heights compare within a screen, not between screens.</source>
+        <translation>Os espelhos ou fendas no alto e, em cada um dos dez anteparos, uma faixa branca cuja altura mostra quanta luz chega a cada ponto comparada com os outros pontos desse anteparo: a seta de cada caminho tem o mesmo comprimento, seja qual for o comprimento do caminho, então as alturas se comparam dentro de um anteparo, não entre anteparos.</translation>
     </message>
 </context>
 <context>
@@ -565,6 +605,10 @@ Tente &quot;pathsum --help&quot;.</translation>
     <message>
         <source>&amp;About pathsum</source>
         <translation>&amp;Sobre o pathsum</translation>
+    </message>
+    <message>
+        <source>&amp;Theory</source>
+        <translation>&amp;Teoria</translation>
     </message>
 </context>
 <context>

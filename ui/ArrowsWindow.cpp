@@ -10,12 +10,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ControlTexts.h"
+#include "Geometry.h"
 #include "MainForm.h"
 #include "NumberText.h"
 #include "SideLayout.h"
+#include "Translation.h"
 
 namespace pathsum {
 namespace {
+
+// The numbers the textbook adds with Theory on.
+constexpr int kTheoryNumbers = 2;
 
 QColor ToQColor(Rgb c) {
     return {c.r, c.g, c.b};
@@ -148,7 +154,7 @@ ArrowsWindow::ArrowsWindow(MainForm* form, QWidget* parent)
     numbers_->setVerticalSpacing(2);
     // Room for every number from the start, so that the picture keeps its size when the first
     // point is probed.
-    numbers->setMinimumHeight(kMostChainNumbers *
+    numbers->setMinimumHeight((kMostChainNumbers + kTheoryNumbers) *
                               (fontMetrics().height() + numbers_->verticalSpacing()));
 
     auto* texts = new QVBoxLayout(panel);
@@ -169,6 +175,7 @@ ArrowsWindow::ArrowsWindow(MainForm* form, QWidget* parent)
     connect(resultants_, &QCheckBox::toggled, this, &ArrowsWindow::Refresh);
     connect(form_, &MainForm::pointerOverPlot, this, &ArrowsWindow::ProbeAt);
     connect(form_, &MainForm::runRecordChanged, this, &ArrowsWindow::Refresh);
+    connect(form_, &MainForm::theoryChanged, this, &ArrowsWindow::Refresh);
     Refresh();
 }
 
@@ -283,7 +290,7 @@ void ArrowsWindow::Refresh() {
         }
     }
     ChainAtPoint(plan.paths, plan.settings.wavelength, screenY, x, chain_);
-    ShowNumbers(ChainNumbers(chain_, screenY, x, plan.settings.gain));
+    ShowNumbers(WithTheory(ChainNumbers(chain_, screenY, x, plan.settings.gain), x, screenY));
     if (chain_.count == 0) {
         ShowMessage(tr("No paths reach this point."));
         return;
@@ -332,6 +339,30 @@ void ArrowsWindow::ShowNumbers(const std::vector<ChainNumber>& numbers) {
             value->setToolTip(QString::fromStdString(numbers[i].full));
         }
     }
+}
+
+std::vector<ChainNumber> ArrowsWindow::WithTheory(std::vector<ChainNumber> numbers, double x,
+                                                  double y) const {
+    const std::optional<FarField>& theory = form_->TheoryOfLastRun();
+    if (!form_->Theory() || !theory) {
+        return numbers;
+    }
+    std::vector<ChainNumber> added;
+    if (const auto predicted = theory->PredictionAt(x, y)) {
+        added.push_back({TheoryPredictionName().toStdString(), ReadableNumber(*predicted),
+                         FullNumber(*predicted)});
+    }
+    if (const auto fresnel = theory->FresnelNumber(DistanceFromRow(y))) {
+        added.push_back(
+            {FresnelNumberName().toStdString(), FresnelCaption(*fresnel), FullNumber(*fresnel)});
+    }
+    // Beside the computed value, where there is one.
+    const std::string computed = Translated("ChainNumbers", "p / N\u00b2");
+    auto at = std::find_if(numbers.begin(), numbers.end(),
+                           [&computed](const ChainNumber& n) { return n.name == computed; });
+    at = at == numbers.end() ? numbers.end() : at + 1;
+    numbers.insert(at, added.begin(), added.end());
+    return numbers;
 }
 
 void ArrowsWindow::showEvent(QShowEvent* event) {

@@ -84,6 +84,9 @@ class ArrowsWindow : public QWidget {
     void ShowNumbers(const std::vector<ChainNumber>& numbers);
     // The width of the numbers: the widest name and the widest number.
     int NumbersWidth() const;
+    // With Theory on, `numbers` with what the textbook says of the point (x, y) beside the
+    // computed p / N^2: the far-field prediction and the Fresnel number at its distance.
+    std::vector<ChainNumber> WithTheory(std::vector<ChainNumber> numbers, double x, double y) const;
 
     MainForm* form_;
     ArrowPictureView* picture_;

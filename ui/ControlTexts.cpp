@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "ArrowDrawing.h"
+#include "FarField.h"
 #include "FieldPicture.h"
 #include "Language.h"
 #include "Limits.h"
@@ -48,10 +49,12 @@ void AddFieldTexts(const Add& add) {
         QCoreApplication::translate(
             "ControlTexts",
             "How much light arrives at every point of the plot: p / N² of the last "
-            "run's paths as a colour. The wheel zooms about the pointer, a drag with "
-            "the left button moves the view, + and - zoom, Home shows the whole "
-            "square. With Arrows at a Point open, the pointer chooses the point whose "
-            "arrows it shows."));
+            "run's paths as a colour (every arrow has the same length, so compare "
+            "points at one distance from the row, not at different distances). The "
+            "wheel zooms about the pointer, a drag with the left button moves the "
+            "view, + and - zoom, Home shows the whole square, Shift and a drag "
+            "measure. With Arrows at a Point open, the pointer chooses the point "
+            "whose arrows it shows."));
     add("FieldColourBar", QT_TRANSLATE_NOOP("ControlTexts", "Colour scale"),
         QCoreApplication::translate(
             "ControlTexts",
@@ -114,7 +117,8 @@ QHash<QString, ControlDescription> BuildTable() {
     const QString spacing = QCoreApplication::translate(
         "ControlTexts",
         "The gap between one mirror or slit and the next, in plot units (a single mirror has "
-        "none).");
+        "none). The period, from one element's centre to the next, is the width plus the "
+        "spacing.");
     const QString detectorStep =
         QCoreApplication::translate(
             "ControlTexts",
@@ -125,8 +129,11 @@ QHash<QString, ControlDescription> BuildTable() {
         QCoreApplication::translate(
             "ControlTexts",
             "Click with the left button anywhere in the window to move the light "
-            "source there; a click in the strip below the plot makes a far, almost "
-            "parallel source. %1 places it from the keyboard.")
+            "source there. A click in the strip below the plot makes a far source, a "
+            "hundred times as far below the plot's bottom edge as the click: a few pixels "
+            "below the plot it stands only 150 to 200 below the row, at the bottom of the "
+            "strip 1900 below, where its light is almost parallel. %1 places it from the "
+            "keyboard.")
             .arg(Keys(Command::PlaceSource));
 
     QHash<QString, ControlDescription> table;
@@ -167,7 +174,9 @@ QHash<QString, ControlDescription> BuildTable() {
         QCoreApplication::translate(
             "ControlTexts",
             "The mirrors or slits of the next run. Click to step through one to five "
-            "mirrors and a grating that fills the row."));
+            "mirrors and a grating that fills the row. The elements reflect: the "
+            "screens show the pattern that slits would let through, mirrored "
+            "across the row."));
     add("Printit", QT_TRANSLATE_NOOP("ControlTexts", "Print"),
         QCoreApplication::translate("ControlTexts",
                                     "Prints the window on the default printer (%1).")
@@ -212,7 +221,8 @@ QHash<QString, ControlDescription> BuildTable() {
         QCoreApplication::translate(
             "ControlTexts",
             "Ten screens (the horizontal lines) below a row of mirrors or slits at the "
-            "top. %1")
+            "top. %1 Hold Shift and drag to measure a line with the ruler; Esc takes it "
+            "away.")
             .arg(sourcePlacing));
     add("PlotCanvas", QT_TRANSLATE_NOOP("ControlTexts", "Plot"), PlotDescription({}));
     for (int i = 0; i < 10; ++i) {
@@ -228,7 +238,22 @@ QHash<QString, ControlDescription> BuildTable() {
              QCoreApplication::translate("ControlTexts",
                                          "The number of paths summed at every point of the screen "
                                          "below.")});
+        table.insert(
+            QStringLiteral("FresnelLabel(%1)").arg(i),
+            {QCoreApplication::translate("ControlTexts", "Screen %1 Fresnel number").arg(i + 1),
+             QCoreApplication::translate(
+                 "ControlTexts",
+                 "With View > Theory on, after a run: the Fresnel number F of the screen above "
+                 "and whether it is far (F below 0.3), where the textbook's far-field pattern "
+                 "holds, near (F above 3) or between.")});
     }
+    table.insert(QStringLiteral("RulerView"),
+                 {QCoreApplication::translate("ControlTexts", "Ruler"),
+                  QCoreApplication::translate(
+                      "ControlTexts",
+                      "The line Shift and a drag measure: its X and Y differences, its length "
+                      "and its angle from the vertical, in plot units, and with View > Theory "
+                      "on the textbook's fringe spacing. Esc takes it away.")});
     return table;
 }
 
@@ -278,6 +303,7 @@ constexpr CommandText kCommands[] = {
     {Command::Live, QT_TRANSLATE_NOOP("Menu", "&Live"), QKeyCombination(Qt::Key_F8)},
     {Command::Help, QT_TRANSLATE_NOOP("Menu", "&Help"), QKeyCombination(Qt::Key_F1)},
     {Command::About, QT_TRANSLATE_NOOP("Menu", "&About pathsum"), kNoKeys},
+    {Command::Theory, QT_TRANSLATE_NOOP("Menu", "&Theory"), QKeyCombination(Qt::Key_F9)},
 };
 
 const CommandText& TextOf(Command command) {
@@ -362,11 +388,63 @@ QString PathsLabelName(int index, const QString& caption) {
         .arg(ScreenName(index), caption.trimmed());
 }
 
+ControlDescription FresnelLabelDescription(int index, double distance, double fresnel) {
+    const QString number = QString::fromStdString(SignificantNumber(fresnel, 2));
+    const QString where = QString::fromStdString(ReadableNumber(distance, 6));
+    ControlDescription described;
+    described.name = QCoreApplication::translate("ControlTexts", "Screen %1 Fresnel number %2")
+                         .arg(index + 1)
+                         .arg(number);
+    switch (RegimeOf(fresnel)) {
+        case Regime::Far:
+            described.description =
+                QCoreApplication::translate(
+                    "ControlTexts",
+                    "Screen %1, %2 below the mirrors: Fresnel number F = %3, below 0.3, so "
+                    "the screen is far: the textbook's far-field pattern (the coloured curve) "
+                    "should match the band here.")
+                    .arg(index + 1)
+                    .arg(where, number);
+            break;
+        case Regime::Near:
+            described.description =
+                QCoreApplication::translate(
+                    "ControlTexts",
+                    "Screen %1, %2 below the mirrors: Fresnel number F = %3, above 3, so the "
+                    "screen is near: the band still has the shape of the mirrors and the "
+                    "textbook's far-field pattern (the coloured curve) does not hold.")
+                    .arg(index + 1)
+                    .arg(where, number);
+            break;
+        case Regime::Between:
+            described.description =
+                QCoreApplication::translate(
+                    "ControlTexts",
+                    "Screen %1, %2 below the mirrors: Fresnel number F = %3, between 0.3 and "
+                    "3, so the screen is neither near nor far: the band is on its way to the "
+                    "textbook's far-field pattern (the coloured curve).")
+                    .arg(index + 1)
+                    .arg(where, number);
+            break;
+    }
+    return described;
+}
+
+QString TheoryPredictionName() {
+    return QCoreApplication::translate("ControlTexts", "Textbook p / N² (far field)");
+}
+
+QString FresnelNumberName() {
+    return QCoreApplication::translate("ControlTexts", "Fresnel number");
+}
+
 QString PlotDescription(const std::array<std::optional<ScreenPeak>, kScreenYs.size()>& peaks) {
     QString text = QCoreApplication::translate(
         "ControlTexts",
         "The mirrors or slits along the top and, on each of the ten screens, a white band whose "
-        "height shows how much light arrives at each point.");
+        "height shows how much light arrives at each point compared with the other points of "
+        "that screen: every path's arrow has the same length however long the path, so the "
+        "heights compare within a screen, not between screens.");
     std::optional<std::size_t> brightest;
     for (std::size_t screen = 0; screen < peaks.size(); ++screen) {
         if (peaks[screen] && (!brightest || peaks[screen]->value > peaks[*brightest]->value)) {

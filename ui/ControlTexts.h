@@ -34,6 +34,7 @@ enum class Command {
     Live,
     Help,
     About,
+    Theory,
 };
 
 // The command's text in its menu (with its & mnemonic) and its shortcut (none for some).
@@ -66,6 +67,13 @@ QString PatternName(const QString& caption);
 QString SourceLabelName(const QString& caption);
 QString ScreenLabelName(int index, const QString& caption, const std::optional<ScreenPeak>& peak);
 QString PathsLabelName(int index, const QString& caption);
+// The Fresnel number F of the screen of that label index, `distance` below the row, as its
+// label's tooltip and a screen reader give it: what F says about the screen.
+ControlDescription FresnelLabelDescription(int index, double distance, double fresnel);
+// The numbers the textbook adds to those of a probed point, with their names: the far-field
+// prediction in the units of p / N^2 and the Fresnel number at the point's distance.
+QString TheoryPredictionName();
+QString FresnelNumberName();
 // The plot's description: what it shows and, after a run, where its brightest point lies.
 QString PlotDescription(const std::array<std::optional<ScreenPeak>, kScreenYs.size()>& peaks);
 

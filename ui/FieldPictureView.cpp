@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "Geometry.h"
+#include "TheoryDrawing.h"
 
 namespace pathsum {
 namespace {
@@ -79,6 +80,7 @@ void FieldPictureView::HideProbe() {
 
 void FieldPictureView::SetProbeShown(bool shown) {
     probeShown_ = shown;
+    rulerShown_ = shown;
 }
 
 void FieldPictureView::paintEvent(QPaintEvent*) {
@@ -98,7 +100,9 @@ void FieldPictureView::paintEvent(QPaintEvent*) {
         painter.drawImage(QRectF(topLeft, bottomRight), picture_);
     }
     DrawMarks(painter);
+    DrawGuides(painter);
     painter.restore();
+    DrawRuler(painter);
     painter.setPen(QColor(90, 90, 90));
     painter.drawRect(square.adjusted(0, 0, -1, -1));
 }
@@ -157,6 +161,11 @@ void FieldPictureView::wheelEvent(QWheelEvent* event) {
 }
 
 void FieldPictureView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier)) {
+        rulerPress_ = event->position();
+        measuring_ = false;
+        return;
+    }
     if (event->button() == Qt::LeftButton) {
         dragFrom_ = event->position();
         setCursor(Qt::ClosedHandCursor);
@@ -165,6 +174,15 @@ void FieldPictureView::mousePressEvent(QMouseEvent* event) {
 
 void FieldPictureView::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
+    if (rulerPress_ && (event->buttons() & Qt::LeftButton)) {
+        measuring_ = measuring_ || IsDrag(*rulerPress_, at);
+        if (measuring_) {
+            ruler_ = RulerEnds{PlotPoint(*rulerPress_), PlotPoint(at)};
+            emit rulerMoved(*ruler_);
+            update();
+        }
+        return;
+    }
     if (dragFrom_ && (event->buttons() & Qt::LeftButton)) {
         const QRectF square = Square();
         const QPointF moved = at - *dragFrom_;
@@ -181,6 +199,11 @@ void FieldPictureView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void FieldPictureView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rulerPress_) {
+        rulerPress_.reset();
+        measuring_ = false;
+        return;
+    }
     if (event->button() == Qt::LeftButton) {
         dragFrom_.reset();
         setCursor(Qt::CrossCursor);
@@ -205,6 +228,87 @@ void FieldPictureView::keyPressEvent(QKeyEvent* event) {
 void FieldPictureView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     emit resized();
+}
+
+// ---- What the textbook says, and the ruler --------------------------------------------------
+
+void FieldPictureView::SetGuides(std::vector<GuideLine> guides) {
+    guides_ = std::move(guides);
+    update();
+}
+
+void FieldPictureView::DrawGuides(QPainter& painter) const {
+    if (guides_.empty()) {
+        return;
+    }
+    const QColor colour(kTheoryColour.r, kTheoryColour.g, kTheoryColour.b);
+    const QRectF square = Square();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (const GuideLine& guide : guides_) {
+        const QPointF a = WidgetPoint(guide.line.x0, guide.line.y0);
+        const QPointF b = WidgetPoint(guide.line.x1, guide.line.y1);
+        // Dashes outlined in black read over any colour of the field.
+        QPen under(Qt::black, 3.0, Qt::DashLine, Qt::FlatCap);
+        QPen over(colour, 1.0, Qt::CustomDashLine, Qt::FlatCap);
+        over.setDashPattern({6.0, 3.0});
+        under.setDashPattern({2.0, 1.0});  // the same lengths at three times the width
+        painter.setPen(under);
+        painter.drawLine(a, b);
+        painter.setPen(over);
+        painter.drawLine(a, b);
+        QString label;
+        if (guide.kind == GuideKind::Order) {
+            label = QStringLiteral("m=%1").arg(guide.order);
+        } else if (guide.kind == GuideKind::Specular) {
+            label = QStringLiteral("in = out");
+        }
+        if (label.isEmpty()) {
+            continue;
+        }
+        // At the last point of the line within the view, kept inside it; none where the line
+        // misses the view.
+        std::optional<QPointF> at;
+        constexpr int kSteps = 64;
+        for (int k = kSteps; k >= 0 && !at; --k) {
+            const QPointF p = a + (b - a) * (static_cast<double>(k) / kSteps);
+            if (square.contains(p)) {
+                at = p;
+            }
+        }
+        if (!at) {
+            continue;
+        }
+        const QFontMetrics metrics(painter.font());
+        QRectF box(0.0, 0.0, metrics.horizontalAdvance(label) + 4.0, metrics.height());
+        box.moveCenter(*at);
+        box.moveLeft(std::clamp(box.left(), square.left(), square.right() - box.width()));
+        box.moveTop(std::clamp(box.top(), square.top(), square.bottom() - box.height()));
+        painter.fillRect(box, QColor(0, 0, 0, 190));
+        painter.setPen(colour);
+        painter.drawText(box, Qt::AlignCenter, label);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void FieldPictureView::SetRulerReading(const QStringList& reading) {
+    rulerReading_ = reading;
+    update();
+}
+
+void FieldPictureView::ClearRuler() {
+    ruler_.reset();
+    rulerPress_.reset();
+    measuring_ = false;
+    rulerReading_.clear();
+    update();
+}
+
+void FieldPictureView::DrawRuler(QPainter& painter) const {
+    if (!ruler_ || !rulerShown_) {
+        return;
+    }
+    PaintRuler(painter, WidgetPoint(ruler_->from.x(), ruler_->from.y()),
+               WidgetPoint(ruler_->to.x(), ruler_->to.y()), rulerReading_, QRectF(rect()));
 }
 
 }  // namespace pathsum

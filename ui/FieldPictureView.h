@@ -5,8 +5,10 @@
 #include <optional>
 #include <vector>
 
+#include "FarField.h"
 #include "Field.h"
 #include "FieldPicture.h"
+#include "Ruler.h"
 
 namespace pathsum {
 
@@ -37,10 +39,22 @@ class FieldPictureView : public QWidget {
     void MarkProbe(double x, double y);
     void HideProbe();
     std::optional<QPointF> Probe() const { return probe_; }
-    // While a picture of the window is taken for a file, the probed point is left out.
+    // While a picture of the window is taken for a file, the probed point and the ruler are
+    // left out.
     void SetProbeShown(bool shown);
 
     QSize sizeHint() const override { return {540, 546}; }
+
+    // The textbook's lines over the field (GuideLines), dashed, each order labelled with its m;
+    // none to take them away.
+    void SetGuides(std::vector<GuideLine> guides);
+    const std::vector<GuideLine>& Guides() const { return guides_; }
+
+    // The ruler: Shift and a drag with the left button measure a line of the plot, shown with
+    // the reading it is given (SetRulerReading) until the next such drag or ClearRuler().
+    std::optional<RulerEnds> Ruler() const { return ruler_; }
+    void SetRulerReading(const QStringList& reading);
+    void ClearRuler();
 
   signals:
     // By `factor` about the plot point (x, y): the wheel about the pointer, + and - about the
@@ -48,6 +62,8 @@ class FieldPictureView : public QWidget {
     void zoomed(double x, double y, double factor);
     void panned(double dx, double dy);
     void pointerMoved(double x, double y);
+    // The ruler was drawn anew: its reading is wanted.
+    void rulerMoved(RulerEnds ends);
     void resized();
 
   protected:
@@ -61,6 +77,8 @@ class FieldPictureView : public QWidget {
 
   private:
     void DrawMarks(QPainter& painter) const;
+    void DrawGuides(QPainter& painter) const;
+    void DrawRuler(QPainter& painter) const;
 
     FieldView view_;
     QImage picture_;
@@ -69,6 +87,13 @@ class FieldPictureView : public QWidget {
     std::optional<QPointF> probe_;
     bool probeShown_ = true;
     std::optional<QPointF> dragFrom_;  // the widget point a drag last stood at
+
+    std::vector<GuideLine> guides_;
+    std::optional<QPointF> rulerPress_;  // the widget point Shift and the button went down at
+    bool measuring_ = false;
+    std::optional<RulerEnds> ruler_;
+    QStringList rulerReading_;
+    bool rulerShown_ = true;
 };
 
 }  // namespace pathsum

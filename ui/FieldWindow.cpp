@@ -157,6 +157,9 @@ FieldWindow::FieldWindow(MainForm* form, QWidget* parent)
     });
     connect(form_, &MainForm::runRecordChanged, this, &FieldWindow::FollowRun);
     connect(form_, &MainForm::runEnded, this, &FieldWindow::ScheduleSlice);
+    connect(form_, &MainForm::theoryChanged, this, &FieldWindow::ShowGuides);
+    connect(form_, &MainForm::rulerDismissed, picture_, &FieldPictureView::ClearRuler);
+    connect(picture_, &FieldPictureView::rulerMoved, this, &FieldWindow::ShowRulerReading);
 
     DescribeControls(this);
     picture_->SetView(view_);
@@ -244,6 +247,7 @@ void FieldWindow::FollowRun() {
         picture_->ClearPicture();
     }
     ShowScale();
+    ShowGuides();
     Restart();
 }
 
@@ -422,6 +426,23 @@ void FieldWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     timer_->stop();
     emit closed();
+}
+
+// ---- What the textbook says, and the ruler --------------------------------------------------
+
+void FieldWindow::ShowGuides() {
+    const std::optional<FarField>& theory = form_->TheoryOfLastRun();
+    picture_->SetGuides(form_->Theory() && theory && plan_ ? theory->GuideLines()
+                                                           : std::vector<GuideLine>{});
+    ShowRulerReading();
+}
+
+void FieldWindow::ShowRulerReading() {
+    if (const auto ends = picture_->Ruler()) {
+        const std::optional<FarField>& theory = form_->TheoryOfLastRun();
+        picture_->SetRulerReading(
+            RulerReading(*ends, form_->Theory() && theory ? &*theory : nullptr));
+    }
 }
 
 // ---- Saving -------------------------------------------------------------------------------

@@ -95,6 +95,10 @@ class FieldWindow : public QWidget {
     // Why the field cannot be saved to `path` yet: it is not computed at every pixel.
     std::optional<QString> NotComplete(const QString& path) const;
     FieldGrid GridOfTheView() const;
+    // With Theory on, the textbook's lines of the last run over the field; none with it off.
+    void ShowGuides();
+    // What the ruler over the field reads, with the textbook's spacing while Theory is on.
+    void ShowRulerReading();
 
     MainForm* form_;
     FieldPictureView* picture_;

@@ -189,6 +189,8 @@ void MainForm::BuildControls() {
 
     restTimer_ = new QTimer(this);
     restTimer_->setSingleShot(true);
+
+    BuildTheoryControls();
 }
 
 const std::array<MainForm::ParameterControls, 5> MainForm::kParameterControls = {{
@@ -357,6 +359,8 @@ RunOutcome MainForm::DrawRun(RunPlan plan, double gain, RunDetail detail) {
     picture_.emplace(*canvas_, gain);
     record_ = {};
     record_.plan = std::make_shared<const RunPlan>(std::move(plan));
+    farField_ = FarField::Of(record_.plan->settings, record_.plan->row);
+    ShowTheory();
     DescribeCaptions();
     emit runRecordChanged();
     RunOptions options;
@@ -386,6 +390,8 @@ void MainForm::ClearRun() {
     runNotice_.clear();
     ShowLiveNotice(QString());
     record_ = {};
+    farField_.reset();
+    ShowTheory();
     DescribeCaptions();
     emit runRecordChanged();
 }
@@ -424,6 +430,7 @@ void MainForm::FinishScreen(double screenY, int count) {
     if (screen < record_.p.size()) {
         record_.p[screen] = picture_->Record().p[screen];
         record_.peaks[screen] = picture_->Record().peaks[screen];
+        ShowTheoryOfScreen(screen);
         emit runRecordChanged();
     }
     const auto i = static_cast<std::size_t>(labels.index);
@@ -441,6 +448,9 @@ void MainForm::mousePressEvent(QMouseEvent* event) {
     if (childAt(at.toPoint()) != nullptr) {
         return;
     }
+    if (RulerPress(event)) {
+        return;
+    }
     dragging_ = event->button() == Qt::LeftButton;
     const SourcePoint point{static_cast<float>(PlotFrame::FrameX(at.x())),
                             static_cast<float>(PlotFrame::FrameY(at.y()))};
@@ -453,6 +463,9 @@ void MainForm::mousePressEvent(QMouseEvent* event) {
 void MainForm::mouseMoveEvent(QMouseEvent* event) {
     const double x = PlotFrame::FrameX(event->position().x());
     const double y = PlotFrame::FrameY(event->position().y());
+    if (RulerMove(event)) {
+        return;
+    }
     // With the left button held from a press in the client area, the source follows the
     // pointer, each position placed as a click there would place it.
     if (dragging_ && (event->buttons() & Qt::LeftButton)) {
@@ -466,6 +479,9 @@ void MainForm::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void MainForm::mouseReleaseEvent(QMouseEvent* event) {
+    if (RulerRelease(event)) {
+        return;
+    }
     if (event->button() == Qt::LeftButton && dragging_) {
         dragging_ = false;
         restTimer_->stop();
@@ -474,6 +490,8 @@ void MainForm::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MainForm::StopOrCancelDrag() {
+    // Esc takes the ruler away too, and stays what it was.
+    ClearRuler();
     if (!dragging_) {
         Stop_Click();
         return;

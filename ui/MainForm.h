@@ -13,8 +13,10 @@
 
 #include "Controls.h"
 #include "ExperimentSettings.h"
+#include "FarField.h"
 #include "ParameterStep.h"
 #include "QtPlotCanvas.h"
+#include "Ruler.h"
 #include "RunDriver.h"
 #include "RunPicture.h"
 #include "RunState.h"
@@ -179,6 +181,27 @@ class MainForm : public QWidget, public RunHost {
     // its own would be drawn into the scene instead of standing as a window of its own.
     QWidget* DialogParent();
 
+    // View > Theory: while it is on, the textbook's far-field prediction of the last run is
+    // drawn over each finished screen as a thin curve of its own colour, in the units of the
+    // screen's band, on a layer over the run's picture (the canvas's overlay), and each
+    // finished screen's Fresnel number and regime stand in FresnelLabel below its distance.
+    // Turning it on or off draws or takes them away at once, without a run; a run draws them
+    // with its screens. Off whenever the program starts; off, the window is as it is without it.
+    void SetTheory(bool on);
+    bool Theory() const { return theory_; }
+    // The prediction of the last run, for the windows beside this one; none without a run or
+    // where it is not defined.
+    const std::optional<FarField>& TheoryOfLastRun() const { return farField_; }
+    std::array<QLabel*, 10> FresnelLabel{};
+
+    // The ruler: Shift and a drag with the left button over the client area measure the line
+    // between two points (RulerReading), shown until the next such drag or Esc; it moves no
+    // source and starts no run. A Shift and a click without a drag places the source as any
+    // left click does.
+    RulerOverlay* RulerView = nullptr;
+    // Takes the ruler away, here and in the field window.
+    void ClearRuler();
+
     // RunHost.
     void ProcessPendingEvents() override;
     bool ShouldStop() override;
@@ -198,6 +221,11 @@ class MainForm : public QWidget, public RunHost {
 
     // What the next run reads may have changed: a box's text, the pattern or the marker.
     void setupChanged();
+
+    // View > Theory was turned on or off.
+    void theoryChanged(bool on);
+    // Esc: the rulers go, this window's and the field window's.
+    void rulerDismissed();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -248,6 +276,19 @@ class MainForm : public QWidget, public RunHost {
     void FineStep(Parameter parameter, int notches);
 
     void PrintWindow(PrintLook look);
+
+    // View > Theory and the ruler (MainFormTheory.cpp).
+    void BuildTheoryControls();
+    // The prediction and the Fresnel numbers of every finished screen of the last run, drawn
+    // afresh (or taken away with Theory off).
+    void ShowTheory();
+    // Those of the screen just finished.
+    void ShowTheoryOfScreen(std::size_t screen);
+    void ShowRulerReading();
+    // A press, a move and a release of the mouse, each true when it was the ruler's.
+    bool RulerPress(QMouseEvent* event);
+    bool RulerMove(QMouseEvent* event);
+    bool RulerRelease(QMouseEvent* event);
     // One of the five parameters a label steps by ten and a box asks for in a dialog: its
     // controls, the prompt of its dialog and the event procedures its controls call.
     struct ParameterControls {
@@ -295,6 +336,12 @@ class MainForm : public QWidget, public RunHost {
     double fullRunSeconds_ = 0.0;  // the last full run that finished
     QTimer* restTimer_ = nullptr;  // the source has rested: the full picture follows
     QElapsedTimer sinceSourceMoved_;
+
+    bool theory_ = false;
+    std::optional<FarField> farField_;  // of the last run
+    bool rulerPressed_ = false;         // Shift and the left button went down in the client area
+    bool measuring_ = false;            // and the pointer has moved far enough for a drag
+    QPointF rulerPress_;                // where, in pixels
 };
 
 }  // namespace pathsum

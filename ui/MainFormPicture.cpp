@@ -40,6 +40,16 @@ QColor InkOnWhite(const QColor& ink) {
     return QColor::fromHsv(ink.hsvHue(), ink.hsvSaturation(), std::min(ink.value(), kDarkValue));
 }
 
+// The overlay's colours on white paper: darkened less than the labels' ink, so that a thin
+// curve still reads where it crosses the bands, which print black.
+QColor OverlayInkOnWhite(const QColor& ink) {
+    constexpr int kOverlayValue = 200;
+    if (ink.hsvSaturation() == 0) {
+        return InkOnWhite(ink);
+    }
+    return QColor::fromHsv(ink.hsvHue(), 255, std::min(ink.value(), kOverlayValue));
+}
+
 // Gives labels their colours on white paper for as long as it lives, then puts their own
 // back. The screen never shows the swap: a label repaints only when the event loop runs,
 // and by then its colours are its own again.
@@ -133,9 +143,9 @@ void MainForm::PaintClientArea(QPainter& painter, const QRect& page, PrintLook l
     painter.translate(origin);
     painter.scale(scale, scale);
     painter.setClipRect(canvas_->rect());
-    canvas_->Replay(painter,
-                    onWhite ? PaperOnWhite(QtPlotCanvas::Background()) : QtPlotCanvas::Background(),
-                    onWhite ? InkOnWhite : nullptr, penWidth);
+    canvas_->Replay(
+        painter, onWhite ? PaperOnWhite(QtPlotCanvas::Background()) : QtPlotCanvas::Background(),
+        onWhite ? InkOnWhite : nullptr, onWhite ? OverlayInkOnWhite : nullptr, penWidth);
 
     // The controls over the plot, bottom to top as they are stacked.
     QWidget* area = canvas_->parentWidget();
@@ -144,10 +154,11 @@ void MainForm::PaintClientArea(QPainter& painter, const QRect& page, PrintLook l
     std::vector<QLabel*> labels;
     for (QObject* child : area->children()) {
         auto* control = qobject_cast<QWidget*>(child);
-        // The probe's marker and the live mode's notice belong to the moment, not to the
-        // picture.
+        // The probe's marker, the live mode's notice and the ruler belong to the moment, not
+        // to the picture.
         if (control == nullptr || control == canvas_ || control == ProbeMarker ||
-            control == LiveNotice || control->isWindow() || !control->isVisibleTo(area)) {
+            control == LiveNotice || control == RulerView || control->isWindow() ||
+            !control->isVisibleTo(area)) {
             continue;
         }
         controls.push_back(control);

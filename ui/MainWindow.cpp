@@ -115,6 +115,10 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     QAction* live = NewCommand(view, Command::Live);
     live->setCheckable(true);
     connect(live, &QAction::toggled, form_, &MainForm::SetLive);
+    // The textbook beside the sum: the prediction, the Fresnel numbers, the orders' lines.
+    QAction* theory = NewCommand(view, Command::Theory);
+    theory->setCheckable(true);
+    connect(theory, &QAction::toggled, form_, &MainForm::SetTheory);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* guide = NewCommand(help, Command::Guide);

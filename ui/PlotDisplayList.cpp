@@ -179,6 +179,16 @@ class ChangedPixels {
 
 }  // namespace
 
+void PlotDisplayList::Redraw(PlotCanvas& canvas) const {
+    for (std::size_t r = 0; r < runs_.size(); ++r) {
+        const std::size_t end = r + 1 == runs_.size() ? size_ : runs_[r + 1].first;
+        for (std::size_t line = runs_[r].first; line < end; ++line) {
+            const Points& p = At(line);
+            canvas.Line(p.x1, p.y1, p.x2, p.y2, runs_[r].colour, runs_[r].kind);
+        }
+    }
+}
+
 QRect PlotDisplayList::PaintedArea(std::size_t first, std::size_t last, const QRect& area) const {
     ChangedPixels changed;
     for (std::size_t line = first; line < std::min(last, size_); ++line) {

@@ -44,6 +44,9 @@ class PlotDisplayList {
     // rectangle within the image.
     QRect PaintOnScreenImage(QImage& image, std::size_t first, std::size_t last) const;
 
+    // Hands every line to `canvas`, in order, as it was added.
+    void Redraw(PlotCanvas& canvas) const;
+
     // Where painting lines [first, last) in the logical pixels of the client area may change
     // pixels, within `area`.
     QRect PaintedArea(std::size_t first, std::size_t last, const QRect& area) const;

@@ -76,8 +76,16 @@ void QtPlotCanvas::ShowNow() {
 
 void QtPlotCanvas::HoldPicture(std::chrono::milliseconds atMost) {
     FlushPending();
-    held_ = image_;  // shared until the drawing writes into the image
+    // Shared until the drawing writes into the image; with the overlay, a picture of its own.
+    held_ = OverlayEmpty() ? image_ : WithOverlay(image_);
     holdTimer_.start(atMost);
+}
+
+QImage QtPlotCanvas::WithOverlay(const QImage& shown) {
+    QImage both = shown.copy();
+    QPainter painter(&both);
+    painter.drawImage(0, 0, overlayImage_);
+    return both;
 }
 
 void QtPlotCanvas::ReleasePicture() {
@@ -106,6 +114,10 @@ void QtPlotCanvas::EnsureImage() {
     }
     image_ = std::move(fresh);
     imageScale_ = ratio;
+    // The overlay is painted afresh from its lines at the new resolution.
+    overlayImage_ = QImage(wanted, QImage::Format_ARGB32_Premultiplied);
+    overlayImage_.fill(Qt::transparent);
+    overlayPainted_ = 0;
     update();
 }
 
@@ -139,6 +151,7 @@ void QtPlotCanvas::Line(float x1, float y1, float x2, float y2, Rgb colour, Line
 
 void QtPlotCanvas::FlushPending() {
     EnsureImage();
+    FlushOverlay();
     if (painted_ == drawing_.Size()) {
         return;
     }
@@ -161,16 +174,54 @@ void QtPlotCanvas::FlushPending() {
     drawn_ |= changed;
 }
 
+void QtPlotCanvas::ClearOverlay() {
+    overlayDrawing_.Clear();
+    overlayPainted_ = 0;
+    if (!overlayImage_.isNull()) {
+        overlayImage_.fill(Qt::transparent);
+    }
+    RequestRepaint(std::exchange(overlayDrawn_, QRect()));
+}
+
+void QtPlotCanvas::OverlayLine(float x1, float y1, float x2, float y2, Rgb colour, LineKind kind) {
+    overlayDrawing_.Add(x1, y1, x2, y2, colour, kind);
+    if (!repaintScheduled_) {
+        ScheduleRepaint();
+    }
+}
+
+void QtPlotCanvas::FlushOverlay() {
+    if (overlayPainted_ == overlayDrawing_.Size()) {
+        return;
+    }
+    QPainter painter(&overlayImage_);
+    painter.scale(imageScale_, imageScale_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    overlayDrawing_.Paint(painter, overlayPainted_, overlayDrawing_.Size(), nullptr,
+                          imageScale_ < 1.0 ? 1.0 / imageScale_ : 1.0);
+    const QRect changed =
+        overlayDrawing_.PaintedArea(overlayPainted_, overlayDrawing_.Size(), rect());
+    overlayPainted_ = overlayDrawing_.Size();
+    dirty_ |= changed;
+    overlayDrawn_ |= changed;
+}
+
+void QtPlotCanvas::Redraw(PlotCanvas& canvas) const {
+    canvas.Clear();
+    drawing_.Redraw(canvas);
+}
+
 const QImage& QtPlotCanvas::Image() {
     FlushPending();
     return image_;
 }
 
 void QtPlotCanvas::Replay(QPainter& painter, const QColor& background, PlotDisplayList::InkFor ink,
-                          double penWidth) const {
+                          PlotDisplayList::InkFor overlayInk, double penWidth) const {
     painter.save();
     painter.fillRect(rect(), background);
     drawing_.Paint(painter, 0, drawing_.Size(), ink, penWidth);
+    overlayDrawing_.Paint(painter, 0, overlayDrawing_.Size(), overlayInk, penWidth);
     painter.restore();
 }
 
@@ -188,6 +239,10 @@ void QtPlotCanvas::paintEvent(QPaintEvent* event) {
     const QRectF target(QPointF(source.topLeft()) / imageScale_,
                         QSizeF(source.size()) / imageScale_);
     painter.drawImage(target, shown, source);
+    // A held picture has the overlay of its moment in it.
+    if (held_.isNull() && !OverlayEmpty()) {
+        painter.drawImage(target, overlayImage_, source);
+    }
 }
 
 }  // namespace pathsum

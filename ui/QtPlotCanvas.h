@@ -51,9 +51,21 @@ class QtPlotCanvas : public QWidget, public PlotCanvas {
 
     // Paints the client area onto `painter`, in its logical pixels: the background in
     // `background`, then everything drawn since the last Clear() (a run in progress included)
-    // as PlotDisplayList::Paint does with `ink` and `penWidth`.
+    // as PlotDisplayList::Paint does with `ink` and `penWidth`, then the overlay in
+    // `overlayInk`.
     void Replay(QPainter& painter, const QColor& background, PlotDisplayList::InkFor ink,
-                double penWidth) const;
+                PlotDisplayList::InkFor overlayInk, double penWidth) const;
+
+    // A layer over the drawing for what is shown beside a run's picture but is no part of it
+    // (the textbook's prediction): drawn on through Overlay(), cleared by its own Clear() and
+    // by nothing else, shown over the drawing on the screen and in Replay(), never in Image().
+    // A change of it shows within a frame, without anything of the drawing painted again.
+    PlotCanvas& Overlay() { return overlay_; }
+    bool OverlayEmpty() const { return overlayDrawing_.Size() == 0; }
+
+    // Hands every line drawn since the last Clear() to `canvas`, in order, after a Clear(): the
+    // drawing as the canvas was given it, without the overlay.
+    void Redraw(PlotCanvas& canvas) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -71,6 +83,25 @@ class QtPlotCanvas : public QWidget, public PlotCanvas {
 
     void ReleasePicture();
 
+    // The overlay's canvas: its lines go to the overlay's display list.
+    class OverlayCanvas : public PlotCanvas {
+      public:
+        explicit OverlayCanvas(QtPlotCanvas& owner) : owner_(owner) {}
+        void Clear() override { owner_.ClearOverlay(); }
+        void Line(float x1, float y1, float x2, float y2, Rgb colour, LineKind kind) override {
+            owner_.OverlayLine(x1, y1, x2, y2, colour, kind);
+        }
+
+      private:
+        QtPlotCanvas& owner_;
+    };
+    void ClearOverlay();
+    void OverlayLine(float x1, float y1, float x2, float y2, Rgb colour, LineKind kind);
+    // Paints the overlay's lines not yet in its image into it, and notes where pixels changed.
+    void FlushOverlay();
+    // The overlay's image as it stands over `shown`: what a hold keeps.
+    QImage WithOverlay(const QImage& shown);
+
     QImage image_;  // in device pixels: imageScale_ of them to a logical pixel
     QImage held_;   // what the screen shows during a hold
     QTimer holdTimer_;
@@ -84,6 +115,12 @@ class QtPlotCanvas : public QWidget, public PlotCanvas {
     // pixels changed: where lines went, not where the controls of the side columns stand.
     QRect dirty_;
     QRect drawn_;
+
+    OverlayCanvas overlay_{*this};
+    PlotDisplayList overlayDrawing_;
+    QImage overlayImage_;  // transparent but for the overlay's lines, as image_ is scaled
+    std::size_t overlayPainted_ = 0;
+    QRect overlayDrawn_;
     // A repaint waits for its frame.
     bool repaintScheduled_ = false;
     QElapsedTimer sinceRepaint_;

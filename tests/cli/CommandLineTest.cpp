@@ -207,7 +207,7 @@ TEST_F(CommandLineTest, ExportsWithoutADisplayWhatTheWindowDraws) {
     QFile csv(Path("a.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_TRUE(csv.readAll().contains(
-        "\nscreen_distance,x,paths,p,p_over_n2,plotted,X_from_centre\n100,"));
+        "\nscreen_distance,x,paths,p,p_over_n2,plotted,X_from_centre,theory,fresnel\n100,"));
 }
 
 TEST_F(CommandLineTest, APngTwiceAsLargeOnWhiteIsTheWindowsDrawingOnWhite) {
@@ -235,10 +235,17 @@ TEST_F(CommandLineTest, AFileThatCannotBeWrittenIsLeftAsItWas) {
 TEST_F(CommandLineTest, SaysWhatTheWindowsNoticeSaysAndStillWritesTheFiles) {
     Write("corner.pathsum", R"({"pattern": "Mirror Number Double", "source": {"x": 0, "y": 100}})");
     Write("comma.pathsum", R"({"gain": "1,5"})");
+    // Rays too sparse for the wavelength: said, with the resolution that is fine enough.
+    Write("sparse.pathsum", R"({"wavelength": ".03"})");
     for (const auto& [setup, says] :
          {std::pair{"corner.pathsum", "corner.pathsum: No path reaches the screens"},
           std::pair{"comma.pathsum",
-                    "comma.pathsum: Not a plain number: Gain \"1,5\" (read as 1)."}}) {
+                    "comma.pathsum: Not a plain number: Gain \"1,5\" (read as 1)."},
+          std::pair{"sparse.pathsum",
+                    "sparse.pathsum: Too few paths for this wavelength: neighbouring rays meet "
+                    "the mirrors up to 0.1 apart, more than half a wavelength (0.015), so the "
+                    "screens may show beams that the light does not have. A resolution of "
+                    "0.0001 radians or finer is fine enough."}}) {
         QFile::remove(Path("x.csv"));
         const Ran ran = RunProgram(folder.path(), {setup, "--export", "x.csv"});
         EXPECT_EQ(ran.status, 0) << setup;

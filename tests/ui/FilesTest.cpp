@@ -29,6 +29,7 @@
 #include "Examples.h"
 #include "ExportPictureDialog.h"
 #include "Exports.h"
+#include "FarField.h"
 #include "FieldWindow.h"
 #include "FileCommands.h"
 #include "FormFixture.h"
@@ -559,15 +560,19 @@ TEST_F(FilesTest, TheTableHoldsTheEnginesNumbersOfEveryPlottedPoint) {
     EXPECT_TRUE(comments.contains("# source marker: X -20, Y 80"))
         << comments.join('\n').toStdString();
     ASSERT_FALSE(rows.isEmpty());
-    EXPECT_EQ(rows.takeFirst(), "screen_distance,x,paths,p,p_over_n2,plotted,X_from_centre");
+    EXPECT_EQ(rows.takeFirst(),
+              "screen_distance,x,paths,p,p_over_n2,plotted,X_from_centre,theory,fresnel");
     const int count = run.plan->paths.Count();
+    // What the textbook says follows, in the units of `plotted`, whether Theory is shown or not.
+    const std::optional<FarField> theory = FarField::Of(run.plan->settings, run.plan->row);
+    ASSERT_TRUE(theory.has_value());
     const std::size_t points = run.plan->detectorX.size();
     ASSERT_EQ(static_cast<std::size_t>(rows.size()), kScreenYs.size() * points);
     for (qsizetype row = 0; row < rows.size(); ++row) {
         const std::size_t screen = static_cast<std::size_t>(row) / points;
         const std::size_t i = static_cast<std::size_t>(row) % points;
         const QStringList cells = rows[row].split(',');
-        ASSERT_EQ(cells.size(), 7) << rows[row].toStdString();
+        ASSERT_EQ(cells.size(), 9) << rows[row].toStdString();
         const double p = run.p[screen][i];
         const double x = run.plan->detectorX[i];
         const double expected[] = {100.0 - kScreenYs[screen],
@@ -576,8 +581,10 @@ TEST_F(FilesTest, TheTableHoldsTheEnginesNumbersOfEveryPlottedPoint) {
                                    p,
                                    PlottedValue(1.0, p, count),
                                    PlottedValue(7.0, p, count),
-                                   x - 50.0};
-        for (int cell = 0; cell < 7; ++cell) {
+                                   x - 50.0,
+                                   7.0 * theory->PredictionAt(x, kScreenYs[screen]).value(),
+                                   theory->FresnelNumber(100.0 - kScreenYs[screen]).value()};
+        for (int cell = 0; cell < 9; ++cell) {
             // Every digit: the text reads back to the very double.
             EXPECT_EQ(std::strtod(cells[cell].toLatin1().constData(), nullptr), expected[cell])
                 << "row " << row << ", column " << cell;

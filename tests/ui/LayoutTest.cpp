@@ -273,7 +273,7 @@ TEST_F(FormTest, CanvasReplaysItsDrawingToTheScreenImagesPixels) {
     QImage replayed(canvas.size(), QImage::Format_RGB32);
     replayed.fill(Qt::blue);
     QPainter painter(&replayed);
-    canvas.Replay(painter, QtPlotCanvas::Background(), nullptr, 1.0);
+    canvas.Replay(painter, QtPlotCanvas::Background(), nullptr, nullptr, 1.0);
     painter.end();
     const QImage& shown = canvas.Image();
     ASSERT_EQ(shown.devicePixelRatio(), 1.0);

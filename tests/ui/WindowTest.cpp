@@ -20,11 +20,13 @@
 
 #include "ArrowsWindow.h"
 #include "ControlTexts.h"
+#include "Exports.h"
 #include "FieldWindow.h"
 #include "FormFixture.h"
 #include "GuideWindow.h"
 #include "MainWindow.h"
 #include "NumberText.h"
+#include "RecordingCanvas.h"
 #include "WindowPlacement.h"
 
 namespace pathsum::testing {
@@ -224,6 +226,86 @@ TEST_F(WindowTest, EscDuringADragPutsTheSourceBackWhereTheDragBegan) {
     EXPECT_EQ(form->SourceXLabel->text(), xCaption);
     EXPECT_EQ(form->SourceYLabel->text(), yCaption);
     EXPECT_EQ(form->Run().StopRequested, 0);
+}
+
+// View > Theory draws beside the run's picture, never into it: the lines a run hands the canvas
+// are the same with it on or off, before or after the run, and turned off again the window
+// looks exactly as it did.
+TEST_F(WindowTest, TheoryDrawsBesideTheRunsPictureAndOffLeavesTheWindowAsItWas) {
+    QAction* theory = window->Action(Command::Theory);
+    ASSERT_FALSE(theory->isChecked()) << "off at every start";
+    form->Pattern_Click();  // two slits
+    form->ResolutionXText->setText("5");
+    form->Calculate_Click();
+    RecordingCanvas without;
+    form->Canvas()->Redraw(without);
+    ASSERT_GT(without.Ops().size(), 100U);
+    const QImage before = PictureImage(*form, 1, MainForm::PrintLook::AsShown);
+
+    QTest::keyClick(window.get(), Qt::Key_F9);
+    ASSERT_TRUE(theory->isChecked());
+    EXPECT_FALSE(form->Canvas()->OverlayEmpty());
+    EXPECT_TRUE(form->FresnelLabel[9]->isVisible());
+    EXPECT_TRUE(form->FresnelLabel[9]->text().startsWith("F="))
+        << form->FresnelLabel[9]->text().toStdString();
+    EXPECT_FALSE(form->FresnelLabel[9]->toolTip().isEmpty());
+    EXPECT_TRUE(PictureImage(*form, 1, MainForm::PrintLook::AsShown) != before);
+    for (int run = 0; run < 2; ++run) {
+        RecordingCanvas with;
+        form->Canvas()->Redraw(with);
+        EXPECT_EQ(with.Ops(), without.Ops()) << (run == 0 ? "turned on" : "a run with it on");
+        form->Calculate_Click();
+    }
+
+    QTest::keyClick(window.get(), Qt::Key_F9);
+    EXPECT_TRUE(form->Canvas()->OverlayEmpty());
+    EXPECT_FALSE(form->FresnelLabel[9]->isVisible());
+    EXPECT_TRUE(PictureImage(*form, 1, MainForm::PrintLook::AsShown) == before);
+}
+
+// Shift and a drag measure a line of the plot, shown until Esc; the source stays and no run
+// starts.
+TEST_F(WindowTest, AShiftDragMeasuresWithoutMovingTheSourceOrStartingARun) {
+    const SourcePoint source = form->MarkerPosition();
+    const QString yCaption = form->SourceYLabel->text();
+    const auto send = [this](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), form->mapToGlobal(QPointF(at)),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                          Qt::ShiftModifier);
+        QApplication::sendEvent(form, &event);
+    };
+    send(QEvent::MouseButtonPress, PixelAt(30, 80), Qt::LeftButton);
+    send(QEvent::MouseMove, PixelAt(45, 60), Qt::LeftButton);
+    send(QEvent::MouseMove, PixelAt(60, 40), Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, PixelAt(60, 40), Qt::NoButton);
+    QApplication::processEvents();
+    EXPECT_EQ(form->MarkerPosition().x, source.x);
+    EXPECT_EQ(form->MarkerPosition().y, source.y);
+    EXPECT_EQ(form->SourceYLabel->text(), yCaption);
+    EXPECT_FALSE(form->LastRun().plan) << "no run";
+    EXPECT_EQ(form->ScreenLabel[9]->text(), "10:");
+    // From X -20, Y 20 to X 10, Y 60, to the pixel.
+    ASSERT_TRUE(form->RulerView->isVisible());
+    const QStringList reading = form->RulerView->Reading();
+    ASSERT_EQ(reading.size(), 2) << "no textbook line without Theory";
+    const auto numbers = [](const QString& line) {
+        QList<double> found;
+        static const QRegularExpression number(QStringLiteral("-?[0-9.]+"));
+        for (auto it = number.globalMatch(line); it.hasNext();) {
+            found << it.next().captured().toDouble();
+        }
+        return found;
+    };
+    const QList<double> d = numbers(reading[0]);
+    const QList<double> lengthAngle = numbers(reading[1]);
+    ASSERT_EQ(d.size(), 2);
+    ASSERT_EQ(lengthAngle.size(), 2);
+    EXPECT_NEAR(d[0], 30, 0.5);
+    EXPECT_NEAR(d[1], 40, 0.5);
+    EXPECT_NEAR(lengthAngle[0], 50, 0.5);
+    EXPECT_NEAR(lengthAngle[1], 36.87, 0.5);  // atan(30 / 40) from the vertical
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(form->RulerView->isVisible());
 }
 
 TEST_F(WindowTest, TheClientAreaKeepsItsSizeBelowTheMenuBar) {
