@@ -205,11 +205,14 @@ FieldAliasing AliasingOf(const FieldGrid& grid, double hitLow, double hitHigh, d
 }
 
 FieldRefinement::FieldRefinement(FieldEngine& engine, const FieldGrid& grid)
-    : engine_(engine),
-      grid_(grid),
-      p_(grid.Pixels(), 0.0),
-      re_(grid.Pixels(), 0.0),
-      im_(grid.Pixels(), 0.0) {
+    : engine_(engine), grid_(grid), p_(grid.Pixels(), 0.0) {
+    if (engine.LightSummed().Spectral()) {
+        spectrum_.emplace(engine.LightSummed());
+        colours_.assign(grid.Pixels(), LinearRgb{});
+    } else {
+        re_.assign(grid.Pixels(), 0.0);
+        im_.assign(grid.Pixels(), 0.0);
+    }
     if (grid.Pixels() == 0) {
         stride_ = 0;
         return;
@@ -272,8 +275,15 @@ void FieldRefinement::Compute(const Piece& piece, std::size_t from, std::size_t 
     for (std::size_t j = 0; j < count; ++j) {
         out.x[j] = columnX_[static_cast<std::size_t>(columns[j])];
     }
-    piece.engine->Compute(grid_.Y(piece.row), std::span(out.x, count), std::span(out.p, count),
-                          std::span(out.re, count), std::span(out.im, count), threads);
+    const double y = grid_.Y(piece.row);
+    if (spectrum_) {
+        const std::size_t k = spectrum_->Size();
+        piece.engine->ComputeSpectrum(y, std::span(out.x, count),
+                                      std::span(out.spectrum, count * k), threads);
+    } else {
+        piece.engine->Compute(y, std::span(out.x, count), std::span(out.p, count),
+                              std::span(out.re, count), std::span(out.im, count), threads);
+    }
     // Each pixel shows over the block it stands for at this level, until finer ones come; the
     // blocks of a level's pixels do not overlap, so pieces may be shown side by side.
     const int top = std::min(piece.row + stride, grid_.rows);
@@ -281,11 +291,22 @@ void FieldRefinement::Compute(const Piece& piece, std::size_t from, std::size_t 
     for (std::size_t j = 0; j < count; ++j) {
         const auto left = static_cast<std::size_t>(columns[j]);
         const auto right = std::min(left + static_cast<std::size_t>(stride), across);
-        for (int k = piece.row; k < top; ++k) {
-            const std::size_t line = static_cast<std::size_t>(k) * across;
-            std::fill(p_.data() + line + left, p_.data() + line + right, out.p[j]);
-            std::fill(re_.data() + line + left, re_.data() + line + right, out.re[j]);
-            std::fill(im_.data() + line + left, im_.data() + line + right, out.im[j]);
+        WhitePoint white;
+        if (spectrum_) {
+            const std::size_t k = spectrum_->Size();
+            white = spectrum_->At(std::span(out.spectrum + j * k, k));
+        }
+        for (int row = piece.row; row < top; ++row) {
+            const std::size_t line = static_cast<std::size_t>(row) * across;
+            if (spectrum_) {
+                std::fill(p_.data() + line + left, p_.data() + line + right, white.p);
+                std::fill(colours_.data() + line + left, colours_.data() + line + right,
+                          white.colour);
+            } else {
+                std::fill(p_.data() + line + left, p_.data() + line + right, out.p[j]);
+                std::fill(re_.data() + line + left, re_.data() + line + right, out.re[j]);
+                std::fill(im_.data() + line + left, im_.data() + line + right, out.im[j]);
+            }
         }
     }
 }
@@ -331,8 +352,10 @@ void FieldRefinement::Step(int threads) {
         chunkP_.resize(piece.count);
         chunkRe_.resize(piece.count);
         chunkIm_.resize(piece.count);
+        chunkSpectrum_.resize(spectrum_ ? piece.count * spectrum_->Size() : 0);
         Compute(piece, 0, piece.count, stride, threads,
-                {chunkX_.data(), chunkP_.data(), chunkRe_.data(), chunkIm_.data()});
+                {chunkX_.data(), chunkP_.data(), chunkRe_.data(), chunkIm_.data(),
+                 chunkSpectrum_.data()});
     } else {
         // Quick rows side by side, in runs of a few pixels, each on one thread.
         tasks_.clear();
@@ -348,8 +371,9 @@ void FieldRefinement::Step(int threads) {
             double p[kTaskPixels];
             double re[kTaskPixels];
             double im[kTaskPixels];
+            std::vector<double> spectrum(spectrum_ ? kTaskPixels * spectrum_->Size() : 0);
             Compute(piece, from, std::min(kTaskPixels, piece.count - from), stride, 1,
-                    {x, p, re, im});
+                    {x, p, re, im, spectrum.data()});
         });
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - started).count();

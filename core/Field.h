@@ -90,6 +90,9 @@ class FieldEngine {
 
     const PathSet& Paths() const { return *paths_; }
     double Wavelength() const { return wavelength_; }
+    // The light summed (EngineOptions::light): the wavelength alone, or a spectrum of which it
+    // is the one at 550 nanometres.
+    const Light& LightSummed() const { return options_.light; }
     // The lowest and highest hit x of the paths (both 0 without paths).
     double HitLow() const { return hitLow_; }
     double HitHigh() const { return hitHigh_; }
@@ -165,9 +168,13 @@ class FieldRefinement {
     // before any).
     std::span<const double> P() const { return p_; }
     // The sum itself beside p, pixel for pixel as P(): its cosine and sine sums C and S (the
-    // phase the paths' own, as ScreenEngine::Compute gives it), p = C^2 + S^2 of them.
+    // phase the paths' own, as ScreenEngine::Compute gives it), p = C^2 + S^2 of them. Empty in
+    // light of several wavelengths, whose sums are many.
     std::span<const double> Re() const { return re_; }
     std::span<const double> Im() const { return im_; }
+    // In light of several wavelengths (the engine's LightSummed), P() is every pixel's white
+    // value and Colours() the colour of its light beside it (Spectrum::At); empty otherwise.
+    std::span<const LinearRgb> Colours() const { return colours_; }
     // How far it is: the stride of the first level, of the finest level finished (0 before the
     // first is), and the share of the pixels computed.
     int FirstStride() const { return firstStride_; }
@@ -196,12 +203,14 @@ class FieldRefinement {
     // the rows after it while they are quickly done, or part of a row that takes long.
     void Step(int threads);
     void TakePiece(const ScreenEngine& engine, std::size_t count);
-    // Where a chunk's pixels are computed: room for `count` of each.
+    // Where a chunk's pixels are computed: room for `count` of each (in light of several
+    // wavelengths, `count` times the wavelengths in `spectrum`, and no re or im).
     struct ChunkSums {
         double* x;
         double* p;
         double* re;
         double* im;
+        double* spectrum;
     };
     // Computes `count` pixels of a piece from its `from`-th on into `out`, and shows each over
     // the block it stands for at the level of `stride`.
@@ -210,9 +219,11 @@ class FieldRefinement {
 
     FieldEngine& engine_;
     FieldGrid grid_;
+    std::optional<Spectrum> spectrum_;  // light of several wavelengths
     std::vector<double> p_;
     std::vector<double> re_;
     std::vector<double> im_;
+    std::vector<LinearRgb> colours_;
     int firstStride_ = 1;
     int finishedStride_ = 0;
     int stride_ = 1;  // of the level under way; 0 once done
@@ -232,6 +243,7 @@ class FieldRefinement {
     std::vector<double> chunkP_;
     std::vector<double> chunkRe_;
     std::vector<double> chunkIm_;
+    std::vector<double> chunkSpectrum_;
     std::size_t computed_ = 0;
     // Seconds a point costs per term, from the chunks so far, to size the next.
     double secondsPerTerm_ = 0.0;
