@@ -17,7 +17,9 @@
 //   --white           white light (WhiteLight.h): every wavelength of the spectrum summed over
 //                     the run's paths, the screens' p (and the field's) each point's white value;
 //                     with the program's engine (--compare direct: against every path at every
-//                     wavelength) or --field, and with --points each point's colour beside it
+//                     wavelength) or --field (its first picture the first look at a few
+//                     wavelengths, first_full_picture_seconds the first at all of them), and with
+//                     --points each point's colour beside it
 //   --theory          after the run, the textbook's far-field prediction at every detector
 //                     point: its time beside the run's, and per screen the Fresnel number and
 //                     how far the computed curve lies from the prediction (with --points, the
@@ -474,12 +476,17 @@ void PrintTheory(const RunPlan& plan, const EngineRun& run, bool withPoints) {
 }
 
 // Refines a field to the end in short calls, as the window makes them; with `firstPicture`, the
-// time from `start` to its first coarse picture.
+// time from `start` to its first coarse picture, and with `firstFull` to its first at every
+// wavelength (after the first look at a few, in white light).
 void RefineField(FieldRefinement& refinement, Clock::time_point start,
-                 std::optional<double>* firstPicture) {
+                 std::optional<double>* firstPicture, std::optional<double>* firstFull = nullptr) {
     while (!refinement.Refine(Clock::now() + std::chrono::milliseconds(1))) {
         if (firstPicture != nullptr && !*firstPicture && refinement.FinishedStride() > 0) {
             *firstPicture = SecondsSince(start);
+        }
+        if (firstFull != nullptr && !*firstFull && refinement.FinishedStride() > 0 &&
+            !refinement.Preview()) {
+            *firstFull = SecondsSince(start);
         }
     }
 }
@@ -518,10 +525,14 @@ int RunField(const RunPlan& plan, int columns, int rows, bool withPoints, bool w
                        static_cast<double>(grid.Pixels()), options);
     FieldRefinement refinement(engine, grid);
     std::optional<double> firstPicture;
-    RefineField(refinement, start, &firstPicture);
+    std::optional<double> firstFull;
+    RefineField(refinement, start, &firstPicture, &firstFull);
     const double seconds = SecondsSince(start);
     std::printf("field_seconds %.17g\n", seconds);
     std::printf("first_picture_seconds %.17g\n", firstPicture.value_or(seconds));
+    if (plan.settings.light.Spectral()) {
+        std::printf("first_full_picture_seconds %.17g\n", firstFull.value_or(seconds));
+    }
     std::printf("method %s\n", refinement.Interpolated() ? "interpolated" : "direct");
     std::printf("error_bound %.17g\n", refinement.ErrorBound());
     if (withPoints) {

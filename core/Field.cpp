@@ -209,6 +209,15 @@ FieldRefinement::FieldRefinement(FieldEngine& engine, const FieldGrid& grid)
     if (engine.LightSummed().Spectral()) {
         spectrum_.emplace(engine.LightSummed());
         colours_.assign(grid.Pixels(), LinearRgb{});
+        previewPlaces_ = PreviewWavelengths(spectrum_->Size());
+        if (previewPlaces_.size() < spectrum_->Size()) {
+            Light few;
+            for (const std::size_t w : previewPlaces_) {
+                few.nanometres.push_back(spectrum_->Nanometres()[w]);
+            }
+            preview_.emplace(few);
+            previewing_ = true;
+        }
     } else {
         re_.assign(grid.Pixels(), 0.0);
         im_.assign(grid.Pixels(), 0.0);
@@ -249,9 +258,14 @@ void FieldRefinement::NextRow() {
         row_ -= stride_;
         if (row_ < 0) {
             finishedStride_ = stride_;
-            stride_ /= 2;
-            if (stride_ == 0) {
-                return;
+            previewShown_ = previewing_;
+            if (previewing_) {
+                previewing_ = false;  // the same level again, at every wavelength
+            } else {
+                stride_ /= 2;
+                if (stride_ == 0) {
+                    return;
+                }
             }
             row_ = (grid_.rows - 1) / stride_ * stride_;
         }
@@ -270,16 +284,20 @@ void FieldRefinement::TakePiece(const ScreenEngine& engine, std::size_t count) {
 }
 
 void FieldRefinement::Compute(const Piece& piece, std::size_t from, std::size_t count, int stride,
-                              int threads, const ChunkSums& out) {
+                              bool preview, int threads, const ChunkSums& out) {
     const int* columns = pieceColumns_.data() + piece.first + from;
     for (std::size_t j = 0; j < count; ++j) {
         out.x[j] = columnX_[static_cast<std::size_t>(columns[j])];
     }
     const double y = grid_.Y(piece.row);
-    if (spectrum_) {
-        const std::size_t k = spectrum_->Size();
+    const Spectrum* light = preview ? &*preview_ : spectrum_ ? &*spectrum_ : nullptr;
+    if (preview) {
         piece.engine->ComputeSpectrum(y, std::span(out.x, count),
-                                      std::span(out.spectrum, count * k), threads);
+                                      std::span(out.spectrum, count * light->Size()),
+                                      previewPlaces_, threads);
+    } else if (light != nullptr) {
+        piece.engine->ComputeSpectrum(y, std::span(out.x, count),
+                                      std::span(out.spectrum, count * light->Size()), threads);
     } else {
         piece.engine->Compute(y, std::span(out.x, count), std::span(out.p, count),
                               std::span(out.re, count), std::span(out.im, count), threads);
@@ -292,13 +310,13 @@ void FieldRefinement::Compute(const Piece& piece, std::size_t from, std::size_t 
         const auto left = static_cast<std::size_t>(columns[j]);
         const auto right = std::min(left + static_cast<std::size_t>(stride), across);
         WhitePoint white;
-        if (spectrum_) {
-            const std::size_t k = spectrum_->Size();
-            white = spectrum_->At(std::span(out.spectrum + j * k, k));
+        if (light != nullptr) {
+            const std::size_t k = light->Size();
+            white = light->At(std::span(out.spectrum + j * k, k));
         }
         for (int row = piece.row; row < top; ++row) {
             const std::size_t line = static_cast<std::size_t>(row) * across;
-            if (spectrum_) {
+            if (light != nullptr) {
                 std::fill(p_.data() + line + left, p_.data() + line + right, white.p);
                 std::fill(colours_.data() + line + left, colours_.data() + line + right,
                           white.colour);
@@ -315,10 +333,11 @@ void FieldRefinement::Step(int threads) {
     // Terms a chunk may hold: about kChunkSeconds of work once a chunk has been timed.
     const double budget = secondsPerTerm_ > 0.0 ? kChunkSeconds / secondsPerTerm_ : 0.0;
     const int stride = stride_;
+    const bool preview = previewing_;
     pieces_.clear();
     pieceColumns_.clear();
     double terms = 0.0;
-    while (!Done() && stride_ == stride) {
+    while (!Done() && stride_ == stride && previewing_ == preview) {
         const double y = grid_.Y(row_);
         if (!engine_.Prepare(y)) {
             if (pieces_.empty()) {
@@ -353,7 +372,7 @@ void FieldRefinement::Step(int threads) {
         chunkRe_.resize(piece.count);
         chunkIm_.resize(piece.count);
         chunkSpectrum_.resize(spectrum_ ? piece.count * spectrum_->Size() : 0);
-        Compute(piece, 0, piece.count, stride, threads,
+        Compute(piece, 0, piece.count, stride, preview, threads,
                 {chunkX_.data(), chunkP_.data(), chunkRe_.data(), chunkIm_.data(),
                  chunkSpectrum_.data()});
     } else {
@@ -372,7 +391,7 @@ void FieldRefinement::Step(int threads) {
             double re[kTaskPixels];
             double im[kTaskPixels];
             std::vector<double> spectrum(spectrum_ ? kTaskPixels * spectrum_->Size() : 0);
-            Compute(piece, from, std::min(kTaskPixels, piece.count - from), stride, 1,
+            Compute(piece, from, std::min(kTaskPixels, piece.count - from), stride, preview, 1,
                     {x, p, re, im, spectrum.data()});
         });
     }
@@ -381,7 +400,7 @@ void FieldRefinement::Step(int threads) {
     for (const Piece& piece : pieces_) {
         interpolated_ = interpolated_ || piece.engine->Method() == SumMethod::Interpolated;
         errorBound_ = std::max(errorBound_, piece.engine->ErrorBound());
-        computed_ += piece.count;
+        computed_ += preview ? 0 : piece.count;
     }
 }
 

@@ -151,7 +151,9 @@ FieldAliasing AliasingOf(const FieldGrid& grid, double hitLow, double hitHigh, d
 // each halving the stride and computing only the pixels no coarser level had, down to every
 // pixel. A level's rows are computed from the row downwards, in calls of a few milliseconds.
 // Each pixel is computed once, so the work is the whole grid's; its value does not depend on
-// how the work was spread over calls.
+// how the work was spread over calls. In light of several wavelengths the first level is first
+// computed at a few of them (PreviewWavelengths), a picture in a third of the time, and then
+// again at every one before the finer levels: every pixel ends with every wavelength.
 class FieldRefinement {
   public:
     using Clock = std::chrono::steady_clock;
@@ -180,6 +182,8 @@ class FieldRefinement {
     int FirstStride() const { return firstStride_; }
     int FinishedStride() const { return finishedStride_; }
     double Progress() const;
+    // Whether the picture so far is the first level at a few wavelengths only.
+    bool Preview() const { return previewShown_; }
 
     // Over the rows computed so far: whether any was interpolated, and the largest a priori
     // bound of the error in p / N^2.
@@ -213,13 +217,20 @@ class FieldRefinement {
         double* spectrum;
     };
     // Computes `count` pixels of a piece from its `from`-th on into `out`, and shows each over
-    // the block it stands for at the level of `stride`.
-    void Compute(const Piece& piece, std::size_t from, std::size_t count, int stride, int threads,
-                 const ChunkSums& out);
+    // the block it stands for at the level of `stride`; at the preview's wavelengths only when
+    // `preview`.
+    void Compute(const Piece& piece, std::size_t from, std::size_t count, int stride, bool preview,
+                 int threads, const ChunkSums& out);
 
     FieldEngine& engine_;
     FieldGrid grid_;
     std::optional<Spectrum> spectrum_;  // light of several wavelengths
+    // The first look: its wavelengths' places in the spectrum and their own spectrum; whether
+    // the level under way is at those alone, and whether the finest level finished is.
+    std::vector<std::size_t> previewPlaces_;
+    std::optional<Spectrum> preview_;
+    bool previewing_ = false;
+    bool previewShown_ = false;
     std::vector<double> p_;
     std::vector<double> re_;
     std::vector<double> im_;

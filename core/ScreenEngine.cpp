@@ -106,6 +106,7 @@ ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, const Engine
     }
     ratios_.assign(spectrum.TurnsRatios().begin(), spectrum.TurnsRatios().end());
     for (const double nanometres : spectrum.Nanometres()) {
+        every_.push_back(wavelengths_.size());
         wavelengths_.push_back(spectral_ ? WavelengthAt(wavelength, nanometres) : wavelength);
     }
 }
@@ -236,39 +237,54 @@ void ScreenEngine::Sum(double screenY, kernel::ScreenPoints points, int threads)
 
 void ScreenEngine::ComputeSpectrum(double screenY, std::span<const double> detectorX,
                                    std::span<double> p, int threads) const {
-    if (p.size() / Wavelengths() != detectorX.size() || p.size() % Wavelengths() != 0) {
+    ComputeSpectrum(screenY, detectorX, p, every_, threads);
+}
+
+void ScreenEngine::ComputeSpectrum(double screenY, std::span<const double> detectorX,
+                                   std::span<double> p, std::span<const std::size_t> wavelengths,
+                                   int threads) const {
+    if (wavelengths.empty() || p.size() / wavelengths.size() != detectorX.size() ||
+        p.size() % wavelengths.size() != 0) {
         throw std::invalid_argument("ScreenEngine: one p for every wavelength of every point");
+    }
+    for (const std::size_t w : wavelengths) {
+        if (w >= Wavelengths()) {
+            throw std::invalid_argument("ScreenEngine: a wavelength the spectrum does not hold");
+        }
     }
     const kernel::ScreenPoints points{detectorX.data(), detectorX.size(), p.data(),
                                       nullptr,          nullptr,          nullptr};
     if (!spectral_) {
         Sum(screenY, points, threads);
     } else {
-        SumSpectrum(screenY, points, threads);
+        SumSpectrum(screenY, points, wavelengths, threads);
     }
 }
 
-void ScreenEngine::SumSpectrum(double screenY, kernel::ScreenPoints points, int threads) const {
+void ScreenEngine::SumSpectrum(double screenY, kernel::ScreenPoints points,
+                               std::span<const std::size_t> wavelengths, int threads) const {
     if (points.count == 0) {
         return;
     }
     if (paths_->Count() == 0) {
-        std::fill(points.p, points.p + points.count * Wavelengths(), 0.0);
+        std::fill(points.p, points.p + points.count * wavelengths.size(), 0.0);
         return;
     }
     const bool nodes = OnNodes(screenY);
+    std::vector<double> ratios;
     std::vector<const double*> weightCos;
     std::vector<const double*> weightSin;
-    kernel::SpectrumSum sum{kernel::PathSum(*paths_, wavelength_, screenY), ratios_.data(), nullptr,
-                            nullptr, Wavelengths()};
-    if (nodes) {
-        sum.sum.terms = {nodes_.position.data(), nullptr, nullptr, nullptr, nodes_.position.size()};
-        for (std::size_t w = 0; w < Wavelengths(); ++w) {
+    for (const std::size_t w : wavelengths) {
+        ratios.push_back(ratios_[w]);
+        if (nodes) {
             weightCos.push_back(nodes_.weightCos[w].data());
             weightSin.push_back(nodes_.weightSin[w].data());
         }
-        sum.weightCos = weightCos.data();
-        sum.weightSin = weightSin.data();
+    }
+    kernel::SpectrumSum sum{kernel::PathSum(*paths_, wavelength_, screenY), ratios.data(),
+                            weightCos.data(), weightSin.data(), wavelengths.size()};
+    if (nodes) {
+        sum.sum.terms = {nodes_.position.data(), nullptr, nullptr, nullptr, nodes_.position.size()};
     }
     const kernel::LevelKernels& kernels = kernel::KernelsFor(level_);
     if (sum.sum.terms.count * Wavelengths() < kSegmentTerms || pointBlocksOnly_) {

@@ -106,6 +106,10 @@ class ScreenEngine {
     // single wavelength of 550 nanometres, bit for bit. Compute itself is for one wavelength.
     void ComputeSpectrum(double screenY, std::span<const double> detectorX, std::span<double> p,
                          int threads = 0) const;
+    // The same at some of the wavelengths only, given by their place in the spectrum: as many
+    // values for each point as `wavelengths` holds, each as ComputeSpectrum gives it, bit for bit.
+    void ComputeSpectrum(double screenY, std::span<const double> detectorX, std::span<double> p,
+                         std::span<const std::size_t> wavelengths, int threads = 0) const;
     // How many wavelengths each point sums: 1 without a spectrum.
     std::size_t Wavelengths() const { return ratios_.size(); }
     bool Spectral() const { return spectral_; }
@@ -120,7 +124,8 @@ class ScreenEngine {
     bool Plan(const EngineReach& reach, const EngineOptions& options);
     // Compute into `points`, whose x, count and p (and re and im, when wanted) are set.
     void Sum(double screenY, kernel::ScreenPoints points, int threads) const;
-    void SumSpectrum(double screenY, kernel::ScreenPoints points, int threads) const;
+    void SumSpectrum(double screenY, kernel::ScreenPoints points,
+                     std::span<const std::size_t> wavelengths, int threads) const;
     // Whether the screen at `screenY` is summed over the nodes.
     bool OnNodes(double screenY) const;
     // A point's terms are summed in segments (whatever their number, every wavelength of it).
@@ -139,6 +144,7 @@ class ScreenEngine {
     bool spectral_ = false;
     std::vector<double> ratios_;       // each wavelength's turns per turn of wavelength_
     std::vector<double> wavelengths_;  // each wavelength itself
+    std::vector<std::size_t> every_;   // 0, 1, ...: the place of every wavelength
 };
 
 // An engine made a batch of its weights at a time (NodeBuilder), so that a caller can answer

@@ -64,9 +64,9 @@ struct ScreenSum {
 // The path terms of a run on the screen at `screenY`.
 ScreenSum PathSum(const PathSet& paths, double wavelength, double screenY);
 
-// The sum of one screen at every wavelength of a spectrum (Spectrum, WhiteLight.h): the turns of
-// each term at the screen sum's own wavelength times each wavelength's ratio. Node terms have
-// weights of every wavelength's own, not those of the screen sum's terms.
+// The sum of one screen at wavelengths of a spectrum (Spectrum, WhiteLight.h): the turns of each
+// term at the screen sum's own wavelength times each wavelength's ratio. Node terms have weights
+// of every wavelength's own, not those of the screen sum's terms.
 inline constexpr std::size_t kMostWavelengths = 64;
 
 struct SpectrumSum {

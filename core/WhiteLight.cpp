@@ -104,6 +104,18 @@ Light WhiteLight() {
     return light;
 }
 
+std::vector<std::size_t> PreviewWavelengths(std::size_t count) {
+    constexpr std::size_t kEvery = 3;
+    std::vector<std::size_t> places;
+    for (std::size_t w = 0; w < count; w += kEvery) {
+        places.push_back(w);
+    }
+    if (count > 0 && places.back() != count - 1) {
+        places.push_back(count - 1);
+    }
+    return places;
+}
+
 double WavelengthAt(double typed, double nanometres) {
     return typed * (nanometres / kTypedNanometres);
 }

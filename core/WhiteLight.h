@@ -40,6 +40,11 @@ Light WhiteLight();
 // so that 550 nanometres is the typed wavelength itself, bit for bit.
 double WavelengthAt(double typed, double nanometres);
 
+// A first look at a spectrum of `count` wavelengths: every third of them from the first, and the
+// last, by their places in it (11 of white light's 31: 400, 430, ..., 700 nm); every one of a
+// spectrum too short to leave any out.
+std::vector<std::size_t> PreviewWavelengths(std::size_t count);
+
 // A colour in linear sRGB (the sRGB primaries and D65 white, before the sRGB curve); a channel
 // may be negative for a colour outside what a screen shows.
 struct LinearRgb {

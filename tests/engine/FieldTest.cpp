@@ -137,8 +137,8 @@ TEST(FieldEngine, OnAScreensLineGivesTheScreensBits) {
 }
 
 // Coarse to fine, every pixel once: the finished refinement holds at each pixel the engine's
-// own value there (p and the sum; in white light the white value and the colour), whatever the
-// calls it took, for grids no stride divides.
+// own value there (p and the sum; in white light the white value and the colour, after a first
+// look at a few wavelengths), whatever the calls it took, for grids no stride divides.
 TEST(FieldRefinement, EndsWithEveryPixelsOwnValue) {
     const FieldSetting s{"Grating", MirrorPattern::Grating, 3, 2, {35, 20}, 1e-4, 0.7, false};
     for (const Light& light : {Light{}, WhiteLight()}) {
@@ -156,11 +156,16 @@ TEST(FieldRefinement, EndsWithEveryPixelsOwnValue) {
                                options);
             FieldRefinement refinement(engine, grid);
             bool firstPictureBeforeTheEnd = false;
+            bool preview = false;
             while (!refinement.Refine(FieldRefinement::Clock::now())) {
                 firstPictureBeforeTheEnd =
                     firstPictureBeforeTheEnd || refinement.FinishedStride() > 1;
+                preview = preview || refinement.Preview();
             }
             EXPECT_TRUE(firstPictureBeforeTheEnd || refinement.FirstStride() == 1);
+            EXPECT_EQ(preview, light.Spectral()) << "a first look at a few wavelengths";
+            EXPECT_FALSE(refinement.Preview());
+            EXPECT_EQ(refinement.Progress(), 1.0);
             EXPECT_EQ(refinement.FinishedStride(), 1);
             EXPECT_EQ(refinement.Colours().empty(), !light.Spectral());
             EXPECT_EQ(refinement.Re().empty(), light.Spectral());
