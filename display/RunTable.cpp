@@ -13,11 +13,11 @@ namespace {
 
 // One row of the table: a detector point as the run plotted it.
 struct PointRow {
-    double distance;
-    double x;
-    int count;
-    double p;
-    double gain;
+    double distance = 0.0;
+    double x = 0.0;
+    int count = 0;
+    double p = 0.0;
+    double gain = 0.0;
     LinearRgb colour;  // at its brightest; light of several wavelengths only
 };
 
