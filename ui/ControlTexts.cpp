@@ -278,6 +278,8 @@ constexpr CommandText kCommands[] = {
     {Command::Live, QT_TRANSLATE_NOOP("Menu", "&Live"), QKeyCombination(Qt::Key_F8)},
     {Command::Help, QT_TRANSLATE_NOOP("Menu", "&Help"), QKeyCombination(Qt::Key_F1)},
     {Command::About, QT_TRANSLATE_NOOP("Menu", "&About pathsum"), kNoKeys},
+    // F12: desktops take F10 and F11 for themselves.
+    {Command::WhiteLight, QT_TRANSLATE_NOOP("Menu", "&White Light"), QKeyCombination(Qt::Key_F12)},
 };
 
 const CommandText& TextOf(Command command) {

@@ -34,6 +34,8 @@ enum class Command {
     Live,
     Help,
     About,
+    // Run > White Light: checkable, off at every start.
+    WhiteLight,
 };
 
 // The command's text in its menu (with its & mnemonic) and its shortcut (none for some).
