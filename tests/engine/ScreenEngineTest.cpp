@@ -300,12 +300,23 @@ TEST(WhiteLight, OneWavelengthAt550IsTheMonochromeEngineBitForBit) {
             EXPECT_EQ(one.Terms(), mono.Terms()) << c.setting.name;
             EXPECT_EQ(p, expected) << c.setting.name << " level " << static_cast<int>(level);
             if (c.white) {
+                const ScreenEngine inWhite(paths, c.setting.wavelength, xs.size(),
+                                           InLight(WhiteLight(), c.method, level));
                 std::vector<double> q(white.size());
-                ScreenEngine(paths, c.setting.wavelength, xs.size(),
-                             InLight(WhiteLight(), c.method, level))
-                    .ComputeSpectrum(30, xs, q, 2);
+                inWhite.ComputeSpectrum(30, xs, q, 2);
                 EXPECT_EQ(q, white)
                     << c.setting.name << " white, level " << static_cast<int>(level);
+                // A first look at a few of the wavelengths gives each of them as the whole
+                // spectrum does.
+                const std::vector<std::size_t> some = PreviewWavelengths(kWhiteWavelengths);
+                std::vector<double> few(xs.size() * some.size());
+                inWhite.ComputeSpectrum(30, xs, few, some, 2);
+                for (std::size_t i = 0; i < xs.size(); ++i) {
+                    for (std::size_t k = 0; k < some.size(); ++k) {
+                        ASSERT_EQ(few[i * some.size() + k], white[i * kWhiteWavelengths + some[k]])
+                            << c.setting.name << " x " << xs[i] << " wavelength " << some[k];
+                    }
+                }
             }
         }
     }
