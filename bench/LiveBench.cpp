@@ -2,8 +2,9 @@
 // moving at 60 positions a second would, and times for each position the move to the
 // repainted picture of that position's finished run; positions whose run a newer position
 // ended first are counted as skipped.
-//   pathsum-live-bench [--positions N] [--case default|five-slit|heavy] [--grid [--where TEXT]]
-// Prints, one line a case:
+//   pathsum-live-bench [--positions N] [--case default|five-slit|two-slit|heavy] [--white]
+//                      [--grid [--where TEXT]]
+// --white drags in white light. Prints, one line a case:
 //   live CASE median_ms M p95_ms P max_ms X skipped K
 // With --grid it drags the source of each setting of a wide grid instead (patterns,
 // wavelengths down to .001, resolutions down to 1E-06, detector steps 1 and .1, a source near
@@ -43,10 +44,12 @@ struct Case {
     const char* step;
 };
 
-// The default set-up, the five slits of the README's picture, the heavy grating.
+// The default set-up, the five slits of the README's picture, the two-slit lesson, the heavy
+// grating.
 const Case kCases[] = {
     {"default", "Mirror Number Single", "10", "10", "10", ".001", "1"},
     {"five-slit", "Mirror Number Five", "1", "3", "6", ".0001", ".25"},
+    {"two-slit", "Mirror Number Double", "1", "10", "5", ".0001", ".25"},
     {"heavy", "Mirror Number Grating", "10", "10", "10", "1E-05", ".1"},
 };
 
@@ -320,6 +323,7 @@ int main(int argc, char* argv[]) {
     int positions = 100;
     std::string only;
     bool grid = false;
+    bool white = false;
     std::string where;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
@@ -329,12 +333,14 @@ int main(int argc, char* argv[]) {
             only = argv[++i];
         } else if (option == "--grid") {
             grid = true;
+        } else if (option == "--white") {
+            white = true;
         } else if (option == "--where" && i + 1 < argc) {
             where = argv[++i];
         } else {
             std::fprintf(stderr,
-                         "usage: %s [--positions N] [--case default|five-slit|heavy] "
-                         "[--grid [--where TEXT]]\n",
+                         "usage: %s [--positions N] [--case default|five-slit|two-slit|heavy] "
+                         "[--white] [--grid [--where TEXT]]\n",
                          argv[0]);
             return 2;
         }
@@ -342,6 +348,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     pathsum::MainForm form;
     form.show();
+    form.SetWhiteLight(white);
     QApplication::processEvents();
     if (grid) {
         RunGrid(form, where);

@@ -14,6 +14,12 @@
 //                     sums whose squares make P
 //   --waves           the field (400 by 400 unless --field says otherwise) and the median time
 //                     of one frame of its waves on a 400 by 400 grid, from the field's sums
+//   --white           white light (WhiteLight.h): every wavelength of the spectrum summed over
+//                     the run's paths, the screens' p (and the field's) each point's white value;
+//                     with the program's engine (--compare direct: against every path at every
+//                     wavelength) or --field (its first picture the first look at a few
+//                     wavelengths, first_full_picture_seconds the first at all of them), and with
+//                     --points each point's colour beside it
 //   --theory          after the run, the textbook's far-field prediction at every detector
 //                     point: its time beside the run's, and per screen the Fresnel number and
 //                     how far the computed curve lies from the prediction (with --points, the
@@ -42,6 +48,7 @@
 #include "RunPlan.h"
 #include "ScreenEngine.h"
 #include "SweepOracle.h"
+#include "WhiteLight.h"
 
 namespace {
 
@@ -54,7 +61,7 @@ constexpr const char* kUsage =
     "usage: pathsum-bench [--pattern Single|Double|Triple|Four|Five|Grating] [--wavelength V] "
     "[--width V] [--spacing V] [--gain V] [--resolution V] [--step V] [--source X,Y] "
     "[--engine fast|direct|sweep|both] [--compare direct] [--field NX,NY] [--waves] [--theory] "
-    "[--points]";
+    "[--white] [--points]";
 
 // The largest field grid, across and down: a grid of this size keeps 400 MB of values.
 constexpr int kMostFieldPixels = 4096;
@@ -74,6 +81,7 @@ struct Options {
     bool points = false;
     bool theory = false;
     bool waves = false;
+    bool white = false;
     std::optional<std::pair<int, int>> field;
 };
 
@@ -119,6 +127,10 @@ std::variant<Options, BadUsage> ParseOptions(int argc, char** argv) {
         }
         if (name == "--waves") {
             options.waves = true;
+            continue;
+        }
+        if (name == "--white") {
+            options.white = true;
             continue;
         }
         std::string* text = nullptr;
@@ -197,6 +209,12 @@ std::variant<Options, BadUsage> ParseOptions(int argc, char** argv) {
         return BadUsage{
             "--field and --waves compute the field alone, without --engine, --compare or --theory"};
     }
+    if (options.white &&
+        (options.waves || options.theory || options.engine != EngineChoice::Fast)) {
+        return BadUsage{
+            "--white runs the program's engine or the field, without --engine, --waves "
+            "or --theory"};
+    }
     return options;
 }
 
@@ -241,19 +259,47 @@ EngineRun RunEngine(const RunPlan& plan, Prepare prepare) {
     return run;
 }
 
-EngineRun RunFast(const RunPlan& plan) {
+// The screens of the program's engine, `method` forced when given. In white light each point's
+// p is its white value, and `colours` each point's colour.
+EngineRun RunFast(const RunPlan& plan, std::optional<SumMethod> method = std::nullopt,
+                  std::vector<std::vector<LinearRgb>>* colours = nullptr) {
     std::optional<ScreenEngine> engine;
+    const Spectrum spectrum(plan.settings.light);
+    std::vector<double> spectral(plan.detectorX.size() * spectrum.Size());
     return RunEngine(plan, [&](const PathSet& paths, EngineRun& run) {
-        engine.emplace(paths, plan.settings.wavelength, plan.detectorX.size());
+        EngineOptions options;
+        options.method = method;
+        options.light = plan.settings.light;
+        engine.emplace(paths, plan.settings.wavelength, plan.detectorX.size(), options);
         run.method = engine->Method();
         run.terms = engine->Terms();
         run.errorBound = engine->ErrorBound();
         run.intervalWavelengths = engine->IntervalWavelengths();
-        return [&](double y, std::vector<double>& p) { engine->Compute(y, plan.detectorX, p); };
+        return [&](double y, std::vector<double>& p) {
+            if (!plan.settings.light.Spectral()) {
+                engine->Compute(y, plan.detectorX, p);
+                return;
+            }
+            engine->ComputeSpectrum(y, plan.detectorX, spectral);
+            if (colours != nullptr) {
+                colours->emplace_back(p.size());
+            }
+            const std::size_t k = spectrum.Size();
+            for (std::size_t i = 0; i < p.size(); ++i) {
+                const WhitePoint white = spectrum.At(std::span(spectral).subspan(i * k, k));
+                p[i] = white.p;
+                if (colours != nullptr) {
+                    colours->back()[i] = white.colour;
+                }
+            }
+        };
     });
 }
 
 EngineRun RunDirect(const RunPlan& plan) {
+    if (plan.settings.light.Spectral()) {
+        return RunFast(plan, SumMethod::Direct);
+    }
     return RunEngine(plan, [&](const PathSet& paths, EngineRun& run) {
         run.terms = static_cast<std::size_t>(paths.Count());
         return [&](double y, std::vector<double>& p) {
@@ -290,7 +336,8 @@ double CountSquared(int count) {
     return c * c;
 }
 
-void PrintRun(const char* engine, const EngineRun& run, const RunPlan& plan, bool withPoints) {
+void PrintRun(const char* engine, const EngineRun& run, const RunPlan& plan, bool withPoints,
+              const std::vector<std::vector<LinearRgb>>* colours = nullptr) {
     const double gain = plan.settings.gain;
     for (std::size_t screen = 0; screen < kScreenYs.size(); ++screen) {
         const auto& p = run.p[screen];
@@ -298,7 +345,11 @@ void PrintRun(const char* engine, const EngineRun& run, const RunPlan& plan, boo
         std::size_t plotted = 0;
         double sum = 0.0;
         for (std::size_t i = 0; i < p.size(); ++i) {
-            if (withPoints) {
+            if (withPoints && colours != nullptr) {
+                const LinearRgb c = (*colours)[screen][i];
+                std::printf("point %.17g paths %d p %.17g rgb %.17g %.17g %.17g\n",
+                            plan.detectorX[i], count[i], p[i], c.r, c.g, c.b);
+            } else if (withPoints) {
                 std::printf("point %.17g paths %d p %.17g\n", plan.detectorX[i], count[i], p[i]);
             }
             if (count[i] > 0) {
@@ -425,12 +476,17 @@ void PrintTheory(const RunPlan& plan, const EngineRun& run, bool withPoints) {
 }
 
 // Refines a field to the end in short calls, as the window makes them; with `firstPicture`, the
-// time from `start` to its first coarse picture.
+// time from `start` to its first coarse picture, and with `firstFull` to its first at every
+// wavelength (after the first look at a few, in white light).
 void RefineField(FieldRefinement& refinement, Clock::time_point start,
-                 std::optional<double>* firstPicture) {
+                 std::optional<double>* firstPicture, std::optional<double>* firstFull = nullptr) {
     while (!refinement.Refine(Clock::now() + std::chrono::milliseconds(1))) {
         if (firstPicture != nullptr && !*firstPicture && refinement.FinishedStride() > 0) {
             *firstPicture = SecondsSince(start);
+        }
+        if (firstFull != nullptr && !*firstFull && refinement.FinishedStride() > 0 &&
+            !refinement.Preview()) {
+            *firstFull = SecondsSince(start);
         }
     }
 }
@@ -463,27 +519,40 @@ int RunField(const RunPlan& plan, int columns, int rows, bool withPoints, bool w
     }
     const PathSet& paths = std::get<PathSet>(enumerated);
     const FieldGrid grid{FieldView{}, columns, rows};
+    EngineOptions options;
+    options.light = plan.settings.light;
     FieldEngine engine(paths, plan.settings.wavelength, plan.detectorX.size(),
-                       static_cast<double>(grid.Pixels()));
+                       static_cast<double>(grid.Pixels()), options);
     FieldRefinement refinement(engine, grid);
     std::optional<double> firstPicture;
-    RefineField(refinement, start, &firstPicture);
+    std::optional<double> firstFull;
+    RefineField(refinement, start, &firstPicture, &firstFull);
     const double seconds = SecondsSince(start);
     std::printf("field_seconds %.17g\n", seconds);
     std::printf("first_picture_seconds %.17g\n", firstPicture.value_or(seconds));
+    if (plan.settings.light.Spectral()) {
+        std::printf("first_full_picture_seconds %.17g\n", firstFull.value_or(seconds));
+    }
     std::printf("method %s\n", refinement.Interpolated() ? "interpolated" : "direct");
     std::printf("error_bound %.17g\n", refinement.ErrorBound());
     if (withPoints) {
         const std::span<const double> p = refinement.P();
         const std::span<const double> re = refinement.Re();
         const std::span<const double> im = refinement.Im();
+        const std::span<const LinearRgb> colours = refinement.Colours();
         for (int k = 0; k < rows; ++k) {
             for (int i = 0; i < columns; ++i) {
                 const std::size_t at =
                     static_cast<std::size_t>(k) * static_cast<std::size_t>(columns) +
                     static_cast<std::size_t>(i);
-                std::printf("field %.17g %.17g %d %.17g %.17g %.17g\n", grid.X(i), grid.Y(k),
-                            paths.Count(), p[at], re[at], im[at]);
+                if (colours.empty()) {
+                    std::printf("field %.17g %.17g %d %.17g %.17g %.17g\n", grid.X(i), grid.Y(k),
+                                paths.Count(), p[at], re[at], im[at]);
+                } else {
+                    std::printf("field %.17g %.17g %d %.17g rgb %.17g %.17g %.17g\n", grid.X(i),
+                                grid.Y(k), paths.Count(), p[at], colours[at].r, colours[at].g,
+                                colours[at].b);
+                }
             }
         }
     }
@@ -522,7 +591,10 @@ int main(int argc, char** argv) {
     const Options& options = std::get<Options>(parsed);
 
     // Exactly what a run does before its first screen, refusals included.
-    const ExperimentSettings settings = ReadExperimentSettings(options.texts, options.marker);
+    ExperimentSettings settings = ReadExperimentSettings(options.texts, options.marker);
+    if (options.white) {
+        settings.light = WhiteLight();
+    }
     auto planned = PlanRun(settings);
     if (auto* refusal = std::get_if<Refusal>(&planned)) {
         std::fprintf(stderr, "%s\n", refusal->reason.c_str());
@@ -536,6 +608,9 @@ int main(int argc, char** argv) {
     threads += 1;
     (void)threads;
 
+    if (options.white) {
+        std::printf("light white %zu\n", settings.light.nanometres.size());
+    }
     if (options.field) {
         return RunField(plan, options.field->first, options.field->second, options.points,
                         options.waves);
@@ -568,11 +643,12 @@ int main(int argc, char** argv) {
     }
     if (options.engine == EngineChoice::Fast || options.engine == EngineChoice::Both ||
         options.compareDirect) {
-        fast = RunFast(plan);
+        std::vector<std::vector<LinearRgb>> colours;
+        fast = RunFast(plan, std::nullopt, options.white ? &colours : nullptr);
         if (failed(*fast)) {
             return kRefused;
         }
-        PrintRun("fast", *fast, plan, options.points);
+        PrintRun("fast", *fast, plan, options.points, options.white ? &colours : nullptr);
         PrintMethod(*fast);
     }
     if (sweep && fast) {

@@ -1,5 +1,8 @@
 #include "DataText.h"
 
+#include <string>
+#include <vector>
+
 #include "Geometry.h"
 #include "NumberText.h"
 
@@ -42,6 +45,13 @@ std::string SettingsCommentLines(const ExperimentSettings& settings, std::string
     lines += kCoordinatesCommentLine;
     lines += "# source marker: " + PointText(settings.marker) + "\n";
     lines += "# source of the run (far-source rule applied): " + PointText(settings.source) + "\n";
+    if (settings.light.Spectral()) {
+        lines += settings.light == WhiteLight() ? "# light: white, " : "# light: ";
+        const std::vector<double>& nanometres = settings.light.nanometres;
+        lines += std::to_string(nanometres.size()) + " wavelengths of equal power from " +
+                 FullNumber(nanometres.front()) + " to " + FullNumber(nanometres.back()) +
+                 " nm, the typed wavelength standing for " + FullNumber(kTypedNanometres) + " nm\n";
+    }
     return lines;
 }
 
@@ -55,6 +65,10 @@ std::string FieldGridCommentLine(const FieldGrid& grid) {
 }
 
 std::string CsvNumbers(std::initializer_list<double> numbers) {
+    return CsvNumbers(std::span(numbers.begin(), numbers.size()));
+}
+
+std::string CsvNumbers(std::span<const double> numbers) {
     std::string line;
     for (const double number : numbers) {
         if (!line.empty()) {
@@ -67,6 +81,10 @@ std::string CsvNumbers(std::initializer_list<double> numbers) {
 }
 
 std::string CsvCells(std::initializer_list<std::optional<double>> cells) {
+    return CsvCells(std::span(cells.begin(), cells.size()));
+}
+
+std::string CsvCells(std::span<const std::optional<double>> cells) {
     std::string line;
     bool first = true;
     for (const std::optional<double>& cell : cells) {

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,8 @@ inline constexpr std::string_view kCoordinatesCommentLine =
 // The lines, each starting with '#', that open every table of numbers the program writes: the
 // program and its version, then the settings of the run the numbers come from (each box's
 // text as it stood, the pattern), how the table gives a point (kCoordinatesCommentLine), and
-// the marker and the source the run used. A spreadsheet skips them as comments; a person reads
-// what was computed.
+// the marker and the source the run used; a run in light of several wavelengths says so in a line
+// of its own after them. A spreadsheet skips them as comments; a person reads what was computed.
 std::string SettingsCommentLines(const ExperimentSettings& settings, std::string_view version);
 
 // The line that names a field's grid and its view, in X and Y.
@@ -28,7 +29,9 @@ std::string FieldGridCommentLine(const FieldGrid& grid);
 // One line of comma-separated numbers, each with every digit it has (FullNumber) and a decimal
 // point whatever the locale, ended by a line feed.
 std::string CsvNumbers(std::initializer_list<double> numbers);
+std::string CsvNumbers(std::span<const double> numbers);
 // The same, an empty cell where a number is not there.
 std::string CsvCells(std::initializer_list<std::optional<double>> cells);
+std::string CsvCells(std::span<const std::optional<double>> cells);
 
 }  // namespace pathsum

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "MirrorPattern.h"
+#include "WhiteLight.h"
 
 namespace pathsum {
 
@@ -59,6 +60,8 @@ struct ExperimentSettings {
     double pi = 0.0;
     // The texts the numbers were read from, as they stood: what a refusal quotes.
     SettingsTexts texts;  // kPi: the engine computes with no other
+    // The light of the run: the typed wavelength alone unless the run is given a spectrum.
+    Light light = {};
 
   private:
     struct Unread {};

@@ -8,6 +8,7 @@
 #include "Geometry.h"
 #include "Limits.h"
 #include "NumberText.h"
+#include "WhiteLight.h"
 
 namespace pathsum {
 
@@ -143,6 +144,9 @@ std::optional<FarField> FarField::Of(const ExperimentSettings& settings, const E
         return std::nullopt;
     }
     field.sineIn_ = (field.sourceX_ - c) / field.sourceDistance_;
+    for (const double nanometres : settings.light.nanometres) {
+        field.spectrum_.push_back(WavelengthAt(settings.wavelength, nanometres));
+    }
     field.period_ = row.width + row.spacing;
 
     // Whole elements side by side make one run; an element cut by the plot's edge is a run of
@@ -176,10 +180,21 @@ std::optional<double> FarField::Q(double x, double y) const {
 }
 
 double FarField::Prediction(double q) const {
+    if (spectrum_.empty()) {
+        return MonochromePrediction(q, wavelength_);
+    }
+    double sum = 0.0;
+    for (const double wavelength : spectrum_) {
+        sum += MonochromePrediction(q, wavelength);
+    }
+    return sum / static_cast<double>(spectrum_.size());
+}
+
+double FarField::MonochromePrediction(double q, double wavelength) const {
     if (q == 0.0) {
         return 1.0;
     }
-    const double kappa = 2.0 * kPi * q / wavelength_;
+    const double kappa = 2.0 * kPi * q / wavelength;
     const double theta = std::remainder(kappa * period_, 2.0 * kPi);
     const auto size = [&](const Run& run) {
         return run.width * Sinc(0.5 * kappa * run.width) * SlitFactor(run.count, theta) /

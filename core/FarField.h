@@ -57,7 +57,10 @@ struct GuideLine {
 };
 
 // The far-field prediction of a run: its settings (the source after the far-source rule, the
-// wavelength) and its element row. Cheap to make and to ask, whatever the size of the grating.
+// wavelength, the light) and its element row. Cheap to make and to ask, whatever the size of the
+// grating. In light of several wavelengths the prediction is the mean of each wavelength's, as
+// the run's white value is the mean of each wavelength's p / N^2; the Fresnel number, the fringe
+// spacing and the orders' directions are the typed wavelength's (550 nm in white light).
 class FarField {
   public:
     // Nothing where the prediction is not defined: no element lies inside the plot, the
@@ -77,6 +80,7 @@ class FarField {
 
     // The prediction |(1/W) sum_k integral over element k of exp(2 pi i q (u - c) / lambda) du|^2
     // for a q: 1 at q = 0, between 0 and 1 everywhere, in the units of p / N^2.
+    // In light of several wavelengths, the mean of that over the spectrum.
     double Prediction(double q) const;
 
     // The prediction at the detector point (x, y); nothing at the row's centre.
@@ -103,6 +107,8 @@ class FarField {
     std::vector<GuideLine> GuideLines() const;
 
   private:
+    double MonochromePrediction(double q, double wavelength) const;
+
     // Equal elements side by side, from the first one's centre `firstMid` (measured from c) on,
     // the row's period apart: a closed form each, whatever their number.
     struct Run {
@@ -117,6 +123,7 @@ class FarField {
     std::vector<Run> runs_;
     double period_ = 0.0;
     double wavelength_ = 0.0;
+    std::vector<double> spectrum_;  // each wavelength of light of several; empty for one
     double sourceX_ = 0.0;
     double sourceY_ = 0.0;
     double sourceDistance_ = 0.0;  // |S - C|

@@ -205,11 +205,23 @@ FieldAliasing AliasingOf(const FieldGrid& grid, double hitLow, double hitHigh, d
 }
 
 FieldRefinement::FieldRefinement(FieldEngine& engine, const FieldGrid& grid)
-    : engine_(engine),
-      grid_(grid),
-      p_(grid.Pixels(), 0.0),
-      re_(grid.Pixels(), 0.0),
-      im_(grid.Pixels(), 0.0) {
+    : engine_(engine), grid_(grid), p_(grid.Pixels(), 0.0) {
+    if (engine.LightSummed().Spectral()) {
+        spectrum_.emplace(engine.LightSummed());
+        colours_.assign(grid.Pixels(), LinearRgb{});
+        previewPlaces_ = PreviewWavelengths(spectrum_->Size());
+        if (previewPlaces_.size() < spectrum_->Size()) {
+            Light few;
+            for (const std::size_t w : previewPlaces_) {
+                few.nanometres.push_back(spectrum_->Nanometres()[w]);
+            }
+            preview_.emplace(few);
+            previewing_ = true;
+        }
+    } else {
+        re_.assign(grid.Pixels(), 0.0);
+        im_.assign(grid.Pixels(), 0.0);
+    }
     if (grid.Pixels() == 0) {
         stride_ = 0;
         return;
@@ -246,9 +258,14 @@ void FieldRefinement::NextRow() {
         row_ -= stride_;
         if (row_ < 0) {
             finishedStride_ = stride_;
-            stride_ /= 2;
-            if (stride_ == 0) {
-                return;
+            previewShown_ = previewing_;
+            if (previewing_) {
+                previewing_ = false;  // the same level again, at every wavelength
+            } else {
+                stride_ /= 2;
+                if (stride_ == 0) {
+                    return;
+                }
             }
             row_ = (grid_.rows - 1) / stride_ * stride_;
         }
@@ -267,13 +284,24 @@ void FieldRefinement::TakePiece(const ScreenEngine& engine, std::size_t count) {
 }
 
 void FieldRefinement::Compute(const Piece& piece, std::size_t from, std::size_t count, int stride,
-                              int threads, const ChunkSums& out) {
+                              bool preview, int threads, const ChunkSums& out) {
     const int* columns = pieceColumns_.data() + piece.first + from;
     for (std::size_t j = 0; j < count; ++j) {
         out.x[j] = columnX_[static_cast<std::size_t>(columns[j])];
     }
-    piece.engine->Compute(grid_.Y(piece.row), std::span(out.x, count), std::span(out.p, count),
-                          std::span(out.re, count), std::span(out.im, count), threads);
+    const double y = grid_.Y(piece.row);
+    const Spectrum* light = preview ? &*preview_ : spectrum_ ? &*spectrum_ : nullptr;
+    if (preview) {
+        piece.engine->ComputeSpectrum(y, std::span(out.x, count),
+                                      std::span(out.spectrum, count * light->Size()),
+                                      previewPlaces_, threads);
+    } else if (light != nullptr) {
+        piece.engine->ComputeSpectrum(y, std::span(out.x, count),
+                                      std::span(out.spectrum, count * light->Size()), threads);
+    } else {
+        piece.engine->Compute(y, std::span(out.x, count), std::span(out.p, count),
+                              std::span(out.re, count), std::span(out.im, count), threads);
+    }
     // Each pixel shows over the block it stands for at this level, until finer ones come; the
     // blocks of a level's pixels do not overlap, so pieces may be shown side by side.
     const int top = std::min(piece.row + stride, grid_.rows);
@@ -281,11 +309,22 @@ void FieldRefinement::Compute(const Piece& piece, std::size_t from, std::size_t 
     for (std::size_t j = 0; j < count; ++j) {
         const auto left = static_cast<std::size_t>(columns[j]);
         const auto right = std::min(left + static_cast<std::size_t>(stride), across);
-        for (int k = piece.row; k < top; ++k) {
-            const std::size_t line = static_cast<std::size_t>(k) * across;
-            std::fill(p_.data() + line + left, p_.data() + line + right, out.p[j]);
-            std::fill(re_.data() + line + left, re_.data() + line + right, out.re[j]);
-            std::fill(im_.data() + line + left, im_.data() + line + right, out.im[j]);
+        WhitePoint white;
+        if (light != nullptr) {
+            const std::size_t k = light->Size();
+            white = light->At(std::span(out.spectrum + j * k, k));
+        }
+        for (int row = piece.row; row < top; ++row) {
+            const std::size_t line = static_cast<std::size_t>(row) * across;
+            if (light != nullptr) {
+                std::fill(p_.data() + line + left, p_.data() + line + right, white.p);
+                std::fill(colours_.data() + line + left, colours_.data() + line + right,
+                          white.colour);
+            } else {
+                std::fill(p_.data() + line + left, p_.data() + line + right, out.p[j]);
+                std::fill(re_.data() + line + left, re_.data() + line + right, out.re[j]);
+                std::fill(im_.data() + line + left, im_.data() + line + right, out.im[j]);
+            }
         }
     }
 }
@@ -294,10 +333,11 @@ void FieldRefinement::Step(int threads) {
     // Terms a chunk may hold: about kChunkSeconds of work once a chunk has been timed.
     const double budget = secondsPerTerm_ > 0.0 ? kChunkSeconds / secondsPerTerm_ : 0.0;
     const int stride = stride_;
+    const bool preview = previewing_;
     pieces_.clear();
     pieceColumns_.clear();
     double terms = 0.0;
-    while (!Done() && stride_ == stride) {
+    while (!Done() && stride_ == stride && previewing_ == preview) {
         const double y = grid_.Y(row_);
         if (!engine_.Prepare(y)) {
             if (pieces_.empty()) {
@@ -331,8 +371,10 @@ void FieldRefinement::Step(int threads) {
         chunkP_.resize(piece.count);
         chunkRe_.resize(piece.count);
         chunkIm_.resize(piece.count);
-        Compute(piece, 0, piece.count, stride, threads,
-                {chunkX_.data(), chunkP_.data(), chunkRe_.data(), chunkIm_.data()});
+        chunkSpectrum_.resize(spectrum_ ? piece.count * spectrum_->Size() : 0);
+        Compute(piece, 0, piece.count, stride, preview, threads,
+                {chunkX_.data(), chunkP_.data(), chunkRe_.data(), chunkIm_.data(),
+                 chunkSpectrum_.data()});
     } else {
         // Quick rows side by side, in runs of a few pixels, each on one thread.
         tasks_.clear();
@@ -348,8 +390,9 @@ void FieldRefinement::Step(int threads) {
             double p[kTaskPixels];
             double re[kTaskPixels];
             double im[kTaskPixels];
-            Compute(piece, from, std::min(kTaskPixels, piece.count - from), stride, 1,
-                    {x, p, re, im});
+            std::vector<double> spectrum(spectrum_ ? kTaskPixels * spectrum_->Size() : 0);
+            Compute(piece, from, std::min(kTaskPixels, piece.count - from), stride, preview, 1,
+                    {x, p, re, im, spectrum.data()});
         });
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
@@ -357,7 +400,7 @@ void FieldRefinement::Step(int threads) {
     for (const Piece& piece : pieces_) {
         interpolated_ = interpolated_ || piece.engine->Method() == SumMethod::Interpolated;
         errorBound_ = std::max(errorBound_, piece.engine->ErrorBound());
-        computed_ += piece.count;
+        computed_ += preview ? 0 : piece.count;
     }
 }
 

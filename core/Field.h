@@ -90,6 +90,9 @@ class FieldEngine {
 
     const PathSet& Paths() const { return *paths_; }
     double Wavelength() const { return wavelength_; }
+    // The light summed (EngineOptions::light): the wavelength alone, or a spectrum of which it
+    // is the one at 550 nanometres.
+    const Light& LightSummed() const { return options_.light; }
     // The lowest and highest hit x of the paths (both 0 without paths).
     double HitLow() const { return hitLow_; }
     double HitHigh() const { return hitHigh_; }
@@ -148,7 +151,9 @@ FieldAliasing AliasingOf(const FieldGrid& grid, double hitLow, double hitHigh, d
 // each halving the stride and computing only the pixels no coarser level had, down to every
 // pixel. A level's rows are computed from the row downwards, in calls of a few milliseconds.
 // Each pixel is computed once, so the work is the whole grid's; its value does not depend on
-// how the work was spread over calls.
+// how the work was spread over calls. In light of several wavelengths the first level is first
+// computed at a few of them (PreviewWavelengths), a picture in a third of the time, and then
+// again at every one before the finer levels: every pixel ends with every wavelength.
 class FieldRefinement {
   public:
     using Clock = std::chrono::steady_clock;
@@ -165,14 +170,20 @@ class FieldRefinement {
     // before any).
     std::span<const double> P() const { return p_; }
     // The sum itself beside p, pixel for pixel as P(): its cosine and sine sums C and S (the
-    // phase the paths' own, as ScreenEngine::Compute gives it), p = C^2 + S^2 of them.
+    // phase the paths' own, as ScreenEngine::Compute gives it), p = C^2 + S^2 of them. Empty in
+    // light of several wavelengths, whose sums are many.
     std::span<const double> Re() const { return re_; }
     std::span<const double> Im() const { return im_; }
+    // In light of several wavelengths (the engine's LightSummed), P() is every pixel's white
+    // value and Colours() the colour of its light beside it (Spectrum::At); empty otherwise.
+    std::span<const LinearRgb> Colours() const { return colours_; }
     // How far it is: the stride of the first level, of the finest level finished (0 before the
     // first is), and the share of the pixels computed.
     int FirstStride() const { return firstStride_; }
     int FinishedStride() const { return finishedStride_; }
     double Progress() const;
+    // Whether the picture so far is the first level at a few wavelengths only.
+    bool Preview() const { return previewShown_; }
 
     // Over the rows computed so far: whether any was interpolated, and the largest a priori
     // bound of the error in p / N^2.
@@ -196,23 +207,34 @@ class FieldRefinement {
     // the rows after it while they are quickly done, or part of a row that takes long.
     void Step(int threads);
     void TakePiece(const ScreenEngine& engine, std::size_t count);
-    // Where a chunk's pixels are computed: room for `count` of each.
+    // Where a chunk's pixels are computed: room for `count` of each (in light of several
+    // wavelengths, `count` times the wavelengths in `spectrum`, and no re or im).
     struct ChunkSums {
         double* x;
         double* p;
         double* re;
         double* im;
+        double* spectrum;
     };
     // Computes `count` pixels of a piece from its `from`-th on into `out`, and shows each over
-    // the block it stands for at the level of `stride`.
-    void Compute(const Piece& piece, std::size_t from, std::size_t count, int stride, int threads,
-                 const ChunkSums& out);
+    // the block it stands for at the level of `stride`; at the preview's wavelengths only when
+    // `preview`.
+    void Compute(const Piece& piece, std::size_t from, std::size_t count, int stride, bool preview,
+                 int threads, const ChunkSums& out);
 
     FieldEngine& engine_;
     FieldGrid grid_;
+    std::optional<Spectrum> spectrum_;  // light of several wavelengths
+    // The first look: its wavelengths' places in the spectrum and their own spectrum; whether
+    // the level under way is at those alone, and whether the finest level finished is.
+    std::vector<std::size_t> previewPlaces_;
+    std::optional<Spectrum> preview_;
+    bool previewing_ = false;
+    bool previewShown_ = false;
     std::vector<double> p_;
     std::vector<double> re_;
     std::vector<double> im_;
+    std::vector<LinearRgb> colours_;
     int firstStride_ = 1;
     int finishedStride_ = 0;
     int stride_ = 1;  // of the level under way; 0 once done
@@ -232,6 +254,7 @@ class FieldRefinement {
     std::vector<double> chunkP_;
     std::vector<double> chunkRe_;
     std::vector<double> chunkIm_;
+    std::vector<double> chunkSpectrum_;
     std::size_t computed_ = 0;
     // Seconds a point costs per term, from the chunks so far, to size the next.
     double secondsPerTerm_ = 0.0;

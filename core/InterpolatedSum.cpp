@@ -320,23 +320,26 @@ void WeightsFromMoments(const NodePlan::Interval& interval, const std::vector<do
     }
 }
 
-// The node terms of a plan, formed batch by batch. Each batch of whole intervals is cut into
-// pieces, which the threads share: the paths of an interval that keeps them, or at most
-// kPiecePaths paths of an interpolated one, whose moments the piece forms. The moments of each
-// interpolated interval are then added up in piece order and turned into its nodes. Pieces
-// are cut by path index alone and every interval's nodes have their place, so nothing depends
-// on the threads.
+// The node terms of a plan, formed batch by batch, for one wavelength or several. Each batch of
+// whole intervals is cut into pieces, which the threads share: the paths of an interval that
+// keeps them, or at most kPiecePaths paths of an interpolated one, whose moments the piece
+// forms, each for one wavelength. The moments of each interpolated interval are then added up
+// in piece order and turned into its nodes, wavelength by wavelength. Pieces are cut by path
+// index alone and every interval's nodes have their place, so nothing depends on the threads;
+// nor on the other wavelengths, so each wavelength's weights are those it would have alone.
 class WeightBuilder {
   public:
-    WeightBuilder(const PathSet& paths, const NodePlan& plan, double wavelength, KernelLevel level,
-                  int threads)
+    WeightBuilder(const PathSet& paths, const NodePlan& plan, std::span<const double> wavelengths,
+                  KernelLevel level, int threads)
         : plan_(plan),
           kernels_(kernel::KernelsFor(level)),
-          phase_(kernel::PhaseRuleOf(wavelength)),
           hitX_(paths.HitX().data()),
           firstLeg_(paths.FirstLeg().data()),
           threads_(threads),
           offsets_(plan.intervals.size() + 1, 0) {
+        for (const double wavelength : wavelengths) {
+            phases_.push_back(kernel::PhaseRuleOf(wavelength));
+        }
         for (std::size_t g = 0; g < plan.intervals.size(); ++g) {
             const NodePlan::Interval& interval = plan.intervals[g];
             offsets_[g + 1] = offsets_[g] + NodesOf(interval);
@@ -347,8 +350,12 @@ class WeightBuilder {
         // The lists grow batch by batch: clearing millions of nodes at once would keep the
         // window waiting before the first batch.
         terms_.position.reserve(offsets_.back());
-        terms_.weightCos.reserve(offsets_.back());
-        terms_.weightSin.reserve(offsets_.back());
+        terms_.weightCos.resize(phases_.size());
+        terms_.weightSin.resize(phases_.size());
+        for (std::size_t w = 0; w < phases_.size(); ++w) {
+            terms_.weightCos[w].reserve(offsets_.back());
+            terms_.weightSin[w].reserve(offsets_.back());
+        }
         terms_.arrowErrorBound = plan.arrowErrorBound;
     }
 
@@ -356,13 +363,17 @@ class WeightBuilder {
     std::size_t FormBatch(std::size_t first) {
         const std::size_t end = PlanPieces(first);
         terms_.position.resize(offsets_[end]);
-        terms_.weightCos.resize(offsets_[end]);
-        terms_.weightSin.resize(offsets_[end]);
+        for (std::size_t w = 0; w < phases_.size(); ++w) {
+            terms_.weightCos[w].resize(offsets_[end]);
+            terms_.weightSin[w].resize(offsets_[end]);
+        }
         const double work = kWorkPerProduct * work_;
         ParallelFor(Teams(threads_, work, pieces_.size()), pieces_.size(),
                     [&](std::size_t i) { FormPiece(pieces_[i]); });
-        ParallelFor(Teams(threads_, work, end - first), end - first,
-                    [&](std::size_t i) { FormWeights(first + i, i); });
+        const std::size_t tasks = (end - first) * phases_.size();
+        ParallelFor(Teams(threads_, work, tasks), tasks, [&](std::size_t i) {
+            FormWeights(first + i / phases_.size(), i / phases_.size(), i % phases_.size());
+        });
         return end;
     }
 
@@ -371,6 +382,7 @@ class WeightBuilder {
   private:
     struct Piece {
         std::size_t interval;
+        std::size_t wavelength;
         std::size_t first;  // into the paths
         std::size_t count;
         std::size_t moments;  // into the batch's moment sums
@@ -382,28 +394,34 @@ class WeightBuilder {
 
     // Cuts the intervals from `first` on into pieces until the batch holds kBatchWork products
     // (a path's own node costs two: its turns and its arrow; a path of an interpolated interval
-    // degree + 2: its first leg's arrow and degree + 1 moments). The interval after the batch.
+    // degree + 2: its first leg's arrow and degree + 1 moments; each for every wavelength). The
+    // pieces of an interval come wavelength after wavelength. The interval after the batch.
     std::size_t PlanPieces(std::size_t first) {
         pieces_.clear();
         firstPiece_.clear();
         work_ = 0.0;
         std::size_t size = 0;
         std::size_t end = first;
+        const auto wavelengths = static_cast<double>(phases_.size());
         for (; end < plan_.intervals.size() && work_ < kBatchWork; ++end) {
             const NodePlan::Interval& interval = plan_.intervals[end];
             firstPiece_.push_back(pieces_.size());
             if (interval.degree < 0) {
-                pieces_.push_back({end, interval.first, interval.count, 0});
-                work_ += 2.0 * static_cast<double>(interval.count);
+                for (std::size_t w = 0; w < phases_.size(); ++w) {
+                    pieces_.push_back({end, w, interval.first, interval.count, 0});
+                }
+                work_ += wavelengths * (2.0 * static_cast<double>(interval.count));
                 continue;
             }
             const std::size_t moments = 2 * NodesOf(interval) * kernel::kMomentLanes;
-            for (std::size_t from = 0; from < interval.count; from += kPiecePaths) {
-                const std::size_t count = std::min(kPiecePaths, interval.count - from);
-                pieces_.push_back({end, interval.first + from, count, size});
-                size += moments;
+            for (std::size_t w = 0; w < phases_.size(); ++w) {
+                for (std::size_t from = 0; from < interval.count; from += kPiecePaths) {
+                    const std::size_t count = std::min(kPiecePaths, interval.count - from);
+                    pieces_.push_back({end, w, interval.first + from, count, size});
+                    size += moments;
+                }
             }
-            work_ += static_cast<double>(interval.count) * (interval.degree + 2);
+            work_ += wavelengths * (static_cast<double>(interval.count) * (interval.degree + 2));
         }
         firstPiece_.push_back(pieces_.size());
         sums_.assign(size, 0.0);
@@ -413,29 +431,32 @@ class WeightBuilder {
     void FormPiece(const Piece& piece) {
         const NodePlan::Interval& interval = plan_.intervals[piece.interval];
         if (interval.degree < 0) {
-            FormPathNodes(interval, offsets_[piece.interval]);
+            FormPathNodes(interval, piece.interval, piece.wavelength);
         } else {
             FormMoments(interval, piece);
         }
     }
 
     // The paths themselves as nodes: the node at the hit x, the weight the first leg's arrow.
-    void FormPathNodes(const NodePlan::Interval& interval, std::size_t offset) {
-        double* position = terms_.position.data() + offset;
-        double* weightCos = terms_.weightCos.data() + offset;
-        double* weightSin = terms_.weightSin.data() + offset;
+    void FormPathNodes(const NodePlan::Interval& interval, std::size_t g, std::size_t w) {
+        const kernel::PhaseRule& phase = phases_[w];
+        double* position = terms_.position.data() + offsets_[g];
+        double* weightCos = terms_.weightCos[w].data() + offsets_[g];
+        double* weightSin = terms_.weightSin[w].data() + offsets_[g];
         for (std::size_t j = 0; j < interval.count; ++j) {
-            position[j] = hitX_[interval.first + j];
-            weightCos[j] = kernel::TurnsOf(phase_, firstLeg_[interval.first + j]);  // turns for now
+            if (w == 0) {
+                position[j] = hitX_[interval.first + j];
+            }
+            weightCos[j] = kernel::TurnsOf(phase, firstLeg_[interval.first + j]);  // turns for now
         }
-        kernels_.arrowsOfTurns(phase_.arrow, weightCos, interval.count, weightCos, weightSin);
+        kernels_.arrowsOfTurns(phase.arrow, weightCos, interval.count, weightCos, weightSin);
     }
 
     void FormMoments(const NodePlan::Interval& interval, const Piece& piece) {
         const std::size_t size = NodesOf(interval) * kernel::kMomentLanes;
         kernel::MomentArgs args{};
         args.paths = {hitX_ + piece.first, firstLeg_ + piece.first, nullptr, nullptr, piece.count};
-        args.phase = phase_;
+        args.phase = phases_[piece.wavelength];
         args.center = interval.center;
         args.inverseHalfWidth = interval.degree == 0 ? 0.0 : 1.0 / interval.halfWidth;
         args.degree = interval.degree;
@@ -444,31 +465,37 @@ class WeightBuilder {
         kernels_.moments(args);
     }
 
-    // Interval g, the batch's i-th: its moments turned into its nodes and weights.
-    void FormWeights(std::size_t g, std::size_t i) {
+    // Interval g, the batch's i-th: its moments at wavelength w turned into its nodes and that
+    // wavelength's weights.
+    void FormWeights(std::size_t g, std::size_t i, std::size_t w) {
         const NodePlan::Interval& interval = plan_.intervals[g];
         if (interval.degree < 0) {
             return;
         }
-        const Piece& first = pieces_[firstPiece_[i]];
-        const Moments mu = AddUpMoments(sums_.data() + first.moments,
-                                        firstPiece_[i + 1] - firstPiece_[i], interval.degree);
+        const std::size_t perWavelength = (firstPiece_[i + 1] - firstPiece_[i]) / phases_.size();
+        const Piece& first = pieces_[firstPiece_[i] + w * perWavelength];
+        const Moments mu =
+            AddUpMoments(sums_.data() + first.moments, perWavelength, interval.degree);
         double* position = terms_.position.data() + offsets_[g];
-        double* weightCos = terms_.weightCos.data() + offsets_[g];
-        double* weightSin = terms_.weightSin.data() + offsets_[g];
+        double* weightCos = terms_.weightCos[w].data() + offsets_[g];
+        double* weightSin = terms_.weightSin[w].data() + offsets_[g];
         if (interval.degree == 0) {
-            position[0] = interval.center;
+            if (w == 0) {
+                position[0] = interval.center;
+            }
             weightCos[0] = mu.cos[0];
             weightSin[0] = mu.sin[0];
             return;
         }
-        WeightsFromMoments(interval, cosines_.at(interval.degree), mu, position, weightCos,
-                           weightSin);
+        // Every wavelength writes the same nodes; the first alone keeps them.
+        std::vector<double> nodes(w == 0 ? 0 : NodesOf(interval));
+        WeightsFromMoments(interval, cosines_.at(interval.degree), mu,
+                           w == 0 ? position : nodes.data(), weightCos, weightSin);
     }
 
     const NodePlan& plan_;
     const kernel::LevelKernels& kernels_;
-    const kernel::PhaseRule phase_;
+    std::vector<kernel::PhaseRule> phases_;  // of every wavelength
     const double* hitX_;
     const double* firstLeg_;
     int threads_;
@@ -515,10 +542,10 @@ double InterpolationErrorBound(int degree, double halfWidth, double wavenumber,
 }
 
 NodePlan PlanNodes(const PathSet& paths, double wavelength, double rowDistance, double arrowTarget,
-                   double evaluations, bool evenIfDearer) {
+                   double evaluations, bool evenIfDearer, double wavelengths) {
     NodePlan plan;
     const std::span<const double> hit = paths.HitX();
-    plan.directCost = evaluations * static_cast<double>(hit.size());
+    plan.directCost = wavelengths * (evaluations * static_cast<double>(hit.size()));
     plan.cost = plan.directCost;
     if ((plan.directCost < kLeastDirectCost && !evenIfDearer) || hit.empty() ||
         !std::isfinite(wavelength) || wavelength == 0.0 || !(rowDistance > 0.0)) {
@@ -528,7 +555,8 @@ NodePlan PlanNodes(const PathSet& paths, double wavelength, double rowDistance, 
     const Stretches stretches{hit, kGapWavelengths * lambda};
     NodeCounter counter(wavelength, rowDistance, arrowTarget);
     const Candidate best = Cheapest(stretches, lambda, counter, evaluations);
-    const double bestCost = CostOf(best, static_cast<double>(hit.size()), evaluations);
+    const double bestCost =
+        wavelengths * CostOf(best, static_cast<double>(hit.size()), evaluations);
     if (!(bestCost < plan.directCost) && !evenIfDearer) {
         return plan;
     }
@@ -544,7 +572,11 @@ class NodeBuilder::Weights : public WeightBuilder {
 
 NodeBuilder::NodeBuilder(const PathSet& paths, const NodePlan& plan, double wavelength,
                          KernelLevel level, int threads)
-    : weights_(std::make_unique<Weights>(paths, plan, wavelength, level, threads)),
+    : NodeBuilder(paths, plan, std::span(&wavelength, 1), level, threads) {}
+
+NodeBuilder::NodeBuilder(const PathSet& paths, const NodePlan& plan,
+                         std::span<const double> wavelengths, KernelLevel level, int threads)
+    : weights_(std::make_unique<Weights>(paths, plan, wavelengths, level, threads)),
       intervals_(plan.intervals.size()) {}
 
 NodeBuilder::NodeBuilder(NodeBuilder&&) noexcept = default;

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "PathEngine.h"
@@ -34,8 +35,9 @@ double InterpolationErrorBound(int degree, double halfWidth, double wavenumber, 
 // they bring into any path's arrow.
 struct NodeTerms {
     std::vector<double> position;
-    std::vector<double> weightCos;
-    std::vector<double> weightSin;
+    // The complex weight of every node, a list for each wavelength.
+    std::vector<std::vector<double>> weightCos;
+    std::vector<std::vector<double>> weightSin;
     double arrowErrorBound = 0.0;
 };
 
@@ -61,9 +63,11 @@ struct NodePlan {
 // Cuts the paths into intervals and finds the nodes each needs for an arrow error below
 // `arrowTarget` on screens at least `rowDistance` from the row, choosing the interval length
 // that makes `evaluations` detector points cheapest. The intervals are left empty when even the
-// cheapest costs more than summing the paths directly, unless `evenIfDearer`.
+// cheapest costs more than summing the paths directly, unless `evenIfDearer`. With several
+// `wavelengths` summed over the same nodes (the nodes planned for the shortest), every cost is
+// that many times one wavelength's.
 NodePlan PlanNodes(const PathSet& paths, double wavelength, double rowDistance, double arrowTarget,
-                   double evaluations, bool evenIfDearer = false);
+                   double evaluations, bool evenIfDearer = false, double wavelengths = 1.0);
 
 // Forms the node terms of a plan one batch of whole intervals at a time, a few milliseconds of
 // work each, so that a caller can answer its user between batches and go on where it left off.
@@ -73,6 +77,10 @@ class NodeBuilder {
   public:
     NodeBuilder(const PathSet& paths, const NodePlan& plan, double wavelength, KernelLevel level,
                 int threads);
+    // The terms of several wavelengths over the same nodes: the weights of each wavelength what
+    // that wavelength alone would have.
+    NodeBuilder(const PathSet& paths, const NodePlan& plan, std::span<const double> wavelengths,
+                KernelLevel level, int threads);
     NodeBuilder(NodeBuilder&&) noexcept;
     NodeBuilder& operator=(NodeBuilder&&) noexcept;
     ~NodeBuilder();

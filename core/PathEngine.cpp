@@ -244,6 +244,16 @@ void SumByPointBlocks(const LevelKernels& kernels, const ScreenSum& sum, const S
                 [&](std::size_t b) { block(sum, points, b); });
 }
 
+void SumSpectrumByPointBlocks(const LevelKernels& kernels, const SpectrumSum& sum,
+                              const ScreenPoints& points, int threads, bool nodes) {
+    const std::size_t blocks = (points.count + kernels.blockPoints - 1) / kernels.blockPoints;
+    const double work = static_cast<double>(sum.sum.terms.count) *
+                        static_cast<double>(points.count) * static_cast<double>(sum.wavelengths);
+    const auto block = nodes ? kernels.spectrumNodeBlock : kernels.spectrumPathBlock;
+    ParallelFor(Teams(threads, work, blocks), blocks,
+                [&](std::size_t b) { block(sum, points, b); });
+}
+
 }  // namespace pathsum::kernel
 
 namespace pathsum {

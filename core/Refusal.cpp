@@ -50,17 +50,28 @@ Refusal WavelengthNotUsable(const Entry& wavelength) {
                    {Quoted(wavelength)})};
 }
 
-Refusal WavelengthTooShortForThePhase(const Entry& wavelength, double longestPath) {
+Refusal WavelengthTooShortForThePhase(const Entry& wavelength, double longestPath,
+                                      double turnsRatio) {
     // The shortest wavelength that would do, rounded up to three digits so that it does.
-    const double least = longestPath / kMostResolvedTurns;
+    const double least = longestPath * turnsRatio / kMostResolvedTurns;
     const double unit = std::pow(10.0, std::floor(std::log10(least)) - 2.0);
+    const std::string longest = ReadableNumber(longestPath, 3);
+    const std::string shortest = TextFromNumber(std::ceil(least / unit) * unit);
+    if (turnsRatio != 1.0) {
+        return {Filled(Translated("Refusal",
+                                  "Wavelength %1 cannot be used: it is so short that the longest "
+                                  "path of this run, about %2 units, holds more of the white "
+                                  "light's shortest wavelengths than the computer can count to a "
+                                  "millionth of a turn, so the arrows of the paths would point the "
+                                  "wrong way. Use a wavelength of at least%3."),
+                       {Quoted(wavelength), longest, shortest})};
+    }
     return {Filled(Translated("Refusal",
                               "Wavelength %1 cannot be used: it is so short that the longest path "
                               "of this run, about %2 units, holds more wavelengths than the "
                               "computer can count to a millionth of a turn, so the arrows of the "
                               "paths would point the wrong way. Use a wavelength of at least%3."),
-                   {Quoted(wavelength), ReadableNumber(longestPath, 3),
-                    TextFromNumber(std::ceil(least / unit) * unit)})};
+                   {Quoted(wavelength), longest, shortest})};
 }
 
 Refusal ResolutionNotUsable(const Entry& resolution) {

@@ -43,8 +43,10 @@ namespace refusals {
 Refusal WavelengthNotUsable(const Entry& wavelength);
 // The phase of a path is the fractional part of its length in wavelengths: the longest path
 // of the run, `longestPath` units, holds too many wavelengths for a double to keep that part
-// to a millionth of a turn (kMostResolvedTurns).
-Refusal WavelengthTooShortForThePhase(const Entry& wavelength, double longestPath);
+// to a millionth of a turn (kMostResolvedTurns). In light of several wavelengths the shortest
+// turns `turnsRatio` times as often as the typed one.
+Refusal WavelengthTooShortForThePhase(const Entry& wavelength, double longestPath,
+                                      double turnsRatio = 1.0);
 Refusal ResolutionNotUsable(const Entry& resolution);
 Refusal DetectorStepNotUsable(const Entry& step);
 // Beyond kMaxGain either way, the plotted values could overflow.

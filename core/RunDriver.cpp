@@ -48,7 +48,10 @@ class ChunkSizer {
 RunOutcome RunCalculation(const RunPlan& plan, RunHost& host, const RunOptions& options) {
     host.DrawScene(plan.row);
     const std::vector<double>& xs = plan.detectorX;
-    std::vector<double> p(xs.size());
+    const Light& light = plan.settings.light;
+    const Spectrum spectrum(light);
+    // The p of every wavelength of every point.
+    std::vector<double> p(xs.size() * spectrum.Size());
     const int count = plan.paths.Count();
     auto lastEvents = Clock::now();
 
@@ -56,6 +59,7 @@ RunOutcome RunCalculation(const RunPlan& plan, RunHost& host, const RunOptions& 
     // Stop is seen between them.
     EngineOptions engineOptions;
     engineOptions.threads = options.threads;
+    engineOptions.light = light;
     const std::optional<ScreenEngine> engine =
         ScreenEngine::Prepare(plan.paths, plan.settings.wavelength, xs.size(), engineOptions, [&] {
             if (Clock::now() - lastEvents >= options.eventInterval) {
@@ -80,17 +84,23 @@ RunOutcome RunCalculation(const RunPlan& plan, RunHost& host, const RunOptions& 
             }
             // A run without paths plots nothing, so there is nothing to compute.
             const std::size_t chunk = std::min(sizer.Next(), xs.size() - next);
+            const std::size_t k = spectrum.Size();
             if (count > 0) {
                 const auto started = Clock::now();
-                engine->Compute(screenY, std::span(xs).subspan(next, chunk),
-                                std::span(p).subspan(next, chunk), options.threads);
+                engine->ComputeSpectrum(screenY, std::span(xs).subspan(next, chunk),
+                                        std::span(p).subspan(next * k, chunk * k), options.threads);
                 sizer.Observe(chunk, Clock::now() - started);
             }
             for (std::size_t i = next; i < next + chunk; ++i) {
                 if (host.ShouldStop()) {
                     return RunOutcome::Stopped;
                 }
-                host.PlotPoint(xs[i], screenY, count, p[i]);
+                if (light.Spectral()) {
+                    host.PlotWhitePoint(xs[i], screenY, count,
+                                        spectrum.At(std::span(p).subspan(i * k, k)));
+                } else {
+                    host.PlotPoint(xs[i], screenY, count, p[i]);
+                }
             }
             next += chunk;
             if (Clock::now() - lastEvents >= options.eventInterval) {

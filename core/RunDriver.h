@@ -22,6 +22,12 @@ class RunHost {
     virtual void DrawScene(const ElementRow& row) = 0;
     virtual void StartScreen(double screenY) = 0;
     virtual void PlotPoint(double x, double screenY, int count, double p) = 0;
+    // A point of a run in light of several wavelengths (the plan's settings.light): its white
+    // value and the colour of its light (WhitePoint). A window that shows no colour plots the
+    // white value as it plots any p.
+    virtual void PlotWhitePoint(double x, double screenY, int count, const WhitePoint& point) {
+        PlotPoint(x, screenY, count, point.p);
+    }
     virtual void FinishScreen(double screenY, int count) = 0;
 };
 
@@ -36,7 +42,9 @@ struct RunOptions {
 
 // Runs the ten screens of a plan: draws the scene, prepares the engine (ScreenEngine.h) for the
 // plan's paths, then for each screen resets the plotter, processes pending events, computes and
-// plots its detector points and writes its labels.
+// plots its detector points and writes its labels. In light of several wavelengths every
+// wavelength sums over the plan's own paths, enumerated once, and each point goes to
+// PlotWhitePoint instead of PlotPoint.
 RunOutcome RunCalculation(const RunPlan& plan, RunHost& host, const RunOptions& options = {});
 
 }  // namespace pathsum

@@ -34,7 +34,8 @@ std::optional<Checked<RunPlan>> PlanRun(const ExperimentSettings& settings,
         return *refusal;
     }
     plan.paths = std::move(std::get<PathSet>(*paths));
-    if (auto refusal = CheckPhases(plan.paths, {settings.wavelength, typed.wavelength})) {
+    if (auto refusal = CheckPhases(plan.paths, {settings.wavelength, typed.wavelength},
+                                   Spectrum(settings.light).MostTurnsRatio())) {
         return *refusal;
     }
     plan.detectorX = DetectorPoints(settings.resolutionX);

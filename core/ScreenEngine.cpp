@@ -1,6 +1,7 @@
 #include "ScreenEngine.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -60,6 +61,29 @@ void SumBySegments(const kernel::LevelKernels& kernels, const kernel::ScreenSum&
     }
 }
 
+// The same at every wavelength of a spectrum: each wavelength's segment sums added in order.
+void SumSpectrumBySegments(const kernel::LevelKernels& kernels, const kernel::SpectrumSum& sum,
+                           kernel::ScreenPoints points, int threads, bool nodes) {
+    const std::size_t wavelengths = sum.wavelengths;
+    std::vector<double> partial(2 * kernel::kSegments * wavelengths * points.count);
+    points.partial = partial.data();
+    const std::size_t tasks = points.count * (kernel::kSegments / kernels.blockSegments);
+    const double work = static_cast<double>(sum.sum.terms.count) *
+                        static_cast<double>(points.count) * static_cast<double>(wavelengths);
+    const auto task = nodes ? kernels.spectrumNodeSegments : kernels.spectrumPathSegments;
+    ParallelFor(Teams(threads, work, tasks), tasks, [&](std::size_t t) { task(sum, points, t); });
+    for (std::size_t i = 0; i < points.count * wavelengths; ++i) {
+        const double* sums = partial.data() + 2 * kernel::kSegments * i;
+        double c = 0.0;
+        double s = 0.0;
+        for (std::size_t segment = 0; segment < kernel::kSegments; ++segment) {
+            c += sums[2 * segment];
+            s += sums[2 * segment + 1];
+        }
+        points.p[i] = c * c + s * s;
+    }
+}
+
 }  // namespace
 
 EngineReach ScreensReach(std::size_t pointsPerScreen) {
@@ -71,9 +95,19 @@ ScreenEngine::ScreenEngine(const PathSet& paths, double wavelength, const Engine
     : paths_(&paths),
       wavelength_(wavelength),
       level_(options.level),
-      pointBlocksOnly_(options.pointBlocksOnly) {
+      pointBlocksOnly_(options.pointBlocksOnly),
+      spectral_(options.light.Spectral()) {
     if (!KernelLevelSupported(level_)) {
         throw std::invalid_argument("ScreenEngine: kernel level not supported here");
+    }
+    const Spectrum spectrum(options.light);
+    if (spectrum.Size() > kernel::kMostWavelengths) {
+        throw std::invalid_argument("ScreenEngine: more wavelengths than a spectrum may hold");
+    }
+    ratios_.assign(spectrum.TurnsRatios().begin(), spectrum.TurnsRatios().end());
+    for (const double nanometres : spectrum.Nanometres()) {
+        every_.push_back(wavelengths_.size());
+        wavelengths_.push_back(spectral_ ? WavelengthAt(wavelength, nanometres) : wavelength);
     }
 }
 
@@ -107,8 +141,13 @@ bool ScreenEngine::Plan(const EngineReach& reach, const EngineOptions& options) 
         return false;
     }
     const bool forced = options.method == SumMethod::Interpolated;
-    plan_ = PlanNodes(*paths_, wavelength_, reach.nearestRowDistance, kArrowTarget,
-                      reach.evaluations, forced);
+    // The nodes of the shortest wavelength serve every longer one: the bound of the
+    // interpolation grows with the wavenumber. Every wavelength has weights of its own.
+    const double shortest =
+        *std::min_element(wavelengths_.begin(), wavelengths_.end(),
+                          [](double a, double b) { return std::fabs(a) < std::fabs(b); });
+    plan_ = PlanNodes(*paths_, shortest, reach.nearestRowDistance, kArrowTarget, reach.evaluations,
+                      forced, static_cast<double>(Wavelengths()));
     const bool pays = !plan_.intervals.empty() && plan_.cost < kChoiceMargin * plan_.directCost;
     if (!(forced ? !plan_.intervals.empty() : pays)) {
         plan_ = NodePlan{};
@@ -129,8 +168,16 @@ double ScreenEngine::ErrorBound() const {
     return e * (2.0 + e);
 }
 
+bool ScreenEngine::InSegments() const {
+    return Terms() * Wavelengths() >= kSegmentTerms && !pointBlocksOnly_;
+}
+
+bool ScreenEngine::OnNodes(double screenY) const {
+    return method_ == SumMethod::Interpolated && DistanceFromRow(screenY) >= nearestRowDistance_;
+}
+
 std::size_t ScreenEngine::PointsPerRound(int threads) const {
-    if (Terms() >= kSegmentTerms && !pointBlocksOnly_) {
+    if (InSegments()) {
         return 1;
     }
     return kernel::KernelsFor(level_).blockPoints *
@@ -139,6 +186,9 @@ std::size_t ScreenEngine::PointsPerRound(int threads) const {
 
 void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, std::span<double> p,
                            int threads) const {
+    if (spectral_) {
+        throw std::invalid_argument("ScreenEngine: a spectrum is computed by ComputeSpectrum");
+    }
     if (detectorX.size() != p.size()) {
         throw std::invalid_argument("ScreenEngine: one p for every detector point");
     }
@@ -148,6 +198,9 @@ void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, st
 
 void ScreenEngine::Compute(double screenY, std::span<const double> detectorX, std::span<double> p,
                            std::span<double> re, std::span<double> im, int threads) const {
+    if (spectral_) {
+        throw std::invalid_argument("ScreenEngine: a spectrum is computed by ComputeSpectrum");
+    }
     if (detectorX.size() != p.size() || detectorX.size() != re.size() ||
         detectorX.size() != im.size()) {
         throw std::invalid_argument("ScreenEngine: one p, re and im for every detector point");
@@ -168,12 +221,11 @@ void ScreenEngine::Sum(double screenY, kernel::ScreenPoints points, int threads)
         }
         return;
     }
-    const bool nodes =
-        method_ == SumMethod::Interpolated && DistanceFromRow(screenY) >= nearestRowDistance_;
+    const bool nodes = OnNodes(screenY);
     kernel::ScreenSum sum = kernel::PathSum(*paths_, wavelength_, screenY);
     if (nodes) {
-        sum.terms = {nodes_.position.data(), nullptr, nodes_.weightCos.data(),
-                     nodes_.weightSin.data(), nodes_.position.size()};
+        sum.terms = {nodes_.position.data(), nullptr, nodes_.weightCos.front().data(),
+                     nodes_.weightSin.front().data(), nodes_.position.size()};
     }
     const kernel::LevelKernels& kernels = kernel::KernelsFor(level_);
     if (sum.terms.count < kSegmentTerms || pointBlocksOnly_) {
@@ -183,11 +235,71 @@ void ScreenEngine::Sum(double screenY, kernel::ScreenPoints points, int threads)
     }
 }
 
+void ScreenEngine::ComputeSpectrum(double screenY, std::span<const double> detectorX,
+                                   std::span<double> p, int threads) const {
+    ComputeSpectrum(screenY, detectorX, p, every_, threads);
+}
+
+void ScreenEngine::ComputeSpectrum(double screenY, std::span<const double> detectorX,
+                                   std::span<double> p, std::span<const std::size_t> wavelengths,
+                                   int threads) const {
+    if (wavelengths.empty() || p.size() / wavelengths.size() != detectorX.size() ||
+        p.size() % wavelengths.size() != 0) {
+        throw std::invalid_argument("ScreenEngine: one p for every wavelength of every point");
+    }
+    for (const std::size_t w : wavelengths) {
+        if (w >= Wavelengths()) {
+            throw std::invalid_argument("ScreenEngine: a wavelength the spectrum does not hold");
+        }
+    }
+    const kernel::ScreenPoints points{detectorX.data(), detectorX.size(), p.data(),
+                                      nullptr,          nullptr,          nullptr};
+    if (!spectral_) {
+        Sum(screenY, points, threads);
+    } else {
+        SumSpectrum(screenY, points, wavelengths, threads);
+    }
+}
+
+void ScreenEngine::SumSpectrum(double screenY, kernel::ScreenPoints points,
+                               std::span<const std::size_t> wavelengths, int threads) const {
+    if (points.count == 0) {
+        return;
+    }
+    if (paths_->Count() == 0) {
+        std::fill(points.p, points.p + points.count * wavelengths.size(), 0.0);
+        return;
+    }
+    const bool nodes = OnNodes(screenY);
+    std::vector<double> ratios;
+    std::vector<const double*> weightCos;
+    std::vector<const double*> weightSin;
+    for (const std::size_t w : wavelengths) {
+        ratios.push_back(ratios_[w]);
+        if (nodes) {
+            weightCos.push_back(nodes_.weightCos[w].data());
+            weightSin.push_back(nodes_.weightSin[w].data());
+        }
+    }
+    kernel::SpectrumSum sum{kernel::PathSum(*paths_, wavelength_, screenY), ratios.data(),
+                            weightCos.data(), weightSin.data(), wavelengths.size()};
+    if (nodes) {
+        sum.sum.terms = {nodes_.position.data(), nullptr, nullptr, nullptr, nodes_.position.size()};
+    }
+    const kernel::LevelKernels& kernels = kernel::KernelsFor(level_);
+    if (sum.sum.terms.count * Wavelengths() < kSegmentTerms || pointBlocksOnly_) {
+        kernel::SumSpectrumByPointBlocks(kernels, sum, points, threads, nodes);
+    } else {
+        SumSpectrumBySegments(kernels, sum, points, threads, nodes);
+    }
+}
+
 EngineBuilder::EngineBuilder(const PathSet& paths, double wavelength, const EngineReach& reach,
                              const EngineOptions& options)
     : engine_(new ScreenEngine(paths, wavelength, options)) {
     if (engine_->Plan(reach, options)) {
-        nodes_.emplace(paths, engine_->plan_, wavelength, engine_->level_, options.threads);
+        nodes_.emplace(paths, engine_->plan_, engine_->wavelengths_, engine_->level_,
+                       options.threads);
     }
 }
 

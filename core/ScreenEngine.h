@@ -5,9 +5,11 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "InterpolatedSum.h"
 #include "PathEngine.h"
+#include "WhiteLight.h"
 
 namespace pathsum {
 
@@ -25,6 +27,9 @@ struct EngineOptions {
     // the cores in segments would bring four reads of every term a point. The sum over every
     // path is then ComputeScreen's, bit for bit.
     bool pointBlocksOnly = false;
+    // The light summed: the engine's wavelength alone, or a spectrum (WhiteLight.h) of which the
+    // engine's wavelength is the one at 550 nanometres, every wavelength over the same paths.
+    Light light = {};
 };
 
 // Where an engine's sums will be formed, for its plan: on lines at least `nearestRowDistance`
@@ -92,6 +97,23 @@ class ScreenEngine {
     void Compute(double screenY, std::span<const double> detectorX, std::span<double> p,
                  std::span<double> re, std::span<double> im, int threads = 0) const;
 
+    // The p of every wavelength of the engine's light at each detector x of the screen at
+    // `screenY`: Wavelengths() values for each point, point after point, in the spectrum's
+    // order. Each is what an engine of that wavelength alone (WavelengthAt) computes, to within
+    // the error of the arrows (PathArrow) and, with the interpolated sum, ErrorBound() in p / N^2;
+    // the interpolation's nodes are planned for the shortest wavelength, and serve every longer
+    // one. An engine of one wavelength gives Compute's p, and so does one whose spectrum is the
+    // single wavelength of 550 nanometres, bit for bit. Compute itself is for one wavelength.
+    void ComputeSpectrum(double screenY, std::span<const double> detectorX, std::span<double> p,
+                         int threads = 0) const;
+    // The same at some of the wavelengths only, given by their place in the spectrum: as many
+    // values for each point as `wavelengths` holds, each as ComputeSpectrum gives it, bit for bit.
+    void ComputeSpectrum(double screenY, std::span<const double> detectorX, std::span<double> p,
+                         std::span<const std::size_t> wavelengths, int threads = 0) const;
+    // How many wavelengths each point sums: 1 without a spectrum.
+    std::size_t Wavelengths() const { return ratios_.size(); }
+    bool Spectral() const { return spectral_; }
+
     // The fewest detector points a call needs to keep every core and vector lane busy.
     std::size_t PointsPerRound(int threads = 0) const;
 
@@ -102,6 +124,12 @@ class ScreenEngine {
     bool Plan(const EngineReach& reach, const EngineOptions& options);
     // Compute into `points`, whose x, count and p (and re and im, when wanted) are set.
     void Sum(double screenY, kernel::ScreenPoints points, int threads) const;
+    void SumSpectrum(double screenY, kernel::ScreenPoints points,
+                     std::span<const std::size_t> wavelengths, int threads) const;
+    // Whether the screen at `screenY` is summed over the nodes.
+    bool OnNodes(double screenY) const;
+    // A point's terms are summed in segments (whatever their number, every wavelength of it).
+    bool InSegments() const;
 
     const PathSet* paths_;
     double wavelength_;
@@ -110,8 +138,13 @@ class ScreenEngine {
     double nearestRowDistance_ = 0.0;
     SumMethod method_ = SumMethod::Direct;
     NodePlan plan_;
+    // For a spectrum, the weights of every wavelength, wavelength after wavelength.
     NodeTerms nodes_;
     double intervalWavelengths_ = 0.0;
+    bool spectral_ = false;
+    std::vector<double> ratios_;       // each wavelength's turns per turn of wavelength_
+    std::vector<double> wavelengths_;  // each wavelength itself
+    std::vector<std::size_t> every_;   // 0, 1, ...: the place of every wavelength
 };
 
 // An engine made a batch of its weights at a time (NodeBuilder), so that a caller can answer

@@ -64,10 +64,25 @@ struct ScreenSum {
 // The path terms of a run on the screen at `screenY`.
 ScreenSum PathSum(const PathSet& paths, double wavelength, double screenY);
 
+// The sum of one screen at wavelengths of a spectrum (Spectrum, WhiteLight.h): the turns of each
+// term at the screen sum's own wavelength times each wavelength's ratio. Node terms have weights
+// of every wavelength's own, not those of the screen sum's terms.
+inline constexpr std::size_t kMostWavelengths = 64;
+
+struct SpectrumSum {
+    ScreenSum sum;
+    const double* ratio;             // of each wavelength
+    const double* const* weightCos;  // node terms: each wavelength's weights
+    const double* const* weightSin;
+    std::size_t wavelengths;  // 1 to kMostWavelengths
+};
+
 // The detector points of one call, and where their sums go.
 struct ScreenPoints {
     const double* x = nullptr;
     std::size_t count = 0;
+    // For a spectrum, p, re and im hold every wavelength of a point, point after point, and
+    // partial the kSegments pairs of every wavelength, wavelength after wavelength.
     double* p = nullptr;        // one per point: the point-block kernels
     double* partial = nullptr;  // kSegments (cos, sin) pairs per point: the segment kernels
     // The cosine and sine sums of every point beside its p, when not null: p is their squares'
@@ -110,6 +125,11 @@ struct LevelKernels {
     void (*pathArrows)(const ScreenSum&, double x, double* cosOut, double* sinOut);
     void (*arrowsOfTurns)(const ArrowCoefficients&, const double* turns, std::size_t count,
                           double* cosOut, double* sinOut);
+    // The same blocks and tasks at every wavelength of a spectrum.
+    void (*spectrumPathBlock)(const SpectrumSum&, const ScreenPoints&, std::size_t block);
+    void (*spectrumNodeBlock)(const SpectrumSum&, const ScreenPoints&, std::size_t block);
+    void (*spectrumPathSegments)(const SpectrumSum&, const ScreenPoints&, std::size_t task);
+    void (*spectrumNodeSegments)(const SpectrumSum&, const ScreenPoints&, std::size_t task);
     std::size_t blockPoints;
     std::size_t blockSegments;
 };
@@ -123,5 +143,7 @@ const LevelKernels& KernelsFor(KernelLevel level);
 // terms when `nodes`, path terms otherwise.
 void SumByPointBlocks(const LevelKernels& kernels, const ScreenSum& sum, const ScreenPoints& points,
                       int threads, bool nodes);
+void SumSpectrumByPointBlocks(const LevelKernels& kernels, const SpectrumSum& sum,
+                              const ScreenPoints& points, int threads, bool nodes);
 
 }  // namespace pathsum::kernel

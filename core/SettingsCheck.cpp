@@ -18,16 +18,18 @@ std::optional<Refusal> RequireFinite(const char* field, const Entry& entry) {
 
 }  // namespace
 
-std::optional<Refusal> CheckPhases(const PathSet& paths, const Entry& wavelength) {
+std::optional<Refusal> CheckPhases(const PathSet& paths, const Entry& wavelength,
+                                   double turnsRatio) {
     double longestFirstLeg = 0.0;
     for (double leg : paths.FirstLeg()) {
         longestFirstLeg = std::max(longestFirstLeg, leg);
     }
     const double longestPath = longestFirstLeg + kLongestSecondLeg;
-    if (paths.Count() == 0 || longestPath / std::fabs(wavelength.value) < kMostResolvedTurns) {
+    if (paths.Count() == 0 ||
+        longestPath * turnsRatio / std::fabs(wavelength.value) < kMostResolvedTurns) {
         return std::nullopt;
     }
-    return refusals::WavelengthTooShortForThePhase(wavelength, longestPath);
+    return refusals::WavelengthTooShortForThePhase(wavelength, longestPath, turnsRatio);
 }
 
 std::optional<Refusal> CheckSettings(const ExperimentSettings& s) {

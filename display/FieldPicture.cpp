@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "Geometry.h"
+#include "LightColour.h"
 #include "NumberText.h"
 #include "Screens.h"
 
@@ -60,9 +61,7 @@ bool Shown(const Linear& c) {
 }
 
 std::uint8_t Encoded(double linear) {
-    const double c = std::clamp(linear, 0.0, 1.0);
-    const double v = c <= 0.0031308 ? 12.92 * c : 1.055 * std::pow(c, 1.0 / 2.4) - 0.055;
-    return static_cast<std::uint8_t>(std::lround(v * 255.0));
+    return static_cast<std::uint8_t>(std::lround(SrgbCurve(std::clamp(linear, 0.0, 1.0)) * 255.0));
 }
 
 // The relative luminance Y of the CIE lightness L*.

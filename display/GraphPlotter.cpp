@@ -44,19 +44,23 @@ void GraphPlotter::StartScreen(double screenY) {
 }
 
 void GraphPlotter::Plot(double x, int count, double p) {
+    Plot(x, count, p, PaletteColour(kElementColour));
+}
+
+void GraphPlotter::Plot(double x, int count, double p, Rgb colour) {
     if (count <= 0) {
         return;
     }
     const double v = PlottedValue(gain_, p, count);
     const double vPrevious = PlottedValue(gain_, previousP_, count);
-    const Rgb white = PaletteColour(kElementColour);
     const float fx = CanvasCoordinate(x);
     const float fPrevX = CanvasCoordinate(previousX_);
     const float top = CanvasCoordinate(screenY_ + v);
     const float bottom = CanvasCoordinate(screenY_ - v);
-    canvas_.Line(fx, bottom, fx, top, white, LineKind::Segment);
-    canvas_.Line(fPrevX, CanvasCoordinate(screenY_ + vPrevious), fx, top, white, LineKind::Segment);
-    canvas_.Line(fPrevX, CanvasCoordinate(screenY_ - vPrevious), fx, bottom, white,
+    canvas_.Line(fx, bottom, fx, top, colour, LineKind::Segment);
+    canvas_.Line(fPrevX, CanvasCoordinate(screenY_ + vPrevious), fx, top, colour,
+                 LineKind::Segment);
+    canvas_.Line(fPrevX, CanvasCoordinate(screenY_ - vPrevious), fx, bottom, colour,
                  LineKind::Segment);
     previousX_ = x;
     previousP_ = p;

@@ -41,6 +41,9 @@ class GraphPlotter {
 
     // One detector point; nothing is drawn and nothing remembered when count is 0.
     void Plot(double x, int count, double p);
+    // The same in a colour of its own (light of several wavelengths): the point's bar and the
+    // edges that join it to the previous point.
+    void Plot(double x, int count, double p, Rgb colour);
 
   private:
     PlotCanvas& canvas_;

@@ -10,6 +10,7 @@
 #include "PlotCanvas.h"
 #include "RunDriver.h"
 #include "Screens.h"
+#include "WhiteLight.h"
 
 namespace pathsum {
 
@@ -22,9 +23,11 @@ struct ScreenPeak {
 
 // What a run has drawn so far: the p of every point of each finished screen (empty for a
 // screen not finished yet), the labels each finished screen wrote and its peak (none for a
-// screen without paths).
+// screen without paths). In light of several wavelengths p is each point's white value, and
+// `colours` holds each point's colour beside it (WhitePoint); it stays empty otherwise.
 struct RunPictureRecord {
     std::array<std::vector<double>, kScreenYs.size()> p;
+    std::array<std::vector<LinearRgb>, kScreenYs.size()> colours;
     std::array<std::optional<ScreenLabels>, kScreenYs.size()> labels;
     std::array<std::optional<ScreenPeak>, kScreenYs.size()> peaks;
 };
@@ -41,6 +44,9 @@ class RunPicture {
     void DrawScene(const ElementRow& row);
     void StartScreen(double screenY);
     void PlotPoint(double x, int count, double p);
+    // A point in light of several wavelengths: its band at the white value, in the colour of
+    // its light (BandColour).
+    void PlotWhitePoint(double x, int count, const WhitePoint& point);
     // Ends the screen begun last and gives what its labels now read.
     ScreenLabels FinishScreen(double screenY, int count);
 
@@ -53,7 +59,10 @@ class RunPicture {
     GraphPlotter plotter_;
     double gain_;
     std::size_t screen_ = 0;  // into kScreenYs
+    void Remember(double x, int count, double p);
+
     std::vector<double> screenP_;
+    std::vector<LinearRgb> screenColours_;
     std::optional<ScreenPeak> screenPeak_;
     RunPictureRecord record_;
 };
@@ -69,6 +78,9 @@ class PictureHost : public RunHost {
     void StartScreen(double screenY) override { picture_.StartScreen(screenY); }
     void PlotPoint(double x, double, int count, double p) override {
         picture_.PlotPoint(x, count, p);
+    }
+    void PlotWhitePoint(double x, double, int count, const WhitePoint& point) override {
+        picture_.PlotWhitePoint(x, count, point);
     }
     void FinishScreen(double screenY, int count) override { picture_.FinishScreen(screenY, count); }
 

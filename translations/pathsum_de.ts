@@ -610,6 +610,10 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <source>&amp;Theory</source>
         <translation>&amp;Theorie</translation>
     </message>
+    <message>
+        <source>&amp;White Light</source>
+        <translation>&amp;Weißes Licht</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>
@@ -703,6 +707,10 @@ Siehe &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Spacing</source>
         <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Wavelength %1 cannot be used: it is so short that the longest path of this run, about %2 units, holds more of the white light&apos;s shortest wavelengths than the computer can count to a millionth of a turn, so the arrows of the paths would point the wrong way. Use a wavelength of at least%3.</source>
+        <translation>Wellenlänge %1 ist nicht verwendbar: Sie ist so kurz, dass der längste Weg dieser Rechnung, etwa %2 Einheiten, mehr der kürzesten Wellenlängen des weißen Lichts enthält, als der Computer auf eine millionstel Umdrehung genau zählen kann; die Zeiger der Wege würden in die falsche Richtung zeigen. Wähle eine Wellenlänge von mindestens%3.</translation>
     </message>
 </context>
 <context>
@@ -846,6 +854,14 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <source>it is over %1 bytes long</source>
         <translation>Sie ist über %1 Bytes lang</translation>
     </message>
+    <message>
+        <source>%1 must be the text &quot;%2&quot; for white light, or be left out for light of the one wavelength typed</source>
+        <translation>%1 muss der Text &quot;%2&quot; für weißes Licht sein oder fehlen für Licht der einen eingegebenen Wellenlänge</translation>
+    </message>
+    <message>
+        <source>%1 is %2, which is no light pathsum knows (&quot;%3&quot; is white light; without the key the light is the one wavelength typed)</source>
+        <translation>%1 ist %2, und das ist kein Licht, das pathsum kennt (&quot;%3&quot; ist weißes Licht; ohne den Schlüssel ist das Licht die eine eingegebene Wellenlänge)</translation>
+    </message>
 </context>
 <context>
     <name>pathsum::ArrowPictureView</name>
@@ -911,6 +927,14 @@ Siehe &quot;pathsum --help&quot;.</translation>
     <message>
         <source>The arrows of the %1 paths to this point, head to tail, in the colours of their elements; the resultant in red.</source>
         <translation>Die Zeiger der %1 Wege zu diesem Punkt, aneinandergehängt, in den Farben ihrer Elemente; die Resultierende in Rot.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point of the field at the wavelength typed, the 550 nm of the white light, head to tail, in the colours of their elements; the resultant in red. The plot shows the mean of all 31 wavelengths.</source>
+        <translation>Die Zeiger der %1 Wege zu diesem Punkt des Feldes bei der eingegebenen Wellenlänge, den 550 nm des weißen Lichts, aneinandergehängt, in den Farben ihrer Elemente; die Resultierende in Rot. Die Darstellung zeigt den Mittelwert aller 31 Wellenlängen.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point at the wavelength typed, the 550 nm of the white light, head to tail, in the colours of their elements; the resultant in red. The plot shows the mean of all 31 wavelengths.</source>
+        <translation>Die Zeiger der %1 Wege zu diesem Punkt bei der eingegebenen Wellenlänge, den 550 nm des weißen Lichts, aneinandergehängt, in den Farben ihrer Elemente; die Resultierende in Rot. Die Darstellung zeigt den Mittelwert aller 31 Wellenlängen.</translation>
     </message>
 </context>
 <context>
@@ -1099,6 +1123,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Comma-separated values (*.csv)</source>
         <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>The last run: %1 in white light, the wavelength %2 standing for 550 nm, %3 paths, gain %4. Each pixel shows the colour of the light arriving there.</source>
+        <translation>Die letzte Rechnung: %1 in weißem Licht, die Wellenlänge %2 steht für 550 nm, %3 Wege, Verstärkung %4. Jedes Pixel zeigt die Farbe des Lichts, das dort ankommt.</translation>
     </message>
 </context>
 <context>

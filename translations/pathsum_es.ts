@@ -610,6 +610,10 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <source>&amp;Theory</source>
         <translation>&amp;Teoría</translation>
     </message>
+    <message>
+        <source>&amp;White Light</source>
+        <translation>Luz &amp;blanca</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>
@@ -703,6 +707,10 @@ Prueba &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Spacing</source>
         <translation>Separación</translation>
+    </message>
+    <message>
+        <source>Wavelength %1 cannot be used: it is so short that the longest path of this run, about %2 units, holds more of the white light&apos;s shortest wavelengths than the computer can count to a millionth of a turn, so the arrows of the paths would point the wrong way. Use a wavelength of at least%3.</source>
+        <translation>Longitud de onda %1 no se puede usar: es tan corta que el camino más largo de este cálculo, unas %2 unidades, contiene más de las longitudes de onda más cortas de la luz blanca de las que el ordenador puede contar con precisión de una millonésima de vuelta, así que las flechas de los caminos apuntarían mal. Usa una longitud de onda de al menos%3.</translation>
     </message>
 </context>
 <context>
@@ -846,6 +854,14 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <source>it is over %1 bytes long</source>
         <translation>mide más de %1 bytes</translation>
     </message>
+    <message>
+        <source>%1 must be the text &quot;%2&quot; for white light, or be left out for light of the one wavelength typed</source>
+        <translation>%1 debe ser el texto &quot;%2&quot; para luz blanca, o no estar para luz de la única longitud de onda escrita</translation>
+    </message>
+    <message>
+        <source>%1 is %2, which is no light pathsum knows (&quot;%3&quot; is white light; without the key the light is the one wavelength typed)</source>
+        <translation>%1 es %2, que no es ninguna luz que pathsum conozca (&quot;%3&quot; es luz blanca; sin la clave la luz es la única longitud de onda escrita)</translation>
+    </message>
 </context>
 <context>
     <name>pathsum::ArrowPictureView</name>
@@ -911,6 +927,14 @@ Prueba &quot;pathsum --help&quot;.</translation>
     <message>
         <source>The arrows of the %1 paths to this point, head to tail, in the colours of their elements; the resultant in red.</source>
         <translation>Las flechas de los %1 caminos hasta este punto, una tras otra, en los colores de sus elementos; la resultante en rojo.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point of the field at the wavelength typed, the 550 nm of the white light, head to tail, in the colours of their elements; the resultant in red. The plot shows the mean of all 31 wavelengths.</source>
+        <translation>Las flechas de los %1 caminos hasta este punto del campo en la longitud de onda escrita, los 550 nm de la luz blanca, una tras otra, en los colores de sus elementos; la resultante en rojo. El gráfico muestra la media de las 31 longitudes de onda.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point at the wavelength typed, the 550 nm of the white light, head to tail, in the colours of their elements; the resultant in red. The plot shows the mean of all 31 wavelengths.</source>
+        <translation>Las flechas de los %1 caminos hasta este punto en la longitud de onda escrita, los 550 nm de la luz blanca, una tras otra, en los colores de sus elementos; la resultante en rojo. El gráfico muestra la media de las 31 longitudes de onda.</translation>
     </message>
 </context>
 <context>
@@ -1099,6 +1123,10 @@ Do you want to replace it?</source>
     <message>
         <source>Comma-separated values (*.csv)</source>
         <translation>Valores separados por comas (*.csv)</translation>
+    </message>
+    <message>
+        <source>The last run: %1 in white light, the wavelength %2 standing for 550 nm, %3 paths, gain %4. Each pixel shows the colour of the light arriving there.</source>
+        <translation>El último cálculo: %1 con luz blanca, la longitud de onda %2 en lugar de 550 nm, %3 caminos, ganancia %4. Cada píxel muestra el color de la luz que llega allí.</translation>
     </message>
 </context>
 <context>

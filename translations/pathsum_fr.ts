@@ -610,6 +610,10 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <source>&amp;Theory</source>
         <translation>&amp;Théorie</translation>
     </message>
+    <message>
+        <source>&amp;White Light</source>
+        <translation>Lumière &amp;blanche</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>
@@ -703,6 +707,10 @@ Essaie &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Spacing</source>
         <translation>Espacement</translation>
+    </message>
+    <message>
+        <source>Wavelength %1 cannot be used: it is so short that the longest path of this run, about %2 units, holds more of the white light&apos;s shortest wavelengths than the computer can count to a millionth of a turn, so the arrows of the paths would point the wrong way. Use a wavelength of at least%3.</source>
+        <translation>Longueur d&apos;onde %1 inutilisable : elle est si courte que le plus long chemin de ce calcul, environ %2 unités, contient plus des plus courtes longueurs d&apos;onde de la lumière blanche que l&apos;ordinateur ne peut en compter au millionième de tour près ; les flèches des chemins pointeraient dans la mauvaise direction. Choisis une longueur d&apos;onde d&apos;au moins%3.</translation>
     </message>
 </context>
 <context>
@@ -846,6 +854,14 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <source>it is over %1 bytes long</source>
         <translation>il fait plus de %1 octets</translation>
     </message>
+    <message>
+        <source>%1 must be the text &quot;%2&quot; for white light, or be left out for light of the one wavelength typed</source>
+        <translation>%1 doit être le texte &quot;%2&quot; pour la lumière blanche, ou être omis pour la lumière de la seule longueur d&apos;onde saisie</translation>
+    </message>
+    <message>
+        <source>%1 is %2, which is no light pathsum knows (&quot;%3&quot; is white light; without the key the light is the one wavelength typed)</source>
+        <translation>%1 vaut %2, qui n&apos;est aucune lumière que pathsum connaisse (&quot;%3&quot; est la lumière blanche ; sans la clé, la lumière est la seule longueur d&apos;onde saisie)</translation>
+    </message>
 </context>
 <context>
     <name>pathsum::ArrowPictureView</name>
@@ -911,6 +927,14 @@ Essaie &quot;pathsum --help&quot;.</translation>
     <message>
         <source>The arrows of the %1 paths to this point, head to tail, in the colours of their elements; the resultant in red.</source>
         <translation>Les flèches des %1 chemins jusqu&apos;à ce point, bout à bout, aux couleurs de leurs éléments ; la résultante en rouge.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point of the field at the wavelength typed, the 550 nm of the white light, head to tail, in the colours of their elements; the resultant in red. The plot shows the mean of all 31 wavelengths.</source>
+        <translation>Les flèches des %1 chemins jusqu&apos;à ce point du champ à la longueur d&apos;onde saisie, les 550 nm de la lumière blanche, bout à bout, aux couleurs de leurs éléments ; la résultante en rouge. Le tracé montre la moyenne des 31 longueurs d&apos;onde.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point at the wavelength typed, the 550 nm of the white light, head to tail, in the colours of their elements; the resultant in red. The plot shows the mean of all 31 wavelengths.</source>
+        <translation>Les flèches des %1 chemins jusqu&apos;à ce point à la longueur d&apos;onde saisie, les 550 nm de la lumière blanche, bout à bout, aux couleurs de leurs éléments ; la résultante en rouge. Le tracé montre la moyenne des 31 longueurs d&apos;onde.</translation>
     </message>
 </context>
 <context>
@@ -1099,6 +1123,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Comma-separated values (*.csv)</source>
         <translation>Valeurs séparées par des virgules (*.csv)</translation>
+    </message>
+    <message>
+        <source>The last run: %1 in white light, the wavelength %2 standing for 550 nm, %3 paths, gain %4. Each pixel shows the colour of the light arriving there.</source>
+        <translation>Le dernier calcul : %1 en lumière blanche, la longueur d&apos;onde %2 valant 550 nm, %3 chemins, gain %4. Chaque pixel montre la couleur de la lumière qui y arrive.</translation>
     </message>
 </context>
 <context>

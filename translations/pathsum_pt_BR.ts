@@ -610,6 +610,10 @@ Tente &quot;pathsum --help&quot;.</translation>
         <source>&amp;Theory</source>
         <translation>&amp;Teoria</translation>
     </message>
+    <message>
+        <source>&amp;White Light</source>
+        <translation>Luz &amp;branca</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>
@@ -703,6 +707,10 @@ Tente &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Spacing</source>
         <translation>Espaçamento</translation>
+    </message>
+    <message>
+        <source>Wavelength %1 cannot be used: it is so short that the longest path of this run, about %2 units, holds more of the white light&apos;s shortest wavelengths than the computer can count to a millionth of a turn, so the arrows of the paths would point the wrong way. Use a wavelength of at least%3.</source>
+        <translation>Comprimento de onda %1 não pode ser usado: é tão curto que o caminho mais longo deste cálculo, cerca de %2 unidades, contém mais dos comprimentos de onda mais curtos da luz branca do que o computador consegue contar com precisão de um milionésimo de volta, e as setas dos caminhos apontariam para o lado errado. Use um comprimento de onda de pelo menos%3.</translation>
     </message>
 </context>
 <context>
@@ -846,6 +854,14 @@ Tente &quot;pathsum --help&quot;.</translation>
         <source>it is over %1 bytes long</source>
         <translation>tem mais de %1 bytes</translation>
     </message>
+    <message>
+        <source>%1 must be the text &quot;%2&quot; for white light, or be left out for light of the one wavelength typed</source>
+        <translation>%1 deve ser o texto &quot;%2&quot; para luz branca, ou ser omitido para luz do único comprimento de onda digitado</translation>
+    </message>
+    <message>
+        <source>%1 is %2, which is no light pathsum knows (&quot;%3&quot; is white light; without the key the light is the one wavelength typed)</source>
+        <translation>%1 é %2, que não é nenhuma luz que o pathsum conheça (&quot;%3&quot; é luz branca; sem a chave a luz é o único comprimento de onda digitado)</translation>
+    </message>
 </context>
 <context>
     <name>pathsum::ArrowPictureView</name>
@@ -911,6 +927,14 @@ Tente &quot;pathsum --help&quot;.</translation>
     <message>
         <source>The arrows of the %1 paths to this point, head to tail, in the colours of their elements; the resultant in red.</source>
         <translation>As setas dos %1 caminhos até este ponto, uma após a outra, nas cores de seus elementos; a resultante em vermelho.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point of the field at the wavelength typed, the 550 nm of the white light, head to tail, in the colours of their elements; the resultant in red. The plot shows the mean of all 31 wavelengths.</source>
+        <translation>As setas dos %1 caminhos até este ponto do campo no comprimento de onda digitado, os 550 nm da luz branca, uma após a outra, nas cores de seus elementos; a resultante em vermelho. O gráfico mostra a média dos 31 comprimentos de onda.</translation>
+    </message>
+    <message>
+        <source>The arrows of the %1 paths to this point at the wavelength typed, the 550 nm of the white light, head to tail, in the colours of their elements; the resultant in red. The plot shows the mean of all 31 wavelengths.</source>
+        <translation>As setas dos %1 caminhos até este ponto no comprimento de onda digitado, os 550 nm da luz branca, uma após a outra, nas cores de seus elementos; a resultante em vermelho. O gráfico mostra a média dos 31 comprimentos de onda.</translation>
     </message>
 </context>
 <context>
@@ -1099,6 +1123,10 @@ Deseja substituí-lo?</translation>
     <message>
         <source>Comma-separated values (*.csv)</source>
         <translation>Valores separados por vírgulas (*.csv)</translation>
+    </message>
+    <message>
+        <source>The last run: %1 in white light, the wavelength %2 standing for 550 nm, %3 paths, gain %4. Each pixel shows the colour of the light arriving there.</source>
+        <translation>O último cálculo: %1 com luz branca, o comprimento de onda %2 valendo 550 nm, %3 caminhos, ganho %4. Cada pixel mostra a cor da luz que chega ali.</translation>
     </message>
 </context>
 <context>

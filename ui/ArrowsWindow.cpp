@@ -296,12 +296,27 @@ void ArrowsWindow::Refresh() {
         return;
     }
     shown_ = true;
-    message_->setText((planePoint_ ? tr("The arrows of the %1 paths to this point of the field, "
-                                        "head to tail, in the colours of their elements; the "
-                                        "resultant in red.")
-                                   : tr("The arrows of the %1 paths to this point, head to tail, "
-                                        "in the colours of their elements; the resultant in red."))
-                          .arg(chain_.count));
+    if (plan.settings.light.Spectral()) {
+        // A chain is one wavelength's: white light's arrows turn at 31 rates at once.
+        message_->setText(
+            (planePoint_ ? tr("The arrows of the %1 paths to this point of the field at the "
+                              "wavelength typed, the 550 nm of the white light, head to tail, in "
+                              "the colours of their elements; the resultant in red. The plot "
+                              "shows the mean of all 31 wavelengths.")
+                         : tr("The arrows of the %1 paths to this point at the wavelength typed, "
+                              "the 550 nm of the white light, head to tail, in the colours of "
+                              "their elements; the resultant in red. The plot shows the mean of "
+                              "all 31 wavelengths."))
+                .arg(chain_.count));
+    } else {
+        message_->setText((planePoint_
+                               ? tr("The arrows of the %1 paths to this point of the field, "
+                                    "head to tail, in the colours of their elements; the "
+                                    "resultant in red.")
+                               : tr("The arrows of the %1 paths to this point, head to tail, "
+                                    "in the colours of their elements; the resultant in red."))
+                              .arg(chain_.count));
+    }
     picture_->Show(&chain_, resultants_->isChecked());
 }
 

@@ -58,7 +58,7 @@ int Export(const QString& setupPath, const QStringList& files, const PictureOpti
     }
     MainForm form;
     // Set as a shown window's controls stand: the spacing disabled for a single mirror too.
-    form.ApplySetup(setup.texts, setup.marker);
+    form.ApplySetup(setup.texts, setup.marker, setup.whiteLight);
     QString refusal;
     form.SetRefusalReporter([&refusal](const QString& reason) { refusal = reason; });
     // What the window's notice would say (a text read as a number, no path): said, and the

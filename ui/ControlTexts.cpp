@@ -304,6 +304,8 @@ constexpr CommandText kCommands[] = {
     {Command::Help, QT_TRANSLATE_NOOP("Menu", "&Help"), QKeyCombination(Qt::Key_F1)},
     {Command::About, QT_TRANSLATE_NOOP("Menu", "&About pathsum"), kNoKeys},
     {Command::Theory, QT_TRANSLATE_NOOP("Menu", "&Theory"), QKeyCombination(Qt::Key_F9)},
+    // F12: desktops take F10 and F11 for themselves.
+    {Command::WhiteLight, QT_TRANSLATE_NOOP("Menu", "&White Light"), QKeyCombination(Qt::Key_F12)},
 };
 
 const CommandText& TextOf(Command command) {

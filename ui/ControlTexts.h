@@ -35,6 +35,8 @@ enum class Command {
     Help,
     About,
     Theory,
+    // Run > White Light: checkable, off at every start.
+    WhiteLight,
 };
 
 // The command's text in its menu (with its & mnemonic) and its shortcut (none for some).

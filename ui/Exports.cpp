@@ -73,7 +73,11 @@ std::variant<QByteArray, QString> CsvBytes(MainForm& form) {
             "No screen has been calculated yet, so there are no numbers to export: calculate "
             "first.");
     }
-    return QByteArray::fromStdString(RunTableCsv(*run.plan, run.p, PATHSUM_VERSION));
+    // In white light the table adds each point's colour.
+    RunPictureRecord plotted;
+    plotted.p = run.p;
+    plotted.colours = run.colours;
+    return QByteArray::fromStdString(RunTableCsv(*run.plan, plotted, PATHSUM_VERSION));
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "FieldTable.h"
 #include "FileDialogs.h"
 #include "Geometry.h"
+#include "LightColour.h"
 #include "MainForm.h"
 #include "NumberText.h"
 #include "SaveWhole.h"
@@ -234,11 +235,7 @@ void FieldWindow::FollowRun() {
     engine_.reset();
     plan_ = run.plan;
     if (plan_) {
-        const ExperimentSettings& s = plan_->settings;
-        caption_->setText(tr("The last run: %1, wavelength %2, %3 paths, gain %4.")
-                              .arg(QString::fromStdString(s.patternCaption),
-                                   Readable(s.wavelength, 6), QString::number(plan_->paths.Count()),
-                                   Readable(s.gain, 6)));
+        caption_->setText(RunCaption());
         if (plan_->paths.Count() == 0) {
             picture_->ClearPicture();
         }
@@ -259,9 +256,12 @@ void FieldWindow::Restart() {
     if (isVisible() && plan_ && plan_->paths.Count() > 0) {
         const FieldGrid grid = GridOfTheView();
         if (!engine_) {
+            // The run's light: in white light every pixel sums every wavelength.
+            EngineOptions options;
+            options.light = plan_->settings.light;
             engine_ = std::make_unique<FieldEngine>(plan_->paths, plan_->settings.wavelength,
                                                     plan_->detectorX.size(),
-                                                    static_cast<double>(grid.Pixels()));
+                                                    static_cast<double>(grid.Pixels()), options);
         }
         refinement_ = std::make_unique<FieldRefinement>(*engine_, grid);
     }
@@ -299,9 +299,13 @@ void FieldWindow::ShowPicture() {
     }
     const FieldGrid& grid = refinement_->Grid();
     std::vector<std::uint32_t> pixels;
-    const auto colours = static_cast<FieldColours>(colours_->currentData().toInt());
-    PaintField(refinement_->P(), grid.columns, grid.rows, plan_->paths.Count(),
-               ScaleFor(plan_->settings.gain, logarithmic_->isChecked()), colours, pixels);
+    if (InTrueColour()) {
+        PaintTrueColourPicture(pixels);
+    } else {
+        PaintField(refinement_->P(), grid.columns, grid.rows, plan_->paths.Count(),
+                   ScaleFor(plan_->settings.gain, logarithmic_->isChecked()), ColoursShown(),
+                   pixels);
+    }
     QImage image(grid.columns, grid.rows, QImage::Format_RGB32);
     for (int k = 0; k < grid.rows; ++k) {
         std::copy_n(pixels.data() + static_cast<std::size_t>(k) * grid.columns, grid.columns,
@@ -315,15 +319,20 @@ void FieldWindow::ShowPicture() {
 }
 
 void FieldWindow::ShowScale() {
-    const auto colours = static_cast<FieldColours>(colours_->currentData().toInt());
-    bar_->Show(colours, ScaleFor(plan_ ? plan_->settings.gain : 0.0, logarithmic_->isChecked()));
+    // The map is no choice in white light, whose colours are the light's own.
+    colours_->setEnabled(!InTrueColour());
+    bar_->Show(ColoursShown(),
+               ScaleFor(plan_ ? plan_->settings.gain : 0.0, logarithmic_->isChecked()));
 }
 
 void FieldWindow::ShowNotice() {
     QString text;
     if (engine_ && refinement_) {
-        const FieldAliasing aliasing = AliasingOf(refinement_->Grid(), engine_->HitLow(),
-                                                  engine_->HitHigh(), engine_->Wavelength());
+        // The finest fringes are those of the shortest wavelength summed.
+        const double shortest =
+            engine_->Wavelength() / Spectrum(engine_->LightSummed()).MostTurnsRatio();
+        const FieldAliasing aliasing =
+            AliasingOf(refinement_->Grid(), engine_->HitLow(), engine_->HitHigh(), shortest);
         if (aliasing.rows == refinement_->Grid().rows) {
             text = tr("The fringes here are as fine as %1 apart, finer than two pixels (a pixel "
                       "is %2 across): each pixel is a sample, and the picture may show patterns "
@@ -443,6 +452,37 @@ void FieldWindow::ShowRulerReading() {
         picture_->SetRulerReading(
             RulerReading(*ends, form_->Theory() && theory ? &*theory : nullptr));
     }
+}
+
+// ---- White light ---------------------------------------------------------------------------
+
+bool FieldWindow::InTrueColour() const {
+    return plan_ && plan_->settings.light.Spectral();
+}
+
+FieldColours FieldWindow::ColoursShown() const {
+    return InTrueColour() ? FieldColours::Grey
+                          : static_cast<FieldColours>(colours_->currentData().toInt());
+}
+
+void FieldWindow::PaintTrueColourPicture(std::vector<std::uint32_t>& pixels) const {
+    const FieldGrid& grid = refinement_->Grid();
+    PaintTrueColour(refinement_->P(), refinement_->Colours(), grid.columns, grid.rows,
+                    plan_->paths.Count(), ScaleFor(plan_->settings.gain, logarithmic_->isChecked()),
+                    pixels);
+}
+
+QString FieldWindow::RunCaption() const {
+    const ExperimentSettings& s = plan_->settings;
+    const QString pattern = QString::fromStdString(s.patternCaption);
+    const QString paths = QString::number(plan_->paths.Count());
+    if (InTrueColour()) {
+        return tr("The last run: %1 in white light, the wavelength %2 standing for 550 nm, %3 "
+                  "paths, gain %4. Each pixel shows the colour of the light arriving there.")
+            .arg(pattern, Readable(s.wavelength, 6), paths, Readable(s.gain, 6));
+    }
+    return tr("The last run: %1, wavelength %2, %3 paths, gain %4.")
+        .arg(pattern, Readable(s.wavelength, 6), paths, Readable(s.gain, 6));
 }
 
 // ---- Saving -------------------------------------------------------------------------------

@@ -2,8 +2,10 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "Field.h"
 #include "FieldPicture.h"
@@ -99,6 +101,16 @@ class FieldWindow : public QWidget {
     void ShowGuides();
     // What the ruler over the field reads, with the textbook's spacing while Theory is on.
     void ShowRulerReading();
+
+    // White light: the field in true colour, each pixel as bright as its white value stands on
+    // the scale and in the colour of its light; the colour bar is then the brightness's, grey.
+    bool InTrueColour() const;
+    // The colours the picture and its bar are painted in: true colour's grey in white light,
+    // else the chosen map.
+    FieldColours ColoursShown() const;
+    void PaintTrueColourPicture(std::vector<std::uint32_t>& pixels) const;
+    // What the caption says of the last run.
+    QString RunCaption() const;
 
     MainForm* form_;
     FieldPictureView* picture_;

@@ -78,7 +78,7 @@ bool FileCommands::OpenSetup(const QString& path, bool remembered) {
         return false;
     }
     const Setup& setup = std::get<Setup>(read);
-    form_->ReplaceSetup(setup.texts, setup.marker);
+    form_->ReplaceSetup(setup.texts, setup.marker, setup.whiteLight);
     opened_ = setup;
     file_ = remembered ? QFileInfo(path).absoluteFilePath() : QString();
     Keep(path);
@@ -113,6 +113,7 @@ bool FileCommands::SaveTo(const QString& path) {
     Setup setup = opened_;
     setup.texts = form_->TextsOfControls();
     setup.marker = form_->MarkerPosition();
+    setup.whiteLight = form_->InWhiteLight();
     if (const auto why = SaveWhole(path, SetupBytes(setup))) {
         Tell(tr("Save Set-up"), *why);
         return false;
@@ -194,8 +195,8 @@ void FileCommands::FillExamplesMenu(QMenu* menu) {
 }
 
 void FileCommands::Keep(const QString& path) {
-    kept_ =
-        KeptSetup{form_->TextsOfControls(), form_->MarkerPosition(), QFileInfo(path).fileName()};
+    kept_ = KeptSetup{form_->TextsOfControls(), form_->MarkerPosition(), form_->InWhiteLight(),
+                      QFileInfo(path).fileName()};
     // The file's name, and the mark of unsaved changes where "[*]" stands, go before the
     // window's long caption, which a title bar cuts short. A "[*]" in the file's own name is
     // doubled to stand for itself.
@@ -211,7 +212,7 @@ bool FileCommands::Unsaved() const {
     }
     const SourcePoint marker = form_->MarkerPosition();
     return !SameTexts(form_->TextsOfControls(), kept_->texts) || marker.x != kept_->marker.x ||
-           marker.y != kept_->marker.y;
+           marker.y != kept_->marker.y || form_->InWhiteLight() != kept_->whiteLight;
 }
 
 void FileCommands::NoteChanges() {

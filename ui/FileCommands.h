@@ -45,8 +45,8 @@ class FileCommands : public QObject {
     // the lesson is not remembered as the file Save writes (Save asks for a name).
     bool OpenLesson(const QString& path);
 
-    // Whether the six box texts, the pattern or the marker differ from the set-up as it was
-    // last opened or saved; never while no set-up has been opened or saved.
+    // Whether the six box texts, the pattern, the marker or the light differ from the set-up as
+    // it was last opened or saved; never while no set-up has been opened or saved.
     bool Unsaved() const;
     // Asks whether to save unsaved changes, when there are any: Save, Discard or Cancel. True
     // when the caller may go on (nothing to ask, saved, or discarded); false when the question
@@ -93,6 +93,7 @@ class FileCommands : public QObject {
     struct KeptSetup {
         SettingsTexts texts;
         SourcePoint marker;
+        bool whiteLight;
         QString name;  // its file's name
     };
 

@@ -324,6 +324,7 @@ ExperimentSettings MainForm::SettingsOfTheRun() {
     // The companion shape is put beside the marker before the marker is read.
     PutSource0BesideSource();
     ExperimentSettings settings = ReadExperimentSettings(TextsOfControls(), MarkerPosition());
+    settings.light = white_ ? WhiteLight() : Light{};
     ShowSourceCaptions(settings.source);
     return settings;
 }
@@ -424,11 +425,16 @@ void MainForm::PlotPoint(double x, double, int count, double p) {
     picture_->PlotPoint(x, count, p);
 }
 
+void MainForm::PlotWhitePoint(double x, double, int count, const WhitePoint& point) {
+    picture_->PlotWhitePoint(x, count, point);
+}
+
 void MainForm::FinishScreen(double screenY, int count) {
     const std::size_t screen = picture_->Screen();
     const ScreenLabels labels = picture_->FinishScreen(screenY, count);
     if (screen < record_.p.size()) {
         record_.p[screen] = picture_->Record().p[screen];
+        record_.colours[screen] = picture_->Record().colours[screen];
         record_.peaks[screen] = picture_->Record().peaks[screen];
         ShowTheoryOfScreen(screen);
         emit runRecordChanged();

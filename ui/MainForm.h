@@ -24,10 +24,12 @@
 namespace pathsum {
 
 // What a run leaves for the arrows window to read: its plan and, screen by screen, the p it
-// plotted (empty for a screen not computed yet).
+// plotted (empty for a screen not computed yet). In white light p is each point's white value
+// and `colours` the colour of its light beside it; empty otherwise.
 struct RunRecord {
     std::shared_ptr<const RunPlan> plan;
     std::array<std::vector<double>, kScreenYs.size()> p;
+    std::array<std::vector<LinearRgb>, kScreenYs.size()> colours;
     std::array<std::optional<ScreenPeak>, kScreenYs.size()> peaks;
 };
 
@@ -142,6 +144,13 @@ class MainForm : public QWidget, public RunHost {
     // nothing to say; never part of a printed or exported picture.
     QLabel* LiveNotice = nullptr;
 
+    // White light (Run > White Light): while it is on, every run sums white light over its
+    // paths (WhiteLight: 31 wavelengths, the typed one standing for 550 nanometres) and draws
+    // each point's band in the colour of its light. Like a box's text, only the next run reads
+    // it; in the live mode it starts one. Off whenever the program starts.
+    void SetWhiteLight(bool on);
+    bool InWhiteLight() const { return white_; }
+
     // The window's title line.
     static QString Caption();
 
@@ -152,16 +161,17 @@ class MainForm : public QWidget, public RunHost {
 
     // Sets the controls to a set-up's texts, caption and marker as the user would set them:
     // the boxes typed into, the pattern chosen (the spacing entry enabled unless the pattern is
-    // a single mirror) and the marker placed as a click there places it. During a run only the
-    // next run reads them; in the live mode they start one run.
-    void ApplySetup(const SettingsTexts& texts, SourcePoint marker);
+    // a single mirror) and the marker placed as a click there places it, and the light: white
+    // light or the one wavelength. During a run only the next run reads them; in the live mode
+    // they start one run.
+    void ApplySetup(const SettingsTexts& texts, SourcePoint marker, bool whiteLight = false);
 
     // Replaces the set-up the window shows with one that was opened, set as ApplySetup sets it.
     // A run under way, of the set-up before, ends at its next check. In the live mode the new
     // set-up's run follows, as after any change; otherwise the plot, the screens' labels and the
     // record of the last run are cleared as they stood at the start, so that no picture, export
     // or probe pairs the curves of one set-up with the values of another.
-    void ReplaceSetup(const SettingsTexts& texts, SourcePoint marker);
+    void ReplaceSetup(const SettingsTexts& texts, SourcePoint marker, bool whiteLight = false);
 
     // Where a refused run's reason goes instead of a message box (the command line writes it
     // out); none, the default, shows the box.
@@ -208,6 +218,7 @@ class MainForm : public QWidget, public RunHost {
     void DrawScene(const ElementRow& row) override;
     void StartScreen(double screenY) override;
     void PlotPoint(double x, double screenY, int count, double p) override;
+    void PlotWhitePoint(double x, double screenY, int count, const WhitePoint& point) override;
     void FinishScreen(double screenY, int count) override;
 
   signals:
@@ -226,6 +237,8 @@ class MainForm : public QWidget, public RunHost {
     void theoryChanged(bool on);
     // Esc: the rulers go, this window's and the field window's.
     void rulerDismissed();
+    // White light was turned on or off (SetWhiteLight), by its command or by a set-up.
+    void lightChanged(bool white);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -327,6 +340,7 @@ class MainForm : public QWidget, public RunHost {
     QString plotToolTip_;
     bool activated_ = false;
 
+    bool white_ = false;  // white light
     bool live_ = false;
     bool liveWanted_ = false;     // a change is waiting for its run
     bool liveScheduled_ = false;  // a live run is due from the event loop

@@ -6,7 +6,7 @@
 
 namespace pathsum {
 
-void MainForm::ApplySetup(const SettingsTexts& texts, SourcePoint marker) {
+void MainForm::ApplySetup(const SettingsTexts& texts, SourcePoint marker, bool whiteLight) {
     const auto show = [](const std::string& text) { return QString::fromStdString(text); };
     WavelengthText->setText(show(texts.wavelength));
     ResolutionText->setText(show(texts.resolution));
@@ -20,11 +20,21 @@ void MainForm::ApplySetup(const SettingsTexts& texts, SourcePoint marker) {
     GratingSpacingText->setEnabled(spaced);
     GratingSpacingLabel->setEnabled(spaced);
     DescribeCaptions();
+    SetWhiteLight(whiteLight);
     SettingsChanged();
     PlaceSource(marker);
 }
 
-void MainForm::ReplaceSetup(const SettingsTexts& texts, SourcePoint marker) {
+void MainForm::SetWhiteLight(bool on) {
+    if (on == white_) {
+        return;
+    }
+    white_ = on;
+    emit lightChanged(on);
+    SettingsChanged();
+}
+
+void MainForm::ReplaceSetup(const SettingsTexts& texts, SourcePoint marker, bool whiteLight) {
     if (!live_) {
         if (Running()) {
             // Cleared once the run has ended: until then it may still write a screen's labels.
@@ -33,7 +43,7 @@ void MainForm::ReplaceSetup(const SettingsTexts& texts, SourcePoint marker) {
             ClearRun();
         }
     }
-    ApplySetup(texts, marker);
+    ApplySetup(texts, marker, whiteLight);
 }
 
 void MainForm::SetRefusalReporter(std::function<void(const QString& reason)> report) {

@@ -108,6 +108,12 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     AddCommand(run, Command::Stop, &MainForm::StopOrCancelDrag);
     run->addSeparator();
     AddCommand(run, Command::PlaceSource, &MainForm::PlaceSource_Click);
+    // White light: a choice of the next run, ticked as the form has it (a set-up may set it).
+    run->addSeparator();
+    QAction* white = NewCommand(run, Command::WhiteLight);
+    white->setCheckable(true);
+    connect(white, &QAction::toggled, form_, &MainForm::SetWhiteLight);
+    connect(form_, &MainForm::lightChanged, white, &QAction::setChecked);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     AddWindowCommand(view, Command::ArrowsAtAPoint, &MainWindow::ShowArrows);

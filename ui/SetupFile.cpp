@@ -36,6 +36,9 @@ constexpr TextKey kTextKeys[] = {
 
 constexpr char kDescriptionKey[] = "description";
 constexpr char kSourceKey[] = "source";
+// The light: left out for the one wavelength typed, kWhite for white light.
+constexpr char kLightKey[] = "light";
+constexpr char kWhite[] = "white";
 
 QString Quoted(const QString& text) {
     return QStringLiteral("\u201c") + text + QStringLiteral("\u201d");
@@ -175,6 +178,36 @@ std::optional<QString> ReadSource(const QJsonObject& object, SourcePoint& marker
     return ReadCoordinate(source, "y", marker.y);
 }
 
+// The "light" key, if there is one: "white" is white light, and nothing else is a light.
+std::optional<QString> ReadLight(const QJsonObject& object, bool& white) {
+    const QJsonValue value = object.value(QLatin1String(kLightKey));
+    if (value.isUndefined()) {
+        return std::nullopt;
+    }
+    if (!value.isString()) {
+        return QCoreApplication::translate(
+                   "SetupFile",
+                   "%1 must be the text \"%2\" for white light, or be left out for light of "
+                   "the one wavelength typed")
+            .arg(Key(kLightKey), QLatin1String(kWhite));
+    }
+    if (value.toString() != QLatin1String(kWhite)) {
+        // Quoted as far as a message can show it.
+        constexpr qsizetype kShown = 40;
+        QString shown = value.toString().simplified();
+        if (shown.size() > kShown) {
+            shown = shown.left(kShown) + QStringLiteral("\u2026");
+        }
+        return QCoreApplication::translate(
+                   "SetupFile",
+                   "%1 is %2, which is no light pathsum knows (\"%3\" is white light; without "
+                   "the key the light is the one wavelength typed)")
+            .arg(Key(kLightKey), Quoted(shown), QLatin1String(kWhite));
+    }
+    white = true;
+    return std::nullopt;
+}
+
 // The "format" and "version" keys: a file of some other kind, or of a newer version of the
 // format, is not read as a set-up.
 std::optional<QString> ReadFormat(const QJsonObject& object) {
@@ -183,6 +216,7 @@ std::optional<QString> ReadFormat(const QJsonObject& object) {
         // A hand-written file may leave the format out, but it must hold some key of a set-up.
         const bool known =
             object.contains(QLatin1String(kSourceKey)) ||
+            object.contains(QLatin1String(kLightKey)) ||
             std::any_of(std::begin(kTextKeys), std::end(kTextKeys),
                         [&](const TextKey& k) { return object.contains(QLatin1String(k.key)); });
         if (!known) {
@@ -232,6 +266,9 @@ std::variant<Setup, QString> ReadObject(const QJsonObject& object) {
     if (auto wrong = ReadSource(object, setup.marker)) {
         return *wrong;
     }
+    if (auto wrong = ReadLight(object, setup.whiteLight)) {
+        return *wrong;
+    }
     if (object.contains(QLatin1String(kDescriptionKey))) {
         if (auto wrong = ReadText(object, kDescriptionKey, setup.description)) {
             return *wrong;
@@ -263,6 +300,12 @@ QByteArray SetupBytesKeeping(const Setup& setup, QJsonObject kept) {
     source.insert(QStringLiteral("x"), MarkerNumber(setup.marker.x));
     source.insert(QStringLiteral("y"), MarkerNumber(setup.marker.y));
     kept.insert(QLatin1String(kSourceKey), source);
+    // Written in white light only: a set-up of one wavelength reads as every older file does.
+    if (setup.whiteLight) {
+        kept.insert(QLatin1String(kLightKey), QLatin1String(kWhite));
+    } else {
+        kept.remove(QLatin1String(kLightKey));
+    }
     if (setup.description.isEmpty()) {
         kept.remove(QLatin1String(kDescriptionKey));
     } else {

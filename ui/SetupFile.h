@@ -18,6 +18,8 @@ namespace pathsum {
 struct Setup {
     SettingsTexts texts;
     SourcePoint marker = kStartSource;
+    // White light ("light": "white"); the one wavelength typed when the file says nothing.
+    bool whiteLight = false;
     QString description;
     // The file as it was read, every key of it: the writer writes its own keys over these and
     // keeps the rest, so that a set-up saved again keeps what a later version or a hand added.

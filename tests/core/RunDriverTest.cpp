@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
+#include "PathEngine.h"
 #include "RunDriver.h"
+#include "WhiteLight.h"
 
 namespace pathsum {
 namespace {
@@ -33,6 +37,15 @@ class RecordingHost : public RunHost {
     void PlotPoint(double x, double, int, double p) override {
         plottedX.push_back(x);
         plottedP.push_back(p);
+    }
+    // A white run's points: the white value among the p, the colour beside it.
+    std::vector<LinearRgb> plottedColours;
+    std::vector<int> whiteCounts;
+    void PlotWhitePoint(double x, double, int count, const WhitePoint& point) override {
+        plottedX.push_back(x);
+        plottedP.push_back(point.p);
+        plottedColours.push_back(point.colour);
+        whiteCounts.push_back(count);
     }
     void FinishScreen(double y, int count) override {
         calls.push_back("finish " + std::to_string(int(y)) + " " + std::to_string(count));
@@ -127,6 +140,82 @@ TEST(RunCalculation, ARunWithoutPathsPlotsNothingButLabelsEveryScreenWithZero) {
     EXPECT_EQ(host.calls.back(), "finish 90 0");
     for (double p : host.plottedP) {
         EXPECT_EQ(p, 0.0);
+    }
+}
+
+// A white run sums every wavelength over the plan's own paths, enumerated once before the run:
+// given paths no sweep of its settings would give, each point's white value is the mean of the
+// screen kernel's p over those paths at every wavelength, and the count plotted is theirs.
+TEST(RunCalculation, InWhiteLightEveryWavelengthSumsThePlansOwnPaths) {
+    SettingsTexts texts;
+    texts.resolutionX = "10";
+    RunPlan plan = Plan(texts);
+    plan.settings.light = WhiteLight();
+    plan.paths = PathSet({44.0, 47.5, 53.0}, {100.0, 100.1, 100.2}, 3);
+    RecordingHost host;
+    EXPECT_EQ(RunCalculation(plan, host), RunOutcome::Finished);
+    ASSERT_EQ(host.plottedColours.size(), 10 * plan.detectorX.size());
+    EXPECT_EQ(host.whiteCounts, std::vector<int>(host.plottedColours.size(), 3));
+    const Spectrum spectrum(plan.settings.light);
+    std::vector<double> mean(plan.detectorX.size(), 0.0);
+    for (const double nanometres : spectrum.Nanometres()) {
+        std::vector<double> p(plan.detectorX.size());
+        ComputeScreen(plan.paths, WavelengthAt(plan.settings.wavelength, nanometres), 30.0,
+                      plan.detectorX, p);
+        for (std::size_t i = 0; i < p.size(); ++i) {
+            mean[i] += p[i] / static_cast<double>(spectrum.Size());
+        }
+    }
+    for (std::size_t i = 0; i < mean.size(); ++i) {
+        EXPECT_NEAR(host.plottedP[3 * mean.size() + i], mean[i], 1e-12 * 9.0);
+    }
+}
+
+// White light through two narrow slits, seen on the farthest screen: in the middle every
+// wavelength arrives in step, and the light is white (r, g and b within 1%); the first bright
+// fringes on either side are the wavelengths' own, spaced in proportion to them, so the red
+// light peaks farther out than the blue. (The slits are narrow enough that each one's own
+// pattern is nearly the same for every wavelength where the middle sees it; the two-slit
+// lesson's wider ones tint it by a few percent.)
+TEST(RunCalculation, WhiteLightThroughTwoSlitsIsWhiteInTheMiddleRedOutsideBlueOnTheFirstFringes) {
+    SettingsTexts texts;
+    texts.patternCaption = "Mirror Number Double";
+    texts.width = ".2";
+    texts.spacing = "10";
+    texts.resolution = ".00002";
+    texts.resolutionX = ".25";
+    RunPlan plan = Plan(texts);
+    plan.settings.light = WhiteLight();
+    RecordingHost host;
+    EXPECT_EQ(RunCalculation(plan, host), RunOutcome::Finished);
+    const std::size_t points = plan.detectorX.size();
+    ASSERT_EQ(host.plottedColours.size(), 10 * points);
+    // The farthest screen (y = 0) is the first.
+    const auto colour = [&](std::size_t i) { return host.plottedColours[i]; };
+    const std::size_t middle = points / 2;
+    ASSERT_EQ(plan.detectorX[middle], 50.0);
+    const LinearRgb centre = colour(middle);
+    const double brightest = std::max({centre.r, centre.g, centre.b});
+    EXPECT_GT(brightest, 0.0);
+    EXPECT_LE(brightest - std::min({centre.r, centre.g, centre.b}), 0.01 * brightest);
+    // From the middle outwards on each side: past the first dark fringe of a channel, the
+    // point where it is brightest is its first bright fringe.
+    const auto firstFringe = [&](double LinearRgb::*channel, int side) {
+        std::size_t i = middle;
+        const auto next = [&](std::size_t j) { return side > 0 ? j + 1 : j - 1; };
+        while (colour(next(i)).*channel < colour(i).*channel) {
+            i = next(i);
+        }
+        while (colour(next(i)).*channel >= colour(i).*channel) {
+            i = next(i);
+        }
+        return std::fabs(plan.detectorX[i] - 50.0);
+    };
+    for (int side : {-1, 1}) {
+        const double red = firstFringe(&LinearRgb::r, side);
+        const double blue = firstFringe(&LinearRgb::b, side);
+        EXPECT_GT(red, blue + 1.0) << "side " << side;
+        EXPECT_LT(red, 20.0) << "side " << side;
     }
 }
 

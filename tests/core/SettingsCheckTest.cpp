@@ -104,6 +104,33 @@ TEST(PlanRun, KeepsTheRowThePathsAndTheDetectorPoints) {
     EXPECT_EQ(run.detectorX.size(), 101u);
 }
 
+// White light turns 550 / 400 times as often at its violet end as the typed wavelength does: the
+// phase limit holds for that wavelength, and the refusal asks for a typed one long enough.
+TEST(PlanRun, InWhiteLightThePhaseLimitHoldsForTheShortestWavelength) {
+    struct LightCase {
+        const char* wavelength;
+        bool white;
+        const char* expected;  // a part of the reason; empty when the run goes ahead
+    };
+    for (const LightCase& c : {
+             LightCase{"3e-8", false, ""},
+             LightCase{"3e-8", true, "the white light's shortest wavelengths"},
+             LightCase{"3.8e-8", true, "Use a wavelength of at least 3.88E-08."},
+             LightCase{"3.9e-8", true, ""},
+         }) {
+        ExperimentSettings settings =
+            ReadExperimentSettings(With(&T::wavelength, c.wavelength), kStartSource);
+        settings.light = c.white ? WhiteLight() : Light{};
+        const auto plan = PlanRun(settings);
+        const std::string expected = c.expected;
+        ASSERT_EQ(IsRefused(plan), !expected.empty()) << c.wavelength << " white " << c.white;
+        if (IsRefused(plan)) {
+            EXPECT_NE(std::get<Refusal>(plan).reason.find(expected), std::string::npos)
+                << std::get<Refusal>(plan).reason;
+        }
+    }
+}
+
 TEST(PlanRun, RefusesAMarkerWhoseFarSourceLeavesTheFloatRange) {
     struct MarkerCase {
         SourcePoint marker;

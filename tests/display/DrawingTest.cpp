@@ -7,14 +7,20 @@
 
 #include "ArrowDrawing.h"
 #include "CaseName.h"
+#include "FarField.h"
 #include "FieldPicture.h"
 #include "FieldWaves.h"
+#include "Geometry.h"
 #include "GraphPlotter.h"
+#include "LightColour.h"
 #include "MirrorPattern.h"
 #include "NumberText.h"
 #include "PathEngine.h"
 #include "RecordingCanvas.h"
+#include "RunPicture.h"
+#include "RunTable.h"
 #include "SceneDrawing.h"
+#include "WhiteLight.h"
 
 namespace pathsum {
 namespace {
@@ -486,6 +492,111 @@ TEST(FieldWaves, CrestsMoveAwayFromTheSource) {
         EXPECT_GT(at, before);
         before = at;
     }
+}
+
+// A run in light of the one wavelength at 550 nanometres draws the monochrome run's picture,
+// operation for operation, and records the same p: the white run of one wavelength is the run.
+TEST(WhiteRun, OfOneWavelengthAt550DrawsTheMonochromeRunsPicture) {
+    SettingsTexts texts;
+    texts.patternCaption = "Mirror Number Double";
+    texts.resolutionX = ".5";
+    auto planned = PlanRun(ReadExperimentSettings(texts, kStartSource));
+    RunPlan plan = std::get<RunPlan>(planned);
+    RecordingCanvas monoCanvas;
+    PictureHost mono(monoCanvas, plan.settings.gain);
+    RunCalculation(plan, mono);
+    plan.settings.light = Light{{kTypedNanometres}};
+    RecordingCanvas whiteCanvas;
+    PictureHost white(whiteCanvas, plan.settings.gain);
+    RunCalculation(plan, white);
+    EXPECT_EQ(whiteCanvas.Ops(), monoCanvas.Ops());
+    EXPECT_EQ(white.Record().p, mono.Record().p);
+    EXPECT_EQ(white.Record().colours[0].size(), plan.detectorX.size());
+}
+
+// What a pixel of the true-colour field shows, and a band's colour: the brightness from the
+// white value on the field's scale, the hue from the light's colour; white full where a grey
+// would be, a colour beyond the screen's made paler rather than another hue, a colour brighter
+// than full dimmed to its brightest, no light black.
+TEST(TrueColour, BrightnessFromTheWhiteValueHueFromTheLight) {
+    struct Case {
+        const char* what;
+        double p;  // of 2 paths, full brightness at p / N^2 = 1 (gain 10)
+        LinearRgb colour;
+        Rgb shown;
+    };
+    const Case cases[] = {
+        {"white at full", 4.0, {4.0, 4.0, 4.0}, {255, 255, 255}},
+        {"grey at a fifth", 0.8, {0.8, 0.8, 0.8}, {SrgbByte(0.2), SrgbByte(0.2), SrgbByte(0.2)}},
+        {"red at full", 4.0, {4.0, 0.0, 0.0}, {255, 0, 0}},
+        {"green beyond the screen, paler",
+         4.0,
+         {-0.4, 2.0, 0.0},
+         {0, SrgbByte(0.6), SrgbByte(0.1)}},
+        {"orange twice as bright as full, dimmed", 8.0, {8.0, 4.0, 0.0}, {255, SrgbByte(0.5), 0}},
+        {"no light", 0.0, {0.0, 0.0, 0.0}, {0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::uint32_t> pixels;
+        PaintTrueColour(std::vector<double>{c.p}, std::vector<LinearRgb>{c.colour}, 1, 1, 2,
+                        ScaleFor(10.0, false), pixels);
+        const std::uint32_t expected = 0xff000000u | (std::uint32_t{c.shown.r} << 16) |
+                                       (std::uint32_t{c.shown.g} << 8) | c.shown.b;
+        EXPECT_EQ(pixels, std::vector<std::uint32_t>{expected}) << c.what;
+    }
+    EXPECT_EQ(BandColour({0.02, 0.01, 0.0}), (Rgb{255, SrgbByte(0.5), 0})) << "dim orange";
+    EXPECT_EQ(BandColour({0.0, 0.0, 0.0}), (Rgb{0, 0, 0}));
+    std::vector<std::uint32_t> pixels;
+    PaintTrueColour(std::vector<double>{4.0}, std::vector<LinearRgb>{{4.0, 4.0, 4.0}}, 1, 1, 0,
+                    ScaleFor(10.0, false), pixels);
+    EXPECT_EQ(pixels, std::vector<std::uint32_t>{0xff000000u}) << "without paths no light";
+}
+
+// In white light the run's table writes the white value in p, p_over_n2 and plotted and adds
+// the colour at its brightest, all three 0 where no light arrived, and says so in its comments;
+// the table of a monochrome run keeps its columns.
+TEST(RunTable, InWhiteLightAddsEachPointsColourAtItsBrightest) {
+    SettingsTexts texts;
+    texts.resolutionX = "50";  // x = 0, 50, 100
+    ExperimentSettings settings = ReadExperimentSettings(texts, kStartSource);
+    settings.light = WhiteLight();
+    RunPlan plan = std::get<RunPlan>(PlanRun(settings));
+    const double n = plan.paths.Count();
+    RunPictureRecord record;
+    record.p[0] = {0.0, 2.0 * n * n, 0.5 * n * n};
+    record.colours[0] = {{0.0, 0.0, 0.0}, {1.0, 2.0, 4.0}, {-0.1, 0.2, 0.1}};
+    const std::string table = RunTableCsv(plan, record, "1.0");
+    EXPECT_NE(table.find("\n# light: white, 31 wavelengths of equal power from 400 to 700 nm"),
+              std::string::npos);
+    const auto rowsOf = [](const std::string& csv) {
+        return csv.substr(csv.find("\nscreen_distance") + 1);
+    };
+    // The row of a point of the farthest screen up to its X_from_centre.
+    const auto row = [&](const char* x, double p, const char* rest) {
+        return "100," + std::string(x) + "," + std::to_string(plan.paths.Count()) + "," +
+               FullNumber(p) + "," + rest;
+    };
+    // The textbook's two cells of a point of the farthest screen, in the light of the settings.
+    const auto textbook = [&](double x) {
+        const std::optional<FarField> theory = FarField::Of(plan.settings, plan.row);
+        return FullNumber(plan.settings.gain * theory->PredictionAt(x, kScreenYs[0]).value()) +
+               "," + FullNumber(theory->FresnelNumber(DistanceFromRow(kScreenYs[0])).value());
+    };
+    EXPECT_EQ(rowsOf(table),
+              "screen_distance,x,paths,p,p_over_n2,plotted,X_from_centre,theory,fresnel,r,g,b\n" +
+                  row("0", 0.0, "0,0,-50,") + textbook(0) + ",0,0,0\n" +
+                  row("50", 2.0 * n * n, "2,20,0,") + textbook(50) + ",0.25,0.5,1\n" +
+                  row("100", 0.5 * n * n, "0.5,5,50,") + textbook(100) + ",-0.5,1,0.5\n");
+    plan.settings.light = Light{};
+    const std::string mono = RunTableCsv(plan, record, "1.0");
+    EXPECT_EQ(mono, RunTableCsv(plan, record.p, "1.0"));
+    EXPECT_EQ(rowsOf(mono),
+              "screen_distance,x,paths,p,p_over_n2,plotted,X_from_centre,theory,"
+              "fresnel\n" +
+                  row("0", 0.0, "0,0,-50,") + textbook(0) + "\n" +
+                  row("50", 2.0 * n * n, "2,20,0,") + textbook(50) + "\n" +
+                  row("100", 0.5 * n * n, "0.5,5,50,") + textbook(100) + "\n");
+    EXPECT_EQ(mono.find("light"), std::string::npos);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "FarField.h"
 #include "PathEngine.h"
 #include "RunPlan.h"
+#include "WhiteLight.h"
 
 namespace pathsum {
 namespace {
@@ -283,6 +284,24 @@ TEST(FarFieldPrediction, IsDarkAtTheSlitsZerosAndOnTheEnvelopeAtTheOrders) {
         const double expected = c.expected == kEnvelope ? std::pow(std::sin(u) / u, 2) : c.expected;
         EXPECT_NEAR(theory.Prediction(c.q), expected, 1e-12) << c.setup.pattern << " q " << c.q;
     }
+}
+
+// In white light the prediction is the mean of its wavelengths' predictions, as the white value
+// is: a dark place of one wavelength is not dark, the middle stays 1.
+TEST(FarFieldPrediction, InWhiteLightIsTheMeanOverTheSpectrum) {
+    RunPlan plan = PlanOf({"Double", "1", "3", "1", ".001", {50, 0}});
+    plan.settings.light = WhiteLight();
+    const FarField white = TheoryOf(plan);
+    double sum = 0.0;
+    for (const double nanometres : plan.settings.light.nanometres) {
+        ExperimentSettings one = plan.settings;
+        one.light = {};
+        one.wavelength = WavelengthAt(plan.settings.wavelength, nanometres);
+        sum += FarField::Of(one, plan.row)->Prediction(0.125);
+    }
+    EXPECT_NEAR(white.Prediction(0.125), sum / 31.0, 1e-12);
+    EXPECT_GT(white.Prediction(0.125), 0.01);  // the typed wavelength's first dark place
+    EXPECT_EQ(white.Prediction(0.0), 1.0);
 }
 
 TEST(FarFieldPrediction, FresnelNumbersAndTheirWords) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "Field.h"
 #include "Limits.h"
 #include "ScreenEngine.h"
+#include "WhiteLight.h"
 
 namespace pathsum {
 namespace {
@@ -135,36 +137,68 @@ TEST(FieldEngine, OnAScreensLineGivesTheScreensBits) {
 }
 
 // Coarse to fine, every pixel once: the finished refinement holds at each pixel the engine's
-// own value there (p and the sum), whatever the calls it took, for grids no stride divides.
+// own value there (p and the sum; in white light the white value and the colour, after a first
+// look at a few wavelengths), whatever the calls it took, for grids no stride divides.
 TEST(FieldRefinement, EndsWithEveryPixelsOwnValue) {
     const FieldSetting s{"Grating", MirrorPattern::Grating, 3, 2, {35, 20}, 1e-4, 0.7, false};
-    const PathSet paths = PathsOf(s);
-    for (const FieldGrid grid :
-         {FieldGrid{FieldView{}, 131, 97}, FieldGrid{{20.0, 80.0, 15.0, 15.0}, 1, 70}}) {
-        FieldEngine engine(paths, s.wavelength, kRunPoints, static_cast<double>(grid.Pixels()));
-        FieldRefinement refinement(engine, grid);
-        bool firstPictureBeforeTheEnd = false;
-        while (!refinement.Refine(FieldRefinement::Clock::now())) {
-            firstPictureBeforeTheEnd = firstPictureBeforeTheEnd || refinement.FinishedStride() > 1;
-        }
-        EXPECT_TRUE(firstPictureBeforeTheEnd || refinement.FirstStride() == 1);
-        EXPECT_EQ(refinement.FinishedStride(), 1);
-        for (int k = 0; k < grid.rows; ++k) {
-            std::vector<double> xs(static_cast<std::size_t>(grid.columns));
-            for (int i = 0; i < grid.columns; ++i) {
-                xs[static_cast<std::size_t>(i)] = grid.X(i);
+    for (const Light& light : {Light{}, WhiteLight()}) {
+        // White light costs its wavelengths a pixel: fewer paths, a smaller grid.
+        FieldSetting setting = s;
+        setting.resolution *= light.Spectral() ? 10.0 : 1.0;
+        const int columns = light.Spectral() ? 67 : 131;
+        const PathSet paths = PathsOf(setting);
+        EngineOptions options;
+        options.light = light;
+        const Spectrum spectrum(light);
+        for (const FieldGrid grid :
+             {FieldGrid{FieldView{}, columns, 97}, FieldGrid{{20.0, 80.0, 15.0, 15.0}, 1, 70}}) {
+            FieldEngine engine(paths, s.wavelength, kRunPoints, static_cast<double>(grid.Pixels()),
+                               options);
+            FieldRefinement refinement(engine, grid);
+            bool firstPictureBeforeTheEnd = false;
+            bool preview = false;
+            while (!refinement.Refine(FieldRefinement::Clock::now())) {
+                firstPictureBeforeTheEnd =
+                    firstPictureBeforeTheEnd || refinement.FinishedStride() > 1;
+                preview = preview || refinement.Preview();
             }
-            std::vector<double> p(xs.size());
-            std::vector<double> re(xs.size());
-            std::vector<double> im(xs.size());
-            engine.Ready(grid.Y(k)).Compute(grid.Y(k), xs, p, re, im);
-            const auto row = [&](std::span<const double> all) {
-                const auto line = all.subspan(static_cast<std::size_t>(k) * xs.size(), xs.size());
-                return std::vector<double>(line.begin(), line.end());
-            };
-            ASSERT_EQ(row(refinement.P()), p) << "row " << k;
-            ASSERT_EQ(row(refinement.Re()), re) << "row " << k;
-            ASSERT_EQ(row(refinement.Im()), im) << "row " << k;
+            EXPECT_TRUE(firstPictureBeforeTheEnd || refinement.FirstStride() == 1);
+            EXPECT_EQ(preview, light.Spectral()) << "a first look at a few wavelengths";
+            EXPECT_FALSE(refinement.Preview());
+            EXPECT_EQ(refinement.Progress(), 1.0);
+            EXPECT_EQ(refinement.FinishedStride(), 1);
+            EXPECT_EQ(refinement.Colours().empty(), !light.Spectral());
+            EXPECT_EQ(refinement.Re().empty(), light.Spectral());
+            for (int k = 0; k < grid.rows; ++k) {
+                std::vector<double> xs(static_cast<std::size_t>(grid.columns));
+                for (int i = 0; i < grid.columns; ++i) {
+                    xs[static_cast<std::size_t>(i)] = grid.X(i);
+                }
+                const std::size_t first = static_cast<std::size_t>(k) * xs.size();
+                const ScreenEngine& line = engine.Ready(grid.Y(k));
+                if (light.Spectral()) {
+                    std::vector<double> p(xs.size() * spectrum.Size());
+                    line.ComputeSpectrum(grid.Y(k), xs, p);
+                    for (std::size_t i = 0; i < xs.size(); ++i) {
+                        const WhitePoint white =
+                            spectrum.At(std::span(p).subspan(i * spectrum.Size(), spectrum.Size()));
+                        ASSERT_EQ(refinement.P()[first + i], white.p) << "row " << k;
+                        ASSERT_EQ(refinement.Colours()[first + i], white.colour) << "row " << k;
+                    }
+                    continue;
+                }
+                std::vector<double> p(xs.size());
+                std::vector<double> re(xs.size());
+                std::vector<double> im(xs.size());
+                line.Compute(grid.Y(k), xs, p, re, im);
+                const auto row = [&](std::span<const double> all) {
+                    const auto part = all.subspan(first, xs.size());
+                    return std::vector<double>(part.begin(), part.end());
+                };
+                ASSERT_EQ(row(refinement.P()), p) << "row " << k;
+                ASSERT_EQ(row(refinement.Re()), re) << "row " << k;
+                ASSERT_EQ(row(refinement.Im()), im) << "row " << k;
+            }
         }
     }
 }

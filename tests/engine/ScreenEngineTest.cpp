@@ -3,8 +3,11 @@
 #include <cmath>
 #include <complex>
 #include <cstdio>
+#include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "EnginePaths.h"
@@ -13,6 +16,7 @@
 #include "MirrorPattern.h"
 #include "PathEngine.h"
 #include "ScreenEngine.h"
+#include "WhiteLight.h"
 
 namespace pathsum {
 namespace {
@@ -235,6 +239,160 @@ TEST(ScreenEngine, ResultDoesNotDependOnThreadsLevelOrChunks) {
                 EXPECT_EQ(p, expected) << c.setting.name << " chunk " << chunk;
             }
         }
+    }
+}
+
+EngineOptions InLight(const Light& light, std::optional<SumMethod> method,
+                      KernelLevel level = BestKernelLevel()) {
+    EngineOptions options;
+    options.level = level;
+    options.method = method;
+    options.light = light;
+    return options;
+}
+
+// Light of the one wavelength at 550 nanometres is the typed wavelength alone: its engine gives
+// the monochrome engine's bits, point by point and in segments, over paths and over nodes, on
+// every level. White light, whose points take the segments from fewer terms, gives the same bits
+// on every level and thread count in each of those ways too.
+TEST(WhiteLight, OneWavelengthAt550IsTheMonochromeEngineBitForBit) {
+    struct Case {
+        Setting setting;
+        SumMethod method;
+        bool white;  // white light checked too
+    };
+    const Case cases[] = {
+        {{"PathsByPoint", MirrorPattern::Double, 1, 10, {50, 0}, 1e-4, 0.7, 0.7},
+         SumMethod::Direct,
+         true},
+        {{"NodesByPoint", MirrorPattern::Grating, 10, 10, {50, 0}, 2e-5, 0.37, 0.7},
+         SumMethod::Interpolated,
+         true},
+        {{"NodesBySegment", MirrorPattern::Grating, 10, 10, {50, 0}, 4e-6, 0.005, 3.3},
+         SumMethod::Interpolated,
+         false},
+        {{"WhiteNodesBySegment", MirrorPattern::Grating, 10, 10, {50, 0}, 2e-5, 0.3, 3.3},
+         SumMethod::Interpolated,
+         true},
+        {{"PathsBySegment", MirrorPattern::Grating, 10, 10, {50, 0}, 1e-5, 0.5, 3.3},
+         SumMethod::Direct,
+         true},
+    };
+    const Light at550{{kTypedNanometres}};
+    for (const Case& c : cases) {
+        const PathSet paths = PathsOf(c.setting);
+        const std::vector<double> xs = DetectorPoints(c.setting.step);
+        std::vector<double> white(xs.size() * kWhiteWavelengths);
+        if (c.white) {
+            ScreenEngine(paths, c.setting.wavelength, xs.size(),
+                         InLight(WhiteLight(), c.method, KernelLevel::Baseline))
+                .ComputeSpectrum(30, xs, white, 1);
+        }
+        for (KernelLevel level : SupportedKernelLevels()) {
+            const ScreenEngine mono(paths, c.setting.wavelength, xs.size(),
+                                    Forced(c.method, level));
+            const ScreenEngine one(paths, c.setting.wavelength, xs.size(),
+                                   InLight(at550, c.method, level));
+            std::vector<double> expected(xs.size());
+            std::vector<double> p(xs.size());
+            mono.Compute(30, xs, expected);
+            one.ComputeSpectrum(30, xs, p);
+            EXPECT_EQ(one.Terms(), mono.Terms()) << c.setting.name;
+            EXPECT_EQ(p, expected) << c.setting.name << " level " << static_cast<int>(level);
+            if (c.white) {
+                const ScreenEngine inWhite(paths, c.setting.wavelength, xs.size(),
+                                           InLight(WhiteLight(), c.method, level));
+                std::vector<double> q(white.size());
+                inWhite.ComputeSpectrum(30, xs, q, 2);
+                EXPECT_EQ(q, white)
+                    << c.setting.name << " white, level " << static_cast<int>(level);
+                // A first look at a few of the wavelengths gives each of them as the whole
+                // spectrum does.
+                const std::vector<std::size_t> some = PreviewWavelengths(kWhiteWavelengths);
+                std::vector<double> few(xs.size() * some.size());
+                inWhite.ComputeSpectrum(30, xs, few, some, 2);
+                for (std::size_t i = 0; i < xs.size(); ++i) {
+                    for (std::size_t k = 0; k < some.size(); ++k) {
+                        ASSERT_EQ(few[i * some.size() + k], white[i * kWhiteWavelengths + some[k]])
+                            << c.setting.name << " x " << xs[i] << " wavelength " << some[k];
+                    }
+                }
+            }
+        }
+    }
+}
+
+// Each wavelength of white light, summed over the same paths, is the monochrome sum at that
+// wavelength (WavelengthAt), and the white value the mean of the 31: to 1e-11 in p / N^2, the
+// rounding of a turn in the longest path's hundreds of turns, whichever sum the cost model
+// chooses for the spectrum.
+class WhiteLightTest : public testing::TestWithParam<std::pair<Setting, SumMethod>> {};
+
+TEST_P(WhiteLightTest, EveryWavelengthAndTheWhiteValueAreTheMonochromeSums) {
+    const auto& [s, method] = GetParam();
+    const PathSet paths = PathsOf(s);
+    const std::vector<double> xs = DetectorPoints(s.step);
+    const ScreenEngine engine(paths, s.wavelength, xs.size(), InLight(WhiteLight(), std::nullopt));
+    EXPECT_EQ(engine.Method(), method);
+    const Spectrum spectrum(WhiteLight());
+    const double countSquared = static_cast<double>(paths.Count()) * paths.Count();
+    for (double y : {90.0, 0.0}) {
+        std::vector<double> p(xs.size() * kWhiteWavelengths);
+        engine.ComputeSpectrum(y, xs, p);
+        std::vector<double> mean(xs.size(), 0.0);
+        for (std::size_t j = 0; j < kWhiteWavelengths; ++j) {
+            const double wavelength = WavelengthAt(s.wavelength, spectrum.Nanometres()[j]);
+            const std::vector<double> direct = DirectScreen(paths, wavelength, y, xs);
+            for (std::size_t i = 0; i < xs.size(); ++i) {
+                ASSERT_NEAR(p[i * kWhiteWavelengths + j] / countSquared, direct[i] / countSquared,
+                            1e-11)
+                    << "x " << xs[i] << " y " << y << " at " << spectrum.Nanometres()[j] << " nm";
+                mean[i] += direct[i] / kWhiteWavelengths;
+            }
+        }
+        for (std::size_t i = 0; i < xs.size(); ++i) {
+            const WhitePoint white =
+                spectrum.At(std::span(p).subspan(i * kWhiteWavelengths, kWhiteWavelengths));
+            ASSERT_NEAR(white.p / countSquared, mean[i] / countSquared, 1e-11) << "x " << xs[i];
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, WhiteLightTest,
+    testing::Values(
+        std::pair(Setting{"Defaults", MirrorPattern::Single, 10, 10, {50, 0}, 1e-3, 1, 1},
+                  SumMethod::Direct),
+        std::pair(Setting{"TwoSlits", MirrorPattern::Double, 1, 10, {50, 0}, 1e-4, 1, 0.25},
+                  SumMethod::Interpolated),
+        std::pair(Setting{"Grating", MirrorPattern::Grating, 10, 10, {50, 0}, 1e-5, 1, 2},
+                  SumMethod::Interpolated),
+        std::pair(
+            Setting{"NegativeWavelength", MirrorPattern::Triple, 10, 10, {20, 30}, 1e-4, -0.7, 1},
+            SumMethod::Interpolated)),
+    [](const auto& info) { return std::string(info.param.first.name); });
+
+// Equal power at every wavelength is white: r = g = b = p; one wavelength is its own white
+// value and its own grey, bit for bit; a wavelength the colour-matching table does not cover
+// is refused.
+TEST(Spectrum, EqualPowerIsNeutralAndOneWavelengthItsOwnGrey) {
+    const Spectrum white(WhiteLight());
+    const std::vector<double> equal(kWhiteWavelengths, 2.5);
+    const WhitePoint neutral = white.At(equal);
+    EXPECT_DOUBLE_EQ(neutral.p, 2.5);
+    EXPECT_NEAR(neutral.colour.r, 2.5, 1e-12);
+    EXPECT_NEAR(neutral.colour.g, 2.5, 1e-12);
+    EXPECT_NEAR(neutral.colour.b, 2.5, 1e-12);
+    EXPECT_EQ(white.MostTurnsRatio(), 550.0 / 400.0);
+
+    for (const double nanometres : {550.0, 700.0, 380.0}) {
+        const Spectrum one(Light{{nanometres}});
+        const double p = 0.1 + 0.2;  // not a round number
+        EXPECT_EQ(one.At(std::vector<double>{p}).p, p);
+        EXPECT_EQ(one.At(std::vector<double>{p}).colour, (LinearRgb{p, p, p})) << nanometres;
+    }
+    for (const double nanometres : {379.0, 781.0, std::nan("")}) {
+        EXPECT_THROW(Spectrum(Light{{400.0, nanometres}}), std::invalid_argument) << nanometres;
     }
 }
 

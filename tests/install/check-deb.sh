@@ -163,6 +163,8 @@ usr/share/pathsum/examples/05-far-source.pathsum
 usr/share/pathsum/examples/06-shorter-wavelength.pathsum
 usr/share/pathsum/examples/07-one-slit-near-and-far.pathsum
 usr/share/pathsum/examples/08-grating-orders.pathsum
+usr/share/pathsum/examples/09-white-two-slits.pathsum
+usr/share/pathsum/examples/10-white-grating.pathsum
 EOF
 )
 actual=$(file_list "$root")

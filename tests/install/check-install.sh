@@ -41,6 +41,8 @@ share/pathsum/examples/05-far-source.pathsum
 share/pathsum/examples/06-shorter-wavelength.pathsum
 share/pathsum/examples/07-one-slit-near-and-far.pathsum
 share/pathsum/examples/08-grating-orders.pathsum
+share/pathsum/examples/09-white-two-slits.pathsum
+share/pathsum/examples/10-white-grating.pathsum
 EOF
 )
 actual=$(file_list "$prefix")

@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -34,7 +35,9 @@
 #include "FileCommands.h"
 #include "FormFixture.h"
 #include "GraphPlotter.h"
+#include "LightColour.h"
 #include "MainWindow.h"
+#include "PlotFrame.h"
 #include "QtPlotCanvas.h"
 #include "SetupFile.h"
 
@@ -47,13 +50,15 @@ std::uint32_t Bits(float value) {
     return bits;
 }
 
-// What opening a file may change: the texts, the marker, the spacing's state and the title.
+// What opening a file may change: the texts, the marker, the spacing's state, the title and the
+// light (the form's and its command's tick).
 struct WindowState {
     SettingsTexts texts;
     std::uint32_t x = 0;
     std::uint32_t y = 0;
     bool spacingEnabled = false;
     QString title;
+    bool white = false;
 };
 
 // The title as the window system shows it, the mark of unsaved changes in place.
@@ -63,8 +68,14 @@ QString ShownTitle(const QWidget& window) {
 
 WindowState StateOf(MainWindow& window) {
     MainForm& form = *window.Form();
-    return {form.TextsOfControls(), Bits(form.MarkerPosition().x), Bits(form.MarkerPosition().y),
-            form.GratingSpacingText->isEnabled(), ShownTitle(window)};
+    const bool white = form.InWhiteLight();
+    EXPECT_EQ(window.Action(Command::WhiteLight)->isChecked(), white);
+    return {form.TextsOfControls(),
+            Bits(form.MarkerPosition().x),
+            Bits(form.MarkerPosition().y),
+            form.GratingSpacingText->isEnabled(),
+            ShownTitle(window),
+            white};
 }
 
 void ExpectSame(const WindowState& a, const WindowState& b) {
@@ -79,6 +90,7 @@ void ExpectSame(const WindowState& a, const WindowState& b) {
     EXPECT_EQ(a.y, b.y);
     EXPECT_EQ(a.spacingEnabled, b.spacingEnabled);
     EXPECT_EQ(a.title, b.title);
+    EXPECT_EQ(a.white, b.white);
 }
 
 class FilesTest : public ::testing::Test {
@@ -124,6 +136,7 @@ struct RoundTripCase {
     const char* name;
     SettingsTexts texts;
     SourcePoint marker;
+    bool white = false;
 };
 
 void PrintTo(const RoundTripCase& c, std::ostream* out) {
@@ -134,7 +147,7 @@ class RoundTripTest : public FilesTest, public ::testing::WithParamInterface<Rou
 
 TEST_P(RoundTripTest, WhatSaveAsWritesOpensAsItWasSaved) {
     const RoundTripCase& c = GetParam();
-    window->Form()->ApplySetup(c.texts, c.marker);
+    window->Form()->ApplySetup(c.texts, c.marker, c.white);
     // Typed without its suffix, the name is given it.
     OnNextModal([this](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -149,6 +162,11 @@ TEST_P(RoundTripTest, WhatSaveAsWritesOpensAsItWasSaved) {
     const WindowState saved = StateOf(*window);
     EXPECT_TRUE(saved.title.startsWith("lesson.pathsum - ")) << saved.title.toStdString();
     EXPECT_EQ(FileCommands::RecentFiles().value(0), Path("lesson.pathsum"));
+    QFile file(Path("lesson.pathsum"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // The light is written in white light only.
+    EXPECT_EQ(QJsonDocument::fromJson(file.readAll()).object().value("light"),
+              c.white ? QJsonValue("white") : QJsonValue(QJsonValue::Undefined));
 
     MainWindow other;
     other.show();
@@ -181,13 +199,15 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"AwkwardBits",
                       Texts("1", "10", "Mirror Number Double"),
                       {std::nextafter(0.1f, 1.0f), std::nextafter(-17.3f, 0.0f)}},
-        RoundTripCase{"TinyAndLarge", Texts("1", "10", "Mirror Number Five"), {1e-38f, 9999.999f}}),
+        RoundTripCase{"TinyAndLarge", Texts("1", "10", "Mirror Number Five"), {1e-38f, 9999.999f}},
+        RoundTripCase{"WhiteLight", Texts("1", "5", "Mirror Number Double"), {50.0f, 0.0f}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A key left out keeps its start-up value; Save writes the window's values over what was read
-// and keeps the rest: the description, and keys this version does not know.
+// A key left out keeps its start-up value (the light too: one wavelength); Save writes the
+// window's values over what was read and keeps the rest: the description, and keys this version
+// does not know.
 TEST_F(FilesTest, AKeyLeftOutKeepsItsStartUpValueAndSaveKeepsWhatItDoesNotWrite) {
-    window->Form()->ApplySetup(Texts("3", "4", "Mirror Number Four"), {20.0f, 30.0f});
+    window->Form()->ApplySetup(Texts("3", "4", "Mirror Number Four"), {20.0f, 30.0f}, true);
     QFile file(Path("partial.pathsum"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     // A number too small for a float opens as a plain zero, which a file can keep.
@@ -214,6 +234,7 @@ TEST_F(FilesTest, AKeyLeftOutKeepsItsStartUpValueAndSaveKeepsWhatItDoesNotWrite)
     EXPECT_EQ(text("description"), "A lesson");
     EXPECT_EQ(text("unknown"), R"({"kept":[1,2]})");
     EXPECT_EQ(text("source"), R"({"x":0,"y":30,"z":"later"})");
+    EXPECT_FALSE(saved.contains("light"));
 }
 
 // A hostile file: its bytes (none for a path that is not a plain file) and what the refusal
@@ -243,7 +264,8 @@ TEST_P(HostileFileTest, IsRefusedWithTheWindowUnchanged) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(c.bytes.data(), static_cast<qint64>(c.bytes.size()));
     }
-    window->Form()->ApplySetup(Texts("3", "4", "Mirror Number Four"), {20.0f, 30.0f});
+    // In white light, which a refused file leaves on.
+    window->Form()->ApplySetup(Texts("3", "4", "Mirror Number Four"), {20.0f, 30.0f}, true);
     const WindowState before = StateOf(*window);
     const QString refusal = Open(*window, path);
     EXPECT_TRUE(refusal.contains(path)) << refusal.toStdString();
@@ -280,6 +302,10 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"other-format", R"({"format": "svg", "gain": "1"})", "not a pathsum set-up"},
         HostileCase{"newer", R"({"format": "pathsum-setup", "version": 2})", "newer pathsum"},
         HostileCase{"no-keys", R"({"name": "lesson"})", "none of the keys"},
+        HostileCase{"unknown-light", R"({"gain": "7", "light": "White"})",
+                    "\u201clight\u201d is \u201cWhite\u201d, which is no light"},
+        HostileCase{"light-not-text", R"({"gain": "7", "light": true})",
+                    "\u201clight\u201d must be the text \"white\""},
         HostileCase{"array", "[1, 2]", "no JSON object"}, HostileCase{"folder", "", "folder"},
         HostileCase{"missing", "", "no such file"}, HostileCase{"pipe", "", "not a plain file"}),
     [](const auto& info) {
@@ -539,56 +565,94 @@ TEST_F(FilesTest, APictureLeavesOutTheFocusWhichStaysWhereItWas) {
                 PictureImage(form, 1, MainForm::PrintLook::AsShown));
 }
 
+// The table holds the engine's own numbers of every plotted point; in white light (off when the
+// window starts, F12 turns it on) p is the white value, each band is drawn in the colour of its
+// point's light, and r, g and b give that colour at its brightest.
 TEST_F(FilesTest, TheTableHoldsTheEnginesNumbersOfEveryPlottedPoint) {
     MainForm& form = *window->Form();
+    EXPECT_FALSE(form.InWhiteLight());
     form.ApplySetup(Texts("1", "7", "Mirror Number Double"), {30.0f, 20.0f});
     form.ResolutionXText->setText("5");
-    form.Calculate_Click();
-    const RunRecord& run = form.LastRun();
-    ASSERT_TRUE(run.plan);
-    const auto exported = ExportFile(form, Path("run.csv"), {});
-    ASSERT_FALSE(exported) << exported->toStdString();
-    QFile file(Path("run.csv"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    QStringList rows;
-    QStringList comments;
-    for (const QString& line : lines) {
-        (line.startsWith('#') ? comments : rows) << line;
-    }
-    // The marker at (30, 20) of the plot, as the labels give it.
-    EXPECT_TRUE(comments.contains("# source marker: X -20, Y 80"))
-        << comments.join('\n').toStdString();
-    ASSERT_FALSE(rows.isEmpty());
-    EXPECT_EQ(rows.takeFirst(),
-              "screen_distance,x,paths,p,p_over_n2,plotted,X_from_centre,theory,fresnel");
-    const int count = run.plan->paths.Count();
-    // What the textbook says follows, in the units of `plotted`, whether Theory is shown or not.
-    const std::optional<FarField> theory = FarField::Of(run.plan->settings, run.plan->row);
-    ASSERT_TRUE(theory.has_value());
-    const std::size_t points = run.plan->detectorX.size();
-    ASSERT_EQ(static_cast<std::size_t>(rows.size()), kScreenYs.size() * points);
-    for (qsizetype row = 0; row < rows.size(); ++row) {
-        const std::size_t screen = static_cast<std::size_t>(row) / points;
-        const std::size_t i = static_cast<std::size_t>(row) % points;
-        const QStringList cells = rows[row].split(',');
-        ASSERT_EQ(cells.size(), 9) << rows[row].toStdString();
-        const double p = run.p[screen][i];
-        const double x = run.plan->detectorX[i];
-        const double expected[] = {100.0 - kScreenYs[screen],
-                                   x,
-                                   static_cast<double>(count),
-                                   p,
-                                   PlottedValue(1.0, p, count),
-                                   PlottedValue(7.0, p, count),
-                                   x - 50.0,
-                                   7.0 * theory->PredictionAt(x, kScreenYs[screen]).value(),
-                                   theory->FresnelNumber(100.0 - kScreenYs[screen]).value()};
-        for (int cell = 0; cell < 9; ++cell) {
-            // Every digit: the text reads back to the very double.
-            EXPECT_EQ(std::strtod(cells[cell].toLatin1().constData(), nullptr), expected[cell])
-                << "row " << row << ", column " << cell;
+    for (const bool white : {false, true}) {
+        SCOPED_TRACE(white ? "white light" : "one wavelength");
+        if (white) {
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+            QTest::keyClick(window.get(), Qt::Key_F12);
+            ASSERT_TRUE(form.InWhiteLight());
+            ASSERT_TRUE(window->Action(Command::WhiteLight)->isChecked());
         }
+        form.Calculate_Click();
+        const RunRecord& run = form.LastRun();
+        ASSERT_TRUE(run.plan);
+        const auto exported = ExportFile(form, Path("run.csv"), {});
+        ASSERT_FALSE(exported) << exported->toStdString();
+        QFile file(Path("run.csv"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+        QStringList rows;
+        QStringList comments;
+        for (const QString& line : lines) {
+            (line.startsWith('#') ? comments : rows) << line;
+        }
+        // The marker at (30, 20) of the plot, as the labels give it.
+        EXPECT_TRUE(comments.contains("# source marker: X -20, Y 80"))
+            << comments.join('\n').toStdString();
+        ASSERT_FALSE(rows.isEmpty());
+        EXPECT_EQ(rows.takeFirst(),
+                  white ? "screen_distance,x,paths,p,p_over_n2,plotted,X_from_centre,theory,"
+                          "fresnel,r,g,b"
+                        : "screen_distance,x,paths,p,p_over_n2,plotted,X_from_centre,theory,"
+                          "fresnel");
+        const int count = run.plan->paths.Count();
+        // What the textbook says follows, in the units of `plotted`, whether Theory is shown or
+        // not; in white light the prediction is the spectrum's mean, as p is.
+        const std::optional<FarField> theory = FarField::Of(run.plan->settings, run.plan->row);
+        ASSERT_TRUE(theory.has_value());
+        const std::size_t points = run.plan->detectorX.size();
+        ASSERT_EQ(static_cast<std::size_t>(rows.size()), kScreenYs.size() * points);
+        for (qsizetype row = 0; row < rows.size(); ++row) {
+            const std::size_t screen = static_cast<std::size_t>(row) / points;
+            const std::size_t i = static_cast<std::size_t>(row) % points;
+            const QStringList cells = rows[row].split(',');
+            const double p = run.p[screen][i];
+            const double x = run.plan->detectorX[i];
+            std::vector<double> expected = {
+                100.0 - kScreenYs[screen],
+                x,
+                static_cast<double>(count),
+                p,
+                PlottedValue(1.0, p, count),
+                PlottedValue(7.0, p, count),
+                x - 50.0,
+                7.0 * theory->PredictionAt(x, kScreenYs[screen]).value(),
+                theory->FresnelNumber(100.0 - kScreenYs[screen]).value()};
+            if (white) {
+                const LinearRgb colour = Brightest(run.colours[screen][i]);
+                expected.insert(expected.end(), {colour.r, colour.g, colour.b});
+            }
+            ASSERT_EQ(static_cast<std::size_t>(cells.size()), expected.size())
+                << rows[row].toStdString();
+            for (std::size_t cell = 0; cell < expected.size(); ++cell) {
+                // Every digit: the text reads back to the very double.
+                EXPECT_EQ(std::strtod(cells[static_cast<qsizetype>(cell)].toLatin1().constData(),
+                                      nullptr),
+                          expected[cell])
+                    << "row " << row << ", column " << cell;
+            }
+        }
+        // The nearest screen's brightest point: its bar crosses the screen's line in the colour
+        // of its light; white in light of one wavelength.
+        const std::size_t nearest = kScreenYs.size() - 1;
+        const auto& nearP = run.p[nearest];
+        const std::size_t brightest =
+            static_cast<std::size_t>(std::max_element(nearP.begin(), nearP.end()) - nearP.begin());
+        const QColor shown = form.Canvas()->Image().pixelColor(
+            static_cast<int>(PlotFrame::PixelX(run.plan->detectorX[brightest])),
+            static_cast<int>(PlotFrame::PixelY(kScreenYs[nearest])));
+        const Rgb band = white ? BandColour(run.colours[nearest][brightest]) : Rgb{255, 255, 255};
+        EXPECT_EQ(shown, QColor(band.r, band.g, band.b));
+        EXPECT_EQ(white, shown != QColor(Qt::white)) << "the light's colour is not white there";
     }
 }
 
