@@ -278,6 +278,10 @@ constexpr CommandText kCommands[] = {
     {Command::Live, QT_TRANSLATE_NOOP("Menu", "&Live"), QKeyCombination(Qt::Key_F8)},
     {Command::Help, QT_TRANSLATE_NOOP("Menu", "&Help"), QKeyCombination(Qt::Key_F1)},
     {Command::About, QT_TRANSLATE_NOOP("Menu", "&About pathsum"), kNoKeys},
+    // Exploring by ear.
+    {Command::ProbeWithKeys, "Probe with &Keys", Qt::CTRL | Qt::Key_K},
+    {Command::Sound, "&Sound", QKeyCombination(Qt::Key_F4)},
+    {Command::PlayScreen, "Pla&y Screen", QKeyCombination(Qt::Key_F3)},
 };
 
 const CommandText& TextOf(Command command) {
@@ -381,7 +385,41 @@ QString PlotDescription(const std::array<std::optional<ScreenPeak>, kScreenYs.si
                          ScreenName(ScreenLabelIndex(kScreenYs[*brightest])),
                          QString::fromStdString(DetectorXText(peak.x)));
     }
+    text += QStringLiteral(
+                " Tab to the plot, or press %1, and the arrow keys move a probe along the "
+                "screens; %2 turns on a tone that follows it.")
+                .arg(Keys(Command::ProbeWithKeys), Keys(Command::Sound));
     return text;
+}
+
+QString ProbeDescription(const ProbeReading& reading) {
+    if (reading.state == ProbeReading::State::NoRun) {
+        return QStringLiteral(
+                   "Nothing calculated yet: press %1 (CALC AND PLOT), then the arrow keys move "
+                   "the probe along a screen.")
+            .arg(Keys(Command::Calculate));
+    }
+    const QString screen = QString::number(reading.screenNumber);
+    const QString x = QString::fromStdString(DetectorXText(reading.x));
+    switch (reading.state) {
+        case ProbeReading::State::NotComputed:
+            return QStringLiteral("Screen %1, X %2: not computed yet").arg(screen, x);
+        case ProbeReading::State::NoPaths:
+            return QStringLiteral("Screen %1, X %2: no path reaches the screens").arg(screen, x);
+        case ProbeReading::State::Dark:
+            return QStringLiteral("Screen %1, X %2: dark, as the whole screen is").arg(screen, x);
+        case ProbeReading::State::NoRun:
+        case ProbeReading::State::Lit:
+            break;
+    }
+    return QStringLiteral("Screen %1, X %2: %3 of the screen's brightest")
+        .arg(screen, x, QString::fromStdString(ReadableNumber(reading.brightness, 2)));
+}
+
+QString NothingToPlayText(int screenNumber) {
+    return QStringLiteral("Screen %1 is not computed yet: press %2 (CALC AND PLOT), then play it.")
+        .arg(screenNumber)
+        .arg(Keys(Command::Calculate));
 }
 
 void DescribeControls(QWidget* form) {

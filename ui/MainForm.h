@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "ControlTexts.h"
 #include "Controls.h"
 #include "ExperimentSettings.h"
 #include "ParameterStep.h"
@@ -18,8 +19,11 @@
 #include "RunDriver.h"
 #include "RunPicture.h"
 #include "RunState.h"
+#include "Sonification.h"
 
 namespace pathsum {
+
+class SoundPlayer;
 
 // What a run leaves for the arrows window to read: its plan and, screen by screen, the p it
 // plotted (empty for a screen not computed yet).
@@ -125,6 +129,28 @@ class MainForm : public QWidget, public RunHost {
     void HideProbe();
     ShapeControl* ProbeMarker = nullptr;
 
+    // Exploring by ear (MainFormProbe.cpp). The plot takes the keyboard's focus through Tab,
+    // after the left column, and through View > Probe with Keys; a click on it still places the
+    // source. With the focus there, Left and Right move a probe along a screen by a detector
+    // step (with Ctrl, by ten), Page Up and Page Down (or Up and Down) to the screen above or
+    // below, Home and End to the ends of the screen. The probe is marked as the pointer's point
+    // is, the arrows window follows it as it follows the pointer, and what it reads is the
+    // plot's accessible description, so that a screen reader says every step.
+    struct KeyProbe {
+        std::size_t screen = 0;  // into kScreenYs
+        double x = 50.0;         // a detector point of the last run, once there is one
+    };
+    void ProbeWithKeys_Click();
+    // Where the keyboard's probe stands: none before the plot first had the focus.
+    const std::optional<KeyProbe>& KeyboardProbe() const { return keyProbe_; }
+    // View > Sound, off at every start: while it is on and the plot has the focus, a tone whose
+    // pitch follows the value at the probe (core's Sonification) sounds, panned with its x.
+    void SetSound(bool on);
+    bool SoundOn() const { return soundOn_; }
+    // Run > Play Screen: the probe's screen (the farthest, 10, before there is a probe) played
+    // from x = 0 to x = 100 in three seconds, the same tone swept along it; Stop ends it.
+    void PlayScreen_Click();
+
     // True while a run is being performed.
     bool Running() const { return state_.Running(); }
 
@@ -200,6 +226,7 @@ class MainForm : public QWidget, public RunHost {
     void setupChanged();
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -246,6 +273,23 @@ class MainForm : public QWidget, public RunHost {
     static QString CoarsePictureNotice();
     static void ThinForACoarsePicture(std::vector<double>& detectorX);
     void FineStep(Parameter parameter, int notches);
+
+    // The keyboard's probe and the sound (MainFormProbe.cpp).
+    void ConnectProbe();
+    bool ProbeKey(const QKeyEvent& event);
+    // The probe marked, described and heard after it moved, the plot took the focus or the
+    // run changed: only a step moves the arrows window's point, and only the user's own doing
+    // brings back a tone that Stop silenced.
+    enum class ProbeChange { Stepped, Focused, RunChanged };
+    void ShowKeyProbe(ProbeChange change);
+    ProbeReading ReadProbe() const;
+    // What the plot's description says: the probe's reading while the plot has the focus.
+    QString PlotAccessibleDescription() const;
+    std::vector<PlottedPoint> ScreenPoints(std::size_t screen) const;
+    SoundPlayer& Player();
+    void FollowProbeWithTone(ProbeChange change);
+    // `lasts` until sound is turned off or plays (a device's trouble), else until the next run.
+    void ShowSoundNotice(const QString& text, bool lasts = true);
 
     void PrintWindow(PrintLook look);
     // One of the five parameters a label steps by ten and a box asks for in a dialog: its
@@ -295,6 +339,12 @@ class MainForm : public QWidget, public RunHost {
     double fullRunSeconds_ = 0.0;  // the last full run that finished
     QTimer* restTimer_ = nullptr;  // the source has rested: the full picture follows
     QElapsedTimer sinceSourceMoved_;
+
+    std::optional<KeyProbe> keyProbe_;
+    bool soundOn_ = false;
+    SoundPlayer* player_ = nullptr;  // made when first asked to sound
+    QString soundNotice_;            // why nothing can be heard
+    bool soundNoticeLasts_ = false;
 };
 
 }  // namespace pathsum

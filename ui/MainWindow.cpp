@@ -108,6 +108,8 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     AddCommand(run, Command::Stop, &MainForm::StopOrCancelDrag);
     run->addSeparator();
     AddCommand(run, Command::PlaceSource, &MainForm::PlaceSource_Click);
+    // A screen heard from end to end.
+    AddCommand(run, Command::PlayScreen, &MainForm::PlayScreen_Click);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     AddWindowCommand(view, Command::ArrowsAtAPoint, &MainWindow::ShowArrows);
@@ -115,6 +117,12 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     QAction* live = NewCommand(view, Command::Live);
     live->setCheckable(true);
     connect(live, &QAction::toggled, form_, &MainForm::SetLive);
+    // Exploring by ear: the plot's probe from the keyboard, and the tone that follows it.
+    view->addSeparator();
+    AddCommand(view, Command::ProbeWithKeys, &MainForm::ProbeWithKeys_Click);
+    QAction* sound = NewCommand(view, Command::Sound);
+    sound->setCheckable(true);
+    connect(sound, &QAction::toggled, form_, &MainForm::SetSound);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* guide = NewCommand(help, Command::Guide);
