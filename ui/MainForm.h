@@ -150,6 +150,9 @@ class MainForm : public QWidget, public RunHost {
     // Run > Play Screen: the probe's screen (the farthest, 10, before there is a probe) played
     // from x = 0 to x = 100 in three seconds, the same tone swept along it; Stop ends it.
     void PlayScreen_Click();
+    // The points a screen of the last run is heard by (`screen` indexes kScreenYs): none before
+    // the run has computed it, or where no path reaches the screens.
+    std::vector<PlottedPoint> ScreenPoints(std::size_t screen) const;
 
     // True while a run is being performed.
     bool Running() const { return state_.Running(); }
@@ -285,7 +288,6 @@ class MainForm : public QWidget, public RunHost {
     ProbeReading ReadProbe() const;
     // What the plot's description says: the probe's reading while the plot has the focus.
     QString PlotAccessibleDescription() const;
-    std::vector<PlottedPoint> ScreenPoints(std::size_t screen) const;
     SoundPlayer& Player();
     void FollowProbeWithTone(ProbeChange change);
     // `lasts` until sound is turned off or plays (a device's trouble), else until the next run.

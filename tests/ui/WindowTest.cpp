@@ -237,14 +237,14 @@ TEST_F(WindowTest, TheClientAreaKeepsItsSizeBelowTheMenuBar) {
     EXPECT_EQ(menus, (QStringList{"File", "Edit", "Run", "View", "Help"}));
 }
 
-TEST_F(WindowTest, TabMovesDownTheLeftColumn) {
+TEST_F(WindowTest, TabMovesDownTheLeftColumnThenToThePlot) {
     form->WavelengthText->setFocus();
     const char* order[] = {"ResolutionText", "ResolutionXText",
                            "GainText",       "GratingWidthText",
                            "Calculate",      "Pattern",
                            "Printit",        "Stop",
                            "Help",           "Exit",
-                           "WavelengthText"};
+                           "PlotCanvas",     "WavelengthText"};
     for (const char* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_NE(QApplication::focusWidget(), nullptr);
