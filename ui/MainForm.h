@@ -345,7 +345,8 @@ class MainForm : public QWidget, public RunHost {
     std::optional<KeyProbe> keyProbe_;
     bool soundOn_ = false;
     SoundPlayer* player_ = nullptr;  // made when first asked to sound
-    QString soundNotice_;            // why nothing can be heard
+    QString soundNotice_;            // why nothing can be heard, while it is shown
+    QString soundTrouble_;           // what the player said of its device, kept
     bool soundNoticeLasts_ = false;
 };
 

@@ -210,8 +210,10 @@ QString MainForm::PlotAccessibleDescription() const {
 SoundPlayer& MainForm::Player() {
     if (player_ == nullptr) {
         player_ = new SoundPlayer(this);
-        connect(player_, &SoundPlayer::Unavailable, this,
-                [this](const QString& message) { ShowSoundNotice(message); });
+        connect(player_, &SoundPlayer::Unavailable, this, [this](const QString& message) {
+            soundTrouble_ = message;
+            ShowSoundNotice(message);
+        });
         // After a screen has played, the probe's tone comes back.
         connect(player_, &SoundPlayer::Finished, this,
                 [this] { FollowProbeWithTone(ProbeChange::Focused); });
@@ -235,9 +237,11 @@ void MainForm::SetSound(bool on) {
         return;
     }
     // Said at once, not at the first step of the probe: the probe goes on describing itself
-    // either way.
+    // either way. The player says it once; Sound turned on again says it again.
     if (Player().Available()) {
         FollowProbeWithTone(ProbeChange::Focused);
+    } else {
+        ShowSoundNotice(soundTrouble_);
     }
 }
 
@@ -288,6 +292,8 @@ void MainForm::PlayScreen_Click() {
     }
     if (Player().PlayScreen(ScreenPoints(screen))) {
         ShowSoundNotice(QString());
+    } else {
+        ShowSoundNotice(soundTrouble_);
     }
 }
 
