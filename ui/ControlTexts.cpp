@@ -422,6 +422,10 @@ QString NothingToPlayText(int screenNumber) {
         .arg(Keys(Command::Calculate));
 }
 
+QString FieldPointName(const QString& readout) {
+    return QStringLiteral("Field at %1").arg(readout);
+}
+
 void DescribeControls(QWidget* form) {
     // The controls of a window's panels too.
     QList<QWidget*> widgets = form->findChildren<QWidget*>();

@@ -95,4 +95,7 @@ QString ProbeDescription(const ProbeReading& reading);
 // Play Screen asked for a screen the last run has not computed.
 QString NothingToPlayText(int screenNumber);
 
+// The name of the field's readout: the point it gives and the value there, as it reads.
+QString FieldPointName(const QString& readout);
+
 }  // namespace pathsum

@@ -1,6 +1,7 @@
 // The window around the client area: the menu bar with its shortcuts, the keyboard, the
 // explanations every control carries, and the scaled client area of a small screen.
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QDoubleSpinBox>
@@ -748,6 +749,26 @@ TEST_F(FieldTest, ThePointerOverTheFieldShowsThatPointsChain) {
     field.PointAt(60, 20);
     EXPECT_EQ(*field.Picture()->Probe(),
               QPointF(grid.X(grid.ColumnOf(60)), grid.Y(grid.RowOf(20))));
+    // The keys move the point on from there as the pointer would, pixel by pixel (Page Down: a
+    // screen's spacing, ten units, down), and the readout's name says where and how bright.
+    QTest::keyClick(field.Picture(), Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(field.Picture(), Qt::Key_Up);
+    QTest::keyClick(field.Picture(), Qt::Key_PageDown);
+    const QPointF stepped(grid.X(grid.ColumnOf(60) + 10),
+                          grid.Y(grid.RowOf(grid.Y(grid.RowOf(20) + 1) - 10.0)));
+    EXPECT_EQ(*field.Picture()->Probe(), stepped);
+    EXPECT_EQ(arrows.NumberText(kChainYName),
+              QString::fromStdString(ReadableNumber(100.0 - stepped.y())));
+    const QString name = field.findChild<QLabel*>("FieldPointer")->accessibleName();
+    EXPECT_TRUE(name.endsWith(field.PointerText()) && field.PointerText().contains("p / N"))
+        << name.toStdString();
+    // The windows beside the main one reach a screen reader as windows, by their titles.
+    for (QWidget* side : {static_cast<QWidget*>(&field), static_cast<QWidget*>(&arrows)}) {
+        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(side);
+        ASSERT_NE(seen, nullptr);
+        EXPECT_EQ(seen->role(), QAccessible::Window);
+        EXPECT_EQ(seen->text(QAccessible::Name), side->windowTitle());
+    }
     // A pointer over the main plot goes back to its detector points, and the field marks them.
     const QPointF overPlot = PixelAt(20.2, 31.5);
     QMouseEvent plotMove(QEvent::MouseMove, overPlot, form->mapToGlobal(overPlot), Qt::NoButton,
