@@ -18,8 +18,9 @@ start_program
 click_at -5 35  # CALC AND PLOT
 sleep 2
 
-# View is the fourth entry of the menu bar (File, Edit, Run, View); Arrows at a Point is the first
-# of its two entries.
+# View is the fourth entry of the menu bar (File, Edit, Run, View); Arrows at a Point is its first
+# entry, whose middle lies about half an entry's height (12 pixels) below the menu's top edge
+# however many entries follow it.
 xdotool mousemove --window "$window" 133 $((client_top / 2)) click 1
 menu=""
 for _ in $(seq 50); do
@@ -28,8 +29,8 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 [[ -n "$menu" ]] || { echo "the View menu did not open"; exit 1; }
-read -r mw mh < <(xdotool getwindowgeometry "$menu" | awk '/Geometry:/ { split($2, g, "x"); print g[1], g[2] }')
-xdotool mousemove --window "$menu" $((mw / 2)) $((mh / 4)) click 1
+read -r mw < <(xdotool getwindowgeometry "$menu" | awk '/Geometry:/ { split($2, g, "x"); print g[1] }')
+xdotool mousemove --window "$menu" $((mw / 2)) 12 click 1
 arrows=$(timeout 10 xdotool search --sync --onlyvisible --name "^Arrows at a Point$" | head -n 1)
 [[ -n "$arrows" ]] || { echo "the arrows window did not open"; exit 1; }
 sleep 0.5
