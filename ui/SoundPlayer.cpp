@@ -221,7 +221,7 @@ bool SoundPlayer::Available() {
     return true;
 }
 
-std::optional<SoundTrouble> SoundPlayer::TroubleWith(const QAudioDevice& device) {
+std::optional<SoundPlayer::SoundTrouble> SoundPlayer::TroubleWith(const QAudioDevice& device) {
     if (device.isNull()) {
         return SoundTrouble::NoDevice;
     }
