@@ -614,6 +614,18 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <source>&amp;White Light</source>
         <translation>&amp;Weißes Licht</translation>
     </message>
+    <message>
+        <source>Probe with &amp;Keys</source>
+        <translation>&amp;Sonde mit Tasten</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>T&amp;on</translation>
+    </message>
+    <message>
+        <source>Pla&amp;y Screen</source>
+        <translation>Schirm abs&amp;pielen</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>

@@ -614,6 +614,18 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <source>&amp;White Light</source>
         <translation>Luz &amp;blanca</translation>
     </message>
+    <message>
+        <source>Probe with &amp;Keys</source>
+        <translation>Sonda con el tec&amp;lado</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Sonido</translation>
+    </message>
+    <message>
+        <source>Pla&amp;y Screen</source>
+        <translation>Re&amp;producir pantalla</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>

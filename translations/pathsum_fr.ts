@@ -614,6 +614,18 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <source>&amp;White Light</source>
         <translation>Lumière &amp;blanche</translation>
     </message>
+    <message>
+        <source>Probe with &amp;Keys</source>
+        <translation>Sonde au cla&amp;vier</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Son</translation>
+    </message>
+    <message>
+        <source>Pla&amp;y Screen</source>
+        <translation>&amp;Jouer l&apos;écran</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>

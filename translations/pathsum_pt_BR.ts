@@ -614,6 +614,18 @@ Tente &quot;pathsum --help&quot;.</translation>
         <source>&amp;White Light</source>
         <translation>Luz &amp;branca</translation>
     </message>
+    <message>
+        <source>Probe with &amp;Keys</source>
+        <translation>Sonda pelo tecla&amp;do</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>S&amp;om</translation>
+    </message>
+    <message>
+        <source>Pla&amp;y Screen</source>
+        <translation>&amp;Tocar anteparo</translation>
+    </message>
 </context>
 <context>
     <name>Notice</name>

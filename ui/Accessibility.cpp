@@ -45,9 +45,21 @@ class FormAccessible : public QAccessibleWidget {
     }
 };
 
+// The windows beside the main one are plain widgets standing as windows, which a screen
+// reader would be shown as fillers: shown as windows, named by their titles, it announces them.
+constexpr const char* kSideWindows[] = {"pathsum::FieldWindow", "pathsum::ArrowsWindow"};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
-    if (className == QLatin1String("pathsum::MainForm") && object->isWidgetType()) {
+    if (!object->isWidgetType()) {
+        return nullptr;
+    }
+    if (className == QLatin1String("pathsum::MainForm")) {
         return new FormAccessible(static_cast<QWidget*>(object));
+    }
+    for (const char* side : kSideWindows) {
+        if (className == QLatin1String(side)) {
+            return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+        }
     }
     return nullptr;
 }

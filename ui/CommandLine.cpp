@@ -127,7 +127,13 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAv
         QCoreApplication::translate(
             "CommandLine", "A PNG at N times the window's pixels: 1, 2 or 4 (1 unless told)."),
         QStringLiteral("N"), QStringLiteral("1"));
-    parser.addOptions({exportOption, onWhiteOption, scaleOption});
+    const QCommandLineOption screenOption(
+        QStringLiteral("screen"),
+        QStringLiteral("The screen a .wav plays from left to right in three seconds, by its "
+                       "number: 1, the nearest the mirrors, to 10, the farthest (10 unless "
+                       "told)."),
+        QStringLiteral("N"), QString::number(kFarthestScreenNumber));
+    parser.addOptions({exportOption, onWhiteOption, scaleOption, screenOption});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -157,6 +163,9 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAv
                                                         "--on-white and --scale go with --export")),
                     {}};
         }
+        if (parser.isSet(screenOption)) {
+            return {Misused(QStringLiteral("--screen goes with --export")), {}};
+        }
         if (!windowAvailable) {
             // Chosen for a display that may not be there: nothing could be shown.
             return {Misused(QCoreApplication::translate(
@@ -183,6 +192,11 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAv
                             .arg(parser.values(scaleOption).size())),
                 {}};
     }
+    if (parser.values(screenOption).size() > 1) {
+        return {Misused(QStringLiteral("--screen may be given once, not %1 times")
+                            .arg(parser.values(screenOption).size())),
+                {}};
+    }
     PictureOptions options;
     const QString scale = parser.value(scaleOption);
     const auto scales = std::find_if(kPictureScales.begin(), kPictureScales.end(),
@@ -194,6 +208,23 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAv
                 {}};
     }
     options.scale = *scales;
+    bool isNumber = false;
+    const QString screen = parser.value(screenOption);
+    options.screen = screen.toInt(&isNumber);
+    if (!isNumber || options.screen < 1 || options.screen > kFarthestScreenNumber) {
+        return {Misused(QStringLiteral("--screen takes a screen's number, 1 to %1, not "
+                                       "\u201c%2\u201d")
+                            .arg(kFarthestScreenNumber)
+                            .arg(screen)),
+                {}};
+    }
+    if (parser.isSet(screenOption) &&
+        std::none_of(files.begin(), files.end(),
+                     [](const QString& file) { return ExportKindOf(file) == ExportKind::Wav; })) {
+        return {Misused(QStringLiteral("--screen says which screen a .wav plays: give "
+                                       "--export with a name ending in .wav")),
+                {}};
+    }
     if (parser.isSet(onWhiteOption)) {
         options.look = MainForm::PrintLook::OnWhite;
     }

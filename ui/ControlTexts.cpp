@@ -306,6 +306,10 @@ constexpr CommandText kCommands[] = {
     {Command::Theory, QT_TRANSLATE_NOOP("Menu", "&Theory"), QKeyCombination(Qt::Key_F9)},
     // F12: desktops take F10 and F11 for themselves.
     {Command::WhiteLight, QT_TRANSLATE_NOOP("Menu", "&White Light"), QKeyCombination(Qt::Key_F12)},
+    // Exploring by ear.
+    {Command::ProbeWithKeys, QT_TRANSLATE_NOOP("Menu", "Probe with &Keys"), Qt::CTRL | Qt::Key_K},
+    {Command::Sound, QT_TRANSLATE_NOOP("Menu", "&Sound"), QKeyCombination(Qt::Key_F4)},
+    {Command::PlayScreen, QT_TRANSLATE_NOOP("Menu", "Pla&y Screen"), QKeyCombination(Qt::Key_F3)},
 };
 
 const CommandText& TextOf(Command command) {
@@ -461,7 +465,45 @@ QString PlotDescription(const std::array<std::optional<ScreenPeak>, kScreenYs.si
                          ScreenName(ScreenLabelIndex(kScreenYs[*brightest])),
                          QString::fromStdString(DetectorXText(peak.x)));
     }
+    text += QStringLiteral(
+                " Tab to the plot, or press %1, and the arrow keys move a probe along the "
+                "screens; %2 turns on a tone that follows it.")
+                .arg(Keys(Command::ProbeWithKeys), Keys(Command::Sound));
     return text;
+}
+
+QString ProbeDescription(const ProbeReading& reading) {
+    if (reading.state == ProbeReading::State::NoRun) {
+        return QStringLiteral(
+                   "Nothing calculated yet: press %1 (CALC AND PLOT), then the arrow keys move "
+                   "the probe along a screen.")
+            .arg(Keys(Command::Calculate));
+    }
+    const QString screen = QString::number(reading.screenNumber);
+    const QString x = QString::fromStdString(DetectorXText(reading.x));
+    switch (reading.state) {
+        case ProbeReading::State::NotComputed:
+            return QStringLiteral("Screen %1, X %2: not computed yet").arg(screen, x);
+        case ProbeReading::State::NoPaths:
+            return QStringLiteral("Screen %1, X %2: no path reaches the screens").arg(screen, x);
+        case ProbeReading::State::Dark:
+            return QStringLiteral("Screen %1, X %2: dark, as the whole screen is").arg(screen, x);
+        case ProbeReading::State::NoRun:
+        case ProbeReading::State::Lit:
+            break;
+    }
+    return QStringLiteral("Screen %1, X %2: %3 of the screen's brightest")
+        .arg(screen, x, QString::fromStdString(ReadableNumber(reading.brightness, 2)));
+}
+
+QString NothingToPlayText(int screenNumber) {
+    return QStringLiteral("Screen %1 is not computed yet: press %2 (CALC AND PLOT), then play it.")
+        .arg(screenNumber)
+        .arg(Keys(Command::Calculate));
+}
+
+QString FieldPointName(const QString& readout) {
+    return QStringLiteral("Field at %1").arg(readout);
 }
 
 void DescribeControls(QWidget* form) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "RunPicture.h"
+#include "Screens.h"
 
 class QWidget;
 
@@ -37,6 +38,10 @@ enum class Command {
     Theory,
     // Run > White Light: checkable, off at every start.
     WhiteLight,
+    // Exploring by ear.
+    ProbeWithKeys,
+    Sound,
+    PlayScreen,
 };
 
 // The command's text in its menu (with its & mnemonic) and its shortcut (none for some).
@@ -78,5 +83,29 @@ QString TheoryPredictionName();
 QString FresnelNumberName();
 // The plot's description: what it shows and, after a run, where its brightest point lies.
 QString PlotDescription(const std::array<std::optional<ScreenPeak>, kScreenYs.size()>& peaks);
+
+// What the keyboard's probe reads at its point, for the plot's description while the plot has
+// the keyboard's focus: the screen by its number, the point's X as the labels count it and how
+// bright it is against the screen's brightest point.
+struct ProbeReading {
+    enum class State {
+        NoRun,        // nothing calculated yet
+        NotComputed,  // the run has not reached the screen (yet)
+        NoPaths,      // no path reaches the screens: nothing is plotted
+        Dark,         // every point of the screen is zero
+        Lit,
+    };
+    State state = State::NoRun;
+    int screenNumber = kFarthestScreenNumber;
+    double x = 50.0;          // the detector's x across the plot
+    double brightness = 0.0;  // 0 to 1 of the screen's brightest (Lit)
+};
+QString ProbeDescription(const ProbeReading& reading);
+
+// Play Screen asked for a screen the last run has not computed.
+QString NothingToPlayText(int screenNumber);
+
+// The name of the field's readout: the point it gives and the value there, as it reads.
+QString FieldPointName(const QString& readout);
 
 }  // namespace pathsum

@@ -29,6 +29,8 @@ QString KindName(ExportKind kind) {
             return QCoreApplication::translate("pathsum::ExportPictureDialog", "an SVG drawing");
         case ExportKind::Pdf:
             return QCoreApplication::translate("pathsum::ExportPictureDialog", "a PDF document");
+        case ExportKind::Wav:
+            return QStringLiteral("a sound");
         case ExportKind::Csv:
             break;
     }
@@ -146,7 +148,7 @@ void ExportPictureDialog::Choose() {
 // matters to a PNG only.
 void ExportPictureDialog::FollowTheName() {
     const auto kind = ExportKindOf(Path());
-    const bool picture = kind && *kind != ExportKind::Csv;
+    const bool picture = kind && *kind != ExportKind::Csv && *kind != ExportKind::Wav;
     exportButton_->setEnabled(picture);
     scale_->setEnabled(kind == ExportKind::Png);
     if (picture) {

@@ -10,6 +10,8 @@
 
 #include "RunTable.h"
 #include "SaveWhole.h"
+#include "Screens.h"
+#include "WavFile.h"
 
 namespace pathsum {
 namespace {
@@ -80,6 +82,18 @@ std::variant<QByteArray, QString> CsvBytes(MainForm& form) {
     return QByteArray::fromStdString(RunTableCsv(*run.plan, plotted, PATHSUM_VERSION));
 }
 
+// The screen as Play Screen plays it: three seconds from x = 0 to x = 100.
+std::variant<QByteArray, QString> WavBytes(const MainForm& form, int screenNumber) {
+    const std::size_t screen = ScreenOfNumber(screenNumber);
+    if (!form.LastRun().plan || form.LastRun().p[screen].empty()) {
+        return QStringLiteral(
+                   "screen %1 has not been calculated, so there is no sound of it to export.")
+            .arg(screenNumber);
+    }
+    const std::string bytes = ScreenWav(form.ScreenPoints(screen));
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
 }  // namespace
 
 std::optional<ExportKind> ExportKindOf(const QString& path) {
@@ -95,6 +109,9 @@ std::optional<ExportKind> ExportKindOf(const QString& path) {
     }
     if (suffix == QLatin1String("csv")) {
         return ExportKind::Csv;
+    }
+    if (suffix == QLatin1String("wav")) {
+        return ExportKind::Wav;
     }
     return std::nullopt;
 }
@@ -117,6 +134,8 @@ std::variant<QByteArray, QString> ExportBytes(MainForm& form, ExportKind kind,
             return SvgBytes(form, options);
         case ExportKind::Pdf:
             return PdfBytes(form, options);
+        case ExportKind::Wav:
+            return WavBytes(form, options.screen);
         case ExportKind::Csv:
             break;
     }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -400,6 +401,8 @@ void FieldWindow::PointAt(double x, double y) {
     pointer_->setText(QStringLiteral("X %1, Y %2")
                           .arg(Readable(AcrossFromCentre(x), 6), Readable(DistanceFromRow(y), 6)) +
                       value);
+    // A screen reader hears the point and its value by the readout's name.
+    pointer_->setAccessibleName(FieldPointName(pointer_->text()));
     emit pointerOverField(x, y);
 }
 
@@ -483,6 +486,54 @@ QString FieldWindow::RunCaption() const {
     }
     return tr("The last run: %1, wavelength %2, %3 paths, gain %4.")
         .arg(pattern, Readable(s.wavelength, 6), paths, Readable(s.gain, 6));
+}
+
+void FieldWindow::keyPressEvent(QKeyEvent* event) {
+    if (!ProbeKey(*event)) {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+bool FieldWindow::ProbeKey(const QKeyEvent& event) {
+    if (!picture_->hasFocus() || !refinement_ || refinement_->Grid().view != view_) {
+        return false;
+    }
+    constexpr int kLongStep = 10;
+    constexpr double kScreenSpacing = 10.0;
+    const int step = event.modifiers().testFlag(Qt::ControlModifier) ? kLongStep : 1;
+    const FieldGrid& grid = refinement_->Grid();
+    const QPointF from = picture_->Probe().value_or(
+        QPointF(view_.left + 0.5 * view_.width, view_.bottom + 0.5 * view_.height));
+    int i = grid.ColumnOf(from.x());
+    int k = grid.RowOf(from.y());
+    switch (event.key()) {
+        case Qt::Key_Left:
+            i -= step;
+            break;
+        case Qt::Key_Right:
+            i += step;
+            break;
+        // Up the picture is towards the row.
+        case Qt::Key_Up:
+            k += step;
+            break;
+        case Qt::Key_Down:
+            k -= step;
+            break;
+        case Qt::Key_PageUp:
+            k = grid.RowOf(from.y() + kScreenSpacing);
+            break;
+        case Qt::Key_PageDown:
+            k = grid.RowOf(from.y() - kScreenSpacing);
+            break;
+        default:
+            return false;
+    }
+    const double x = grid.X(std::clamp(i, 0, grid.columns - 1));
+    const double y = grid.Y(std::clamp(k, 0, grid.rows - 1));
+    PointAt(x, y);
+    MarkProbe(x, y);
+    return true;
 }
 
 // ---- Saving -------------------------------------------------------------------------------

@@ -76,6 +76,8 @@ class FieldWindow : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // The keyboard's probe over the field: the keys the picture leaves move the probed point.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // The main window's last run changed: a run with other paths starts the field afresh.
@@ -111,6 +113,12 @@ class FieldWindow : public QWidget {
     void PaintTrueColourPicture(std::vector<std::uint32_t>& pixels) const;
     // What the caption says of the last run.
     QString RunCaption() const;
+    // With the picture focused, Left and Right move the probed point by a pixel (with Ctrl, by
+    // ten), Up and Down by a pixel's row (with Ctrl, ten), Page Up and Page Down by ten units of
+    // the plot, a screen's spacing, from where the pointer or the keys left it (the middle of
+    // the view at first): reported as the pointer's point is (PointAt), and marked. Home keeps
+    // showing the whole square. False for any other key.
+    bool ProbeKey(const QKeyEvent& event);
 
     MainForm* form_;
     FieldPictureView* picture_;

@@ -11,6 +11,7 @@
 #include "ControlTexts.h"
 #include "NumberText.h"
 #include "PlotFrame.h"
+#include "SoundPlayer.h"
 
 namespace pathsum {
 namespace {
@@ -64,6 +65,7 @@ MainForm::MainForm(QWidget* parent) : QWidget(parent) {
     InstallAccessibility();
     BuildControls();
     ConnectEvents();
+    ConnectProbe();
     DescribeControls(this);
     DescribeCaptions();
 }
@@ -286,7 +288,7 @@ void MainForm::DescribeCaptions() {
             ScreenLabelName(index, distance->text(), record_.peaks[screen]));
         paths->setAccessibleName(PathsLabelName(index, paths->text()));
     }
-    canvas_->setAccessibleDescription(PlotDescription(record_.peaks));
+    canvas_->setAccessibleDescription(PlotAccessibleDescription());
 }
 
 void MainForm::Calculate_Click() {
@@ -401,6 +403,10 @@ void MainForm::Stop_Click() {
     state_.StopRequested = 1;
     // In the live mode nothing runs again until the next change.
     liveWanted_ = false;
+    // Stop silences the sound too: the probe's tone until the probe moves, a screen played.
+    if (player_ != nullptr) {
+        player_->Stop();
+    }
 }
 
 void MainForm::ProcessPendingEvents() {
@@ -529,6 +535,11 @@ void MainForm::MarkProbe(double x, double screenY) {
 }
 
 void MainForm::HideProbe() {
+    // The keyboard's probe keeps its mark while the keys move it.
+    if (keyProbe_ && canvas_->hasFocus()) {
+        ShowKeyProbe(ProbeChange::RunChanged);
+        return;
+    }
     ProbeMarker->hide();
 }
 

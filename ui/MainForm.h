@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "ControlTexts.h"
 #include "Controls.h"
 #include "ExperimentSettings.h"
 #include "FarField.h"
@@ -20,8 +21,11 @@
 #include "RunDriver.h"
 #include "RunPicture.h"
 #include "RunState.h"
+#include "Sonification.h"
 
 namespace pathsum {
+
+class SoundPlayer;
 
 // What a run leaves for the arrows window to read: its plan and, screen by screen, the p it
 // plotted (empty for a screen not computed yet). In white light p is each point's white value
@@ -128,6 +132,31 @@ class MainForm : public QWidget, public RunHost {
     void MarkProbe(double x, double screenY);
     void HideProbe();
     ShapeControl* ProbeMarker = nullptr;
+
+    // Exploring by ear (MainFormProbe.cpp). The plot takes the keyboard's focus through Tab,
+    // after the left column, and through View > Probe with Keys; a click on it still places the
+    // source. With the focus there, Left and Right move a probe along a screen by a detector
+    // step (with Ctrl, by ten), Page Up and Page Down (or Up and Down) to the screen above or
+    // below, Home and End to the ends of the screen. The probe is marked as the pointer's point
+    // is, the arrows window follows it as it follows the pointer, and what it reads is the
+    // plot's accessible description, so that a screen reader says every step.
+    struct KeyProbe {
+        std::size_t screen = 0;  // into kScreenYs
+        double x = 50.0;         // a detector point of the last run, once there is one
+    };
+    void ProbeWithKeys_Click();
+    // Where the keyboard's probe stands: none before the plot first had the focus.
+    const std::optional<KeyProbe>& KeyboardProbe() const { return keyProbe_; }
+    // View > Sound, off at every start: while it is on and the plot has the focus, a tone whose
+    // pitch follows the value at the probe (core's Sonification) sounds, panned with its x.
+    void SetSound(bool on);
+    bool SoundOn() const { return soundOn_; }
+    // Run > Play Screen: the probe's screen (the farthest, 10, before there is a probe) played
+    // from x = 0 to x = 100 in three seconds, the same tone swept along it; Stop ends it.
+    void PlayScreen_Click();
+    // The points a screen of the last run is heard by (`screen` indexes kScreenYs): none before
+    // the run has computed it, or where no path reaches the screens.
+    std::vector<PlottedPoint> ScreenPoints(std::size_t screen) const;
 
     // True while a run is being performed.
     bool Running() const { return state_.Running(); }
@@ -241,6 +270,7 @@ class MainForm : public QWidget, public RunHost {
     void lightChanged(bool white);
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -287,6 +317,22 @@ class MainForm : public QWidget, public RunHost {
     static QString CoarsePictureNotice();
     static void ThinForACoarsePicture(std::vector<double>& detectorX);
     void FineStep(Parameter parameter, int notches);
+
+    // The keyboard's probe and the sound (MainFormProbe.cpp).
+    void ConnectProbe();
+    bool ProbeKey(const QKeyEvent& event);
+    // The probe marked, described and heard after it moved, the plot took the focus or the
+    // run changed: only a step moves the arrows window's point, and only the user's own doing
+    // brings back a tone that Stop silenced.
+    enum class ProbeChange { Stepped, Focused, RunChanged };
+    void ShowKeyProbe(ProbeChange change);
+    ProbeReading ReadProbe() const;
+    // What the plot's description says: the probe's reading while the plot has the focus.
+    QString PlotAccessibleDescription() const;
+    SoundPlayer& Player();
+    void FollowProbeWithTone(ProbeChange change);
+    // `lasts` until sound is turned off or plays (a device's trouble), else until the next run.
+    void ShowSoundNotice(const QString& text, bool lasts = true);
 
     void PrintWindow(PrintLook look);
 
@@ -356,6 +402,12 @@ class MainForm : public QWidget, public RunHost {
     bool rulerPressed_ = false;         // Shift and the left button went down in the client area
     bool measuring_ = false;            // and the pointer has moved far enough for a drag
     QPointF rulerPress_;                // where, in pixels
+    std::optional<KeyProbe> keyProbe_;
+    bool soundOn_ = false;
+    SoundPlayer* player_ = nullptr;  // made when first asked to sound
+    QString soundNotice_;            // why nothing can be heard, while it is shown
+    QString soundTrouble_;           // what the player said of its device, kept
+    bool soundNoticeLasts_ = false;
 };
 
 }  // namespace pathsum

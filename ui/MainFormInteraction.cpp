@@ -210,7 +210,7 @@ void MainForm::ShowRunNotices(const std::vector<std::string>& lines) {
 
 void MainForm::ShowNotice() {
     QStringList said;
-    for (const QString& part : {runNotice_, liveNotice_}) {
+    for (const QString& part : {runNotice_, liveNotice_, soundNotice_}) {
         if (!part.isEmpty()) {
             said << part;
         }

@@ -88,9 +88,11 @@ class LabelsOnWhite {
 // takes the passing loss of focus for the user's.
 class FocusSetAside {
   public:
-    explicit FocusSetAside(QWidget* area) {
+    // `keep` draws its focus frame on the screen alone, never into a picture: it keeps the
+    // focus, and nothing it does when it loses the focus happens.
+    FocusSetAside(QWidget* area, const QWidget* keep) {
         QWidget* focus = area->focusWidget();
-        if (focus == nullptr || !focus->hasFocus()) {
+        if (focus == nullptr || !focus->hasFocus() || focus == keep) {
             return;
         }
         focus_ = focus;
@@ -149,7 +151,7 @@ void MainForm::PaintClientArea(QPainter& painter, const QRect& page, PrintLook l
 
     // The controls over the plot, bottom to top as they are stacked.
     QWidget* area = canvas_->parentWidget();
-    const FocusSetAside focusAside(area);
+    const FocusSetAside focusAside(area, canvas_);
     std::vector<QWidget*> controls;
     std::vector<QLabel*> labels;
     for (QObject* child : area->children()) {

@@ -114,6 +114,8 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     white->setCheckable(true);
     connect(white, &QAction::toggled, form_, &MainForm::SetWhiteLight);
     connect(form_, &MainForm::lightChanged, white, &QAction::setChecked);
+    // A screen heard from end to end.
+    AddCommand(run, Command::PlayScreen, &MainForm::PlayScreen_Click);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     AddWindowCommand(view, Command::ArrowsAtAPoint, &MainWindow::ShowArrows);
@@ -125,6 +127,12 @@ MainWindow::MainWindow(double scale, QWidget* parent)
     QAction* theory = NewCommand(view, Command::Theory);
     theory->setCheckable(true);
     connect(theory, &QAction::toggled, form_, &MainForm::SetTheory);
+    // Exploring by ear: the plot's probe from the keyboard, and the tone that follows it.
+    view->addSeparator();
+    AddCommand(view, Command::ProbeWithKeys, &MainForm::ProbeWithKeys_Click);
+    QAction* sound = NewCommand(view, Command::Sound);
+    sound->setCheckable(true);
+    connect(sound, &QAction::toggled, form_, &MainForm::SetSound);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* guide = NewCommand(help, Command::Guide);

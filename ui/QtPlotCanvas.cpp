@@ -243,6 +243,22 @@ void QtPlotCanvas::paintEvent(QPaintEvent* event) {
     if (held_.isNull() && !OverlayEmpty()) {
         painter.drawImage(target, overlayImage_, source);
     }
+    if (hasFocus()) {
+        PaintFocusFrame(painter);
+    }
+}
+
+void QtPlotCanvas::PaintFocusFrame(QPainter& painter) const {
+    // Around the plot square, clear of its lines and of the labels beside it: the keys of the
+    // probe act on the plot while it has the keyboard's focus.
+    constexpr int kGap = 2;
+    const QRectF square(QPointF(PlotFrame::PixelX(0.0), PlotFrame::PixelY(100.0)),
+                        QPointF(PlotFrame::PixelX(100.0), PlotFrame::PixelY(0.0)));
+    QPen pen(palette().color(QPalette::Active, QPalette::Highlight), 2.0);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(square.adjusted(-kGap - 1, -kGap - 1, kGap + 1, kGap + 1));
 }
 
 }  // namespace pathsum

@@ -71,6 +71,8 @@ class QtPlotCanvas : public QWidget, public PlotCanvas {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // While the plot has the keyboard's focus; never part of a picture (see Replay).
+    void PaintFocusFrame(QPainter& painter) const;
     void EnsureImage();
     // Paints the lines not yet in the image into it, and notes where pixels changed.
     void FlushPending();

@@ -72,8 +72,24 @@ void SoundPlayer::SetTarget(const ToneTarget& target) {
 }
 
 bool SoundPlayer::PlayScreen(std::span<const PlottedPoint> points) {
+    std::vector<std::int16_t> screen = RenderScreen(points);
+    if (sounding_ == Sounding::Tone && !tone_.Silent()) {
+        // The tone falls silent in the same stream and the screen follows it: cut off, the
+        // tone would click.
+        std::vector<std::int16_t> fall(std::size_t{kFadeFrames} * kSoundChannels);
+        tone_.FadeOut();
+        tone_.Render(target_, fall);
+        screen.insert(screen.begin(), fall.begin(), fall.end());
+        screen_ = std::move(screen);
+        screenNext_ = 0;
+        screenEnd_ = static_cast<std::int64_t>(screen_.size()) / kSoundChannels;
+        screenCut_ = false;
+        sounding_ = Sounding::Screen;
+        silenceLeft_ = kSilenceAfterFrames;
+        return true;
+    }
     Release();
-    screen_ = RenderScreen(points);
+    screen_ = std::move(screen);
     screenNext_ = 0;
     screenEnd_ = static_cast<std::int64_t>(screen_.size()) / kSoundChannels;
     screenCut_ = false;
@@ -100,24 +116,17 @@ void SoundPlayer::Stop() {
 bool SoundPlayer::Start(Sounding sounding) {
     Release();
     const QAudioDevice device = findDevice_();
-    const QAudioFormat format = SampleFormat();
-    if (device.isNull()) {
-        Trouble(tr("There is no sound device: the sound is off."));
+    if (const auto trouble = TroubleWith(device)) {
+        Trouble(*trouble);
         return false;
     }
-    if (!device.isFormatSupported(format)) {
-        Trouble(tr("The sound device cannot play 16-bit stereo at 44,100 Hz: the sound is off."));
-        return false;
-    }
-    sink_ = new QAudioSink(device, format, this);
+    sink_ = new QAudioSink(device, SampleFormat(), this);
     sink_->setBufferSize(qsizetype{kBufferFrames} * qsizetype{kBytesPerFrame});
     out_ = sink_->start();
     if (out_ == nullptr || sink_->error() != QAudio::NoError ||
         sink_->state() == QAudio::StoppedState) {
         Release();
-        Trouble(
-            tr("The sound device could not be opened (another program may hold it): the sound is "
-               "off."));
+        Trouble(SoundTrouble::NotOpened);
         return false;
     }
     // Connected only now: a sink that fails while starting is dealt with above.
@@ -183,7 +192,7 @@ void SoundPlayer::SinkStateChanged() {
     if (sink_ != nullptr && sink_->state() == QAudio::StoppedState &&
         sink_->error() != QAudio::NoError) {
         Release();
-        Trouble(tr("The sound device stopped playing: the sound is off."));
+        Trouble(SoundTrouble::StoppedPlaying);
     }
 }
 
@@ -201,12 +210,49 @@ void SoundPlayer::Release() {
     sink->deleteLater();
 }
 
-void SoundPlayer::Trouble(const QString& message) {
+bool SoundPlayer::Available() {
+    if (sink_ != nullptr) {
+        return true;
+    }
+    if (const auto trouble = TroubleWith(findDevice_())) {
+        Trouble(*trouble);
+        return false;
+    }
+    return true;
+}
+
+std::optional<SoundPlayer::SoundTrouble> SoundPlayer::TroubleWith(const QAudioDevice& device) {
+    if (device.isNull()) {
+        return SoundTrouble::NoDevice;
+    }
+    if (!device.isFormatSupported(SampleFormat())) {
+        return SoundTrouble::FormatNotSupported;
+    }
+    return std::nullopt;
+}
+
+QString SoundPlayer::TroubleText(SoundTrouble trouble) {
+    switch (trouble) {
+        case SoundTrouble::NoDevice:
+            return tr("There is no sound device: the sound is off.");
+        case SoundTrouble::FormatNotSupported:
+            return tr("The sound device cannot play 16-bit stereo at 44,100 Hz: the sound is off.");
+        case SoundTrouble::NotOpened:
+            return tr(
+                "The sound device could not be opened (another program may hold it): the sound is "
+                "off.");
+        case SoundTrouble::StoppedPlaying:
+            break;
+    }
+    return tr("The sound device stopped playing: the sound is off.");
+}
+
+void SoundPlayer::Trouble(SoundTrouble trouble) {
     if (troubleSaid_) {
         return;
     }
     troubleSaid_ = true;
-    emit Unavailable(message);
+    emit Unavailable(TroubleText(trouble));
 }
 
 }  // namespace pathsum

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -37,14 +38,21 @@ class SoundPlayer : public QObject {
     bool StartTone(const ToneTarget& target);
     // The sounding tone glides to `target`; nothing when no tone sounds.
     void SetTarget(const ToneTarget& target);
-    // Plays a screen from x = 0 to x = 100 (RenderScreen), in place of whatever sounds; `Finished`
-    // follows at its end. False when no sound can be played.
+    // Plays a screen from x = 0 to x = 100 (RenderScreen), in place of whatever sounds (a tone
+    // falls silent first, without a click); `Finished` follows at its end. False when no sound
+    // can be played.
     bool PlayScreen(std::span<const PlottedPoint> points);
     // The tone or the screen falls silent within a few hundredths of a second (no click).
     void Stop();
 
     // Whether a tone or a screen sounds (or is falling silent after Stop).
     bool IsSounding() const { return sounding_ != Sounding::Nothing; }
+    // Whether a screen is being played.
+    bool PlayingScreen() const { return sounding_ == Sounding::Screen; }
+
+    // Whether there is a device that can play the sound, without opening it; `Unavailable` says
+    // why not (once, as for a sound asked for).
+    bool Available();
 
   signals:
     // No sound can be played: a short message for the window to show. Said once, and again only
@@ -57,10 +65,15 @@ class SoundPlayer : public QObject {
     enum class Sounding { Nothing, Tone, Screen };
 
     bool Start(Sounding sounding);
+    // Why no sound can be played.
+    enum class SoundTrouble { NoDevice, FormatNotSupported, NotOpened, StoppedPlaying };
+    // What keeps `device` from playing the samples, if anything.
+    static std::optional<SoundTrouble> TroubleWith(const QAudioDevice& device);
+    static QString TroubleText(SoundTrouble trouble);
     void Feed();
     void SinkStateChanged();
     void Release();
-    void Trouble(const QString& message);
+    void Trouble(SoundTrouble trouble);
 
     DeviceFinder findDevice_;
     QAudioSink* sink_ = nullptr;  // a child of this while it exists

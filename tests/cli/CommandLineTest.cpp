@@ -17,8 +17,10 @@
 #include <cstdlib>
 
 #include "Exports.h"
+#include "GraphPlotter.h"
 #include "MainForm.h"
 #include "SetupFile.h"
+#include "WavFile.h"
 
 namespace pathsum {
 namespace {
@@ -132,6 +134,13 @@ INSTANTIATE_TEST_SUITE_P(
                    2,
                    "--scale may be given once"},
         StatusCase{"OnWhiteAlone", {"--on-white"}, 2, "go with --export"},
+        StatusCase{"ScreenZero", {"--screen", "0", "--export", "@/x.wav"}, 2, "1 to 10, not"},
+        StatusCase{"ScreenEleven", {"--screen", "11", "--export", "@/x.wav"}, 2, "\u201c11\u201d"},
+        StatusCase{"ScreenNotANumber", {"--screen", "far", "--export", "@/x.wav"}, 2, "far"},
+        StatusCase{"ScreenWithoutASound",
+                   {"--screen", "3", "--export", "@/x.png"},
+                   2,
+                   "--screen says which screen a .wav plays"},
         StatusCase{"MissingSetup", {"@/gone.pathsum", "--export", "@/x.png"}, 1, "gone.pathsum"},
         // The window's own refusal, as its box would show it.
         StatusCase{"RefusedRun",
@@ -143,6 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    "none/y.png",
                    true},
+        StatusCase{"SoundToNoSuchFolder", {"--export", "@/none/y.wav"}, 1, "none/y.wav"},
         StatusCase{"ThroughALink", {"--export", "@/link.png"}, 0, "", true},
         StatusCase{"APipe",
                    {"--export", "@/x.png", "--export", "@/pipe.png"},
@@ -208,6 +218,29 @@ TEST_F(CommandLineTest, ExportsWithoutADisplayWhatTheWindowDraws) {
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_TRUE(csv.readAll().contains(
         "\nscreen_distance,x,paths,p,p_over_n2,plotted,X_from_centre,theory,fresnel\n100,"));
+}
+
+// The sound file holds what Play Screen plays of the window's own run: the farthest screen
+// unless told, or the screen of the number given (1 is the nearest the row, at y = 90).
+TEST_F(CommandLineTest, ASoundFileIsTheScreenAsTheWindowPlaysIt) {
+    MainForm form;
+    const pathsum::Setup setup = std::get<pathsum::Setup>(ReadSetupFile(kLesson));
+    form.ApplySetup(setup.texts, setup.marker);
+    form.Calculate_Click();
+    const RunRecord& run = form.LastRun();
+    ASSERT_TRUE(run.plan);
+    for (const auto& [options, screen] :
+         {std::pair{QStringList{}, std::size_t{0}}, {QStringList{"--screen", "1"}, 9}}) {
+        const Ran ran =
+            RunProgram(folder.path(), QStringList{kLesson, "--export", "s.wav"} + options);
+        ASSERT_EQ(ran.status, 0) << ran.err.toStdString();
+        QFile file(Path("s.wav"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const std::string expected = ScreenWav(PlottedPoints(
+            run.plan->detectorX, run.p[screen], run.plan->paths.Count(), run.plan->settings.gain));
+        EXPECT_EQ(file.readAll().toStdString(), expected) << "screen index " << screen;
+        EXPECT_EQ(file.size(), kWavHeaderBytes + std::size_t{kScreenPlayFrames} * 4);
+    }
 }
 
 TEST_F(CommandLineTest, APngTwiceAsLargeOnWhiteIsTheWindowsDrawingOnWhite) {

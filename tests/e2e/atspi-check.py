@@ -83,6 +83,10 @@ check(captions.get("Y (below the row)") == "Y (below the row): 40",
       "the probed screen's distance is heard: %r" % captions)
 check(re.fullmatch(r"p / N²: 0\.[0-9]+", captions.get("p / N²", "")) is not None,
       "p / N² is heard with its value: %r" % captions)
+window = [n.getRoleName() for n in everything
+          if n.name == "Arrows at a Point" and n.getRole() != pyatspi.ROLE_MENU_ITEM]
+check(window in (["window"], ["frame"]), "the arrows window is announced as a window: %r" % window)
+
 chain = [n for n in everything if n.name == "Arrow chain"]
 check(chain and "Now 101 arrows" in chain[0].description,
       "the arrow chain says what it shows: %r" % (chain and chain[0].description))

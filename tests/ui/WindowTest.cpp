@@ -1,6 +1,7 @@
 // The window around the client area: the menu bar with its shortcuts, the keyboard, the
 // explanations every control carries, and the scaled client area of a small screen.
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QDoubleSpinBox>
@@ -112,41 +113,62 @@ TEST_P(CommandTest, TheMenuEntryAndItsShortcutReachTheProcedure) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CommandTest,
-    ::testing::Values(CommandCase{"Calculate", Command::Calculate,
-                                  [](MainForm& f) {
-                                      EXPECT_EQ(f.ScreenLabel[9]->text(), " 100");
-                                      EXPECT_TRUE(f.Calculate->isEnabled());
-                                  },
-                                  ""},
-                      CommandCase{"Stop", Command::Stop,
-                                  [](MainForm& f) {
-                                      EXPECT_EQ(f.Run().StopRequested, 1);
-                                      EXPECT_EQ(f.ScreenLabel[9]->text(), "10:")
-                                          << "Stop only sets the flag";
-                                  },
-                                  ""},
-                      CommandCase{"Help",
-                                  Command::Help,
-                                  {},
-                                  "Light as a sum over paths, A. N. Arrowsmith, "
-                                  "Pathsum Teaching Workshop, 2016"},
-                      // The widget tests see no print server (QtTestMain.cpp): Print says so.
-                      CommandCase{"Print", Command::Print, {}, "Print"},
-                      CommandCase{"PrintOnWhite", Command::PrintOnWhite, {}, "Print"},
-                      CommandCase{"PlaceSource", Command::PlaceSource, {}, "Place Source"},
-                      CommandCase{"Open", Command::Open, {}, "Open Set-up"},
-                      // No set-up file yet: Save asks for a name, as Save As does.
-                      CommandCase{"Save", Command::Save, {}, "Save Set-up"},
-                      CommandCase{"SaveAs", Command::SaveAs, {}, "Save Set-up"},
-                      CommandCase{"ExportPicture", Command::ExportPicture, {}, "Export Picture"},
-                      // Before a run there are no numbers: Export Data says so.
-                      CommandCase{"ExportData", Command::ExportData, {}, "Export Data"},
-                      CommandCase{"CopyPicture", Command::CopyPicture,
-                                  [](MainForm& f) {
-                                      EXPECT_EQ(QGuiApplication::clipboard()->image().size(),
-                                                f.size());
-                                  },
-                                  ""}),
+    ::testing::Values(
+        CommandCase{"Calculate", Command::Calculate,
+                    [](MainForm& f) {
+                        EXPECT_EQ(f.ScreenLabel[9]->text(), " 100");
+                        EXPECT_TRUE(f.Calculate->isEnabled());
+                    },
+                    ""},
+        CommandCase{"Stop", Command::Stop,
+                    [](MainForm& f) {
+                        EXPECT_EQ(f.Run().StopRequested, 1);
+                        EXPECT_EQ(f.ScreenLabel[9]->text(), "10:") << "Stop only sets the flag";
+                    },
+                    ""},
+        CommandCase{"Help",
+                    Command::Help,
+                    {},
+                    "Light as a sum over paths, A. N. Arrowsmith, "
+                    "Pathsum Teaching Workshop, 2016"},
+        // The widget tests see no print server (QtTestMain.cpp): Print says so.
+        CommandCase{"Print", Command::Print, {}, "Print"},
+        CommandCase{"PrintOnWhite", Command::PrintOnWhite, {}, "Print"},
+        CommandCase{"PlaceSource", Command::PlaceSource, {}, "Place Source"},
+        CommandCase{"Open", Command::Open, {}, "Open Set-up"},
+        // No set-up file yet: Save asks for a name, as Save As does.
+        CommandCase{"Save", Command::Save, {}, "Save Set-up"},
+        CommandCase{"SaveAs", Command::SaveAs, {}, "Save Set-up"},
+        CommandCase{"ExportPicture", Command::ExportPicture, {}, "Export Picture"},
+        // Before a run there are no numbers: Export Data says so.
+        CommandCase{"ExportData", Command::ExportData, {}, "Export Data"},
+        CommandCase{
+            "CopyPicture", Command::CopyPicture,
+            [](MainForm& f) { EXPECT_EQ(QGuiApplication::clipboard()->image().size(), f.size()); },
+            ""},
+        CommandCase{"ProbeWithKeys", Command::ProbeWithKeys,
+                    [](MainForm& f) {
+                        EXPECT_TRUE(f.Canvas()->hasFocus());
+                        EXPECT_TRUE(f.Canvas()->accessibleDescription().startsWith(
+                            "Nothing calculated yet"));
+                    },
+                    ""},
+        // On, then off by its key. The tests have no sound device (QtTestMain.cpp):
+        // turned on, Sound says so at once, and the window answers on.
+        CommandCase{
+            "Sound", Command::Sound,
+            [](MainForm& f) {
+                EXPECT_EQ(f.LiveNotice->isVisible(), f.SoundOn());
+                EXPECT_EQ(f.LiveNotice->text().startsWith("There is no sound device"), f.SoundOn())
+                    << f.LiveNotice->text().toStdString();
+            },
+            ""},
+        CommandCase{"PlayScreen", Command::PlayScreen,
+                    [](MainForm& f) {
+                        EXPECT_TRUE(
+                            f.LiveNotice->text().startsWith("Screen 10 is not computed yet"));
+                    },
+                    ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, AboutNamesTheProgramItsVersionAndLicence) {
@@ -319,14 +341,14 @@ TEST_F(WindowTest, TheClientAreaKeepsItsSizeBelowTheMenuBar) {
     EXPECT_EQ(menus, (QStringList{"File", "Edit", "Run", "View", "Help"}));
 }
 
-TEST_F(WindowTest, TabMovesDownTheLeftColumn) {
+TEST_F(WindowTest, TabMovesDownTheLeftColumnThenToThePlot) {
     form->WavelengthText->setFocus();
     const char* order[] = {"ResolutionText", "ResolutionXText",
                            "GainText",       "GratingWidthText",
                            "Calculate",      "Pattern",
                            "Printit",        "Stop",
                            "Help",           "Exit",
-                           "WavelengthText"};
+                           "PlotCanvas",     "WavelengthText"};
     for (const char* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_NE(QApplication::focusWidget(), nullptr);
@@ -598,6 +620,70 @@ TEST_F(ArrowsTest, ShowsThePointUnderThePointerWithTheNumbersOfItsPlottedValue) 
     EXPECT_FALSE(form->ProbeMarker->isVisible());
 }
 
+// The keyboard's probe from the middle of the farthest screen: each key's step, the arrows
+// window following it as it follows the pointer, its mark and what a screen reader hears.
+TEST_F(ArrowsTest, TheKeysMoveAProbeTheArrowsFollowAndAScreenReaderHears) {
+    form->Calculate_Click();  // the detector step 1: point i at x = i
+    ArrowsWindow& arrows = Open();
+    window->activateWindow();
+    ASSERT_TRUE(BecomesActive(window.get()));
+    window->Action(Command::ProbeWithKeys)->trigger();
+    QtPlotCanvas* plot = form->Canvas();
+    ASSERT_TRUE(plot->hasFocus());
+    struct Step {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int times;
+        std::size_t screen;  // into kScreenYs: 0 is screen 10, the farthest
+        int point;
+    };
+    const Step steps[] = {
+        {Qt::Key_Right, Qt::NoModifier, 1, 0, 51},
+        {Qt::Key_Right, Qt::ControlModifier, 1, 0, 61},
+        {Qt::Key_Left, Qt::NoModifier, 1, 0, 60},
+        {Qt::Key_End, Qt::NoModifier, 1, 0, 100},
+        {Qt::Key_Right, Qt::ControlModifier, 1, 0, 100},
+        {Qt::Key_PageUp, Qt::NoModifier, 1, 1, 100},
+        {Qt::Key_Home, Qt::NoModifier, 1, 1, 0},
+        {Qt::Key_Left, Qt::NoModifier, 1, 1, 0},
+        {Qt::Key_PageDown, Qt::NoModifier, 2, 0, 0},
+        {Qt::Key_PageUp, Qt::NoModifier, 12, 9, 0},
+        {Qt::Key_Right, Qt::ControlModifier, 2, 9, 20},
+    };
+    const RunRecord& run = form->LastRun();
+    for (const Step& step : steps) {
+        for (int i = 0; i < step.times; ++i) {
+            QTest::keyClick(plot, step.key, step.modifiers);
+        }
+        const std::string where =
+            "screen " + std::to_string(step.screen) + " point " + std::to_string(step.point);
+        ASSERT_TRUE(form->KeyboardProbe());
+        EXPECT_EQ(form->KeyboardProbe()->screen, step.screen) << where;
+        EXPECT_EQ(form->KeyboardProbe()->x, step.point) << where;
+        ASSERT_NE(arrows.Probed(), nullptr) << where;
+        EXPECT_EQ(arrows.Probed()->screen, static_cast<int>(step.screen)) << where;
+        EXPECT_EQ(arrows.Probed()->point, step.point) << where;
+        EXPECT_TRUE(form->ProbeMarker->isVisible());
+        EXPECT_NEAR(form->ProbeMarker->Left() + form->ProbeMarker->Width() / 2, step.point, 1e-4);
+        // "Screen 3, X -20: 0.41 of the screen's brightest": as the labels count the screens and
+        // give a point's X, from the row's centre.
+        const std::vector<double>& p = run.p[step.screen];
+        const double brightness = p[step.point] / *std::max_element(p.begin(), p.end());
+        const QString said = plot->accessibleDescription();
+        const QString head = QStringLiteral("Screen %1, X %2: ")
+                                 .arg(10 - static_cast<int>(step.screen))
+                                 .arg(step.point - 50);
+        EXPECT_TRUE(said.startsWith(head) && said.endsWith(" of the screen's brightest"))
+            << said.toStdString() << " at " << where;
+        EXPECT_NEAR(said.mid(head.size()).section(' ', 0, 0).toDouble(), brightness,
+                    0.005 + 0.05 * brightness)
+            << said.toStdString();
+    }
+    // The plot let go, it says what it shows again.
+    form->WavelengthText->setFocus();
+    EXPECT_TRUE(plot->accessibleDescription().startsWith("The mirrors or slits"));
+}
+
 // A window beside the main one, opened by its key from a value's box, takes the focus; the
 // commands' keys work from it as from the main window; Ctrl+W closes it, and so does the key of
 // its View entry.
@@ -745,6 +831,26 @@ TEST_F(FieldTest, ThePointerOverTheFieldShowsThatPointsChain) {
     field.PointAt(60, 20);
     EXPECT_EQ(*field.Picture()->Probe(),
               QPointF(grid.X(grid.ColumnOf(60)), grid.Y(grid.RowOf(20))));
+    // The keys move the point on from there as the pointer would, pixel by pixel (Page Down: a
+    // screen's spacing, ten units, down), and the readout's name says where and how bright.
+    QTest::keyClick(field.Picture(), Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(field.Picture(), Qt::Key_Up);
+    QTest::keyClick(field.Picture(), Qt::Key_PageDown);
+    const QPointF stepped(grid.X(grid.ColumnOf(60) + 10),
+                          grid.Y(grid.RowOf(grid.Y(grid.RowOf(20) + 1) - 10.0)));
+    EXPECT_EQ(*field.Picture()->Probe(), stepped);
+    EXPECT_EQ(arrows.NumberText(kChainYName),
+              QString::fromStdString(ReadableNumber(100.0 - stepped.y())));
+    const QString name = field.findChild<QLabel*>("FieldPointer")->accessibleName();
+    EXPECT_TRUE(name.endsWith(field.PointerText()) && field.PointerText().contains("p / N"))
+        << name.toStdString();
+    // The windows beside the main one reach a screen reader as windows, by their titles.
+    for (QWidget* side : {static_cast<QWidget*>(&field), static_cast<QWidget*>(&arrows)}) {
+        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(side);
+        ASSERT_NE(seen, nullptr);
+        EXPECT_EQ(seen->role(), QAccessible::Window);
+        EXPECT_EQ(seen->text(QAccessible::Name), side->windowTitle());
+    }
     // A pointer over the main plot goes back to its detector points, and the field marks them.
     const QPointF overPlot = PixelAt(20.2, 31.5);
     QMouseEvent plotMove(QEvent::MouseMove, overPlot, form->mapToGlobal(overPlot), Qt::NoButton,
