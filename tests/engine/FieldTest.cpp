@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -135,14 +136,20 @@ TEST(FieldEngine, OnAScreensLineGivesTheScreensBits) {
 }
 
 // Coarse to fine, every pixel once: the finished refinement holds at each pixel the engine's
-// own value there (p and the sum), whatever the calls it took, for grids no stride divides.
+// own value there (p and the sum), whatever the calls it took, for grids no stride divides; one
+// made in the room of another starts from nothing all the same.
 TEST(FieldRefinement, EndsWithEveryPixelsOwnValue) {
     const FieldSetting s{"Grating", MirrorPattern::Grating, 3, 2, {35, 20}, 1e-4, 0.7, false};
     const PathSet paths = PathsOf(s);
+    FieldRefinement::Room room;
     for (const FieldGrid grid :
          {FieldGrid{FieldView{}, 131, 97}, FieldGrid{{20.0, 80.0, 15.0, 15.0}, 1, 70}}) {
         FieldEngine engine(paths, s.wavelength, kRunPoints, static_cast<double>(grid.Pixels()));
-        FieldRefinement refinement(engine, grid);
+        FieldRefinement refinement(engine, grid, FieldRefinement::kFirstPixels, std::move(room));
+        for (const auto sums : {refinement.P(), refinement.Re(), refinement.Im()}) {
+            ASSERT_EQ(sums.size(), grid.Pixels());
+            EXPECT_TRUE(std::ranges::all_of(sums, [](double v) { return v == 0.0; }));
+        }
         bool firstPictureBeforeTheEnd = false;
         while (!refinement.Refine(FieldRefinement::Clock::now())) {
             firstPictureBeforeTheEnd = firstPictureBeforeTheEnd || refinement.FinishedStride() > 1;
@@ -166,6 +173,7 @@ TEST(FieldRefinement, EndsWithEveryPixelsOwnValue) {
             ASSERT_EQ(row(refinement.Re()), re) << "row " << k;
             ASSERT_EQ(row(refinement.Im()), im) << "row " << k;
         }
+        room = std::move(refinement).TakeRoom();
     }
 }
 
