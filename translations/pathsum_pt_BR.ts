@@ -131,10 +131,6 @@ Tente &quot;pathsum --help&quot;.</translation>
         <translation>Escala de cores</translation>
     </message>
     <message>
-        <source>The value of p / N² each colour stands for. Full colour is where a curve&apos;s band in the main window would reach the next screen.</source>
-        <translation>O valor de p / N² que cada cor representa. A cor plena é onde a faixa de uma curva na janela principal chegaria ao anteparo seguinte.</translation>
-    </message>
-    <message>
         <source>Run of the field</source>
         <translation>Cálculo do campo</translation>
     </message>
@@ -171,10 +167,6 @@ Tente &quot;pathsum --help&quot;.</translation>
         <translation>Cores</translation>
     </message>
     <message>
-        <source>The colours of the field: from dark violet through red to pale yellow, or grey, which prints as it shows. In both, brighter is more light.</source>
-        <translation>As cores do campo: do violeta escuro ao amarelo-claro passando pelo vermelho, ou cinza, que imprime como aparece. Em ambos, mais claro é mais luz.</translation>
-    </message>
-    <message>
         <source>Logarithmic scale</source>
         <translation>Escala logarítmica</translation>
     </message>
@@ -201,10 +193,6 @@ Tente &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Save numbers</source>
         <translation>Salvar números</translation>
-    </message>
-    <message>
-        <source>Saves X (from the centre of the row), Y (below the row), the paths and p / N² of every pixel as comma-separated values with every digit, after lines starting with # that name the settings, once every pixel is computed.</source>
-        <translation>Salva X (a partir do centro da fileira), Y (abaixo da fileira), os caminhos e p / N² de cada pixel como valores separados por vírgulas com todos os dígitos, após linhas começando com # que dão as configurações, quando cada pixel estiver calculado.</translation>
     </message>
     <message>
         <source>The wavelength of the light, in plot units: the plot is 100 by 100 units.</source>
@@ -449,6 +437,34 @@ Tente &quot;pathsum --help&quot;.</translation>
     <message>
         <source> The largest value, %1, lies on %2 at X = %3.</source>
         <translation> O maior valor, %1, está em %2 em X = %3.</translation>
+    </message>
+    <message>
+        <source>The value of p / N² each colour stands for. Full colour is where a curve&apos;s band in the main window would reach the next screen. With Waves, the value of Re S / N each colour stands for: the horizontal part of the pixel&apos;s sum of arrows at that instant, divided by N. A crest is full colour where p / N² is.</source>
+        <translation>O valor de p / N² que cada cor representa. A cor plena é onde a faixa de uma curva na janela principal chegaria ao anteparo seguinte. Com Ondas, o valor de Re S / N que cada cor representa: a parte horizontal da soma das setas do pixel naquele instante, dividida por N. Uma crista tem cor plena onde p / N² tem.</translation>
+    </message>
+    <message>
+        <source>The colours of the field: from dark violet through red to pale yellow, or grey, which prints as it shows. In both, brighter is more light. Waves shows the light as it moves: every arrow turned as time passes, a crest in one colour, a trough in another, dark where the wave is zero.</source>
+        <translation>As cores do campo: do violeta escuro ao amarelo-claro passando pelo vermelho, ou cinza, que imprime como aparece. Em ambos, mais claro é mais luz. Ondas mostra a luz em movimento: cada seta gira com o tempo, uma crista de uma cor, um vale de outra, escuro onde a onda é zero.</translation>
+    </message>
+    <message>
+        <source>Saves X (from the centre of the row), Y (below the row), the paths, p / N² and the sum of the arrows (its horizontal and vertical parts) of every pixel as comma-separated values with every digit, after lines starting with # that name the settings, once every pixel is computed.</source>
+        <translation>Salva X (a partir do centro da fileira), Y (abaixo da fileira), os caminhos, p / N² e a soma das setas (suas partes horizontal e vertical) de cada pixel como valores separados por vírgulas com todos os dígitos, após linhas começando com # que dão as configurações, quando cada pixel estiver calculado.</translation>
+    </message>
+    <message>
+        <source>Speed of the waves</source>
+        <translation>Velocidade das ondas</translation>
+    </message>
+    <message>
+        <source>How fast the waves move: at 1× a period lasts a second.</source>
+        <translation>A rapidez com que as ondas se movem: em 1× um período dura um segundo.</translation>
+    </message>
+    <message>
+        <source>Pause the waves</source>
+        <translation>Pausar as ondas</translation>
+    </message>
+    <message>
+        <source>Stops the waves at the instant shown, and starts them again (Space).</source>
+        <translation>Para as ondas no instante mostrado e as faz andar de novo (Espaço).</translation>
     </message>
 </context>
 <context>
@@ -868,6 +884,14 @@ Tente &quot;pathsum --help&quot;.</translation>
         <source>The arrows of the %1 paths to this point, head to tail, in the colours of their elements; the resultant in red.</source>
         <translation>As setas dos %1 caminhos até este ponto, uma após a outra, nas cores de seus elementos; a resultante em vermelho.</translation>
     </message>
+    <message>
+        <source>The wave now, the resultant&apos;s projection / N: %1</source>
+        <translation>A onda agora, a projeção da resultante / N: %1</translation>
+    </message>
+    <message>
+        <source>The value the point&apos;s pixel in the field shows at this instant, with every digit: %1</source>
+        <translation>O valor que o pixel do ponto mostra no campo neste instante, com todos os dígitos: %1</translation>
+    </message>
 </context>
 <context>
     <name>pathsum::ExportPictureDialog</name>
@@ -1055,6 +1079,14 @@ Deseja substituí-lo?</translation>
     <message>
         <source>Comma-separated values (*.csv)</source>
         <translation>Valores separados por vírgulas (*.csv)</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Ondas</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
     </message>
 </context>
 <context>
