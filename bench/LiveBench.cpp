@@ -306,7 +306,7 @@ void DriveField(pathsum::MainForm& form, pathsum::FieldWindow& field, const Case
     field.Picture()->removeEventFilter(&paints);
     std::vector<double> latency;
     int skipped = 0;
-    int last = 0;  // the press's position showed before the drag
+    int last = -1;
     for (const auto& [position, paintedAt] : paints.firsts) {
         if (movedAt[static_cast<std::size_t>(position)] < 0.0) {
             continue;
