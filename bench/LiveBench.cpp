@@ -3,9 +3,13 @@
 // repainted picture of that position's finished run; positions whose run a newer position
 // ended first are counted as skipped.
 //   pathsum-live-bench [--positions N] [--case default|five-slit|two-slit|heavy] [--white]
-//                      [--grid [--where TEXT]]
+//                      [--grid [--where TEXT]] [--field [--waves]]
 // --white drags in white light. Prints, one line a case:
 //   live CASE median_ms M p95_ms P max_ms X skipped K
+// With --field the Field of Light window is open beside the plot (with --waves, showing its
+// waves as they move), and each position is timed from its move to the field's first picture
+// of that position's run:
+//   livefield CASE median_ms M p95_ms P max_ms X skipped K
 // With --grid it drags the source of each setting of a wide grid instead (patterns,
 // wavelengths down to .001, resolutions down to 1E-06, detector steps 1 and .1, a source near
 // the row, one in the plot and a far one) and prints the longest the window left a click
@@ -25,10 +29,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "FieldWindow.h"
 #include "MainForm.h"
 #include "PlotFrame.h"
 
@@ -99,7 +105,8 @@ void Wait(int ms) {
     loop.exec();
 }
 
-void Drive(pathsum::MainForm& form, const Case& c, int positions) {
+// The case's settings in the live mode, its first run done.
+void SetUpCase(pathsum::MainForm& form, const Case& c) {
     form.SetLive(false);
     form.Pattern->setText(QString::fromLatin1(c.pattern));
     form.GratingWidthText->setText(QString::fromLatin1(c.width));
@@ -110,28 +117,47 @@ void Drive(pathsum::MainForm& form, const Case& c, int positions) {
     form.PlaceSource({10.0f, 20.0f});
     form.SetLive(true);
     Wait(300);  // the first run, which learns how long a full run takes
+}
+
+// The positions of the drag, left to right at y = 20, each as the frame point of its pixel,
+// and which position a source's x is.
+struct DragPositions {
+    std::vector<QPoint> pixels;
+    std::map<float, int> positionOfX;
+};
+
+DragPositions Positions(int positions) {
+    DragPositions drag;
+    for (int i = 0; i < positions; ++i) {
+        const double x = 10.0 + 80.0 * i / std::max(1, positions - 1);
+        const QPoint pixel(static_cast<int>(pathsum::PlotFrame::PixelX(x)),
+                           static_cast<int>(pathsum::PlotFrame::PixelY(20.0)));
+        drag.pixels.push_back(pixel);
+        drag.positionOfX[static_cast<float>(pathsum::PlotFrame::FrameX(pixel.x()))] = i;
+    }
+    return drag;
+}
+
+void SendMouse(pathsum::MainForm& form, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(at), form.mapToGlobal(QPointF(at)), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&form, &event);
+}
+
+void Drive(pathsum::MainForm& form, const Case& c, int positions) {
+    SetUpCase(form, c);
 
     QElapsedTimer clock;
     clock.start();
     PaintWatch paints(clock);
     form.Canvas()->installEventFilter(&paints);
 
-    // The positions, left to right at y = 20, each as the frame point of its pixel.
-    std::vector<QPoint> pixels;
-    std::map<float, int> positionOfX;
-    for (int i = 0; i < positions; ++i) {
-        const double x = 10.0 + 80.0 * i / std::max(1, positions - 1);
-        const QPoint pixel(static_cast<int>(pathsum::PlotFrame::PixelX(x)),
-                           static_cast<int>(pathsum::PlotFrame::PixelY(20.0)));
-        pixels.push_back(pixel);
-        positionOfX[static_cast<float>(pathsum::PlotFrame::FrameX(pixel.x()))] = i;
-    }
+    const DragPositions drag = Positions(positions);
+    const std::vector<QPoint>& pixels = drag.pixels;
+    const std::map<float, int>& positionOfX = drag.positionOfX;
     const auto send = [&form](QEvent::Type type, QPoint at, Qt::MouseButton button,
-                              Qt::MouseButtons held) {
-        QMouseEvent event(type, QPointF(at), form.mapToGlobal(QPointF(at)), button, held,
-                          Qt::NoModifier);
-        QApplication::sendEvent(&form, &event);
-    };
+                              Qt::MouseButtons held) { SendMouse(form, type, at, button, held); };
     send(QEvent::MouseButtonPress, pixels.front(), Qt::LeftButton, Qt::LeftButton);
     Wait(300);
 
@@ -197,6 +223,101 @@ void Drive(pathsum::MainForm& form, const Case& c, int positions) {
     form.Canvas()->removeEventFilter(&paints);
     QObject::disconnect(&form, &pathsum::MainForm::runEnded, nullptr, nullptr);
     std::printf("live %s median_ms %.2f p95_ms %.2f max_ms %.2f skipped %d\n", c.name,
+                Percentile(latency, 0.5), Percentile(latency, 0.95), Percentile(latency, 1.0),
+                skipped);
+    std::fflush(stdout);
+}
+
+// Notes, at each paint of the field's picture, the run whose field it shows.
+class FieldPaintWatch : public QObject {
+  public:
+    FieldPaintWatch(QElapsedTimer& clock, const pathsum::FieldWindow& field,
+                    const std::map<float, int>& positionOfX)
+        : clock_(clock), field_(field), positionOfX_(positionOfX) {}
+    // The position whose run's field a paint showed first, with the time of that paint.
+    std::vector<std::pair<int, double>> firsts;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && field_.PictureRun() != nullptr) {
+            const auto found = positionOfX_.find(field_.PictureRun()->settings.marker.x);
+            if (found != positionOfX_.end() &&
+                (firsts.empty() || found->second > firsts.back().first)) {
+                firsts.emplace_back(found->second,
+                                    static_cast<double>(clock_.nsecsElapsed()) * 1e-6);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QElapsedTimer& clock_;
+    const pathsum::FieldWindow& field_;
+    const std::map<float, int>& positionOfX_;
+};
+
+// The drag of Drive with the field of light open: each position timed from its move to the
+// first paint of the field of its run. Positions whose field never showed, a newer position's
+// coming first, are counted as skipped.
+void DriveField(pathsum::MainForm& form, pathsum::FieldWindow& field, const Case& c,
+                int positions) {
+    SetUpCase(form, c);
+    // The field of the first run, complete, as before a drag.
+    for (int i = 0; i < 2000 && !field.Complete(); ++i) {
+        Wait(5);
+    }
+    QElapsedTimer clock;
+    clock.start();
+    const DragPositions drag = Positions(positions);
+    FieldPaintWatch paints(clock, field, drag.positionOfX);
+    field.Picture()->installEventFilter(&paints);
+    SendMouse(form, QEvent::MouseButtonPress, drag.pixels.front(), Qt::LeftButton, Qt::LeftButton);
+    Wait(300);
+    paints.firsts.clear();
+
+    std::vector<double> movedAt(static_cast<std::size_t>(positions), -1.0);
+    int nextMove = 0;
+    const double start = static_cast<double>(clock.nsecsElapsed()) * 1e-6;
+    QTimer pointer;
+    pointer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&pointer, &QTimer::timeout, [&] {
+        const double now = static_cast<double>(clock.nsecsElapsed()) * 1e-6;
+        while (nextMove < positions && now >= start + nextMove * kMoveIntervalMs) {
+            movedAt[static_cast<std::size_t>(nextMove)] = start + nextMove * kMoveIntervalMs;
+            SendMouse(form, QEvent::MouseMove, drag.pixels[static_cast<std::size_t>(nextMove)],
+                      Qt::NoButton, Qt::LeftButton);
+            ++nextMove;
+        }
+    });
+    QEventLoop loop;
+    QTimer done;
+    QObject::connect(&done, &QTimer::timeout, [&] {
+        const bool finished = nextMove == positions && !paints.firsts.empty() &&
+                              paints.firsts.back().first == positions - 1;
+        if (finished || static_cast<double>(clock.nsecsElapsed()) * 1e-6 > start + 60000.0) {
+            loop.quit();
+        }
+    });
+    pointer.start(1);
+    done.start(5);
+    loop.exec();
+    done.stop();
+    pointer.stop();
+    SendMouse(form, QEvent::MouseButtonRelease, drag.pixels.back(), Qt::LeftButton, Qt::NoButton);
+    Wait(300);
+    field.Picture()->removeEventFilter(&paints);
+    std::vector<double> latency;
+    int skipped = 0;
+    int last = -1;
+    for (const auto& [position, paintedAt] : paints.firsts) {
+        if (movedAt[static_cast<std::size_t>(position)] < 0.0) {
+            continue;
+        }
+        skipped += position - last - 1;
+        last = position;
+        latency.push_back(paintedAt - movedAt[static_cast<std::size_t>(position)]);
+    }
+    std::printf("livefield %s median_ms %.2f p95_ms %.2f max_ms %.2f skipped %d\n", c.name,
                 Percentile(latency, 0.5), Percentile(latency, 0.95), Percentile(latency, 1.0),
                 skipped);
     std::fflush(stdout);
@@ -324,6 +445,8 @@ int main(int argc, char* argv[]) {
     std::string only;
     bool grid = false;
     bool white = false;
+    bool withField = false;
+    bool waves = false;
     std::string where;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
@@ -337,10 +460,14 @@ int main(int argc, char* argv[]) {
             white = true;
         } else if (option == "--where" && i + 1 < argc) {
             where = argv[++i];
+        } else if (option == "--field") {
+            withField = true;
+        } else if (option == "--waves") {
+            waves = true;
         } else {
             std::fprintf(stderr,
                          "usage: %s [--positions N] [--case default|five-slit|two-slit|heavy] "
-                         "[--white] [--grid [--where TEXT]]\n",
+                         "[--white] [--grid [--where TEXT]] [--field [--waves]]\n",
                          argv[0]);
             return 2;
         }
@@ -354,8 +481,20 @@ int main(int argc, char* argv[]) {
         RunGrid(form, where);
         return 0;
     }
+    std::unique_ptr<pathsum::FieldWindow> field;
+    if (withField) {
+        field = std::make_unique<pathsum::FieldWindow>(&form);
+        field->ShowWaves(waves);
+        field->show();
+        QApplication::processEvents();
+    }
     for (const Case& c : kCases) {
-        if (only.empty() || only == c.name) {
+        if (!only.empty() && only != c.name) {
+            continue;
+        }
+        if (field) {
+            DriveField(form, *field, c, positions);
+        } else {
             Drive(form, c, positions);
         }
     }

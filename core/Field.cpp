@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "Parallel.h"
 #include "Screens.h"
@@ -19,9 +20,6 @@ constexpr std::size_t kBands = FieldEngine::kBands;
 // would save little time, and its node terms would take memory like a second set of paths.
 constexpr double kMostNodeShare = 0.25;
 
-// The first level of a refinement has at most this many pixels, a few milliseconds of
-// computing at any settings worth interpolating: the first picture comes at once.
-constexpr std::size_t kFirstPixels = 4096;
 constexpr int kMostStride = 64;
 
 // A chunk of a row's pixels takes about this long, so that a call ends soon after its deadline.
@@ -204,9 +202,18 @@ FieldAliasing AliasingOf(const FieldGrid& grid, double hitLow, double hitHigh, d
     return aliasing;
 }
 
-FieldRefinement::FieldRefinement(FieldEngine& engine, const FieldGrid& grid)
-    : engine_(engine), grid_(grid), p_(grid.Pixels(), 0.0) {
+FieldRefinement::FieldRefinement(FieldEngine& engine, const FieldGrid& grid,
+                                 std::size_t firstPixels, Room room)
+    : engine_(engine),
+      grid_(grid),
+      p_(std::move(room.p)),
+      re_(std::move(room.re)),
+      im_(std::move(room.im)) {
+    p_.assign(grid.Pixels(), 0.0);
     if (engine.LightSummed().Spectral()) {
+        // Light of several wavelengths has no one sum a pixel: its white value and its colour.
+        re_.clear();
+        im_.clear();
         spectrum_.emplace(engine.LightSummed());
         colours_.assign(grid.Pixels(), LinearRgb{});
         previewPlaces_ = PreviewWavelengths(spectrum_->Size());
@@ -226,7 +233,7 @@ FieldRefinement::FieldRefinement(FieldEngine& engine, const FieldGrid& grid)
         stride_ = 0;
         return;
     }
-    while (Samples(grid_, firstStride_) > kFirstPixels && firstStride_ < kMostStride) {
+    while (Samples(grid_, firstStride_) > firstPixels && firstStride_ < kMostStride) {
         firstStride_ *= 2;
     }
     stride_ = firstStride_;
@@ -235,6 +242,10 @@ FieldRefinement::FieldRefinement(FieldEngine& engine, const FieldGrid& grid)
     }
     row_ = (grid_.rows - 1) / stride_ * stride_;
     StartRow();
+}
+
+FieldRefinement::Room FieldRefinement::TakeRoom() && {
+    return {std::move(p_), std::move(re_), std::move(im_)};
 }
 
 double FieldRefinement::Progress() const {

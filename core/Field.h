@@ -158,7 +158,21 @@ class FieldRefinement {
   public:
     using Clock = std::chrono::steady_clock;
 
-    FieldRefinement(FieldEngine& engine, const FieldGrid& grid);
+    // The first level has at most `firstPixels` pixels (unless a stride of 64 has more), a
+    // few milliseconds of computing at any settings worth interpolating: the first picture
+    // comes at once.
+    static constexpr std::size_t kFirstPixels = 4096;
+    // The room of a refinement's sums, given up by one (TakeRoom) for the next to use again:
+    // millions of new pixels are a page fault each few hundred the first time they are written.
+    struct Room {
+        std::vector<double> p;
+        std::vector<double> re;
+        std::vector<double> im;
+    };
+    FieldRefinement(FieldEngine& engine, const FieldGrid& grid,
+                    std::size_t firstPixels = kFirstPixels, Room room = {});
+    // Gives up the room of the sums; the refinement is left without pixels, to be destroyed.
+    Room TakeRoom() &&;
 
     // Computes until `deadline`, always a little; true once every pixel is computed.
     bool Refine(Clock::time_point deadline, int threads = 0);

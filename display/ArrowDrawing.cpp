@@ -22,18 +22,26 @@ constexpr float kCurveWidth = 1.0f;
 constexpr float kElementResultantWidth = 3.0f;
 constexpr float kResultantWidth = 3.5f;
 
+// From the chain's plane to the surface: turned by the waves' turn (none: by 0), scaled, and
+// put at the origin, y upwards.
 struct Mapping {
     ArrowPlacement placement;
+    WaveTurn turn;
     SurfacePoint operator()(double cx, double cy) const {
-        return {static_cast<float>(placement.origin.x + placement.scale * cx),
-                static_cast<float>(placement.origin.y - placement.scale * cy)};
+        const double x = cx * turn.cos - cy * turn.sin;
+        const double y = cx * turn.sin + cy * turn.cos;
+        return {static_cast<float>(placement.origin.x + placement.scale * x),
+                static_cast<float>(placement.origin.y - placement.scale * y)};
     }
     // The head of path j, in single precision like the heads themselves.
     SurfacePoint Head(const ArrowChain& chain, int j) const {
         const auto i = static_cast<std::size_t>(j);
         const auto scale = static_cast<float>(placement.scale);
-        return {placement.origin.x + scale * chain.headX[i],
-                placement.origin.y - scale * chain.headY[i]};
+        const auto c = static_cast<float>(turn.cos);
+        const auto s = static_cast<float>(turn.sin);
+        const float x = chain.headX[i] * c - chain.headY[i] * s;
+        const float y = chain.headX[i] * s + chain.headY[i] * c;
+        return {placement.origin.x + scale * x, placement.origin.y - scale * y};
     }
 };
 
@@ -186,6 +194,19 @@ void DrawScaleBar(ArrowSurface& surface, const ArrowView& view, double scale) {
     surface.Text({kMargin + length + 8.0f, y + 4.0f}, bar, kInk);
 }
 
+// The horizontal axis through the origin, under the chain, and on it the resultant's
+// projection: a bar from the origin in the hue the waves give a crest (or a trough), dark
+// enough to stand out on white, and a thin line up (or down) to the resultant's head.
+void DrawProjection(ArrowSurface& surface, const ArrowView& view, const ArrowPlacement& placed) {
+    constexpr Rgb kAxis{170, 170, 170};
+    constexpr float kProjectionWidth = 5.0f;
+    const float y = placed.origin.y;
+    surface.Polyline({{kMargin, y}, {static_cast<float>(view.width) - kMargin, y}}, kAxis, 1.0f);
+    surface.Polyline({placed.end, placed.projection}, kAxis, 1.0f);
+    const double side = placed.projection.x >= placed.origin.x ? 0.8 : 0.2;
+    surface.Polyline({placed.origin, placed.projection}, WaveColour(side), kProjectionWidth);
+}
+
 }  // namespace
 
 Rgb ElementColour(int element) {
@@ -214,11 +235,24 @@ ArrowPlacement PlaceChain(const ArrowChain& chain, const ArrowView& view) {
     const float maxX = chain.maxX;
     const float minY = chain.minY;
     const float maxY = chain.maxY;
-    const double spanX = std::max(1e-9, static_cast<double>(maxX) - minX);
-    const double spanY = std::max(1e-9, static_cast<double>(maxY) - minY);
     // A chain of one or two arrows would fill the window with a single arrow; half of it is
     // plenty.
     const double largest = 0.5 * std::min(availableWidth, availableHeight);
+    if (view.turn) {
+        // Every head lies in the box, and the box within the circle through its farthest
+        // corner.
+        const double reach = std::max(1e-9, std::sqrt(std::max(static_cast<double>(minX) * minX,
+                                                               static_cast<double>(maxX) * maxX) +
+                                                      std::max(static_cast<double>(minY) * minY,
+                                                               static_cast<double>(maxY) * maxY)));
+        placement.scale = std::min(largest / reach, largest);
+        const Mapping map{placement, *view.turn};
+        placement.end = map(chain.cosSum, chain.sinSum);
+        placement.projection = {placement.end.x, placement.origin.y};
+        return placement;
+    }
+    const double spanX = std::max(1e-9, static_cast<double>(maxX) - minX);
+    const double spanY = std::max(1e-9, static_cast<double>(maxY) - minY);
     placement.scale = std::min({availableWidth / spanX, availableHeight / spanY, largest});
     const double usedWidth = spanX * placement.scale;
     const double usedHeight = spanY * placement.scale;
@@ -226,7 +260,8 @@ ArrowPlacement PlaceChain(const ArrowChain& chain, const ArrowView& view) {
         static_cast<float>(kMargin + (availableWidth - usedWidth) / 2.0 - minX * placement.scale),
         static_cast<float>(kMargin + (availableHeight - usedHeight) / 2.0 +
                            maxY * placement.scale)};
-    placement.end = Mapping{placement}(chain.cosSum, chain.sinSum);
+    placement.end = Mapping{placement, {}}(chain.cosSum, chain.sinSum);
+    placement.projection = {placement.end.x, placement.origin.y};
     return placement;
 }
 
@@ -237,7 +272,10 @@ ArrowPlacement DrawArrowChain(ArrowSurface& surface, const ArrowChain& chain,
     if (chain.count == 0) {
         return placement;
     }
-    const Mapping map{placement};
+    const Mapping map{placement, view.turn.value_or(WaveTurn{})};
+    if (view.turn) {
+        DrawProjection(surface, view, placement);
+    }
     if (chain.count <= kMostSeparateArrows) {
         for (const ElementLink& link : chain.links) {
             for (int j = link.firstPath; j < link.firstPath + link.pathCount; ++j) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ArrowChain.h"
+#include "FieldWaves.h"
 #include "PlotCanvas.h"
 #include "Translation.h"
 
@@ -34,14 +36,20 @@ struct ArrowView {
     int width = 0;  // pixels of the surface
     int height = 0;
     bool elementResultants = false;  // each element's own resultant over the chain
+    // While the field shows its waves, the turn of the instant (WaveTurnAt) by which every
+    // arrow, and so the whole chain and its resultant, is turned; none: standing still.
+    std::optional<WaveTurn> turn;
 };
 
 // Where a chain was put: a unit arrow is `scale` pixels long, the chain starts at `origin`
-// and ends at `end`, the resultant's head.
+// and ends at `end`, the resultant's head. A turned chain's resultant projects on the horizontal
+// axis through the origin at `projection`: (projection.x - origin.x) / scale / N is the value
+// the field's pixel shows at that instant (WaveValue).
 struct ArrowPlacement {
     double scale = 0.0;
     SurfacePoint origin;
     SurfacePoint end;
+    SurfacePoint projection;
 };
 
 // Below this many paths every arrow is drawn as an arrow; from it on, the chain is drawn as the
@@ -53,14 +61,18 @@ Rgb ElementColour(int element);
 inline constexpr Rgb kResultantColour{200, 30, 30};
 
 // The scale and origin that fit the chain, the origin included, into the view with a margin,
-// with room for the scale bar below it.
+// with room for the scale bar below it. A turned chain (the view's `turn`) is fitted at every
+// turn at once: the origin in the middle, the scale that of the circle round it that holds the
+// chain however it turns, so that it turns in place, neither moving nor growing.
 ArrowPlacement PlaceChain(const ArrowChain& chain, const ArrowView& view);
 
 // Draws the chain head to tail in the colours of its elements, the resultant from the origin
 // to its end, on request each element's resultant, and a scale bar with the unit arrow's
-// length. The curve of a long chain is thinned to what the pixels can show (a part that only
-// goes over pixels already drawn is left out), so that millions of paths draw as fast as a
-// few thousand. Nothing but the background is drawn for a chain without paths.
+// length; turned, also the horizontal axis through the origin and the resultant's projection on
+// it, in the waves' colour of its sign (a crest's or a trough's). The curve of a long chain is
+// thinned to what the pixels can show (a part that only goes over pixels already drawn is left
+// out), so that millions of paths draw as fast as a few thousand. Nothing but the background is
+// drawn for a chain without paths.
 ArrowPlacement DrawArrowChain(ArrowSurface& surface, const ArrowChain& chain,
                               const ArrowView& view);
 

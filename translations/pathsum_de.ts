@@ -127,10 +127,6 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <translation>Farbskala</translation>
     </message>
     <message>
-        <source>The value of p / N² each colour stands for. Full colour is where a curve&apos;s band in the main window would reach the next screen.</source>
-        <translation>Der Wert von p / N², für den jede Farbe steht. Volle Farbe heißt: Das Band einer Kurve im Hauptfenster würde bis zum nächsten Schirm reichen.</translation>
-    </message>
-    <message>
         <source>Run of the field</source>
         <translation>Rechnung des Feldes</translation>
     </message>
@@ -167,10 +163,6 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <translation>Farben</translation>
     </message>
     <message>
-        <source>The colours of the field: from dark violet through red to pale yellow, or grey, which prints as it shows. In both, brighter is more light.</source>
-        <translation>Die Farben des Feldes: von dunklem Violett über Rot zu hellem Gelb, oder Grau, das gedruckt so aussieht wie am Bildschirm. In beiden heißt heller mehr Licht.</translation>
-    </message>
-    <message>
         <source>Logarithmic scale</source>
         <translation>Logarithmische Skala</translation>
     </message>
@@ -197,10 +189,6 @@ Siehe &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Save numbers</source>
         <translation>Zahlen speichern</translation>
-    </message>
-    <message>
-        <source>Saves X (from the centre of the row), Y (below the row), the paths and p / N² of every pixel as comma-separated values with every digit, after lines starting with # that name the settings, once every pixel is computed.</source>
-        <translation>Speichert X (von der Mitte der Reihe), Y (unter der Reihe), die Wege und p / N² jedes Pixels als kommagetrennte Werte mit allen Stellen, nach Zeilen mit #, die die Einstellungen nennen, sobald jedes Pixel berechnet ist.</translation>
     </message>
     <message>
         <source>The wavelength of the light, in plot units: the plot is 100 by 100 units.</source>
@@ -489,6 +477,34 @@ Siehe &quot;pathsum --help&quot;.</translation>
     <message>
         <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point compared with the other points of that screen: every path&apos;s arrow has the same length however long the path, so the heights compare within a screen, not between screens.</source>
         <translation>Die Spiegel oder Spalte oben und auf jedem der zehn Schirme ein weißes Band, dessen Höhe zeigt, wie viel Licht an jedem Punkt ankommt, verglichen mit den anderen Punkten dieses Schirms: Der Zeiger jedes Weges hat dieselbe Länge, wie lang der Weg auch ist, also vergleichen sich die Höhen innerhalb eines Schirms, nicht zwischen Schirmen.</translation>
+    </message>
+    <message>
+        <source>The value of p / N² each colour stands for. Full colour is where a curve&apos;s band in the main window would reach the next screen. With Waves, the value of Re S / N each colour stands for: the horizontal part of the pixel&apos;s sum of arrows at that instant, divided by N. A crest is full colour where p / N² is.</source>
+        <translation>Der Wert von p / N², für den jede Farbe steht. Volle Farbe heißt: Das Band einer Kurve im Hauptfenster würde bis zum nächsten Schirm reichen. Bei Wellen der Wert von Re S / N, für den jede Farbe steht: der waagrechte Teil der Summe der Pfeile des Pixels in diesem Augenblick, geteilt durch N. Ein Wellenberg hat volle Farbe, wo p / N² sie hat.</translation>
+    </message>
+    <message>
+        <source>The colours of the field: from dark violet through red to pale yellow, or grey, which prints as it shows. In both, brighter is more light. Waves shows the light as it moves: every arrow turned as time passes, a crest in one colour, a trough in another, dark where the wave is zero.</source>
+        <translation>Die Farben des Feldes: von dunklem Violett über Rot zu hellem Gelb, oder Grau, das gedruckt so aussieht wie am Bildschirm. In beiden heißt heller mehr Licht. Wellen zeigt das Licht, wie es sich bewegt: Jeder Pfeil dreht sich mit der Zeit, ein Wellenberg in einer Farbe, ein Wellental in einer anderen, dunkel, wo die Welle null ist.</translation>
+    </message>
+    <message>
+        <source>Saves X (from the centre of the row), Y (below the row), the paths, p / N² and the sum of the arrows (its horizontal and vertical parts) of every pixel as comma-separated values with every digit, after lines starting with # that name the settings, once every pixel is computed.</source>
+        <translation>Speichert X (von der Mitte der Reihe), Y (unter der Reihe), die Wege, p / N² und die Summe der Pfeile (ihren waagrechten und senkrechten Teil) jedes Pixels als kommagetrennte Werte mit allen Stellen, nach Zeilen mit #, die die Einstellungen nennen, sobald jedes Pixel berechnet ist.</translation>
+    </message>
+    <message>
+        <source>Speed of the waves</source>
+        <translation>Geschwindigkeit der Wellen</translation>
+    </message>
+    <message>
+        <source>How fast the waves move: at 1× a period lasts a second.</source>
+        <translation>Wie schnell sich die Wellen bewegen: bei 1× dauert eine Periode eine Sekunde.</translation>
+    </message>
+    <message>
+        <source>Pause the waves</source>
+        <translation>Wellen anhalten</translation>
+    </message>
+    <message>
+        <source>Stops the waves at the instant shown, and starts them again (Space).</source>
+        <translation>Hält die Wellen im gezeigten Augenblick an und lässt sie wieder laufen (Leertaste).</translation>
     </message>
 </context>
 <context>
@@ -948,6 +964,14 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <source>The arrows of the %1 paths to this point at the wavelength typed, the 550 nm of the white light, head to tail, in the colours of their elements; the resultant in red. The plot shows the mean of all 31 wavelengths.</source>
         <translation>Die Zeiger der %1 Wege zu diesem Punkt bei der eingegebenen Wellenlänge, den 550 nm des weißen Lichts, aneinandergehängt, in den Farben ihrer Elemente; die Resultierende in Rot. Die Darstellung zeigt den Mittelwert aller 31 Wellenlängen.</translation>
     </message>
+    <message>
+        <source>The wave now, the resultant&apos;s projection / N: %1</source>
+        <translation>Die Welle jetzt, die Projektion der Resultierenden / N: %1</translation>
+    </message>
+    <message>
+        <source>The value the point&apos;s pixel in the field shows at this instant, with every digit: %1</source>
+        <translation>Der Wert, den das Pixel des Punktes im Feld in diesem Augenblick zeigt, mit allen Stellen: %1</translation>
+    </message>
 </context>
 <context>
     <name>pathsum::ExportPictureDialog</name>
@@ -1139,6 +1163,14 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>The last run: %1 in white light, the wavelength %2 standing for 550 nm, %3 paths, gain %4. Each pixel shows the colour of the light arriving there.</source>
         <translation>Die letzte Rechnung: %1 in weißem Licht, die Wellenlänge %2 steht für 550 nm, %3 Wege, Verstärkung %4. Jedes Pixel zeigt die Farbe des Lichts, das dort ankommt.</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Wellen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
     </message>
 </context>
 <context>

@@ -127,10 +127,6 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <translation>Escala de colores</translation>
     </message>
     <message>
-        <source>The value of p / N² each colour stands for. Full colour is where a curve&apos;s band in the main window would reach the next screen.</source>
-        <translation>El valor de p / N² que representa cada color. El color pleno es donde la banda de una curva en la ventana principal llegaría a la pantalla siguiente.</translation>
-    </message>
-    <message>
         <source>Run of the field</source>
         <translation>Cálculo del campo</translation>
     </message>
@@ -167,10 +163,6 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <translation>Colores</translation>
     </message>
     <message>
-        <source>The colours of the field: from dark violet through red to pale yellow, or grey, which prints as it shows. In both, brighter is more light.</source>
-        <translation>Los colores del campo: del violeta oscuro al amarillo pálido pasando por el rojo, o gris, que se imprime tal como se ve. En ambos, más claro es más luz.</translation>
-    </message>
-    <message>
         <source>Logarithmic scale</source>
         <translation>Escala logarítmica</translation>
     </message>
@@ -197,10 +189,6 @@ Prueba &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Save numbers</source>
         <translation>Guardar números</translation>
-    </message>
-    <message>
-        <source>Saves X (from the centre of the row), Y (below the row), the paths and p / N² of every pixel as comma-separated values with every digit, after lines starting with # that name the settings, once every pixel is computed.</source>
-        <translation>Guarda X (desde el centro de la fila), Y (bajo la fila), los caminos y p / N² de cada píxel como valores separados por comas con todas las cifras, tras líneas que empiezan por # con los ajustes, cuando cada píxel está calculado.</translation>
     </message>
     <message>
         <source>The wavelength of the light, in plot units: the plot is 100 by 100 units.</source>
@@ -489,6 +477,34 @@ Prueba &quot;pathsum --help&quot;.</translation>
     <message>
         <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point compared with the other points of that screen: every path&apos;s arrow has the same length however long the path, so the heights compare within a screen, not between screens.</source>
         <translation>Los espejos o rendijas arriba y, en cada una de las diez pantallas, una banda blanca cuya altura muestra cuánta luz llega a cada punto comparada con los demás puntos de esa pantalla: la flecha de cada camino tiene la misma longitud, sea cual sea la longitud del camino, así que las alturas se comparan dentro de una pantalla, no entre pantallas.</translation>
+    </message>
+    <message>
+        <source>The value of p / N² each colour stands for. Full colour is where a curve&apos;s band in the main window would reach the next screen. With Waves, the value of Re S / N each colour stands for: the horizontal part of the pixel&apos;s sum of arrows at that instant, divided by N. A crest is full colour where p / N² is.</source>
+        <translation>El valor de p / N² que representa cada color. El color pleno es donde la banda de una curva en la ventana principal llegaría a la pantalla siguiente. Con Ondas, el valor de Re S / N que representa cada color: la parte horizontal de la suma de las flechas del píxel en ese instante, dividida por N. Una cresta tiene color pleno donde lo tiene p / N².</translation>
+    </message>
+    <message>
+        <source>The colours of the field: from dark violet through red to pale yellow, or grey, which prints as it shows. In both, brighter is more light. Waves shows the light as it moves: every arrow turned as time passes, a crest in one colour, a trough in another, dark where the wave is zero.</source>
+        <translation>Los colores del campo: del violeta oscuro al amarillo pálido pasando por el rojo, o gris, que se imprime tal como se ve. En ambos, más claro es más luz. Ondas muestra la luz en movimiento: cada flecha gira con el tiempo, una cresta de un color, un valle de otro, oscuro donde la onda es cero.</translation>
+    </message>
+    <message>
+        <source>Saves X (from the centre of the row), Y (below the row), the paths, p / N² and the sum of the arrows (its horizontal and vertical parts) of every pixel as comma-separated values with every digit, after lines starting with # that name the settings, once every pixel is computed.</source>
+        <translation>Guarda X (desde el centro de la fila), Y (bajo la fila), los caminos, p / N² y la suma de las flechas (sus partes horizontal y vertical) de cada píxel como valores separados por comas con todas las cifras, tras líneas que empiezan por # con los ajustes, cuando cada píxel está calculado.</translation>
+    </message>
+    <message>
+        <source>Speed of the waves</source>
+        <translation>Velocidad de las ondas</translation>
+    </message>
+    <message>
+        <source>How fast the waves move: at 1× a period lasts a second.</source>
+        <translation>Lo rápido que se mueven las ondas: a 1× un período dura un segundo.</translation>
+    </message>
+    <message>
+        <source>Pause the waves</source>
+        <translation>Pausar las ondas</translation>
+    </message>
+    <message>
+        <source>Stops the waves at the instant shown, and starts them again (Space).</source>
+        <translation>Detiene las ondas en el instante mostrado y las vuelve a poner en marcha (Espacio).</translation>
     </message>
 </context>
 <context>
@@ -948,6 +964,14 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <source>The arrows of the %1 paths to this point at the wavelength typed, the 550 nm of the white light, head to tail, in the colours of their elements; the resultant in red. The plot shows the mean of all 31 wavelengths.</source>
         <translation>Las flechas de los %1 caminos hasta este punto en la longitud de onda escrita, los 550 nm de la luz blanca, una tras otra, en los colores de sus elementos; la resultante en rojo. El gráfico muestra la media de las 31 longitudes de onda.</translation>
     </message>
+    <message>
+        <source>The wave now, the resultant&apos;s projection / N: %1</source>
+        <translation>La onda ahora, la proyección de la resultante / N: %1</translation>
+    </message>
+    <message>
+        <source>The value the point&apos;s pixel in the field shows at this instant, with every digit: %1</source>
+        <translation>El valor que muestra el píxel del punto en el campo en este instante, con todas las cifras: %1</translation>
+    </message>
 </context>
 <context>
     <name>pathsum::ExportPictureDialog</name>
@@ -1139,6 +1163,14 @@ Do you want to replace it?</source>
     <message>
         <source>The last run: %1 in white light, the wavelength %2 standing for 550 nm, %3 paths, gain %4. Each pixel shows the colour of the light arriving there.</source>
         <translation>El último cálculo: %1 con luz blanca, la longitud de onda %2 en lugar de 550 nm, %3 caminos, ganancia %4. Cada píxel muestra el color de la luz que llega allí.</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Ondas</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
     </message>
 </context>
 <context>

@@ -127,10 +127,6 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <translation>Échelle des couleurs</translation>
     </message>
     <message>
-        <source>The value of p / N² each colour stands for. Full colour is where a curve&apos;s band in the main window would reach the next screen.</source>
-        <translation>La valeur de p / N² que représente chaque couleur. La couleur pleine est là où la bande d&apos;une courbe dans la fenêtre principale atteindrait l&apos;écran suivant.</translation>
-    </message>
-    <message>
         <source>Run of the field</source>
         <translation>Calcul du champ</translation>
     </message>
@@ -167,10 +163,6 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <translation>Couleurs</translation>
     </message>
     <message>
-        <source>The colours of the field: from dark violet through red to pale yellow, or grey, which prints as it shows. In both, brighter is more light.</source>
-        <translation>Les couleurs du champ : du violet foncé au jaune pâle en passant par le rouge, ou le gris, qui s&apos;imprime tel qu&apos;il s&apos;affiche. Dans les deux, plus clair veut dire plus de lumière.</translation>
-    </message>
-    <message>
         <source>Logarithmic scale</source>
         <translation>Échelle logarithmique</translation>
     </message>
@@ -197,10 +189,6 @@ Essaie &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Save numbers</source>
         <translation>Enregistrer les nombres</translation>
-    </message>
-    <message>
-        <source>Saves X (from the centre of the row), Y (below the row), the paths and p / N² of every pixel as comma-separated values with every digit, after lines starting with # that name the settings, once every pixel is computed.</source>
-        <translation>Enregistre X (depuis le centre de la rangée), Y (sous la rangée), les chemins et p / N² de chaque pixel en valeurs séparées par des virgules avec tous les chiffres, après des lignes commençant par # qui donnent les réglages, une fois chaque pixel calculé.</translation>
     </message>
     <message>
         <source>The wavelength of the light, in plot units: the plot is 100 by 100 units.</source>
@@ -489,6 +477,34 @@ Essaie &quot;pathsum --help&quot;.</translation>
     <message>
         <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point compared with the other points of that screen: every path&apos;s arrow has the same length however long the path, so the heights compare within a screen, not between screens.</source>
         <translation>Les miroirs ou fentes en haut et, sur chacun des dix écrans, une bande blanche dont la hauteur montre combien de lumière arrive en chaque point par rapport aux autres points de cet écran : la flèche de chaque chemin a la même longueur, quelle que soit la longueur du chemin, donc les hauteurs se comparent sur un même écran, pas d&apos;un écran à l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>The value of p / N² each colour stands for. Full colour is where a curve&apos;s band in the main window would reach the next screen. With Waves, the value of Re S / N each colour stands for: the horizontal part of the pixel&apos;s sum of arrows at that instant, divided by N. A crest is full colour where p / N² is.</source>
+        <translation>La valeur de p / N² que représente chaque couleur. La couleur pleine est là où la bande d&apos;une courbe dans la fenêtre principale atteindrait l&apos;écran suivant. Avec Ondes, la valeur de Re S / N que représente chaque couleur : la partie horizontale de la somme des flèches du pixel à cet instant, divisée par N. Une crête est en couleur pleine là où p / N² l&apos;est.</translation>
+    </message>
+    <message>
+        <source>The colours of the field: from dark violet through red to pale yellow, or grey, which prints as it shows. In both, brighter is more light. Waves shows the light as it moves: every arrow turned as time passes, a crest in one colour, a trough in another, dark where the wave is zero.</source>
+        <translation>Les couleurs du champ : du violet foncé au jaune pâle en passant par le rouge, ou le gris, qui s&apos;imprime tel qu&apos;il s&apos;affiche. Dans les deux, plus clair veut dire plus de lumière. Ondes montre la lumière en mouvement : chaque flèche tourne avec le temps, une crête d&apos;une couleur, un creux d&apos;une autre, sombre là où l&apos;onde est nulle.</translation>
+    </message>
+    <message>
+        <source>Saves X (from the centre of the row), Y (below the row), the paths, p / N² and the sum of the arrows (its horizontal and vertical parts) of every pixel as comma-separated values with every digit, after lines starting with # that name the settings, once every pixel is computed.</source>
+        <translation>Enregistre X (depuis le centre de la rangée), Y (sous la rangée), les chemins, p / N² et la somme des flèches (ses parties horizontale et verticale) de chaque pixel en valeurs séparées par des virgules avec tous les chiffres, après des lignes commençant par # qui donnent les réglages, une fois chaque pixel calculé.</translation>
+    </message>
+    <message>
+        <source>Speed of the waves</source>
+        <translation>Vitesse des ondes</translation>
+    </message>
+    <message>
+        <source>How fast the waves move: at 1× a period lasts a second.</source>
+        <translation>La vitesse des ondes : à 1×, une période dure une seconde.</translation>
+    </message>
+    <message>
+        <source>Pause the waves</source>
+        <translation>Mettre les ondes en pause</translation>
+    </message>
+    <message>
+        <source>Stops the waves at the instant shown, and starts them again (Space).</source>
+        <translation>Arrête les ondes à l&apos;instant affiché, et les relance (Espace).</translation>
     </message>
 </context>
 <context>
@@ -948,6 +964,14 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <source>The arrows of the %1 paths to this point at the wavelength typed, the 550 nm of the white light, head to tail, in the colours of their elements; the resultant in red. The plot shows the mean of all 31 wavelengths.</source>
         <translation>Les flèches des %1 chemins jusqu&apos;à ce point à la longueur d&apos;onde saisie, les 550 nm de la lumière blanche, bout à bout, aux couleurs de leurs éléments ; la résultante en rouge. Le tracé montre la moyenne des 31 longueurs d&apos;onde.</translation>
     </message>
+    <message>
+        <source>The wave now, the resultant&apos;s projection / N: %1</source>
+        <translation>L&apos;onde maintenant, la projection de la résultante / N : %1</translation>
+    </message>
+    <message>
+        <source>The value the point&apos;s pixel in the field shows at this instant, with every digit: %1</source>
+        <translation>La valeur que le pixel du point montre dans le champ à cet instant, avec tous les chiffres : %1</translation>
+    </message>
 </context>
 <context>
     <name>pathsum::ExportPictureDialog</name>
@@ -1139,6 +1163,14 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The last run: %1 in white light, the wavelength %2 standing for 550 nm, %3 paths, gain %4. Each pixel shows the colour of the light arriving there.</source>
         <translation>Le dernier calcul : %1 en lumière blanche, la longueur d&apos;onde %2 valant 550 nm, %3 chemins, gain %4. Chaque pixel montre la couleur de la lumière qui y arrive.</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Ondes</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
     </message>
 </context>
 <context>

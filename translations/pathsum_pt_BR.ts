@@ -127,10 +127,6 @@ Tente &quot;pathsum --help&quot;.</translation>
         <translation>Escala de cores</translation>
     </message>
     <message>
-        <source>The value of p / N² each colour stands for. Full colour is where a curve&apos;s band in the main window would reach the next screen.</source>
-        <translation>O valor de p / N² que cada cor representa. A cor plena é onde a faixa de uma curva na janela principal chegaria ao anteparo seguinte.</translation>
-    </message>
-    <message>
         <source>Run of the field</source>
         <translation>Cálculo do campo</translation>
     </message>
@@ -167,10 +163,6 @@ Tente &quot;pathsum --help&quot;.</translation>
         <translation>Cores</translation>
     </message>
     <message>
-        <source>The colours of the field: from dark violet through red to pale yellow, or grey, which prints as it shows. In both, brighter is more light.</source>
-        <translation>As cores do campo: do violeta escuro ao amarelo-claro passando pelo vermelho, ou cinza, que imprime como aparece. Em ambos, mais claro é mais luz.</translation>
-    </message>
-    <message>
         <source>Logarithmic scale</source>
         <translation>Escala logarítmica</translation>
     </message>
@@ -197,10 +189,6 @@ Tente &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Save numbers</source>
         <translation>Salvar números</translation>
-    </message>
-    <message>
-        <source>Saves X (from the centre of the row), Y (below the row), the paths and p / N² of every pixel as comma-separated values with every digit, after lines starting with # that name the settings, once every pixel is computed.</source>
-        <translation>Salva X (a partir do centro da fileira), Y (abaixo da fileira), os caminhos e p / N² de cada pixel como valores separados por vírgulas com todos os dígitos, após linhas começando com # que dão as configurações, quando cada pixel estiver calculado.</translation>
     </message>
     <message>
         <source>The wavelength of the light, in plot units: the plot is 100 by 100 units.</source>
@@ -489,6 +477,34 @@ Tente &quot;pathsum --help&quot;.</translation>
     <message>
         <source>The mirrors or slits along the top and, on each of the ten screens, a white band whose height shows how much light arrives at each point compared with the other points of that screen: every path&apos;s arrow has the same length however long the path, so the heights compare within a screen, not between screens.</source>
         <translation>Os espelhos ou fendas no alto e, em cada um dos dez anteparos, uma faixa branca cuja altura mostra quanta luz chega a cada ponto comparada com os outros pontos desse anteparo: a seta de cada caminho tem o mesmo comprimento, seja qual for o comprimento do caminho, então as alturas se comparam dentro de um anteparo, não entre anteparos.</translation>
+    </message>
+    <message>
+        <source>The value of p / N² each colour stands for. Full colour is where a curve&apos;s band in the main window would reach the next screen. With Waves, the value of Re S / N each colour stands for: the horizontal part of the pixel&apos;s sum of arrows at that instant, divided by N. A crest is full colour where p / N² is.</source>
+        <translation>O valor de p / N² que cada cor representa. A cor plena é onde a faixa de uma curva na janela principal chegaria ao anteparo seguinte. Com Ondas, o valor de Re S / N que cada cor representa: a parte horizontal da soma das setas do pixel naquele instante, dividida por N. Uma crista tem cor plena onde p / N² tem.</translation>
+    </message>
+    <message>
+        <source>The colours of the field: from dark violet through red to pale yellow, or grey, which prints as it shows. In both, brighter is more light. Waves shows the light as it moves: every arrow turned as time passes, a crest in one colour, a trough in another, dark where the wave is zero.</source>
+        <translation>As cores do campo: do violeta escuro ao amarelo-claro passando pelo vermelho, ou cinza, que imprime como aparece. Em ambos, mais claro é mais luz. Ondas mostra a luz em movimento: cada seta gira com o tempo, uma crista de uma cor, um vale de outra, escuro onde a onda é zero.</translation>
+    </message>
+    <message>
+        <source>Saves X (from the centre of the row), Y (below the row), the paths, p / N² and the sum of the arrows (its horizontal and vertical parts) of every pixel as comma-separated values with every digit, after lines starting with # that name the settings, once every pixel is computed.</source>
+        <translation>Salva X (a partir do centro da fileira), Y (abaixo da fileira), os caminhos, p / N² e a soma das setas (suas partes horizontal e vertical) de cada pixel como valores separados por vírgulas com todos os dígitos, após linhas começando com # que dão as configurações, quando cada pixel estiver calculado.</translation>
+    </message>
+    <message>
+        <source>Speed of the waves</source>
+        <translation>Velocidade das ondas</translation>
+    </message>
+    <message>
+        <source>How fast the waves move: at 1× a period lasts a second.</source>
+        <translation>A rapidez com que as ondas se movem: em 1× um período dura um segundo.</translation>
+    </message>
+    <message>
+        <source>Pause the waves</source>
+        <translation>Pausar as ondas</translation>
+    </message>
+    <message>
+        <source>Stops the waves at the instant shown, and starts them again (Space).</source>
+        <translation>Para as ondas no instante mostrado e as faz andar de novo (Espaço).</translation>
     </message>
 </context>
 <context>
@@ -948,6 +964,14 @@ Tente &quot;pathsum --help&quot;.</translation>
         <source>The arrows of the %1 paths to this point at the wavelength typed, the 550 nm of the white light, head to tail, in the colours of their elements; the resultant in red. The plot shows the mean of all 31 wavelengths.</source>
         <translation>As setas dos %1 caminhos até este ponto no comprimento de onda digitado, os 550 nm da luz branca, uma após a outra, nas cores de seus elementos; a resultante em vermelho. O gráfico mostra a média dos 31 comprimentos de onda.</translation>
     </message>
+    <message>
+        <source>The wave now, the resultant&apos;s projection / N: %1</source>
+        <translation>A onda agora, a projeção da resultante / N: %1</translation>
+    </message>
+    <message>
+        <source>The value the point&apos;s pixel in the field shows at this instant, with every digit: %1</source>
+        <translation>O valor que o pixel do ponto mostra no campo neste instante, com todos os dígitos: %1</translation>
+    </message>
 </context>
 <context>
     <name>pathsum::ExportPictureDialog</name>
@@ -1139,6 +1163,14 @@ Deseja substituí-lo?</translation>
     <message>
         <source>The last run: %1 in white light, the wavelength %2 standing for 550 nm, %3 paths, gain %4. Each pixel shows the colour of the light arriving there.</source>
         <translation>O último cálculo: %1 com luz branca, o comprimento de onda %2 valendo 550 nm, %3 caminhos, ganho %4. Cada pixel mostra a cor da luz que chega ali.</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Ondas</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
     </message>
 </context>
 <context>

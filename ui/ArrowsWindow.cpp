@@ -115,6 +115,11 @@ void ArrowPictureView::Show(const ArrowChain* chain, bool elementResultants) {
     update();
 }
 
+void ArrowPictureView::SetTurn(std::optional<WaveTurn> turn) {
+    turn_ = turn;
+    update();
+}
+
 void ArrowPictureView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QtArrowSurface surface(painter);
@@ -123,7 +128,7 @@ void ArrowPictureView::paintEvent(QPaintEvent*) {
         placement_ = {};
         return;
     }
-    placement_ = DrawArrowChain(surface, *chain_, {width(), height(), elementResultants_});
+    placement_ = DrawArrowChain(surface, *chain_, {width(), height(), elementResultants_, turn_});
 }
 
 ArrowsWindow::ArrowsWindow(MainForm* form, QWidget* parent)
@@ -165,6 +170,12 @@ ArrowsWindow::ArrowsWindow(MainForm* form, QWidget* parent)
     boxes->addWidget(hold_);
     texts->addLayout(boxes);
     texts->addWidget(numbers);
+    wave_ = new QLabel(panel);
+    wave_->setObjectName(QStringLiteral("ArrowsWave"));
+    wave_->setWordWrap(true);
+    // Its line kept while the chain stands still too, so that the picture keeps its size.
+    wave_->setMinimumHeight(fontMetrics().lineSpacing());
+    texts->addWidget(wave_);
     texts->addStretch(1);
     // Beside the picture the panel is as wide as the widest name and number.
     new SideLayout(this, picture_, panel, [this](QSize) {
@@ -212,6 +223,32 @@ QString ArrowsWindow::NumberText(const QString& name) const {
         }
     }
     return {};
+}
+
+void ArrowsWindow::TurnWithWaves(double periods) {
+    wavePeriods_ = periods;
+    ShowTurn();
+}
+
+void ArrowsWindow::StandStill() {
+    wavePeriods_.reset();
+    ShowTurn();
+}
+
+void ArrowsWindow::ShowTurn() {
+    if (!shown_ || !wavePeriods_) {
+        picture_->SetTurn(std::nullopt);
+        wave_->clear();
+        return;
+    }
+    const WaveTurn turn = WaveTurnAt(*wavePeriods_);
+    picture_->SetTurn(turn);
+    const double value = WaveValue(chain_.cosSum, chain_.sinSum, chain_.count, turn);
+    wave_->setText(tr("The wave now, the resultant's projection / N: %1")
+                       .arg(QString::fromStdString(ReadableNumber(value))));
+    wave_->setToolTip(tr("The value the point's pixel in the field shows at this instant, with "
+                         "every digit: %1")
+                          .arg(QString::fromStdString(FullNumber(value))));
 }
 
 void ArrowsWindow::ProbeAt(double x, double y) {
@@ -318,11 +355,13 @@ void ArrowsWindow::Refresh() {
                               .arg(chain_.count));
     }
     picture_->Show(&chain_, resultants_->isChecked());
+    ShowTurn();
 }
 
 void ArrowsWindow::ShowMessage(const QString& message) {
     message_->setText(message);
     picture_->Show(nullptr, false);
+    ShowTurn();
     if (!probed_) {
         ShowNumbers({});
     }

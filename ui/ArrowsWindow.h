@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "ArrowChain.h"
@@ -25,6 +26,8 @@ class ArrowPictureView : public QWidget {
     void Show(const ArrowChain* chain, bool elementResultants);
     // Where the last picture put the chain.
     const ArrowPlacement& Placement() const { return placement_; }
+    // The chain turned by the waves' turn of the instant, or standing still.
+    void SetTurn(std::optional<WaveTurn> turn);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,6 +36,7 @@ class ArrowPictureView : public QWidget {
     const ArrowChain* chain_ = nullptr;
     bool elementResultants_ = false;
     ArrowPlacement placement_;
+    std::optional<WaveTurn> turn_;
 };
 
 // "Arrows at a Point": while it is open, the pointer over the plot chooses a detector point of
@@ -41,7 +45,9 @@ class ArrowPictureView : public QWidget {
 // The pointer over the field of light chooses any point below the row. The point's numbers say
 // where it is as the main window's labels do: its Y below the row (a screen's distance) and its
 // X from the centre. The main window marks the point. "Hold" keeps the point while the pointer
-// moves on.
+// moves on. While the field of light shows its waves, the chain turns with them: every arrow
+// by the same angle as the field's pixels at the same instant, and the resultant's projection on
+// the horizontal axis is the value the probed point's pixel shows.
 class ArrowsWindow : public QWidget {
     Q_OBJECT
 
@@ -55,6 +61,13 @@ class ArrowsWindow : public QWidget {
 
     bool Held() const;
     void SetHeld(bool held);
+
+    // The field's waves at time `periods` (in periods): the chain turns with them. Standing
+    // still, as when the waves are not shown.
+    void TurnWithWaves(double periods);
+    void StandStill();
+    // The time the chain is turned to, while it turns.
+    std::optional<double> WavePeriods() const { return wavePeriods_; }
   signals:
     void closed();
     // The point whose chain the window shows now, or none.
@@ -87,12 +100,15 @@ class ArrowsWindow : public QWidget {
     // With Theory on, `numbers` with what the textbook says of the point (x, y) beside the
     // computed p / N^2: the far-field prediction and the Fresnel number at its distance.
     std::vector<ChainNumber> WithTheory(std::vector<ChainNumber> numbers, double x, double y) const;
+    // The chain turned to the waves' time, with the number of its projection; or standing.
+    void ShowTurn();
 
     MainForm* form_;
     ArrowPictureView* picture_;
     QCheckBox* resultants_;
     QCheckBox* hold_;
     QLabel* message_;
+    QLabel* wave_;  // the projection's number while the chain turns
     QGridLayout* numbers_;
     std::vector<std::pair<QLabel*, QLabel*>> numberLabels_;
     double pointerX_ = 0.0;  // where the pointer chose the point, in the plot frame
@@ -103,6 +119,7 @@ class ArrowsWindow : public QWidget {
     bool probed_ = false;
     ArrowChain chain_;
     bool shown_ = false;
+    std::optional<double> wavePeriods_;
 };
 
 }  // namespace pathsum

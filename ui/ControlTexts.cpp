@@ -59,7 +59,10 @@ void AddFieldTexts(const Add& add) {
         QCoreApplication::translate(
             "ControlTexts",
             "The value of p / N² each colour stands for. Full colour is where a "
-            "curve's band in the main window would reach the next screen."));
+            "curve's band in the main window would reach the next screen. With Waves, "
+            "the value of Re S / N each colour stands for: the horizontal part of the "
+            "pixel's sum of arrows at that instant, divided by N. A crest is full "
+            "colour where p / N² is."));
     add("FieldCaption", QT_TRANSLATE_NOOP("ControlTexts", "Run of the field"),
         QCoreApplication::translate("ControlTexts", "The run whose paths the field sums."));
     add("FieldStatus", QT_TRANSLATE_NOOP("ControlTexts", "Progress"),
@@ -82,7 +85,9 @@ void AddFieldTexts(const Add& add) {
         QCoreApplication::translate(
             "ControlTexts",
             "The colours of the field: from dark violet through red to pale yellow, "
-            "or grey, which prints as it shows. In both, brighter is more light."));
+            "or grey, which prints as it shows. In both, brighter is more light. "
+            "Waves shows the light as it moves: every arrow turned as time passes, "
+            "a crest in one colour, a trough in another, dark where the wave is zero."));
     add("FieldLogarithmic", QT_TRANSLATE_NOOP("ControlTexts", "Logarithmic scale"),
         QCoreApplication::translate(
             "ControlTexts", "Shows %1 decades below full colour evenly, for the faint fringes.")
@@ -96,10 +101,19 @@ void AddFieldTexts(const Add& add) {
     add("FieldSaveNumbers", QT_TRANSLATE_NOOP("ControlTexts", "Save numbers"),
         QCoreApplication::translate(
             "ControlTexts",
-            "Saves X (from the centre of the row), Y (below the row), the paths and "
-            "p / N² of every pixel as comma-separated values with every digit, after "
+            "Saves X (from the centre of the row), Y (below the row), the paths, "
+            "p / N² and the sum of the arrows (its horizontal and vertical parts) of "
+            "every pixel as comma-separated values with every digit, after "
             "lines starting with # that name the settings, once every pixel is "
             "computed."));
+    // The waves.
+    add("FieldWaveSpeed", QT_TRANSLATE_NOOP("ControlTexts", "Speed of the waves"),
+        QCoreApplication::translate(
+            "ControlTexts", "How fast the waves move: at 1\u00d7 a period lasts a second."));
+    add("FieldWavesPause", QT_TRANSLATE_NOOP("ControlTexts", "Pause the waves"),
+        QCoreApplication::translate(
+            "ControlTexts",
+            "Stops the waves at the instant shown, and starts them again (Space)."));
 }
 
 QHash<QString, ControlDescription> BuildTable() {

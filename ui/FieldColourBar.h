@@ -6,7 +6,9 @@
 
 namespace pathsum {
 
-// The colour bar: the map from black to full colour, with the numbers of its scale.
+// The colour bar: the map from black to full colour, with the numbers of its scale; or the
+// waves' map, from a full trough through black to a full crest. It is as wide in either, so
+// that the picture beside it keeps its size.
 class FieldColourBar : public QWidget {
     Q_OBJECT
 
@@ -14,6 +16,7 @@ class FieldColourBar : public QWidget {
     explicit FieldColourBar(QWidget* parent = nullptr);
 
     void Show(FieldColours map, const FieldScale& scale);
+    void ShowWaves(const FieldScale& scale);
     // As wide as its title and its widest number need.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -24,6 +27,7 @@ class FieldColourBar : public QWidget {
   private:
     FieldColours map_ = FieldColours::Perceptual;
     FieldScale scale_;
+    bool waves_ = false;
 };
 
 }  // namespace pathsum

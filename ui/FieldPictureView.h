@@ -36,6 +36,8 @@ class FieldPictureView : public QWidget {
     // A picture of the pixels of `view`, with the lines over it.
     void ShowPicture(QImage picture, const FieldView& view, std::vector<FieldMark> marks);
     void ClearPicture();
+    // The picture shown now, pixel for pixel.
+    const QImage& ShownPicture() const { return picture_; }
     void MarkProbe(double x, double y);
     void HideProbe();
     std::optional<QPointF> Probe() const { return probe_; }

@@ -4,12 +4,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QTimer>
@@ -22,6 +24,7 @@
 #include "FieldColourBar.h"
 #include "FieldPictureView.h"
 #include "FieldTable.h"
+#include "FieldWaves.h"
 #include "FileDialogs.h"
 #include "Geometry.h"
 #include "LightColour.h"
@@ -36,6 +39,16 @@ namespace {
 // One go of the refinement between two looks at the event queue: the window answers within
 // this and the painting of a picture.
 constexpr auto kSlice = std::chrono::milliseconds(12);
+// In the live mode a go is shorter: a move of the source waits for it before its run starts.
+constexpr auto kLiveSlice = std::chrono::milliseconds(3);
+// In the live mode the field computes on this thread alone: the other cores' threads, woken for
+// its short slices, would keep them busy waiting when the main window's next run wants them.
+constexpr int kLiveThreads = 1;
+// In the live mode the field is refined past its first picture once no run has ended for this
+// long.
+constexpr qint64 kLiveRestMs = 100;
+// The most pixels of the first picture of a field in the live mode.
+constexpr std::size_t kLiveFirstPixels = 1024;
 
 // A new picture of a refinement under way is shown at most this often; the finished one at
 // once.
@@ -43,6 +56,25 @@ constexpr qint64 kPictureIntervalMs = 40;
 
 // A panel beside the picture is never narrower than this many characters of text.
 constexpr int kLeastPanelCharacters = 20;
+
+// The map chooser's entry of the waves, beside the maps of p (FieldColours).
+constexpr int kWavesEntry = -1;
+
+// How long a period of the waves lasts at the normal speed: slow enough to follow a crest,
+// fast enough to see it travel.
+constexpr double kPeriodSeconds = 1.0;
+
+// The waves' speeds, slower and faster than the normal one.
+struct WaveSpeedEntry {
+    const char* text;
+    double speed;
+};
+constexpr WaveSpeedEntry kWaveSpeeds[] = {
+    {"\u00bc\u00d7", 0.25}, {"\u00bd\u00d7", 0.5}, {"1\u00d7", 1.0}, {"2\u00d7", 2.0}};
+constexpr int kNormalSpeed = 2;
+
+// The frame rate of a screen that says none, or one out of reason.
+constexpr double kUsualFrameRate = 60.0;
 
 QString Readable(double value, int digits = 4) {
     return QString::fromStdString(ReadableNumber(value, digits));
@@ -79,6 +111,16 @@ FieldWindow::FieldWindow(MainForm* form, QWidget* parent)
     colours_->setObjectName(QStringLiteral("FieldColours"));
     colours_->addItem(tr("Colour"), static_cast<int>(FieldColours::Perceptual));
     colours_->addItem(tr("Grey"), static_cast<int>(FieldColours::Grey));
+    colours_->addItem(tr("Waves"), kWavesEntry);
+    waveSpeed_ = new QComboBox(this);
+    waveSpeed_->setObjectName(QStringLiteral("FieldWaveSpeed"));
+    for (const WaveSpeedEntry& entry : kWaveSpeeds) {
+        waveSpeed_->addItem(QString::fromUtf8(entry.text), entry.speed);
+    }
+    waveSpeed_->setCurrentIndex(kNormalSpeed);
+    wavesPause_ = new QPushButton(tr("Pause"), this);
+    wavesPause_->setObjectName(QStringLiteral("FieldWavesPause"));
+    wavesPause_->setCheckable(true);
     logarithmic_ = new QCheckBox(tr("&Logarithmic"), this);
     logarithmic_->setObjectName(QStringLiteral("FieldLogarithmic"));
     whole_ = new QPushButton(tr("&Whole Square"), this);
@@ -87,12 +129,14 @@ FieldWindow::FieldWindow(MainForm* form, QWidget* parent)
     savePicture_->setObjectName(QStringLiteral("FieldSavePicture"));
     saveNumbers_ = new QPushButton(tr("Save &Numbers..."), this);
     saveNumbers_->setObjectName(QStringLiteral("FieldSaveNumbers"));
-    for (QPushButton* button : {whole_, savePicture_, saveNumbers_}) {
+    for (QPushButton* button : {wavesPause_, whole_, savePicture_, saveNumbers_}) {
         button->setAutoDefault(false);
     }
 
     auto* controls = new FlowLayout;
     controls->addWidget(colours_);
+    controls->addWidget(waveSpeed_);
+    controls->addWidget(wavesPause_);
     controls->addWidget(logarithmic_);
     controls->addWidget(whole_);
     controls->addWidget(savePicture_);
@@ -149,23 +193,24 @@ FieldWindow::FieldWindow(MainForm* form, QWidget* parent)
     connect(whole_, &QPushButton::clicked, this, &FieldWindow::ShowWholeSquare);
     connect(savePicture_, &QPushButton::clicked, this, &FieldWindow::SavePicture_Click);
     connect(saveNumbers_, &QPushButton::clicked, this, &FieldWindow::SaveNumbers_Click);
-    connect(colours_, &QComboBox::currentIndexChanged, this, [this] {
-        ShowScale();
-        ShowPicture();
-    });
+    connect(colours_, &QComboBox::currentIndexChanged, this, &FieldWindow::WavesChosen);
     connect(logarithmic_, &QCheckBox::toggled, this, [this] {
         ShowScale();
-        ShowPicture();
+        PaintShown();
     });
+    waveTimer_ = new QTimer(this);
+    waveTimer_->setTimerType(Qt::PreciseTimer);
+    connect(waveTimer_, &QTimer::timeout, this, &FieldWindow::WaveFrame);
+    connect(wavesPause_, &QPushButton::toggled, this, &FieldWindow::UpdateWaveTimer);
     connect(form_, &MainForm::runRecordChanged, this, &FieldWindow::FollowRun);
-    connect(form_, &MainForm::runEnded, this, &FieldWindow::ScheduleSlice);
+    connect(form_, &MainForm::runEnded, this, &FieldWindow::RunEnded);
     connect(form_, &MainForm::theoryChanged, this, &FieldWindow::ShowGuides);
     connect(form_, &MainForm::rulerDismissed, picture_, &FieldPictureView::ClearRuler);
     connect(picture_, &FieldPictureView::rulerMoved, this, &FieldWindow::ShowRulerReading);
 
     DescribeControls(this);
     picture_->SetView(view_);
-    ShowScale();
+    WavesChosen();
     FollowRun();
 }
 
@@ -204,6 +249,95 @@ void FieldWindow::SetLogarithmic(bool logarithmic) {
     logarithmic_->setChecked(logarithmic);
 }
 
+// ---- The waves ------------------------------------------------------------------------------
+
+void FieldWindow::ShowWaves(bool shown) {
+    if (shown) {
+        colours_->setCurrentIndex(colours_->findData(kWavesEntry));
+    } else if (WavesShown()) {
+        colours_->setCurrentIndex(0);
+    }
+}
+
+bool FieldWindow::WavesShown() const {
+    // White light has no one sum a pixel to turn.
+    return colours_->currentData().toInt() == kWavesEntry && !InTrueColour();
+}
+
+void FieldWindow::SetWavesPaused(bool paused) {
+    wavesPause_->setChecked(paused);
+}
+
+bool FieldWindow::WavesPaused() const {
+    return wavesPause_->isChecked();
+}
+
+void FieldWindow::SetWaveSpeed(double speed) {
+    int nearest = kNormalSpeed;
+    for (int i = 0; i < waveSpeed_->count(); ++i) {
+        if (std::fabs(std::log(waveSpeed_->itemData(i).toDouble() / speed)) <
+            std::fabs(std::log(waveSpeed_->itemData(nearest).toDouble() / speed))) {
+            nearest = i;
+        }
+    }
+    waveSpeed_->setCurrentIndex(nearest);
+}
+
+double FieldWindow::WaveSpeed() const {
+    return waveSpeed_->currentData().toDouble();
+}
+
+bool FieldWindow::WavesMoving() const {
+    return waveTimer_->isActive();
+}
+
+void FieldWindow::WavesChosen() {
+    const bool waves = WavesShown();
+    waveSpeed_->setEnabled(waves);
+    wavesPause_->setEnabled(waves);
+    ShowScale();
+    PaintShown();
+    UpdateWaveTimer();
+    TellWaves();
+}
+
+void FieldWindow::UpdateWaveTimer() {
+    // Frames only where someone can see them: no processor time for a hidden, minimised or
+    // paused window, nor for a map of p.
+    const bool seen = isVisible() && !isMinimized() && WavesShown() && !WavesPaused() &&
+                      shown_.refinement != nullptr;
+    if (!seen) {
+        waveTimer_->stop();
+        return;
+    }
+    if (!waveTimer_->isActive()) {
+        const QScreen* where = screen();
+        double rate = where != nullptr ? where->refreshRate() : kUsualFrameRate;
+        if (!(rate >= 20.0 && rate <= 500.0)) {
+            rate = kUsualFrameRate;
+        }
+        sinceWaveFrame_.start();
+        waveTimer_->start(std::max(1, static_cast<int>(std::lround(1000.0 / rate))));
+    }
+}
+
+void FieldWindow::WaveFrame() {
+    // The time runs on as the clock does, however late a frame comes.
+    const double seconds = static_cast<double>(sinceWaveFrame_.nsecsElapsed()) * 1e-9;
+    sinceWaveFrame_.start();
+    const double periods = periods_ + seconds * WaveSpeed() / kPeriodSeconds;
+    periods_ = periods - std::floor(periods);
+    PaintShown();
+}
+
+void FieldWindow::TellWaves() {
+    if (WavesShown() && isVisible()) {
+        emit wavesAt(periods_);
+    } else {
+        emit wavesStopped();
+    }
+}
+
 bool FieldWindow::Complete() const {
     return refinement_ && refinement_->Done();
 }
@@ -231,26 +365,38 @@ void FieldWindow::FollowRun() {
     if (run.plan == plan_) {
         return;
     }
-    // The new run's field starts afresh; the old picture stays until the new one has come.
-    refinement_.reset();
+    // The new run's field starts afresh; the old picture stays until the new one has come, its
+    // waves moving.
+    Drop(refinement_);
     engine_.reset();
     plan_ = run.plan;
     if (plan_) {
         caption_->setText(RunCaption());
         if (plan_->paths.Count() == 0) {
+            ReleaseShown();
             picture_->ClearPicture();
         }
     } else {
         caption_->setText(QString());
+        ReleaseShown();
         picture_->ClearPicture();
     }
     ShowScale();
     ShowGuides();
+    UpdateWaveTimer();
+    if (form_->Running()) {
+        // The field of a run is made when the run ends: a run a newer change ends in the live
+        // mode costs it nothing.
+        Drop(refinement_);
+        pictureOfThisRefinement_ = false;
+        ShowStatus();
+        return;
+    }
     Restart();
 }
 
 void FieldWindow::Restart() {
-    refinement_.reset();
+    Drop(refinement_);
     pictureOfThisRefinement_ = false;
     // Made once the window shows, when the size of its views is known: the engine plans its
     // sums for a view of that many pixels.
@@ -260,21 +406,63 @@ void FieldWindow::Restart() {
             // The run's light: in white light every pixel sums every wavelength.
             EngineOptions options;
             options.light = plan_->settings.light;
-            engine_ = std::make_unique<FieldEngine>(plan_->paths, plan_->settings.wavelength,
+            engine_ = std::make_shared<FieldEngine>(plan_->paths, plan_->settings.wavelength,
                                                     plan_->detectorX.size(),
                                                     static_cast<double>(grid.Pixels()), options);
         }
-        refinement_ = std::make_unique<FieldRefinement>(*engine_, grid);
+        // In the live mode the first picture is coarser still: it comes between two runs.
+        refinement_ = std::make_shared<FieldRefinement>(
+            *engine_, grid, form_->Live() ? kLiveFirstPixels : FieldRefinement::kFirstPixels,
+            std::exchange(room_, {}));
     }
     ShowNotice();
     ShowStatus();
     ScheduleSlice();
 }
 
+void FieldWindow::Drop(std::shared_ptr<FieldRefinement>& refinement) {
+    if (refinement && refinement.use_count() == 1) {
+        room_ = std::move(*refinement).TakeRoom();
+    }
+    refinement.reset();
+}
+
+void FieldWindow::ReleaseShown() {
+    Drop(shown_.refinement);
+    shown_.engine.reset();
+    shown_.plan.reset();
+}
+
 void FieldWindow::ScheduleSlice() {
     if (refinement_ && !refinement_->Done() && isVisible()) {
-        timer_->start(0);
+        // In the live mode, while runs follow one another (a drag, the wheel over a value), the
+        // field shows the first picture of each and refines only once they rest: a finer field
+        // the next run replaces would only take the processor from it.
+        const qint64 sinceRun = sinceRunEnded_.isValid() ? sinceRunEnded_.elapsed() : kLiveRestMs;
+        const bool resting = !form_->Live() || sinceRun >= kLiveRestMs;
+        timer_->start(resting ? 0 : static_cast<int>(kLiveRestMs - sinceRun));
     }
+}
+
+void FieldWindow::RunEnded() {
+    // In the live mode the next run may start at once, and the field waits for the main
+    // window's runs: the coarse picture of a finished run's field is made now, before the next
+    // run, so that the field follows a drag. (A run a newer change ended has no field to show.)
+    sinceRunEnded_.start();
+    const RunRecord& run = form_->LastRun();
+    const bool superseded = form_->Live() && run.p.back().empty();
+    if (!refinement_ && !superseded) {
+        Restart();
+    }
+    if (form_->Live() && isVisible() && refinement_ && !pictureOfThisRefinement_ &&
+        run.plan == plan_ && !superseded) {
+        while (!refinement_->Done() && refinement_->FinishedStride() == 0) {
+            refinement_->Refine(FieldRefinement::Clock::now(), kLiveThreads);  // one step
+        }
+        ShowPicture();
+        ShowStatus();
+    }
+    ScheduleSlice();
 }
 
 void FieldWindow::Slice() {
@@ -283,9 +471,17 @@ void FieldWindow::Slice() {
         ShowStatus();
         return;
     }
-    const bool done = refinement_->Refine(FieldRefinement::Clock::now() + kSlice);
+    if (form_->Live() && sinceRunEnded_.isValid() && sinceRunEnded_.elapsed() < kLiveRestMs) {
+        ScheduleSlice();
+        return;
+    }
+    const bool live = form_->Live();
+    const bool done = refinement_->Refine(
+        FieldRefinement::Clock::now() + (live ? kLiveSlice : kSlice), live ? kLiveThreads : 0);
     const bool firstPicture = !pictureOfThisRefinement_ && refinement_->FinishedStride() > 0;
-    if (done || firstPicture || sincePicture_.elapsed() >= kPictureIntervalMs) {
+    // The waves' frames show the refinement on screen as it goes.
+    const bool framesShowIt = waveTimer_->isActive() && shown_.refinement == refinement_;
+    if (done || firstPicture || (!framesShowIt && sincePicture_.elapsed() >= kPictureIntervalMs)) {
         if (refinement_->FinishedStride() > 0) {
             ShowPicture();
         }
@@ -298,13 +494,38 @@ void FieldWindow::ShowPicture() {
     if (!refinement_ || refinement_->FinishedStride() == 0 || !plan_) {
         return;
     }
-    const FieldGrid& grid = refinement_->Grid();
-    std::vector<std::uint32_t> pixels;
-    if (InTrueColour()) {
-        PaintTrueColourPicture(pixels);
+    if (shown_.refinement != refinement_) {
+        ReleaseShown();
+        shown_.plan = plan_;
+        shown_.engine = engine_;
+        shown_.refinement = refinement_;
+    }
+    pictureOfThisRefinement_ = true;
+    sincePicture_.start();
+    PaintShown();
+    UpdateWaveTimer();
+}
+
+void FieldWindow::PaintShown() {
+    if (!shown_.refinement || !shown_.plan) {
+        return;
+    }
+    const FieldRefinement& shown = *shown_.refinement;
+    const RunPlan& plan = *shown_.plan;
+    const FieldGrid& grid = shown.Grid();
+    const FieldScale scale = ScaleFor(plan.settings.gain, logarithmic_->isChecked());
+    // White light has no one sum a pixel to turn: its field is shown in true colour.
+    const bool trueColour = plan.settings.light.Spectral();
+    const bool waves = WavesShown() && !trueColour && shown.Re().size() == shown.P().size();
+    std::vector<std::uint32_t>& pixels = pixels_;  // kept: a frame allocates nothing new
+    if (waves) {
+        PaintWaves(shown.Re(), shown.Im(), grid.columns, grid.rows, plan.paths.Count(), periods_,
+                   scale, pixels);
+    } else if (trueColour) {
+        PaintTrueColour(shown.P(), shown.Colours(), grid.columns, grid.rows, plan.paths.Count(),
+                        scale, pixels);
     } else {
-        PaintField(refinement_->P(), grid.columns, grid.rows, plan_->paths.Count(),
-                   ScaleFor(plan_->settings.gain, logarithmic_->isChecked()), ColoursShown(),
+        PaintField(shown.P(), grid.columns, grid.rows, plan.paths.Count(), scale, ColoursShown(),
                    pixels);
     }
     QImage image(grid.columns, grid.rows, QImage::Format_RGB32);
@@ -313,17 +534,23 @@ void FieldWindow::ShowPicture() {
                     reinterpret_cast<std::uint32_t*>(image.scanLine(k)));
     }
     image.setDevicePixelRatio(picture_->devicePixelRatioF());
-    picture_->ShowPicture(std::move(image), grid.view,
-                          FieldMarks(plan_->row, plan_->settings.source));
-    pictureOfThisRefinement_ = true;
-    sincePicture_.start();
+    picture_->ShowPicture(std::move(image), grid.view, FieldMarks(plan.row, plan.settings.source));
+    if (waves) {
+        ++waveFrames_;
+        emit wavesAt(periods_);
+    }
 }
 
 void FieldWindow::ShowScale() {
     // The map is no choice in white light, whose colours are the light's own.
     colours_->setEnabled(!InTrueColour());
-    bar_->Show(ColoursShown(),
-               ScaleFor(plan_ ? plan_->settings.gain : 0.0, logarithmic_->isChecked()));
+    const FieldScale scale =
+        ScaleFor(plan_ ? plan_->settings.gain : 0.0, logarithmic_->isChecked());
+    if (WavesShown()) {
+        bar_->ShowWaves(scale);
+    } else {
+        bar_->Show(ColoursShown(), scale);
+    }
 }
 
 void FieldWindow::ShowNotice() {
@@ -432,11 +659,15 @@ void FieldWindow::showEvent(QShowEvent* event) {
         Restart();
     }
     ScheduleSlice();
+    UpdateWaveTimer();
+    TellWaves();
 }
 
 void FieldWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     timer_->stop();
+    UpdateWaveTimer();
+    TellWaves();
     emit closed();
 }
 
@@ -468,13 +699,6 @@ FieldColours FieldWindow::ColoursShown() const {
                           : static_cast<FieldColours>(colours_->currentData().toInt());
 }
 
-void FieldWindow::PaintTrueColourPicture(std::vector<std::uint32_t>& pixels) const {
-    const FieldGrid& grid = refinement_->Grid();
-    PaintTrueColour(refinement_->P(), refinement_->Colours(), grid.columns, grid.rows,
-                    plan_->paths.Count(), ScaleFor(plan_->settings.gain, logarithmic_->isChecked()),
-                    pixels);
-}
-
 QString FieldWindow::RunCaption() const {
     const ExperimentSettings& s = plan_->settings;
     const QString pattern = QString::fromStdString(s.patternCaption);
@@ -489,8 +713,21 @@ QString FieldWindow::RunCaption() const {
 }
 
 void FieldWindow::keyPressEvent(QKeyEvent* event) {
+    // Space pauses and resumes the waves, unless the control with the focus takes Space itself
+    // (a button, a box, the chooser of the maps): the keys it leaves come here.
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && WavesShown()) {
+        SetWavesPaused(!WavesPaused());
+        return;
+    }
     if (!ProbeKey(*event)) {
         QWidget::keyPressEvent(event);
+    }
+}
+
+void FieldWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        UpdateWaveTimer();
     }
 }
 
@@ -574,7 +811,7 @@ bool FieldWindow::SaveNumbers(const QString& path) {
     if (!why) {
         const std::string table =
             FieldTableCsv(plan_->settings, refinement_->Grid(), plan_->paths.Count(),
-                          refinement_->P(), PATHSUM_VERSION);
+                          refinement_->P(), refinement_->Re(), refinement_->Im(), PATHSUM_VERSION);
         why = SaveWhole(path, QByteArray::fromStdString(table));
     }
     if (why) {

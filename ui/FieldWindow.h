@@ -30,6 +30,11 @@ class MainForm;
 // once); a new view or size starts the refinement afresh with the same engine. The pointer over
 // the field chooses the point the Arrows at a Point window shows. The picture and the numbers
 // of a complete field can be saved.
+// "Waves" shows the field as waves in time (FieldWaves): every pixel's sum turned as time
+// passes, a period a second at the normal speed, on a timer at the screen's frame rate that
+// runs only while the waves are seen (not hidden, minimised, paused or another map). The frames
+// come from the sums of the picture on screen, and go on from the last picture while a new
+// run's field is on its way; the refinement computes between them.
 class FieldWindow : public QWidget {
     Q_OBJECT
 
@@ -47,6 +52,22 @@ class FieldWindow : public QWidget {
 
     void SetColours(FieldColours colours);
     void SetLogarithmic(bool logarithmic);
+
+    // The waves: shown instead of the map of p or not, paused, their speed (1 the normal: a
+    // period a second), the time of the frame on screen (in periods) and how many frames have
+    // been shown.
+    void ShowWaves(bool shown);
+    bool WavesShown() const;
+    void SetWavesPaused(bool paused);
+    bool WavesPaused() const;
+    void SetWaveSpeed(double speed);
+    double WaveSpeed() const;
+    double WavePeriods() const { return periods_; }
+    long long WaveFrames() const { return waveFrames_; }
+    // Whether the waves' timer runs: only while someone can see them move.
+    bool WavesMoving() const;
+    // The run whose field the picture on screen shows, if any.
+    const RunPlan* PictureRun() const { return shown_.plan.get(); }
 
     // The refinement of the view shown, once there is a run with paths; complete once every
     // pixel is computed.
@@ -72,12 +93,22 @@ class FieldWindow : public QWidget {
   signals:
     void pointerOverField(double x, double y);
     void closed();
+    // The waves are shown at time `periods`, a frame of them on screen; or not shown.
+    void wavesAt(double periods);
+    void wavesStopped();
+
+  public:
+    // Says the waves' state again (wavesAt or wavesStopped), for a window that follows them
+    // from now on.
+    void TellWaves();
 
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    // The keyboard's probe over the field: the keys the picture leaves move the probed point.
+    // The keyboard's probe over the field (the keys the picture leaves move the probed point),
+    // and Space, which pauses and resumes the waves.
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     // The main window's last run changed: a run with other paths starts the field afresh.
@@ -86,8 +117,21 @@ class FieldWindow : public QWidget {
     void Restart();
     void ScheduleSlice();
     void Slice();
+    // A refinement no longer wanted is destroyed, the room of its sums kept for the next one
+    // unless the picture on screen still shows it; the picture's own, once another replaces it.
+    void Drop(std::shared_ptr<FieldRefinement>& refinement);
+    void ReleaseShown();
+    // The main window's run ended: the field may compute again.
+    void RunEnded();
+    // A picture of the refinement: it becomes the one on screen.
     void ShowPicture();
+    // The picture on screen painted again, in the map chosen (the waves at their time).
+    void PaintShown();
     void ShowScale();
+    // The waves: the timer started or stopped as they can be seen or not, and one frame.
+    void UpdateWaveTimer();
+    void WaveFrame();
+    void WavesChosen();
     void ShowNotice();
     void ShowStatus();
     void SavePicture_Click();
@@ -110,7 +154,6 @@ class FieldWindow : public QWidget {
     // The colours the picture and its bar are painted in: true colour's grey in white light,
     // else the chosen map.
     FieldColours ColoursShown() const;
-    void PaintTrueColourPicture(std::vector<std::uint32_t>& pixels) const;
     // What the caption says of the last run.
     QString RunCaption() const;
     // With the picture focused, Left and Right move the probed point by a pixel (with Ctrl, by
@@ -124,6 +167,8 @@ class FieldWindow : public QWidget {
     FieldPictureView* picture_;
     FieldColourBar* bar_;
     QComboBox* colours_;
+    QComboBox* waveSpeed_;
+    QPushButton* wavesPause_;
     QCheckBox* logarithmic_;
     QPushButton* whole_;
     QPushButton* savePicture_;
@@ -133,15 +178,32 @@ class FieldWindow : public QWidget {
     QLabel* pointer_;
     QLabel* notice_;
     QTimer* timer_;
+    QTimer* waveTimer_;
     QElapsedTimer sincePicture_;
+    QElapsedTimer sinceWaveFrame_;
+    QElapsedTimer sinceRunEnded_;
+    std::vector<std::uint32_t> pixels_;  // the last picture's pixels, their room used again
+    double periods_ = 0.0;               // the waves' time, in periods, from 0 to 1
+    long long waveFrames_ = 0;
     QString pictureToolTip_;  // while a probe is marked
 
     FieldView view_;
     // Destroyed in the reverse order: the refinement reads the engine, the engine the plan.
     std::shared_ptr<const RunPlan> plan_;
-    std::unique_ptr<FieldEngine> engine_;
-    std::unique_ptr<FieldRefinement> refinement_;
+    std::shared_ptr<FieldEngine> engine_;
+    std::shared_ptr<FieldRefinement> refinement_;
     bool pictureOfThisRefinement_ = false;
+    // What the picture on screen was made from: kept, while a new run's field or a new view is
+    // on its way, for the waves to go on moving and a map to be chosen. Released refinement
+    // first (ReleaseShown), as the members above.
+    struct Shown {
+        std::shared_ptr<const RunPlan> plan;
+        std::shared_ptr<FieldEngine> engine;
+        std::shared_ptr<FieldRefinement> refinement;
+    };
+    Shown shown_;
+    // The room of the sums of the last refinement dropped, for the next one.
+    FieldRefinement::Room room_;
 };
 
 }  // namespace pathsum

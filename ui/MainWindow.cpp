@@ -307,6 +307,12 @@ void MainWindow::ConnectFieldToArrows() {
     connect(field_, &FieldWindow::pointerOverField, arrows_, &ArrowsWindow::ProbePointOfThePlane);
     connect(arrows_, &ArrowsWindow::pointProbed, field_, &FieldWindow::MarkProbe);
     connect(arrows_, &ArrowsWindow::probeCleared, field_, &FieldWindow::HideProbe);
+    // The waves: the probed point's chain turns with the field's frames.
+    connect(field_, &FieldWindow::wavesAt, arrows_, &ArrowsWindow::TurnWithWaves,
+            Qt::UniqueConnection);
+    connect(field_, &FieldWindow::wavesStopped, arrows_, &ArrowsWindow::StandStill,
+            Qt::UniqueConnection);
+    field_->TellWaves();
 }
 
 QRect MainWindow::PlotOnScreen() const {

@@ -211,7 +211,7 @@ double Distance(SurfacePoint a, SurfacePoint b) {
 TEST(ArrowPicture, FewPathsAreArrowsHeadToTailInTheirElementsColoursThenTheResultant) {
     const ArrowChain chain = TurningChain(12, 0.3, 3);
     RecordingSurface surface;
-    const ArrowView view{400, 300, false};
+    const ArrowView view{400, 300, false, {}};
     const ArrowPlacement placed = DrawArrowChain(surface, chain, view);
     ASSERT_EQ(surface.arrows.size(), 13u) << "one arrow a path and the resultant";
     EXPECT_EQ(surface.arrows.front().from, placed.origin);
@@ -237,7 +237,7 @@ TEST(ArrowPicture, FewPathsAreArrowsHeadToTailInTheirElementsColoursThenTheResul
 TEST(ArrowPicture, ElementResultantsSumHeadToTailToTheResultant) {
     const ArrowChain chain = TurningChain(5000, 0.002, 5);
     RecordingSurface surface;
-    const ArrowPlacement placed = DrawArrowChain(surface, chain, {400, 300, true});
+    const ArrowPlacement placed = DrawArrowChain(surface, chain, {400, 300, true, {}});
     ASSERT_EQ(surface.arrows.size(), 6u) << "five element resultants and the total";
     EXPECT_EQ(surface.arrows[0].from, placed.origin);
     for (std::size_t k = 1; k < 5; ++k) {
@@ -250,7 +250,7 @@ TEST(ArrowPicture, ElementResultantsSumHeadToTailToTheResultant) {
 TEST(ArrowPicture, ALongChainIsThinnedToWhatThePixelsShow) {
     const ArrowChain chain = TurningChain(400000, 2 * 3.14159265358979 / 400, 1);
     RecordingSurface surface;
-    const ArrowPlacement placed = DrawArrowChain(surface, chain, {400, 300, false});
+    const ArrowPlacement placed = DrawArrowChain(surface, chain, {400, 300, false, {}});
     std::size_t points = 0;
     for (const auto& [line, colour] : surface.polylines) {
         if (colour == ElementColour(0)) {
@@ -265,7 +265,7 @@ TEST(ArrowPicture, ALongChainIsThinnedToWhatThePixelsShow) {
 
 TEST(ArrowPicture, NoPathsDrawNothingButTheBackground) {
     RecordingSurface surface;
-    DrawArrowChain(surface, ArrowChain{}, {400, 300, true});
+    DrawArrowChain(surface, ArrowChain{}, {400, 300, true, {}});
     EXPECT_EQ(surface.clears, 1);
     EXPECT_TRUE(surface.arrows.empty() && surface.polylines.empty());
 }

@@ -82,7 +82,7 @@ int main(int argc, char* argv[]) {
     pathsum::ChainAtPoint(plan.paths, plan.settings.wavelength,
                           pathsum::kScreenYs[static_cast<std::size_t>(probe.screen)],
                           plan.detectorX[static_cast<std::size_t>(probe.point)], chain);
-    const pathsum::ArrowPlacement placed = pathsum::PlaceChain(chain, {width, height, false});
+    const pathsum::ArrowPlacement placed = pathsum::PlaceChain(chain, {width, height, false, {}});
     const double originX = left + placed.origin.x;
     const double originY = top + placed.origin.y;
     const double expected = std::sqrt(chain.p) * placed.scale;

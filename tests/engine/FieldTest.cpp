@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <span>
@@ -138,9 +139,11 @@ TEST(FieldEngine, OnAScreensLineGivesTheScreensBits) {
 
 // Coarse to fine, every pixel once: the finished refinement holds at each pixel the engine's
 // own value there (p and the sum; in white light the white value and the colour, after a first
-// look at a few wavelengths), whatever the calls it took, for grids no stride divides.
+// look at a few wavelengths), whatever the calls it took, for grids no stride divides; one made
+// in the room of another starts from nothing all the same.
 TEST(FieldRefinement, EndsWithEveryPixelsOwnValue) {
     const FieldSetting s{"Grating", MirrorPattern::Grating, 3, 2, {35, 20}, 1e-4, 0.7, false};
+    FieldRefinement::Room room;
     for (const Light& light : {Light{}, WhiteLight()}) {
         // White light costs its wavelengths a pixel: fewer paths, a smaller grid.
         FieldSetting setting = s;
@@ -154,7 +157,12 @@ TEST(FieldRefinement, EndsWithEveryPixelsOwnValue) {
              {FieldGrid{FieldView{}, columns, 97}, FieldGrid{{20.0, 80.0, 15.0, 15.0}, 1, 70}}) {
             FieldEngine engine(paths, s.wavelength, kRunPoints, static_cast<double>(grid.Pixels()),
                                options);
-            FieldRefinement refinement(engine, grid);
+            FieldRefinement refinement(engine, grid, FieldRefinement::kFirstPixels,
+                                       std::move(room));
+            ASSERT_EQ(refinement.P().size(), grid.Pixels());
+            for (const auto sums : {refinement.P(), refinement.Re(), refinement.Im()}) {
+                EXPECT_TRUE(std::ranges::all_of(sums, [](double v) { return v == 0.0; }));
+            }
             bool firstPictureBeforeTheEnd = false;
             bool preview = false;
             while (!refinement.Refine(FieldRefinement::Clock::now())) {
@@ -199,6 +207,7 @@ TEST(FieldRefinement, EndsWithEveryPixelsOwnValue) {
                 ASSERT_EQ(row(refinement.Re()), re) << "row " << k;
                 ASSERT_EQ(row(refinement.Im()), im) << "row " << k;
             }
+            room = std::move(refinement).TakeRoom();
         }
     }
 }

@@ -14,14 +14,17 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <numeric>
 #include <tuple>
 #include <utility>
 
 #include "ArrowsWindow.h"
 #include "ControlTexts.h"
 #include "Exports.h"
+#include "FieldWaves.h"
 #include "FieldWindow.h"
 #include "FormFixture.h"
 #include "GuideWindow.h"
@@ -882,7 +885,7 @@ TEST_F(FieldTest, SavesTheNumbersOfEveryPixelOfTheLastRun) {
         EXPECT_EQ(line.rfind("# pathsum ", 0), 0u) << line;
         while (std::getline(in, line) && line[0] == '#') {
         }
-        EXPECT_EQ(line, "X_from_centre,Y_below_row,paths,p_over_n2");
+        EXPECT_EQ(line, "X_from_centre,Y_below_row,paths,p_over_n2,re,im");
         const RunPlan& plan = *form->LastRun().plan;
         const FieldGrid& grid = field.Refinement()->Grid();
         const double n = plan.paths.Count();
@@ -899,6 +902,8 @@ TEST_F(FieldTest, SavesTheNumbersOfEveryPixelOfTheLastRun) {
             const double y = std::strtod(at + 1, &at);
             const double paths = std::strtod(at + 1, &at);
             const double value = std::strtod(at + 1, &at);
+            const double re = std::strtod(at + 1, &at);
+            const double im = std::strtod(at + 1, &at);
             EXPECT_EQ(x, grid.X(i) - 50.0);
             EXPECT_EQ(y, 100.0 - grid.Y(k));
             EXPECT_EQ(paths, n);
@@ -906,6 +911,16 @@ TEST_F(FieldTest, SavesTheNumbersOfEveryPixelOfTheLastRun) {
             ComputeScreen(plan.paths, plan.settings.wavelength, grid.Y(k),
                           std::vector<double>{grid.X(i)}, p);
             EXPECT_EQ(value, p[0] / (n * n)) << pattern << " x " << x << " y " << y;
+            // The sum itself: its components are the path's arrows added up.
+            std::vector<double> cosines(plan.paths.Count());
+            std::vector<double> sines(plan.paths.Count());
+            ArrowsAtPoint(plan.paths, plan.settings.wavelength, grid.Y(k), grid.X(i), cosines,
+                          sines);
+            const double direct[2] = {std::accumulate(cosines.begin(), cosines.end(), 0.0),
+                                      std::accumulate(sines.begin(), sines.end(), 0.0)};
+            EXPECT_NEAR(re, direct[0], 1e-9 * n) << pattern << " x " << x << " y " << y;
+            EXPECT_NEAR(im, direct[1], 1e-9 * n) << pattern << " x " << x << " y " << y;
+            EXPECT_EQ(at, line.data() + line.size());
         }
         EXPECT_EQ(rows, grid.Pixels());
     }
@@ -925,6 +940,88 @@ TEST_F(FieldTest, SavesTheNumbersOfEveryPixelOfTheLastRun) {
     EXPECT_EQ(title, "Field of Light");
     EXPECT_EQ(parent, &field);
     EXPECT_FALSE(QFile::exists(nowhere));
+}
+
+// The waves: frames only while someone can see them (not for a map of p, nor in a hidden,
+// minimised or paused window); a frame colours the sums the field keeps, turned to its
+// instant, and forms none; the probed point's chain turns with the frames, its resultant's
+// projection the value its pixel shows; a live change brings a new field while the time runs on.
+TEST_F(FieldTest, TheWavesMoveOnlyWhileSeenAndTheChainTurnsWithThem) {
+    form->Calculate_Click();
+    ArrowsWindow& arrows = Open();
+    FieldWindow& field = OpenField();
+    Finish(field);
+    EXPECT_FALSE(field.WavesMoving()) << "a map of p stands still";
+    field.ShowWaves(true);
+    ASSERT_TRUE(field.WavesMoving());
+    const FieldRefinement* refinement = field.Refinement();
+    const std::vector<double> re(refinement->Re().begin(), refinement->Re().end());
+    const std::vector<double> im(refinement->Im().begin(), refinement->Im().end());
+    const long long frames = field.WaveFrames();
+    const double before = field.WavePeriods();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return field.WaveFrames() >= frames + 3; }, 3000));
+    EXPECT_NE(field.WavePeriods(), before) << "the time runs";
+    field.SetWavesPaused(true);
+    EXPECT_FALSE(field.WavesMoving());
+    EXPECT_EQ(field.Refinement(), refinement);
+    EXPECT_TRUE(std::ranges::equal(refinement->Re(), re) &&
+                std::ranges::equal(refinement->Im(), im))
+        << "a frame forms no sum";
+    const RunPlan& plan = *form->LastRun().plan;
+    const FieldGrid& grid = refinement->Grid();
+    const int n = plan.paths.Count();
+    std::vector<std::uint32_t> frame;
+    PaintWaves(re, im, grid.columns, grid.rows, n, field.WavePeriods(),
+               ScaleFor(plan.settings.gain, false), frame);
+    const QImage& shown = field.Picture()->ShownPicture();
+    ASSERT_EQ(shown.size(), QSize(grid.columns, grid.rows));
+    for (int k = 0; k < grid.rows; ++k) {
+        ASSERT_TRUE(std::equal(frame.begin() + static_cast<std::ptrdiff_t>(k) * grid.columns,
+                               frame.begin() + static_cast<std::ptrdiff_t>(k + 1) * grid.columns,
+                               reinterpret_cast<const std::uint32_t*>(shown.constScanLine(k))))
+            << "row " << k;
+    }
+
+    // The chain of the point under the pointer, turned to the frame's instant.
+    field.PointAt(37, 61);
+    ASSERT_EQ(arrows.WavePeriods(), field.WavePeriods());
+    arrows.Picture()->repaint();
+    const ArrowPlacement& placed = arrows.Picture()->Placement();
+    const std::size_t at =
+        static_cast<std::size_t>(grid.RowOf(61)) * grid.columns + grid.ColumnOf(37);
+    const double value = WaveValue(re[at], im[at], n, WaveTurnAt(field.WavePeriods()));
+    EXPECT_NEAR(placed.projection.x, placed.origin.x + placed.scale * n * value, 0.5);
+    EXPECT_EQ(placed.projection.y, placed.origin.y);
+
+    // Space, with the focus on the picture, starts them again; hidden, minimised or another map:
+    // no frames, and the chain stands still without the waves.
+    field.activateWindow();
+    ASSERT_TRUE(BecomesActive(&field));
+    QTest::keyClick(field.Picture(), Qt::Key_Space);
+    EXPECT_TRUE(field.WavesMoving());
+    field.hide();
+    EXPECT_FALSE(field.WavesMoving());
+    EXPECT_FALSE(arrows.WavePeriods().has_value());
+    field.show();
+    EXPECT_TRUE(field.WavesMoving());
+    field.showMinimized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !field.WavesMoving(); }, 2000));
+    field.showNormal();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return field.WavesMoving(); }, 2000));
+    field.ShowWaves(false);
+    EXPECT_FALSE(field.WavesMoving());
+    EXPECT_FALSE(arrows.WavePeriods().has_value());
+    field.ShowWaves(true);
+
+    // Live: a change brings the new run's field while the waves move on.
+    form->SetLive(true);
+    form->GainText->setText("20");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return field.PictureRun() != nullptr && field.PictureRun()->settings.gain == 20.0; },
+        5000));
+    EXPECT_TRUE(field.WavesMoving());
+    const long long live = field.WaveFrames();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return field.WaveFrames() >= live + 3; }, 3000));
 }
 
 // The wheel zooms about the pointer, the view stays within the square, Home shows it whole; a
