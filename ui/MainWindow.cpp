@@ -304,9 +304,13 @@ void MainWindow::ConnectFieldToArrows() {
     if (arrows_ == nullptr || field_ == nullptr) {
         return;
     }
-    connect(field_, &FieldWindow::pointerOverField, arrows_, &ArrowsWindow::ProbePointOfThePlane);
-    connect(arrows_, &ArrowsWindow::pointProbed, field_, &FieldWindow::MarkProbe);
-    connect(arrows_, &ArrowsWindow::probeCleared, field_, &FieldWindow::HideProbe);
+    // Called each time a side window is placed: each connection is made once.
+    connect(field_, &FieldWindow::pointerOverField, arrows_, &ArrowsWindow::ProbePointOfThePlane,
+            Qt::UniqueConnection);
+    connect(arrows_, &ArrowsWindow::pointProbed, field_, &FieldWindow::MarkProbe,
+            Qt::UniqueConnection);
+    connect(arrows_, &ArrowsWindow::probeCleared, field_, &FieldWindow::HideProbe,
+            Qt::UniqueConnection);
     // The waves: the probed point's chain turns with the field's frames.
     connect(field_, &FieldWindow::wavesAt, arrows_, &ArrowsWindow::TurnWithWaves,
             Qt::UniqueConnection);

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QWheelEvent>
@@ -831,7 +832,16 @@ TEST_F(FieldTest, ThePointerOverTheFieldShowsThatPointsChain) {
     field.PointAt(60, 20);
     EXPECT_EQ(*field.Picture()->Probe(), probed);
     arrows.SetHeld(false);
+    // The arrows window shown again where the field now stands is placed anew: the field still
+    // reaches it once a point, not once a placing.
+    window->Action(Command::ArrowsAtAPoint)->trigger();
+    arrows.move(field.pos());
+    arrows.resize(field.size());
+    window->Action(Command::ArrowsAtAPoint)->trigger();
+    ASSERT_TRUE(arrows.isVisible());
+    QSignalSpy probes(&arrows, &ArrowsWindow::pointProbed);
     field.PointAt(60, 20);
+    EXPECT_EQ(probes.count(), 1);
     EXPECT_EQ(*field.Picture()->Probe(),
               QPointF(grid.X(grid.ColumnOf(60)), grid.Y(grid.RowOf(20))));
     // The keys move the point on from there as the pointer would, pixel by pixel (Page Down: a
