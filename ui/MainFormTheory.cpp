@@ -22,9 +22,12 @@ void MainForm::BuildTheoryControls() {
         label->setObjectName(QStringLiteral("FresnelLabel(%1)").arg(i));
         // Below its screen's distance, in the room up to the next screen's paths.
         const QRect distance = ScreenLabel[i]->geometry();
+        // Below the last screen, as far down as below the others: where an eleventh screen's
+        // paths would stand.
         const QRect nextPaths = i + 1 < PathsLabel.size()
                                     ? PathsLabel[i + 1]->geometry()
-                                    : distance.translated(0, 2 * distance.height());
+                                    : PathsLabel[i]->geometry().translated(
+                                          0, PathsLabel[i]->y() - PathsLabel[i - 1]->y());
         const int top = distance.bottom() + 1;
         label->setGeometry(distance.left(), top, distance.width(),
                            std::max(distance.height(), nextPaths.top() - top));
