@@ -35,6 +35,18 @@ constexpr double kChoiceMargin = 0.75;
 // driver's calls hold enough points to keep every lane and core busy.
 constexpr std::size_t kSegmentTerms = 32768;
 
+// A point's cosine and sine sums from its kernel segments' (cosine, sine) pairs, added in
+// segment order so that every instruction set gives the same bits.
+std::pair<double, double> SegmentSums(const double* sums) {
+    double c = 0.0;
+    double s = 0.0;
+    for (std::size_t segment = 0; segment < kernel::kSegments; ++segment) {
+        c += sums[2 * segment];
+        s += sums[2 * segment + 1];
+    }
+    return {c, s};
+}
+
 // Every task sums some segments of one point; the point's segment sums are then added in
 // segment order, whichever threads formed them.
 void SumBySegments(const kernel::LevelKernels& kernels, const kernel::ScreenSum& sum,
@@ -46,13 +58,7 @@ void SumBySegments(const kernel::LevelKernels& kernels, const kernel::ScreenSum&
     const auto task = nodes ? kernels.nodeSegments : kernels.pathSegments;
     ParallelFor(Teams(threads, work, tasks), tasks, [&](std::size_t t) { task(sum, points, t); });
     for (std::size_t i = 0; i < points.count; ++i) {
-        const double* sums = partial.data() + 2 * kernel::kSegments * i;
-        double c = 0.0;
-        double s = 0.0;
-        for (std::size_t segment = 0; segment < kernel::kSegments; ++segment) {
-            c += sums[2 * segment];
-            s += sums[2 * segment + 1];
-        }
+        const auto [c, s] = SegmentSums(partial.data() + 2 * kernel::kSegments * i);
         points.p[i] = c * c + s * s;
         if (points.re != nullptr) {
             points.re[i] = c;
@@ -73,13 +79,7 @@ void SumSpectrumBySegments(const kernel::LevelKernels& kernels, const kernel::Sp
     const auto task = nodes ? kernels.spectrumNodeSegments : kernels.spectrumPathSegments;
     ParallelFor(Teams(threads, work, tasks), tasks, [&](std::size_t t) { task(sum, points, t); });
     for (std::size_t i = 0; i < points.count * wavelengths; ++i) {
-        const double* sums = partial.data() + 2 * kernel::kSegments * i;
-        double c = 0.0;
-        double s = 0.0;
-        for (std::size_t segment = 0; segment < kernel::kSegments; ++segment) {
-            c += sums[2 * segment];
-            s += sums[2 * segment + 1];
-        }
+        const auto [c, s] = SegmentSums(partial.data() + 2 * kernel::kSegments * i);
         points.p[i] = c * c + s * s;
     }
 }
