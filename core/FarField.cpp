@@ -8,6 +8,7 @@
 #include "Geometry.h"
 #include "Limits.h"
 #include "NumberText.h"
+#include "Translation.h"
 #include "WhiteLight.h"
 
 namespace pathsum {
@@ -293,8 +294,16 @@ std::string_view RegimeWord(Regime regime) {
 }
 
 std::string FresnelCaption(double fresnelNumber) {
-    return "F=" + SignificantNumber(fresnelNumber, 2) + " " +
-           std::string(RegimeWord(RegimeOf(fresnelNumber)));
+    const std::string number = SignificantNumber(fresnelNumber, 2);
+    switch (RegimeOf(fresnelNumber)) {
+        case Regime::Far:
+            return Filled(Translated("FarField", "F=%1 far"), {number});
+        case Regime::Near:
+            return Filled(Translated("FarField", "F=%1 near"), {number});
+        case Regime::Between:
+            break;
+    }
+    return Filled(Translated("FarField", "F=%1 between"), {number});
 }
 
 double RoundedDownTo125(double value) {
