@@ -281,18 +281,6 @@ Regime RegimeOf(double fresnelNumber) {
     return fresnelNumber > 3.0 ? Regime::Near : Regime::Between;
 }
 
-std::string_view RegimeWord(Regime regime) {
-    switch (regime) {
-        case Regime::Far:
-            return "far";
-        case Regime::Near:
-            return "near";
-        case Regime::Between:
-            break;
-    }
-    return "between";
-}
-
 std::string FresnelCaption(double fresnelNumber) {
     const std::string number = SignificantNumber(fresnelNumber, 2);
     switch (RegimeOf(fresnelNumber)) {
