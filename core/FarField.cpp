@@ -8,6 +8,7 @@
 #include "Geometry.h"
 #include "Limits.h"
 #include "NumberText.h"
+#include "Translation.h"
 #include "WhiteLight.h"
 
 namespace pathsum {
@@ -280,21 +281,17 @@ Regime RegimeOf(double fresnelNumber) {
     return fresnelNumber > 3.0 ? Regime::Near : Regime::Between;
 }
 
-std::string_view RegimeWord(Regime regime) {
-    switch (regime) {
+std::string FresnelCaption(double fresnelNumber) {
+    const std::string number = SignificantNumber(fresnelNumber, 2);
+    switch (RegimeOf(fresnelNumber)) {
         case Regime::Far:
-            return "far";
+            return Filled(Translated("FarField", "F=%1 far"), {number});
         case Regime::Near:
-            return "near";
+            return Filled(Translated("FarField", "F=%1 near"), {number});
         case Regime::Between:
             break;
     }
-    return "between";
-}
-
-std::string FresnelCaption(double fresnelNumber) {
-    return "F=" + SignificantNumber(fresnelNumber, 2) + " " +
-           std::string(RegimeWord(RegimeOf(fresnelNumber)));
+    return Filled(Translated("FarField", "F=%1 between"), {number});
 }
 
 double RoundedDownTo125(double value) {

@@ -3,7 +3,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "ExperimentSettings.h"
@@ -135,9 +134,9 @@ enum class Regime { Far, Between, Near };
 
 // "far" below 0.3, "near" above 3, "between" otherwise.
 Regime RegimeOf(double fresnelNumber);
-std::string_view RegimeWord(Regime regime);
 
-// A Fresnel number with two significant digits and its regime: "F=0.047 far", "F=12 near".
+// A Fresnel number with two significant digits and its regime, in the user's language: in
+// English "F=0.047 far", "F=12 near".
 std::string FresnelCaption(double fresnelNumber);
 
 // Rays too sparse for the wavelength: where neighbouring rays from the source meet the lit row

@@ -181,19 +181,25 @@ std::string NoPath() {
 std::string TooFewPaths(double largestGap, double wavelength, double fineResolution,
                         bool withinRayLimit) {
     // The lengths with a few digits; the resolution as a person would type it.
-    std::string said =
-        "Too few paths for this wavelength: neighbouring rays meet the mirrors up "
-        "to " +
-        ReadableNumber(largestGap, 2) + " apart, more than half a wavelength (" +
-        ReadableNumber(0.5 * std::fabs(wavelength), 3) +
-        "), so the screens may show beams that the light does not have.";
+    const std::string gap = ReadableNumber(largestGap, 2);
+    const std::string half = ReadableNumber(0.5 * std::fabs(wavelength), 3);
+    const std::string fine = ReadableNumber(fineResolution);
     if (withinRayLimit) {
-        return said + " A resolution of " + ReadableNumber(fineResolution) +
-               " radians or finer is fine enough.";
+        return Filled(Translated("Notice",
+                                 "Too few paths for this wavelength: neighbouring rays meet the "
+                                 "mirrors up to %1 apart, more than half a wavelength (%2), so "
+                                 "the screens may show beams that the light does not have. A "
+                                 "resolution of %3 radians or finer is fine enough."),
+                      {gap, half, fine});
     }
-    return said + " A resolution of " + ReadableNumber(fineResolution) +
-           " radians would be fine enough, but needs more rays than a run may try: choose a "
-           "longer wavelength, or a source nearer the mirrors.";
+    return Filled(Translated("Notice",
+                             "Too few paths for this wavelength: neighbouring rays meet the "
+                             "mirrors up to %1 apart, more than half a wavelength (%2), so the "
+                             "screens may show beams that the light does not have. A resolution "
+                             "of %3 radians would be fine enough, but needs more rays than a run "
+                             "may try: choose a longer wavelength, or a source nearer the "
+                             "mirrors."),
+                  {gap, half, fine});
 }
 
 }  // namespace pathsum::notices

@@ -107,6 +107,26 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <source>--scale takes 1, 2 or 4, not “%1”</source>
         <translation>--scale nimmt 1, 2 oder 4, nicht „%1“</translation>
     </message>
+    <message>
+        <source>The screen a .wav plays from left to right in three seconds, by its number: 1, the nearest the mirrors, to 10, the farthest (10 unless told).</source>
+        <translation>Der Schirm, den eine .wav in drei Sekunden von links nach rechts spielt, mit seiner Nummer: 1, der den Spiegeln nächste, bis 10, der fernste (10, wenn nichts angegeben ist).</translation>
+    </message>
+    <message>
+        <source>--screen goes with --export</source>
+        <translation>--screen gehört zu --export</translation>
+    </message>
+    <message>
+        <source>--screen may be given once, not %1 times</source>
+        <translation>--screen darf einmal angegeben werden, nicht %1-mal</translation>
+    </message>
+    <message>
+        <source>--screen takes a screen&apos;s number, 1 to %1, not “%2”</source>
+        <translation>--screen nimmt die Nummer eines Schirms, 1 bis %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--screen says which screen a .wav plays: give --export with a name ending in .wav</source>
+        <translation>--screen sagt, welchen Schirm eine .wav spielt: Gib --export mit einem Namen an, der auf .wav endet</translation>
+    </message>
 </context>
 <context>
     <name>ControlTexts</name>
@@ -506,6 +526,38 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <source>Stops the waves at the instant shown, and starts them again (Space).</source>
         <translation>Hält die Wellen im gezeigten Augenblick an und lässt sie wieder laufen (Leertaste).</translation>
     </message>
+    <message>
+        <source> Tab to the plot, or press %1, and the arrow keys move a probe along the screens; %2 turns on a tone that follows it.</source>
+        <translation> Springe mit Tab zum Bild oder drücke %1, dann bewegen die Pfeiltasten eine Sonde über die Schirme; %2 schaltet einen Ton ein, der ihr folgt.</translation>
+    </message>
+    <message>
+        <source>Nothing calculated yet: press %1 (CALC AND PLOT), then the arrow keys move the probe along a screen.</source>
+        <translation>Noch nichts berechnet: Drücke %1 (RECHNEN UND ZEICHNEN), dann bewegen die Pfeiltasten die Sonde über einen Schirm.</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: not computed yet</source>
+        <translation>Schirm %1, X %2: noch nicht berechnet</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: no path reaches the screens</source>
+        <translation>Schirm %1, X %2: Kein Weg erreicht die Schirme</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: dark, as the whole screen is</source>
+        <translation>Schirm %1, X %2: dunkel, wie der ganze Schirm</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: %3 of the screen&apos;s brightest</source>
+        <translation>Schirm %1, X %2: %3 der hellsten Stelle des Schirms</translation>
+    </message>
+    <message>
+        <source>Screen %1 is not computed yet: press %2 (CALC AND PLOT), then play it.</source>
+        <translation>Schirm %1 ist noch nicht berechnet: Drücke %2 (RECHNEN UND ZEICHNEN) und spiele ihn dann.</translation>
+    </message>
+    <message>
+        <source>Field at %1</source>
+        <translation>Feld bei %1</translation>
+    </message>
 </context>
 <context>
     <name>Exports</name>
@@ -520,6 +572,44 @@ Siehe &quot;pathsum --help&quot;.</translation>
     <message>
         <source>The file “%1” was not written: %2</source>
         <translation>Die Datei „%1“ wurde nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>screen %1 has not been calculated, so there is no sound of it to export.</source>
+        <translation>Schirm %1 ist nicht berechnet, also gibt es keinen Klang von ihm zum Exportieren.</translation>
+    </message>
+</context>
+<context>
+    <name>FarField</name>
+    <message>
+        <source>F=%1 far</source>
+        <translation>F=%1 fern</translation>
+    </message>
+    <message>
+        <source>F=%1 near</source>
+        <translation>F=%1 nah</translation>
+    </message>
+    <message>
+        <source>F=%1 between</source>
+        <translation>F=%1 dazwischen</translation>
+    </message>
+</context>
+<context>
+    <name>FieldColourBar</name>
+    <message>
+        <source>Re S / N, log</source>
+        <translation>Re S / N, log</translation>
+    </message>
+    <message>
+        <source>Re S / N</source>
+        <translation>Re S / N</translation>
+    </message>
+    <message>
+        <source>p / N², log</source>
+        <translation>p / N², log</translation>
+    </message>
+    <message>
+        <source>p / N²</source>
+        <translation>p / N²</translation>
     </message>
 </context>
 <context>
@@ -657,6 +747,14 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <source>No path reaches the screens: no ray from the source meets a mirror or slit within the plot. Move the source, or change the width or the spacing.</source>
         <translation>Kein Weg erreicht die Schirme: Kein Strahl der Quelle trifft innerhalb des Bildes einen Spiegel oder Spalt. Verschiebe die Quelle oder ändere Breite oder Abstand.</translation>
     </message>
+    <message>
+        <source>Too few paths for this wavelength: neighbouring rays meet the mirrors up to %1 apart, more than half a wavelength (%2), so the screens may show beams that the light does not have. A resolution of %3 radians or finer is fine enough.</source>
+        <translation>Zu wenige Wege für diese Wellenlänge: Benachbarte Strahlen treffen die Spiegel bis zu %1 voneinander entfernt, mehr als eine halbe Wellenlänge (%2), daher können die Schirme Strahlenbündel zeigen, die das Licht nicht hat. Eine Auflösung von %3 Radiant oder feiner ist fein genug.</translation>
+    </message>
+    <message>
+        <source>Too few paths for this wavelength: neighbouring rays meet the mirrors up to %1 apart, more than half a wavelength (%2), so the screens may show beams that the light does not have. A resolution of %3 radians would be fine enough, but needs more rays than a run may try: choose a longer wavelength, or a source nearer the mirrors.</source>
+        <translation>Zu wenige Wege für diese Wellenlänge: Benachbarte Strahlen treffen die Spiegel bis zu %1 voneinander entfernt, mehr als eine halbe Wellenlänge (%2), daher können die Schirme Strahlenbündel zeigen, die das Licht nicht hat. Eine Auflösung von %3 Radiant wäre fein genug, braucht aber mehr Strahlen, als eine Rechnung versuchen darf: Wähle eine größere Wellenlänge oder eine Quelle näher an den Spiegeln.</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -739,6 +837,25 @@ Siehe &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Wavelength %1 cannot be used: it is so short that the longest path of this run, about %2 units, holds more of the white light&apos;s shortest wavelengths than the computer can count to a millionth of a turn, so the arrows of the paths would point the wrong way. Use a wavelength of at least%3.</source>
         <translation>Wellenlänge %1 ist nicht verwendbar: Sie ist so kurz, dass der längste Weg dieser Rechnung, etwa %2 Einheiten, mehr der kürzesten Wellenlängen des weißen Lichts enthält, als der Computer auf eine millionstel Umdrehung genau zählen kann; die Zeiger der Wege würden in die falsche Richtung zeigen. Wähle eine Wellenlänge von mindestens%3.</translation>
+    </message>
+</context>
+<context>
+    <name>Ruler</name>
+    <message>
+        <source>ΔX %1, ΔY %2</source>
+        <translation>ΔX %1, ΔY %2</translation>
+    </message>
+    <message>
+        <source>length %1, %2° from the vertical</source>
+        <translation>Länge %1, %2° zur Senkrechten</translation>
+    </message>
+    <message>
+        <source>textbook fringe spacing at Y %1: %2</source>
+        <translation>Streifenabstand laut Lehrbuch bei Y %1: %2</translation>
+    </message>
+    <message>
+        <source>one element: no fringes of that kind</source>
+        <translation>ein Element: keine Streifen dieser Art</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1181,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Export waits for a name that ends in .png, .svg or .pdf: the ending says which kind of picture to write.</source>
         <translation>Der Export wartet auf einen Namen, der auf .png, .svg oder .pdf endet: Die Endung sagt, welche Art von Bild entsteht.</translation>
+    </message>
+    <message>
+        <source>a sound</source>
+        <translation>einen Klang</translation>
     </message>
 </context>
 <context>

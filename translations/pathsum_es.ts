@@ -107,6 +107,26 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <source>--scale takes 1, 2 or 4, not “%1”</source>
         <translation>--scale admite 1, 2 o 4, no «%1»</translation>
     </message>
+    <message>
+        <source>The screen a .wav plays from left to right in three seconds, by its number: 1, the nearest the mirrors, to 10, the farthest (10 unless told).</source>
+        <translation>La pantalla que un .wav reproduce de izquierda a derecha en tres segundos, por su número: 1, la más cercana a los espejos, a 10, la más lejana (10 si no se indica).</translation>
+    </message>
+    <message>
+        <source>--screen goes with --export</source>
+        <translation>--screen va con --export</translation>
+    </message>
+    <message>
+        <source>--screen may be given once, not %1 times</source>
+        <translation>--screen se puede dar una vez, no %1 veces</translation>
+    </message>
+    <message>
+        <source>--screen takes a screen&apos;s number, 1 to %1, not “%2”</source>
+        <translation>--screen toma el número de una pantalla, de 1 a %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>--screen says which screen a .wav plays: give --export with a name ending in .wav</source>
+        <translation>--screen dice qué pantalla reproduce un .wav: da --export con un nombre que termine en .wav</translation>
+    </message>
 </context>
 <context>
     <name>ControlTexts</name>
@@ -506,6 +526,38 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <source>Stops the waves at the instant shown, and starts them again (Space).</source>
         <translation>Detiene las ondas en el instante mostrado y las vuelve a poner en marcha (Espacio).</translation>
     </message>
+    <message>
+        <source> Tab to the plot, or press %1, and the arrow keys move a probe along the screens; %2 turns on a tone that follows it.</source>
+        <translation> Ve al gráfico con Tab, o pulsa %1, y las flechas del teclado mueven una sonda por las pantallas; %2 activa un tono que la sigue.</translation>
+    </message>
+    <message>
+        <source>Nothing calculated yet: press %1 (CALC AND PLOT), then the arrow keys move the probe along a screen.</source>
+        <translation>Aún no hay nada calculado: pulsa %1 (CALCULAR Y GRAFICAR) y luego las flechas del teclado mueven la sonda por una pantalla.</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: not computed yet</source>
+        <translation>Pantalla %1, X %2: aún sin calcular</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: no path reaches the screens</source>
+        <translation>Pantalla %1, X %2: ningún camino llega a las pantallas</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: dark, as the whole screen is</source>
+        <translation>Pantalla %1, X %2: oscura, como toda la pantalla</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: %3 of the screen&apos;s brightest</source>
+        <translation>Pantalla %1, X %2: %3 de lo más brillante de la pantalla</translation>
+    </message>
+    <message>
+        <source>Screen %1 is not computed yet: press %2 (CALC AND PLOT), then play it.</source>
+        <translation>La pantalla %1 aún no está calculada: pulsa %2 (CALCULAR Y GRAFICAR) y luego reprodúcela.</translation>
+    </message>
+    <message>
+        <source>Field at %1</source>
+        <translation>Campo en %1</translation>
+    </message>
 </context>
 <context>
     <name>Exports</name>
@@ -520,6 +572,44 @@ Prueba &quot;pathsum --help&quot;.</translation>
     <message>
         <source>The file “%1” was not written: %2</source>
         <translation>El archivo «%1» no se escribió: %2</translation>
+    </message>
+    <message>
+        <source>screen %1 has not been calculated, so there is no sound of it to export.</source>
+        <translation>la pantalla %1 no se ha calculado, así que no hay sonido de ella que exportar.</translation>
+    </message>
+</context>
+<context>
+    <name>FarField</name>
+    <message>
+        <source>F=%1 far</source>
+        <translation>F=%1 lejos</translation>
+    </message>
+    <message>
+        <source>F=%1 near</source>
+        <translation>F=%1 cerca</translation>
+    </message>
+    <message>
+        <source>F=%1 between</source>
+        <translation>F=%1 intermedio</translation>
+    </message>
+</context>
+<context>
+    <name>FieldColourBar</name>
+    <message>
+        <source>Re S / N, log</source>
+        <translation>Re S / N, log</translation>
+    </message>
+    <message>
+        <source>Re S / N</source>
+        <translation>Re S / N</translation>
+    </message>
+    <message>
+        <source>p / N², log</source>
+        <translation>p / N², log</translation>
+    </message>
+    <message>
+        <source>p / N²</source>
+        <translation>p / N²</translation>
     </message>
 </context>
 <context>
@@ -657,6 +747,14 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <source>No path reaches the screens: no ray from the source meets a mirror or slit within the plot. Move the source, or change the width or the spacing.</source>
         <translation>Ningún camino llega a las pantallas: ningún rayo de la fuente encuentra un espejo o una rendija dentro del gráfico. Mueve la fuente, o cambia la anchura o la separación.</translation>
     </message>
+    <message>
+        <source>Too few paths for this wavelength: neighbouring rays meet the mirrors up to %1 apart, more than half a wavelength (%2), so the screens may show beams that the light does not have. A resolution of %3 radians or finer is fine enough.</source>
+        <translation>Muy pocos caminos para esta longitud de onda: rayos vecinos llegan a los espejos hasta a %1 de distancia, más de media longitud de onda (%2), así que las pantallas pueden mostrar haces que la luz no tiene. Una resolución de %3 radianes o más fina basta.</translation>
+    </message>
+    <message>
+        <source>Too few paths for this wavelength: neighbouring rays meet the mirrors up to %1 apart, more than half a wavelength (%2), so the screens may show beams that the light does not have. A resolution of %3 radians would be fine enough, but needs more rays than a run may try: choose a longer wavelength, or a source nearer the mirrors.</source>
+        <translation>Muy pocos caminos para esta longitud de onda: rayos vecinos llegan a los espejos hasta a %1 de distancia, más de media longitud de onda (%2), así que las pantallas pueden mostrar haces que la luz no tiene. Una resolución de %3 radianes bastaría, pero necesita más rayos de los que un cálculo puede probar: elige una longitud de onda mayor o una fuente más cerca de los espejos.</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -739,6 +837,25 @@ Prueba &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Wavelength %1 cannot be used: it is so short that the longest path of this run, about %2 units, holds more of the white light&apos;s shortest wavelengths than the computer can count to a millionth of a turn, so the arrows of the paths would point the wrong way. Use a wavelength of at least%3.</source>
         <translation>Longitud de onda %1 no se puede usar: es tan corta que el camino más largo de este cálculo, unas %2 unidades, contiene más de las longitudes de onda más cortas de la luz blanca de las que el ordenador puede contar con precisión de una millonésima de vuelta, así que las flechas de los caminos apuntarían mal. Usa una longitud de onda de al menos%3.</translation>
+    </message>
+</context>
+<context>
+    <name>Ruler</name>
+    <message>
+        <source>ΔX %1, ΔY %2</source>
+        <translation>ΔX %1, ΔY %2</translation>
+    </message>
+    <message>
+        <source>length %1, %2° from the vertical</source>
+        <translation>longitud %1, %2° de la vertical</translation>
+    </message>
+    <message>
+        <source>textbook fringe spacing at Y %1: %2</source>
+        <translation>separación de franjas del libro de texto en Y %1: %2</translation>
+    </message>
+    <message>
+        <source>one element: no fringes of that kind</source>
+        <translation>un solo elemento: no hay franjas de ese tipo</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1181,10 @@ Do you want to replace it?</source>
     <message>
         <source>Export waits for a name that ends in .png, .svg or .pdf: the ending says which kind of picture to write.</source>
         <translation>La exportación espera un nombre que termine en .png, .svg o .pdf: la terminación indica qué tipo de imagen escribir.</translation>
+    </message>
+    <message>
+        <source>a sound</source>
+        <translation>un sonido</translation>
     </message>
 </context>
 <context>

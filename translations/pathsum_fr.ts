@@ -107,6 +107,26 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <source>--scale takes 1, 2 or 4, not “%1”</source>
         <translation>--scale prend 1, 2 ou 4, pas « %1 »</translation>
     </message>
+    <message>
+        <source>The screen a .wav plays from left to right in three seconds, by its number: 1, the nearest the mirrors, to 10, the farthest (10 unless told).</source>
+        <translation>L&apos;écran qu&apos;un .wav joue de gauche à droite en trois secondes, par son numéro : 1, le plus proche des miroirs, à 10, le plus loin (10 si rien n&apos;est dit).</translation>
+    </message>
+    <message>
+        <source>--screen goes with --export</source>
+        <translation>--screen va avec --export</translation>
+    </message>
+    <message>
+        <source>--screen may be given once, not %1 times</source>
+        <translation>--screen peut être donné une fois, pas %1 fois</translation>
+    </message>
+    <message>
+        <source>--screen takes a screen&apos;s number, 1 to %1, not “%2”</source>
+        <translation>--screen prend le numéro d&apos;un écran, de 1 à %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>--screen says which screen a .wav plays: give --export with a name ending in .wav</source>
+        <translation>--screen dit quel écran un .wav joue : donne --export avec un nom qui finit par .wav</translation>
+    </message>
 </context>
 <context>
     <name>ControlTexts</name>
@@ -506,6 +526,38 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <source>Stops the waves at the instant shown, and starts them again (Space).</source>
         <translation>Arrête les ondes à l&apos;instant affiché, et les relance (Espace).</translation>
     </message>
+    <message>
+        <source> Tab to the plot, or press %1, and the arrow keys move a probe along the screens; %2 turns on a tone that follows it.</source>
+        <translation> Va au graphique avec Tab, ou appuie sur %1, et les flèches du clavier déplacent une sonde le long des écrans ; %2 active un son qui la suit.</translation>
+    </message>
+    <message>
+        <source>Nothing calculated yet: press %1 (CALC AND PLOT), then the arrow keys move the probe along a screen.</source>
+        <translation>Rien n&apos;est encore calculé : appuie sur %1 (CALCULER ET TRACER), puis les flèches du clavier déplacent la sonde le long d&apos;un écran.</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: not computed yet</source>
+        <translation>Écran %1, X %2 : pas encore calculé</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: no path reaches the screens</source>
+        <translation>Écran %1, X %2 : aucun chemin n&apos;atteint les écrans</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: dark, as the whole screen is</source>
+        <translation>Écran %1, X %2 : sombre, comme tout l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: %3 of the screen&apos;s brightest</source>
+        <translation>Écran %1, X %2 : %3 du plus brillant de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Screen %1 is not computed yet: press %2 (CALC AND PLOT), then play it.</source>
+        <translation>L&apos;écran %1 n&apos;est pas encore calculé : appuie sur %2 (CALCULER ET TRACER), puis joue-le.</translation>
+    </message>
+    <message>
+        <source>Field at %1</source>
+        <translation>Champ en %1</translation>
+    </message>
 </context>
 <context>
     <name>Exports</name>
@@ -520,6 +572,44 @@ Essaie &quot;pathsum --help&quot;.</translation>
     <message>
         <source>The file “%1” was not written: %2</source>
         <translation>Le fichier « %1 » n&apos;a pas été écrit : %2</translation>
+    </message>
+    <message>
+        <source>screen %1 has not been calculated, so there is no sound of it to export.</source>
+        <translation>l&apos;écran %1 n&apos;a pas été calculé, il n&apos;y a donc pas de son de lui à exporter.</translation>
+    </message>
+</context>
+<context>
+    <name>FarField</name>
+    <message>
+        <source>F=%1 far</source>
+        <translation>F=%1 loin</translation>
+    </message>
+    <message>
+        <source>F=%1 near</source>
+        <translation>F=%1 proche</translation>
+    </message>
+    <message>
+        <source>F=%1 between</source>
+        <translation>F=%1 entre les deux</translation>
+    </message>
+</context>
+<context>
+    <name>FieldColourBar</name>
+    <message>
+        <source>Re S / N, log</source>
+        <translation>Re S / N, log</translation>
+    </message>
+    <message>
+        <source>Re S / N</source>
+        <translation>Re S / N</translation>
+    </message>
+    <message>
+        <source>p / N², log</source>
+        <translation>p / N², log</translation>
+    </message>
+    <message>
+        <source>p / N²</source>
+        <translation>p / N²</translation>
     </message>
 </context>
 <context>
@@ -657,6 +747,14 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <source>No path reaches the screens: no ray from the source meets a mirror or slit within the plot. Move the source, or change the width or the spacing.</source>
         <translation>Aucun chemin n&apos;atteint les écrans : aucun rayon de la source ne rencontre de miroir ni de fente dans le graphique. Déplace la source, ou change la largeur ou l&apos;espacement.</translation>
     </message>
+    <message>
+        <source>Too few paths for this wavelength: neighbouring rays meet the mirrors up to %1 apart, more than half a wavelength (%2), so the screens may show beams that the light does not have. A resolution of %3 radians or finer is fine enough.</source>
+        <translation>Trop peu de chemins pour cette longueur d&apos;onde : des rayons voisins rencontrent les miroirs jusqu&apos;à %1 l&apos;un de l&apos;autre, plus d&apos;une demi-longueur d&apos;onde (%2), donc les écrans peuvent montrer des faisceaux que la lumière n&apos;a pas. Une résolution de %3 radians ou plus fine suffit.</translation>
+    </message>
+    <message>
+        <source>Too few paths for this wavelength: neighbouring rays meet the mirrors up to %1 apart, more than half a wavelength (%2), so the screens may show beams that the light does not have. A resolution of %3 radians would be fine enough, but needs more rays than a run may try: choose a longer wavelength, or a source nearer the mirrors.</source>
+        <translation>Trop peu de chemins pour cette longueur d&apos;onde : des rayons voisins rencontrent les miroirs jusqu&apos;à %1 l&apos;un de l&apos;autre, plus d&apos;une demi-longueur d&apos;onde (%2), donc les écrans peuvent montrer des faisceaux que la lumière n&apos;a pas. Une résolution de %3 radians suffirait, mais demande plus de rayons qu&apos;un calcul ne peut en essayer : choisis une longueur d&apos;onde plus grande, ou une source plus près des miroirs.</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -739,6 +837,25 @@ Essaie &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Wavelength %1 cannot be used: it is so short that the longest path of this run, about %2 units, holds more of the white light&apos;s shortest wavelengths than the computer can count to a millionth of a turn, so the arrows of the paths would point the wrong way. Use a wavelength of at least%3.</source>
         <translation>Longueur d&apos;onde %1 inutilisable : elle est si courte que le plus long chemin de ce calcul, environ %2 unités, contient plus des plus courtes longueurs d&apos;onde de la lumière blanche que l&apos;ordinateur ne peut en compter au millionième de tour près ; les flèches des chemins pointeraient dans la mauvaise direction. Choisis une longueur d&apos;onde d&apos;au moins%3.</translation>
+    </message>
+</context>
+<context>
+    <name>Ruler</name>
+    <message>
+        <source>ΔX %1, ΔY %2</source>
+        <translation>ΔX %1, ΔY %2</translation>
+    </message>
+    <message>
+        <source>length %1, %2° from the vertical</source>
+        <translation>longueur %1, %2° de la verticale</translation>
+    </message>
+    <message>
+        <source>textbook fringe spacing at Y %1: %2</source>
+        <translation>interfrange du manuel en Y %1 : %2</translation>
+    </message>
+    <message>
+        <source>one element: no fringes of that kind</source>
+        <translation>un seul élément : pas de franges de ce genre</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1181,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Export waits for a name that ends in .png, .svg or .pdf: the ending says which kind of picture to write.</source>
         <translation>L&apos;export attend un nom qui finit par .png, .svg ou .pdf : la fin indique le type d&apos;image à écrire.</translation>
+    </message>
+    <message>
+        <source>a sound</source>
+        <translation>un son</translation>
     </message>
 </context>
 <context>

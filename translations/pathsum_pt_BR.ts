@@ -107,6 +107,26 @@ Tente &quot;pathsum --help&quot;.</translation>
         <source>--scale takes 1, 2 or 4, not “%1”</source>
         <translation>--scale aceita 1, 2 ou 4, não “%1”</translation>
     </message>
+    <message>
+        <source>The screen a .wav plays from left to right in three seconds, by its number: 1, the nearest the mirrors, to 10, the farthest (10 unless told).</source>
+        <translation>O anteparo que um .wav toca da esquerda para a direita em três segundos, pelo seu número: 1, o mais perto dos espelhos, a 10, o mais distante (10 se nada for dito).</translation>
+    </message>
+    <message>
+        <source>--screen goes with --export</source>
+        <translation>--screen vai com --export</translation>
+    </message>
+    <message>
+        <source>--screen may be given once, not %1 times</source>
+        <translation>--screen pode ser dado uma vez, não %1 vezes</translation>
+    </message>
+    <message>
+        <source>--screen takes a screen&apos;s number, 1 to %1, not “%2”</source>
+        <translation>--screen recebe o número de um anteparo, de 1 a %1, não “%2”</translation>
+    </message>
+    <message>
+        <source>--screen says which screen a .wav plays: give --export with a name ending in .wav</source>
+        <translation>--screen diz qual anteparo um .wav toca: dê --export com um nome terminado em .wav</translation>
+    </message>
 </context>
 <context>
     <name>ControlTexts</name>
@@ -506,6 +526,38 @@ Tente &quot;pathsum --help&quot;.</translation>
         <source>Stops the waves at the instant shown, and starts them again (Space).</source>
         <translation>Para as ondas no instante mostrado e as faz andar de novo (Espaço).</translation>
     </message>
+    <message>
+        <source> Tab to the plot, or press %1, and the arrow keys move a probe along the screens; %2 turns on a tone that follows it.</source>
+        <translation> Vá ao gráfico com Tab, ou pressione %1, e as setas do teclado movem uma sonda pelos anteparos; %2 liga um tom que a acompanha.</translation>
+    </message>
+    <message>
+        <source>Nothing calculated yet: press %1 (CALC AND PLOT), then the arrow keys move the probe along a screen.</source>
+        <translation>Nada calculado ainda: pressione %1 (CALCULAR E TRAÇAR) e depois as setas do teclado movem a sonda por um anteparo.</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: not computed yet</source>
+        <translation>Anteparo %1, X %2: ainda não calculado</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: no path reaches the screens</source>
+        <translation>Anteparo %1, X %2: nenhum caminho chega aos anteparos</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: dark, as the whole screen is</source>
+        <translation>Anteparo %1, X %2: escuro, como todo o anteparo</translation>
+    </message>
+    <message>
+        <source>Screen %1, X %2: %3 of the screen&apos;s brightest</source>
+        <translation>Anteparo %1, X %2: %3 do mais claro do anteparo</translation>
+    </message>
+    <message>
+        <source>Screen %1 is not computed yet: press %2 (CALC AND PLOT), then play it.</source>
+        <translation>O anteparo %1 ainda não foi calculado: pressione %2 (CALCULAR E TRAÇAR) e depois toque-o.</translation>
+    </message>
+    <message>
+        <source>Field at %1</source>
+        <translation>Campo em %1</translation>
+    </message>
 </context>
 <context>
     <name>Exports</name>
@@ -520,6 +572,44 @@ Tente &quot;pathsum --help&quot;.</translation>
     <message>
         <source>The file “%1” was not written: %2</source>
         <translation>O arquivo “%1” não foi gravado: %2</translation>
+    </message>
+    <message>
+        <source>screen %1 has not been calculated, so there is no sound of it to export.</source>
+        <translation>o anteparo %1 não foi calculado, então não há som dele para exportar.</translation>
+    </message>
+</context>
+<context>
+    <name>FarField</name>
+    <message>
+        <source>F=%1 far</source>
+        <translation>F=%1 longe</translation>
+    </message>
+    <message>
+        <source>F=%1 near</source>
+        <translation>F=%1 perto</translation>
+    </message>
+    <message>
+        <source>F=%1 between</source>
+        <translation>F=%1 intermediário</translation>
+    </message>
+</context>
+<context>
+    <name>FieldColourBar</name>
+    <message>
+        <source>Re S / N, log</source>
+        <translation>Re S / N, log</translation>
+    </message>
+    <message>
+        <source>Re S / N</source>
+        <translation>Re S / N</translation>
+    </message>
+    <message>
+        <source>p / N², log</source>
+        <translation>p / N², log</translation>
+    </message>
+    <message>
+        <source>p / N²</source>
+        <translation>p / N²</translation>
     </message>
 </context>
 <context>
@@ -657,6 +747,14 @@ Tente &quot;pathsum --help&quot;.</translation>
         <source>No path reaches the screens: no ray from the source meets a mirror or slit within the plot. Move the source, or change the width or the spacing.</source>
         <translation>Nenhum caminho chega aos anteparos: nenhum raio da fonte encontra um espelho ou fenda dentro do gráfico. Mova a fonte, ou mude a largura ou o espaçamento.</translation>
     </message>
+    <message>
+        <source>Too few paths for this wavelength: neighbouring rays meet the mirrors up to %1 apart, more than half a wavelength (%2), so the screens may show beams that the light does not have. A resolution of %3 radians or finer is fine enough.</source>
+        <translation>Poucos caminhos para este comprimento de onda: raios vizinhos atingem os espelhos até %1 afastados, mais de meio comprimento de onda (%2), então os anteparos podem mostrar feixes que a luz não tem. Uma resolução de %3 radianos ou mais fina basta.</translation>
+    </message>
+    <message>
+        <source>Too few paths for this wavelength: neighbouring rays meet the mirrors up to %1 apart, more than half a wavelength (%2), so the screens may show beams that the light does not have. A resolution of %3 radians would be fine enough, but needs more rays than a run may try: choose a longer wavelength, or a source nearer the mirrors.</source>
+        <translation>Poucos caminhos para este comprimento de onda: raios vizinhos atingem os espelhos até %1 afastados, mais de meio comprimento de onda (%2), então os anteparos podem mostrar feixes que a luz não tem. Uma resolução de %3 radianos bastaria, mas precisa de mais raios do que um cálculo pode tentar: escolha um comprimento de onda maior ou uma fonte mais perto dos espelhos.</translation>
+    </message>
 </context>
 <context>
     <name>Refusal</name>
@@ -739,6 +837,25 @@ Tente &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Wavelength %1 cannot be used: it is so short that the longest path of this run, about %2 units, holds more of the white light&apos;s shortest wavelengths than the computer can count to a millionth of a turn, so the arrows of the paths would point the wrong way. Use a wavelength of at least%3.</source>
         <translation>Comprimento de onda %1 não pode ser usado: é tão curto que o caminho mais longo deste cálculo, cerca de %2 unidades, contém mais dos comprimentos de onda mais curtos da luz branca do que o computador consegue contar com precisão de um milionésimo de volta, e as setas dos caminhos apontariam para o lado errado. Use um comprimento de onda de pelo menos%3.</translation>
+    </message>
+</context>
+<context>
+    <name>Ruler</name>
+    <message>
+        <source>ΔX %1, ΔY %2</source>
+        <translation>ΔX %1, ΔY %2</translation>
+    </message>
+    <message>
+        <source>length %1, %2° from the vertical</source>
+        <translation>comprimento %1, %2° da vertical</translation>
+    </message>
+    <message>
+        <source>textbook fringe spacing at Y %1: %2</source>
+        <translation>espaçamento das franjas do livro didático em Y %1: %2</translation>
+    </message>
+    <message>
+        <source>one element: no fringes of that kind</source>
+        <translation>um só elemento: não há franjas desse tipo</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1181,10 @@ Deseja substituí-lo?</translation>
     <message>
         <source>Export waits for a name that ends in .png, .svg or .pdf: the ending says which kind of picture to write.</source>
         <translation>A exportação aguarda um nome que termine em .png, .svg ou .pdf: a terminação diz que tipo de imagem gravar.</translation>
+    </message>
+    <message>
+        <source>a sound</source>
+        <translation>um som</translation>
     </message>
 </context>
 <context>

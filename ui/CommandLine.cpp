@@ -129,9 +129,11 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAv
         QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption screenOption(
         QStringLiteral("screen"),
-        QStringLiteral("The screen a .wav plays from left to right in three seconds, by its "
-                       "number: 1, the nearest the mirrors, to 10, the farthest (10 unless "
-                       "told)."),
+        QCoreApplication::translate(
+            "CommandLine",
+            "The screen a .wav plays from left to right in three seconds, by its "
+            "number: 1, the nearest the mirrors, to 10, the farthest (10 unless "
+            "told)."),
         QStringLiteral("N"), QString::number(kFarthestScreenNumber));
     parser.addOptions({exportOption, onWhiteOption, scaleOption, screenOption});
     const QCommandLineOption help = parser.addHelpOption();
@@ -164,7 +166,9 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAv
                     {}};
         }
         if (parser.isSet(screenOption)) {
-            return {Misused(QStringLiteral("--screen goes with --export")), {}};
+            return {
+                Misused(QCoreApplication::translate("CommandLine", "--screen goes with --export")),
+                {}};
         }
         if (!windowAvailable) {
             // Chosen for a display that may not be there: nothing could be shown.
@@ -193,7 +197,8 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAv
                 {}};
     }
     if (parser.values(screenOption).size() > 1) {
-        return {Misused(QStringLiteral("--screen may be given once, not %1 times")
+        return {Misused(QCoreApplication::translate("CommandLine",
+                                                    "--screen may be given once, not %1 times")
                             .arg(parser.values(screenOption).size())),
                 {}};
     }
@@ -212,17 +217,20 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAv
     const QString screen = parser.value(screenOption);
     options.screen = screen.toInt(&isNumber);
     if (!isNumber || options.screen < 1 || options.screen > kFarthestScreenNumber) {
-        return {Misused(QStringLiteral("--screen takes a screen's number, 1 to %1, not "
-                                       "\u201c%2\u201d")
-                            .arg(kFarthestScreenNumber)
-                            .arg(screen)),
-                {}};
+        return {
+            Misused(QCoreApplication::translate("CommandLine",
+                                                "--screen takes a screen's number, 1 to %1, not "
+                                                "\u201c%2\u201d")
+                        .arg(kFarthestScreenNumber)
+                        .arg(screen)),
+            {}};
     }
     if (parser.isSet(screenOption) &&
         std::none_of(files.begin(), files.end(),
                      [](const QString& file) { return ExportKindOf(file) == ExportKind::Wav; })) {
-        return {Misused(QStringLiteral("--screen says which screen a .wav plays: give "
-                                       "--export with a name ending in .wav")),
+        return {Misused(QCoreApplication::translate("CommandLine",
+                                                    "--screen says which screen a .wav plays: give "
+                                                    "--export with a name ending in .wav")),
                 {}};
     }
     if (parser.isSet(onWhiteOption)) {

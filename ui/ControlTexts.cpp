@@ -479,7 +479,8 @@ QString PlotDescription(const std::array<std::optional<ScreenPeak>, kScreenYs.si
                          ScreenName(ScreenLabelIndex(kScreenYs[*brightest])),
                          QString::fromStdString(DetectorXText(peak.x)));
     }
-    text += QStringLiteral(
+    text += QCoreApplication::translate(
+                "ControlTexts",
                 " Tab to the plot, or press %1, and the arrow keys move a probe along the "
                 "screens; %2 turns on a tone that follows it.")
                 .arg(Keys(Command::ProbeWithKeys), Keys(Command::Sound));
@@ -488,7 +489,8 @@ QString PlotDescription(const std::array<std::optional<ScreenPeak>, kScreenYs.si
 
 QString ProbeDescription(const ProbeReading& reading) {
     if (reading.state == ProbeReading::State::NoRun) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "ControlTexts",
                    "Nothing calculated yet: press %1 (CALC AND PLOT), then the arrow keys move "
                    "the probe along a screen.")
             .arg(Keys(Command::Calculate));
@@ -497,27 +499,35 @@ QString ProbeDescription(const ProbeReading& reading) {
     const QString x = QString::fromStdString(DetectorXText(reading.x));
     switch (reading.state) {
         case ProbeReading::State::NotComputed:
-            return QStringLiteral("Screen %1, X %2: not computed yet").arg(screen, x);
+            return QCoreApplication::translate("ControlTexts", "Screen %1, X %2: not computed yet")
+                .arg(screen, x);
         case ProbeReading::State::NoPaths:
-            return QStringLiteral("Screen %1, X %2: no path reaches the screens").arg(screen, x);
+            return QCoreApplication::translate("ControlTexts",
+                                               "Screen %1, X %2: no path reaches the screens")
+                .arg(screen, x);
         case ProbeReading::State::Dark:
-            return QStringLiteral("Screen %1, X %2: dark, as the whole screen is").arg(screen, x);
+            return QCoreApplication::translate("ControlTexts",
+                                               "Screen %1, X %2: dark, as the whole screen is")
+                .arg(screen, x);
         case ProbeReading::State::NoRun:
         case ProbeReading::State::Lit:
             break;
     }
-    return QStringLiteral("Screen %1, X %2: %3 of the screen's brightest")
+    return QCoreApplication::translate("ControlTexts",
+                                       "Screen %1, X %2: %3 of the screen's brightest")
         .arg(screen, x, QString::fromStdString(ReadableNumber(reading.brightness, 2)));
 }
 
 QString NothingToPlayText(int screenNumber) {
-    return QStringLiteral("Screen %1 is not computed yet: press %2 (CALC AND PLOT), then play it.")
+    return QCoreApplication::translate(
+               "ControlTexts",
+               "Screen %1 is not computed yet: press %2 (CALC AND PLOT), then play it.")
         .arg(screenNumber)
         .arg(Keys(Command::Calculate));
 }
 
 QString FieldPointName(const QString& readout) {
-    return QStringLiteral("Field at %1").arg(readout);
+    return QCoreApplication::translate("ControlTexts", "Field at %1").arg(readout);
 }
 
 void DescribeControls(QWidget* form) {

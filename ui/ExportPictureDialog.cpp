@@ -30,7 +30,7 @@ QString KindName(ExportKind kind) {
         case ExportKind::Pdf:
             return QCoreApplication::translate("pathsum::ExportPictureDialog", "a PDF document");
         case ExportKind::Wav:
-            return QStringLiteral("a sound");
+            return QCoreApplication::translate("pathsum::ExportPictureDialog", "a sound");
         case ExportKind::Csv:
             break;
     }

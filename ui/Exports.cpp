@@ -86,7 +86,8 @@ std::variant<QByteArray, QString> CsvBytes(MainForm& form) {
 std::variant<QByteArray, QString> WavBytes(const MainForm& form, int screenNumber) {
     const std::size_t screen = ScreenOfNumber(screenNumber);
     if (!form.LastRun().plan || form.LastRun().p[screen].empty()) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "Exports",
                    "screen %1 has not been calculated, so there is no sound of it to export.")
             .arg(screenNumber);
     }

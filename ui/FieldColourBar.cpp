@@ -1,5 +1,6 @@
 #include "FieldColourBar.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -18,9 +19,11 @@ constexpr int kTextLeft = kBarLeft + kBarWidth + 6;
 
 QString Title(const FieldScale& scale, bool waves) {
     if (waves) {
-        return scale.logarithmic ? QStringLiteral("Re S / N, log") : QStringLiteral("Re S / N");
+        return scale.logarithmic ? QCoreApplication::translate("FieldColourBar", "Re S / N, log")
+                                 : QCoreApplication::translate("FieldColourBar", "Re S / N");
     }
-    return scale.logarithmic ? QStringLiteral("p / N\u00b2, log") : QStringLiteral("p / N\u00b2");
+    return scale.logarithmic ? QCoreApplication::translate("FieldColourBar", "p / N\u00b2, log")
+                             : QCoreApplication::translate("FieldColourBar", "p / N\u00b2");
 }
 
 std::vector<ScaleMark> Marks(const FieldScale& scale, bool waves) {

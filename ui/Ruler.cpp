@@ -31,17 +31,18 @@ QStringList RulerReading(const RulerEnds& ends, const FarField* theory) {
     const double length = std::hypot(dX, dY);
     const double degrees = dY == 0.0 ? (dX == 0.0 ? 0.0 : 90.0) : std::atan(dX / dY) * 180.0 / kPi;
     QStringList reading = {
-        QStringLiteral("\u0394X %1, \u0394Y %2").arg(Readable(dX), Readable(dY)),
-        QStringLiteral("length %1, %2\u00b0 from the vertical")
+        QCoreApplication::translate("Ruler", "\u0394X %1, \u0394Y %2")
+            .arg(Readable(dX), Readable(dY)),
+        QCoreApplication::translate("Ruler", "length %1, %2\u00b0 from the vertical")
             .arg(Readable(length), Readable(degrees, 3)),
     };
     const double middle = DistanceFromRow(0.5 * (ends.from.y() + ends.to.y()));
     if (theory != nullptr && middle > 0.0) {
         if (const auto spacing = theory->FringeSpacing(middle)) {
-            reading << QStringLiteral("textbook fringe spacing at Y %1: %2")
+            reading << QCoreApplication::translate("Ruler", "textbook fringe spacing at Y %1: %2")
                            .arg(Readable(middle), Readable(*spacing));
         } else {
-            reading << QStringLiteral("one element: no fringes of that kind");
+            reading << QCoreApplication::translate("Ruler", "one element: no fringes of that kind");
         }
     }
     return reading;
