@@ -6,6 +6,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include "Geometry.h"
 #include "TheoryDrawing.h"
@@ -256,15 +258,27 @@ void FieldPictureView::DrawGuides(QPainter& painter) const {
         painter.drawLine(a, b);
         painter.setPen(over);
         painter.drawLine(a, b);
-        QString label;
-        if (guide.kind == GuideKind::Order) {
-            label = QStringLiteral("m=%1").arg(guide.order);
-        } else if (guide.kind == GuideKind::Specular) {
-            label = QStringLiteral("in = out");
+    }
+    // The labels over every line, the lowest orders first: where the lines crowd (orders that
+    // leave by the bottom edge, close together), a label that would cover one already placed is
+    // left out rather than drawn over it.
+    std::vector<const GuideLine*> labelled;
+    for (const GuideLine& guide : guides_) {
+        if (guide.kind == GuideKind::Order || guide.kind == GuideKind::Specular) {
+            labelled.push_back(&guide);
         }
-        if (label.isEmpty()) {
-            continue;
-        }
+    }
+    std::stable_sort(labelled.begin(), labelled.end(), [](const GuideLine* x, const GuideLine* y) {
+        return std::abs(x->order) < std::abs(y->order);
+    });
+    const QFontMetrics metrics(painter.font());
+    std::vector<QRectF> placed;
+    for (const GuideLine* guide : labelled) {
+        const QString label = guide->kind == GuideKind::Order
+                                  ? QStringLiteral("m=%1").arg(guide->order)
+                                  : QStringLiteral("in = out");
+        const QPointF a = WidgetPoint(guide->line.x0, guide->line.y0);
+        const QPointF b = WidgetPoint(guide->line.x1, guide->line.y1);
         // At the last point of the line within the view, kept inside it; none where the line
         // misses the view.
         std::optional<QPointF> at;
@@ -278,11 +292,15 @@ void FieldPictureView::DrawGuides(QPainter& painter) const {
         if (!at) {
             continue;
         }
-        const QFontMetrics metrics(painter.font());
         QRectF box(0.0, 0.0, metrics.horizontalAdvance(label) + 4.0, metrics.height());
         box.moveCenter(*at);
         box.moveLeft(std::clamp(box.left(), square.left(), square.right() - box.width()));
         box.moveTop(std::clamp(box.top(), square.top(), square.bottom() - box.height()));
+        if (std::any_of(placed.begin(), placed.end(),
+                        [&box](const QRectF& other) { return other.intersects(box); })) {
+            continue;
+        }
+        placed.push_back(box);
         painter.fillRect(box, QColor(0, 0, 0, 190));
         painter.setPen(colour);
         painter.drawText(box, Qt::AlignCenter, label);
