@@ -631,6 +631,49 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>Lessons</name>
+    <message>
+        <source>A mirror: the light comes back where the paths are shortest</source>
+        <translation>Ein Spiegel: Das Licht kommt dort zurück, wo die Wege am kürzesten sind</translation>
+    </message>
+    <message>
+        <source>A mirror with strips removed: beside the reflection, beams go off to the side</source>
+        <translation>Ein Spiegel mit entfernten Streifen: Neben der Reflexion gehen Bündel zur Seite ab</translation>
+    </message>
+    <message>
+        <source>Two slits: bright and dark fringes where their arrows agree or cancel</source>
+        <translation>Zwei Spalte: helle und dunkle Streifen, wo ihre Zeiger übereinstimmen oder sich aufheben</translation>
+    </message>
+    <message>
+        <source>Five slits in parallel light: sharp bright lines, with three faint ones between each pair</source>
+        <translation>Fünf Spalte in parallelem Licht: scharfe helle Linien, mit drei schwachen zwischen je zweien</translation>
+    </message>
+    <message>
+        <source>Parallel light from a far source: the mirror returns a beam about as wide as itself</source>
+        <translation>Paralleles Licht von einer fernen Quelle: Der Spiegel wirft ein Bündel zurück, etwa so breit wie er selbst</translation>
+    </message>
+    <message>
+        <source>Two slits at half the wavelength: the fringes stand twice as close</source>
+        <translation>Zwei Spalte bei halber Wellenlänge: Die Streifen liegen doppelt so dicht</translation>
+    </message>
+    <message>
+        <source>One slit, 10 wide, in parallel light: on the nearest screen (F=2.5, between) a low rippled top about as wide as the slit, nothing like the textbook&apos;s narrow hump; on the two farthest (F below 0.3, far) one hump with faint side lobes, within 8% of the textbook&apos;s curve</source>
+        <translation>Ein Spalt, 10 breit, in parallelem Licht: auf dem nächsten Schirm (F=2.5, dazwischen) ein flaches, welliges Plateau, etwa so breit wie der Spalt, ganz anders als der schmale Buckel des Lehrbuchs; auf den zwei fernsten (F unter 0.3, fern) ein Buckel mit schwachen Nebenmaxima, bis auf 8% wie die Kurve des Lehrbuchs</translation>
+    </message>
+    <message>
+        <source>A small grating in parallel light: five strips one unit apart send beams along the orders, sine = m times wavelength / (width + spacing)</source>
+        <translation>Ein kleines Gitter in parallelem Licht: fünf Streifen mit einer Einheit Abstand senden Bündel entlang der Ordnungen, Sinus = m mal Wellenlänge / (Breite + Abstand)</translation>
+    </message>
+    <message>
+        <source>White light through the two slits: a white fringe in the middle, and beside it fringes blue on their inner edge and red on their outer one</source>
+        <translation>Weißes Licht durch die zwei Spalte: ein weißer Streifen in der Mitte und daneben Streifen, die innen blau und außen rot gerandet sind</translation>
+    </message>
+    <message>
+        <source>A grating in white light: a white beam straight on and, on either side, a spectrum from violet nearest the middle to red farthest out</source>
+        <translation>Ein Gitter in weißem Licht: ein weißes Bündel geradeaus und zu beiden Seiten ein Spektrum von Violett, der Mitte am nächsten, bis Rot, am weitesten außen</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Open...</source>
@@ -754,6 +797,33 @@ Siehe &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Too few paths for this wavelength: neighbouring rays meet the mirrors up to %1 apart, more than half a wavelength (%2), so the screens may show beams that the light does not have. A resolution of %3 radians would be fine enough, but needs more rays than a run may try: choose a longer wavelength, or a source nearer the mirrors.</source>
         <translation>Zu wenige Wege für diese Wellenlänge: Benachbarte Strahlen treffen die Spiegel bis zu %1 voneinander entfernt, mehr als eine halbe Wellenlänge (%2), daher können die Schirme Strahlenbündel zeigen, die das Licht nicht hat. Eine Auflösung von %3 Radiant wäre fein genug, braucht aber mehr Strahlen, als eine Rechnung versuchen darf: Wähle eine größere Wellenlänge oder eine Quelle näher an den Spiegeln.</translation>
+    </message>
+</context>
+<context>
+    <name>Pattern</name>
+    <message>
+        <source>Mirror Number Single</source>
+        <translation>Spiegel: einer</translation>
+    </message>
+    <message>
+        <source>Mirror Number Double</source>
+        <translation>Spiegel: zwei</translation>
+    </message>
+    <message>
+        <source>Mirror Number Triple</source>
+        <translation>Spiegel: drei</translation>
+    </message>
+    <message>
+        <source>Mirror Number Four</source>
+        <translation>Spiegel: vier</translation>
+    </message>
+    <message>
+        <source>Mirror Number Five</source>
+        <translation>Spiegel: fünf</translation>
+    </message>
+    <message>
+        <source>Mirror Number Grating</source>
+        <translation>Spiegel: Gitter</translation>
     </message>
 </context>
 <context>
@@ -1484,6 +1554,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: a point source, a row of mirrors or slits and ten screens, every path an arrow turned by its length in wavelengths.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: eine punktförmige Lichtquelle, eine Reihe von Spiegeln oder Spalten und zehn Schirme; jeder Weg ein Zeiger, gedreht um seine Länge in Wellenlängen.&lt;/p&gt;&lt;p&gt;Freie Software unter der MIT-Lizenz.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Light at mirrors and slits as a sum over paths</source>
+        <translation>Licht an Spiegeln und Spalten als Summe über Wege</translation>
     </message>
 </context>
 <context>

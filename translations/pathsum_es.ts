@@ -631,6 +631,49 @@ Prueba &quot;pathsum --help&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>Lessons</name>
+    <message>
+        <source>A mirror: the light comes back where the paths are shortest</source>
+        <translation>Un espejo: la luz vuelve donde los caminos son más cortos</translation>
+    </message>
+    <message>
+        <source>A mirror with strips removed: beside the reflection, beams go off to the side</source>
+        <translation>Un espejo al que se le han quitado tiras: junto a la reflexión, salen haces hacia los lados</translation>
+    </message>
+    <message>
+        <source>Two slits: bright and dark fringes where their arrows agree or cancel</source>
+        <translation>Dos rendijas: franjas brillantes y oscuras donde sus flechas coinciden o se anulan</translation>
+    </message>
+    <message>
+        <source>Five slits in parallel light: sharp bright lines, with three faint ones between each pair</source>
+        <translation>Cinco rendijas con luz paralela: líneas brillantes nítidas, con tres débiles entre cada par</translation>
+    </message>
+    <message>
+        <source>Parallel light from a far source: the mirror returns a beam about as wide as itself</source>
+        <translation>Luz paralela de una fuente lejana: el espejo devuelve un haz más o menos tan ancho como él</translation>
+    </message>
+    <message>
+        <source>Two slits at half the wavelength: the fringes stand twice as close</source>
+        <translation>Dos rendijas a la mitad de la longitud de onda: las franjas quedan el doble de juntas</translation>
+    </message>
+    <message>
+        <source>One slit, 10 wide, in parallel light: on the nearest screen (F=2.5, between) a low rippled top about as wide as the slit, nothing like the textbook&apos;s narrow hump; on the two farthest (F below 0.3, far) one hump with faint side lobes, within 8% of the textbook&apos;s curve</source>
+        <translation>Una rendija de anchura 10 con luz paralela: en la pantalla más cercana (F=2.5, intermedio), una cima baja y ondulada casi tan ancha como la rendija, nada que ver con el máximo estrecho del libro de texto; en las dos más lejanas (F menor que 0.3, lejos), un máximo con débiles lóbulos laterales, a menos de un 8% de la curva del libro de texto</translation>
+    </message>
+    <message>
+        <source>A small grating in parallel light: five strips one unit apart send beams along the orders, sine = m times wavelength / (width + spacing)</source>
+        <translation>Una pequeña red de difracción con luz paralela: cinco tiras separadas una unidad envían haces según los órdenes, seno = m por longitud de onda / (anchura + separación)</translation>
+    </message>
+    <message>
+        <source>White light through the two slits: a white fringe in the middle, and beside it fringes blue on their inner edge and red on their outer one</source>
+        <translation>Luz blanca a través de las dos rendijas: una franja blanca en el centro y, a su lado, franjas azules por su borde interior y rojas por el exterior</translation>
+    </message>
+    <message>
+        <source>A grating in white light: a white beam straight on and, on either side, a spectrum from violet nearest the middle to red farthest out</source>
+        <translation>Una red de difracción con luz blanca: un haz blanco de frente y, a cada lado, un espectro del violeta, más cerca del centro, al rojo, más afuera</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Open...</source>
@@ -754,6 +797,33 @@ Prueba &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Too few paths for this wavelength: neighbouring rays meet the mirrors up to %1 apart, more than half a wavelength (%2), so the screens may show beams that the light does not have. A resolution of %3 radians would be fine enough, but needs more rays than a run may try: choose a longer wavelength, or a source nearer the mirrors.</source>
         <translation>Muy pocos caminos para esta longitud de onda: rayos vecinos llegan a los espejos hasta a %1 de distancia, más de media longitud de onda (%2), así que las pantallas pueden mostrar haces que la luz no tiene. Una resolución de %3 radianes bastaría, pero necesita más rayos de los que un cálculo puede probar: elige una longitud de onda mayor o una fuente más cerca de los espejos.</translation>
+    </message>
+</context>
+<context>
+    <name>Pattern</name>
+    <message>
+        <source>Mirror Number Single</source>
+        <translation>Espejos: uno</translation>
+    </message>
+    <message>
+        <source>Mirror Number Double</source>
+        <translation>Espejos: dos</translation>
+    </message>
+    <message>
+        <source>Mirror Number Triple</source>
+        <translation>Espejos: tres</translation>
+    </message>
+    <message>
+        <source>Mirror Number Four</source>
+        <translation>Espejos: cuatro</translation>
+    </message>
+    <message>
+        <source>Mirror Number Five</source>
+        <translation>Espejos: cinco</translation>
+    </message>
+    <message>
+        <source>Mirror Number Grating</source>
+        <translation>Espejos: red</translation>
     </message>
 </context>
 <context>
@@ -1484,6 +1554,10 @@ Do you want to replace it?</source>
     <message>
         <source>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: a point source, a row of mirrors or slits and ten screens, every path an arrow turned by its length in wavelengths.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: una fuente puntual, una fila de espejos o rendijas y diez pantallas; cada camino es una flecha girada según su longitud en longitudes de onda.&lt;/p&gt;&lt;p&gt;Software libre bajo la licencia MIT.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Light at mirrors and slits as a sum over paths</source>
+        <translation>La luz en espejos y rendijas como suma sobre caminos</translation>
     </message>
 </context>
 <context>

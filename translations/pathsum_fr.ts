@@ -631,6 +631,49 @@ Essaie &quot;pathsum --help&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>Lessons</name>
+    <message>
+        <source>A mirror: the light comes back where the paths are shortest</source>
+        <translation>Un miroir : la lumière revient là où les chemins sont les plus courts</translation>
+    </message>
+    <message>
+        <source>A mirror with strips removed: beside the reflection, beams go off to the side</source>
+        <translation>Un miroir dont on a retiré des lamelles : à côté de la réflexion, des faisceaux partent sur le côté</translation>
+    </message>
+    <message>
+        <source>Two slits: bright and dark fringes where their arrows agree or cancel</source>
+        <translation>Deux fentes : des franges brillantes et sombres là où leurs flèches s&apos;accordent ou s&apos;annulent</translation>
+    </message>
+    <message>
+        <source>Five slits in parallel light: sharp bright lines, with three faint ones between each pair</source>
+        <translation>Cinq fentes en lumière parallèle : des lignes brillantes et fines, avec trois faibles entre chaque paire</translation>
+    </message>
+    <message>
+        <source>Parallel light from a far source: the mirror returns a beam about as wide as itself</source>
+        <translation>Lumière parallèle issue d&apos;une source lointaine : le miroir renvoie un faisceau à peu près aussi large que lui</translation>
+    </message>
+    <message>
+        <source>Two slits at half the wavelength: the fringes stand twice as close</source>
+        <translation>Deux fentes à la moitié de la longueur d&apos;onde : les franges sont deux fois plus serrées</translation>
+    </message>
+    <message>
+        <source>One slit, 10 wide, in parallel light: on the nearest screen (F=2.5, between) a low rippled top about as wide as the slit, nothing like the textbook&apos;s narrow hump; on the two farthest (F below 0.3, far) one hump with faint side lobes, within 8% of the textbook&apos;s curve</source>
+        <translation>Une fente de largeur 10 en lumière parallèle : sur l&apos;écran le plus proche (F=2.5, entre les deux), un sommet bas et ondulé à peu près aussi large que la fente, rien à voir avec la bosse étroite du manuel ; sur les deux plus lointains (F sous 0.3, loin), une bosse avec de faibles lobes secondaires, à 8 % près de la courbe du manuel</translation>
+    </message>
+    <message>
+        <source>A small grating in parallel light: five strips one unit apart send beams along the orders, sine = m times wavelength / (width + spacing)</source>
+        <translation>Un petit réseau en lumière parallèle : cinq lamelles espacées d&apos;une unité envoient des faisceaux selon les ordres, sinus = m fois longueur d&apos;onde / (largeur + espacement)</translation>
+    </message>
+    <message>
+        <source>White light through the two slits: a white fringe in the middle, and beside it fringes blue on their inner edge and red on their outer one</source>
+        <translation>La lumière blanche à travers les deux fentes : une frange blanche au milieu et, à côté, des franges bleues sur leur bord intérieur et rouges sur leur bord extérieur</translation>
+    </message>
+    <message>
+        <source>A grating in white light: a white beam straight on and, on either side, a spectrum from violet nearest the middle to red farthest out</source>
+        <translation>Un réseau en lumière blanche : un faisceau blanc droit devant et, de chaque côté, un spectre allant du violet, le plus près du milieu, au rouge, le plus loin</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Open...</source>
@@ -754,6 +797,33 @@ Essaie &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Too few paths for this wavelength: neighbouring rays meet the mirrors up to %1 apart, more than half a wavelength (%2), so the screens may show beams that the light does not have. A resolution of %3 radians would be fine enough, but needs more rays than a run may try: choose a longer wavelength, or a source nearer the mirrors.</source>
         <translation>Trop peu de chemins pour cette longueur d&apos;onde : des rayons voisins rencontrent les miroirs jusqu&apos;à %1 l&apos;un de l&apos;autre, plus d&apos;une demi-longueur d&apos;onde (%2), donc les écrans peuvent montrer des faisceaux que la lumière n&apos;a pas. Une résolution de %3 radians suffirait, mais demande plus de rayons qu&apos;un calcul ne peut en essayer : choisis une longueur d&apos;onde plus grande, ou une source plus près des miroirs.</translation>
+    </message>
+</context>
+<context>
+    <name>Pattern</name>
+    <message>
+        <source>Mirror Number Single</source>
+        <translation>Miroirs : un</translation>
+    </message>
+    <message>
+        <source>Mirror Number Double</source>
+        <translation>Miroirs : deux</translation>
+    </message>
+    <message>
+        <source>Mirror Number Triple</source>
+        <translation>Miroirs : trois</translation>
+    </message>
+    <message>
+        <source>Mirror Number Four</source>
+        <translation>Miroirs : quatre</translation>
+    </message>
+    <message>
+        <source>Mirror Number Five</source>
+        <translation>Miroirs : cinq</translation>
+    </message>
+    <message>
+        <source>Mirror Number Grating</source>
+        <translation>Miroirs : réseau</translation>
     </message>
 </context>
 <context>
@@ -1484,6 +1554,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: a point source, a row of mirrors or slits and ten screens, every path an arrow turned by its length in wavelengths.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2 : une source ponctuelle, une rangée de miroirs ou de fentes et dix écrans ; chaque chemin est une flèche tournée selon sa longueur en longueurs d&apos;onde.&lt;/p&gt;&lt;p&gt;Logiciel libre sous licence MIT.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Light at mirrors and slits as a sum over paths</source>
+        <translation>La lumière sur des miroirs et des fentes comme somme sur les chemins</translation>
     </message>
 </context>
 <context>

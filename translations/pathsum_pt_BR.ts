@@ -631,6 +631,49 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>Lessons</name>
+    <message>
+        <source>A mirror: the light comes back where the paths are shortest</source>
+        <translation>Um espelho: a luz volta onde os caminhos são mais curtos</translation>
+    </message>
+    <message>
+        <source>A mirror with strips removed: beside the reflection, beams go off to the side</source>
+        <translation>Um espelho com tiras removidas: ao lado da reflexão, feixes saem para os lados</translation>
+    </message>
+    <message>
+        <source>Two slits: bright and dark fringes where their arrows agree or cancel</source>
+        <translation>Duas fendas: franjas claras e escuras onde suas setas concordam ou se cancelam</translation>
+    </message>
+    <message>
+        <source>Five slits in parallel light: sharp bright lines, with three faint ones between each pair</source>
+        <translation>Cinco fendas em luz paralela: linhas claras e nítidas, com três fracas entre cada par</translation>
+    </message>
+    <message>
+        <source>Parallel light from a far source: the mirror returns a beam about as wide as itself</source>
+        <translation>Luz paralela de uma fonte distante: o espelho devolve um feixe mais ou menos tão largo quanto ele</translation>
+    </message>
+    <message>
+        <source>Two slits at half the wavelength: the fringes stand twice as close</source>
+        <translation>Duas fendas com metade do comprimento de onda: as franjas ficam duas vezes mais próximas</translation>
+    </message>
+    <message>
+        <source>One slit, 10 wide, in parallel light: on the nearest screen (F=2.5, between) a low rippled top about as wide as the slit, nothing like the textbook&apos;s narrow hump; on the two farthest (F below 0.3, far) one hump with faint side lobes, within 8% of the textbook&apos;s curve</source>
+        <translation>Uma fenda de largura 10 em luz paralela: no anteparo mais próximo (F=2.5, intermediário), um topo baixo e ondulado mais ou menos tão largo quanto a fenda, nada parecido com a elevação estreita do livro didático; nos dois mais distantes (F abaixo de 0.3, longe), uma elevação com lóbulos laterais fracos, a menos de 8% da curva do livro didático</translation>
+    </message>
+    <message>
+        <source>A small grating in parallel light: five strips one unit apart send beams along the orders, sine = m times wavelength / (width + spacing)</source>
+        <translation>Uma pequena rede de difração em luz paralela: cinco tiras separadas por uma unidade enviam feixes ao longo das ordens, seno = m vezes comprimento de onda / (largura + espaçamento)</translation>
+    </message>
+    <message>
+        <source>White light through the two slits: a white fringe in the middle, and beside it fringes blue on their inner edge and red on their outer one</source>
+        <translation>Luz branca pelas duas fendas: uma franja branca no meio e, ao lado, franjas azuis na borda interna e vermelhas na externa</translation>
+    </message>
+    <message>
+        <source>A grating in white light: a white beam straight on and, on either side, a spectrum from violet nearest the middle to red farthest out</source>
+        <translation>Uma rede com luz branca: um feixe branco bem à frente e, de cada lado, um espectro do violeta, mais perto do meio, ao vermelho, mais longe</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Open...</source>
@@ -754,6 +797,33 @@ Tente &quot;pathsum --help&quot;.</translation>
     <message>
         <source>Too few paths for this wavelength: neighbouring rays meet the mirrors up to %1 apart, more than half a wavelength (%2), so the screens may show beams that the light does not have. A resolution of %3 radians would be fine enough, but needs more rays than a run may try: choose a longer wavelength, or a source nearer the mirrors.</source>
         <translation>Poucos caminhos para este comprimento de onda: raios vizinhos atingem os espelhos até %1 afastados, mais de meio comprimento de onda (%2), então os anteparos podem mostrar feixes que a luz não tem. Uma resolução de %3 radianos bastaria, mas precisa de mais raios do que um cálculo pode tentar: escolha um comprimento de onda maior ou uma fonte mais perto dos espelhos.</translation>
+    </message>
+</context>
+<context>
+    <name>Pattern</name>
+    <message>
+        <source>Mirror Number Single</source>
+        <translation>Espelhos: um</translation>
+    </message>
+    <message>
+        <source>Mirror Number Double</source>
+        <translation>Espelhos: dois</translation>
+    </message>
+    <message>
+        <source>Mirror Number Triple</source>
+        <translation>Espelhos: três</translation>
+    </message>
+    <message>
+        <source>Mirror Number Four</source>
+        <translation>Espelhos: quatro</translation>
+    </message>
+    <message>
+        <source>Mirror Number Five</source>
+        <translation>Espelhos: cinco</translation>
+    </message>
+    <message>
+        <source>Mirror Number Grating</source>
+        <translation>Espelhos: rede</translation>
     </message>
 </context>
 <context>
@@ -1484,6 +1554,10 @@ Deseja substituí-lo?</translation>
     <message>
         <source>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: a point source, a row of mirrors or slits and ten screens, every path an arrow turned by its length in wavelengths.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;pathsum&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;%2: uma fonte pontual, uma fileira de espelhos ou fendas e dez anteparos; cada caminho é uma seta girada conforme seu comprimento em comprimentos de onda.&lt;/p&gt;&lt;p&gt;Software livre sob a licença MIT.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Light at mirrors and slits as a sum over paths</source>
+        <translation>A luz em espelhos e fendas como soma sobre caminhos</translation>
     </message>
 </context>
 <context>

@@ -3,12 +3,15 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QWidget>
+#include <array>
+#include <string>
 
 #include "ArrowDrawing.h"
 #include "FarField.h"
 #include "FieldPicture.h"
 #include "Language.h"
 #include "Limits.h"
+#include "MirrorPattern.h"
 #include "NumberText.h"
 #include "ParameterStep.h"
 
@@ -374,6 +377,48 @@ std::optional<ControlDescription> DescriptionOf(const QString& objectName) {
         return std::nullopt;
     }
     return *found;
+}
+
+namespace {
+
+// The captions of the patterns as the translators see them, in the order of kPatternCaptions.
+constexpr std::array<const char*, 6> kShownPatternCaptions = {
+    QT_TRANSLATE_NOOP("Pattern", "Mirror Number Single"),
+    QT_TRANSLATE_NOOP("Pattern", "Mirror Number Double"),
+    QT_TRANSLATE_NOOP("Pattern", "Mirror Number Triple"),
+    QT_TRANSLATE_NOOP("Pattern", "Mirror Number Four"),
+    QT_TRANSLATE_NOOP("Pattern", "Mirror Number Five"),
+    QT_TRANSLATE_NOOP("Pattern", "Mirror Number Grating")};
+
+constexpr bool SameCaptions() {
+    for (std::size_t i = 0; i < kPatternCaptions.size(); ++i) {
+        if (kPatternCaptions[i] != std::string_view(kShownPatternCaptions[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(SameCaptions(), "the translators' pattern captions are the patterns' own");
+
+}  // namespace
+
+QString ShownPatternCaption(std::string_view caption) {
+    const std::string text(caption);
+    for (const char* known : kShownPatternCaptions) {
+        if (text == known) {
+            return QCoreApplication::translate("Pattern", known);
+        }
+    }
+    return QString::fromStdString(text);
+}
+
+std::string PatternCaptionOf(const QString& shown) {
+    for (const char* known : kShownPatternCaptions) {
+        if (shown == QCoreApplication::translate("Pattern", known)) {
+            return known;
+        }
+    }
+    return shown.toStdString();
 }
 
 QString PatternName(const QString& caption) {

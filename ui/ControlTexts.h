@@ -4,6 +4,8 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "RunPicture.h"
 #include "Screens.h"
@@ -66,6 +68,12 @@ std::optional<ControlDescription> DescriptionOf(const QString& objectName);
 // Gives the window and every described control of it its tooltip, accessible name and
 // accessible description.
 void DescribeControls(QWidget* form);
+
+// The Pattern button shows a pattern's caption in the language spoken; what a run, a set-up
+// file and a table read is always the caption itself. A text that is no pattern's caption
+// stays as it is both ways.
+QString ShownPatternCaption(std::string_view caption);
+std::string PatternCaptionOf(const QString& shown);
 
 // What a screen reader hears of the controls whose captions change: the name says what the
 // control is and what it now shows. A screen label names its screen, the distance it shows and,

@@ -9,6 +9,8 @@ namespace pathsum {
 struct Example {
     QString path;
     QString description;
+    // The description in the language spoken, where the translators have it.
+    QString shown;
 };
 
 // Where the lessons are: share/pathsum/examples beside the program's bin/ folder, where the

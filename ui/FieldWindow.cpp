@@ -701,7 +701,7 @@ FieldColours FieldWindow::ColoursShown() const {
 
 QString FieldWindow::RunCaption() const {
     const ExperimentSettings& s = plan_->settings;
-    const QString pattern = QString::fromStdString(s.patternCaption);
+    const QString pattern = ShownPatternCaption(s.patternCaption);
     const QString paths = QString::number(plan_->paths.Count());
     if (InTrueColour()) {
         return tr("The last run: %1 in white light, the wavelength %2 standing for 550 nm, %3 "

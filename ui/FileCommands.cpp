@@ -183,8 +183,7 @@ void FileCommands::FillExamplesMenu(QMenu* menu) {
     const std::vector<Example> examples = ExamplesIn(ExamplesFolder());
     for (const Example& example : examples) {
         const QString path = example.path;
-        QAction* entry =
-            menu->addAction(example.description, this, [this, path] { OpenLesson(path); });
+        QAction* entry = menu->addAction(example.shown, this, [this, path] { OpenLesson(path); });
         entry->setToolTip(QFileInfo(path).fileName());
     }
     if (examples.empty()) {

@@ -139,7 +139,8 @@ void MainForm::BuildControls() {
     GratingSpacingText = textBox("GratingSpacingText", defaults.spacing, 45);
     Calculate = button("Calculate", QT_TRANSLATE_NOOP("pathsum::MainForm", "CALC AND PLOT"), 40, 10,
                        "Arial");
-    Pattern = button("Pattern", defaults.patternCaption.c_str(), 30, 10, "MS Sans Serif");
+    Pattern = button("Pattern", "", 30, 10, "MS Sans Serif");
+    Pattern->setText(ShownPatternCaption(defaults.patternCaption));
     Printit = button("Printit", QT_TRANSLATE_NOOP("pathsum::MainForm", "Print"), 20, 10, "Arial");
     Stop = button("Stop", QT_TRANSLATE_NOOP("pathsum::MainForm", "Stop"), 10, 10, "Arial");
     Help = button("Help", QT_TRANSLATE_NOOP("pathsum::MainForm", "Help"), 0, 8, "MS Sans Serif");
@@ -262,7 +263,7 @@ SettingsTexts MainForm::TextsOfControls() const {
     texts.gain = GainText->text().toStdString();
     texts.resolution = ResolutionText->text().toStdString();
     texts.resolutionX = ResolutionXText->text().toStdString();
-    texts.patternCaption = Pattern->text().toStdString();
+    texts.patternCaption = PatternCaptionOf(Pattern->text());
     return texts;
 }
 

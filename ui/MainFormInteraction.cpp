@@ -145,11 +145,11 @@ void MainForm::GratingSpacingLabel_MouseUp(short button, short, float, float) {
 void MainForm::Pattern_Click() {
     GratingSpacingText->setEnabled(true);
     GratingSpacingLabel->setEnabled(true);
-    const auto next = NextPatternCaption(Pattern->text().toStdString());
+    const auto next = NextPatternCaption(PatternCaptionOf(Pattern->text()));
     if (!next) {
         return;
     }
-    Pattern->setText(QString::fromUtf8(next->data(), static_cast<qsizetype>(next->size())));
+    Pattern->setText(ShownPatternCaption(*next));
     DescribeCaptions();
     SettingsChanged();
     if (*next == kPatternCaptions.front()) {
@@ -159,8 +159,7 @@ void MainForm::Pattern_Click() {
 }
 
 void MainForm::Form_Activate() {
-    Pattern->setText(QString::fromUtf8(kPatternCaptions.front().data(),
-                                       static_cast<qsizetype>(kPatternCaptions.front().size())));
+    Pattern->setText(ShownPatternCaption(kPatternCaptions.front()));
     GratingSpacingText->setEnabled(false);
     GratingSpacingLabel->setEnabled(false);
     DescribeCaptions();

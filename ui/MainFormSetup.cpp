@@ -1,6 +1,7 @@
 // A set-up applied to the window: the controls set as the user would set them, so that every
 // rule of the controls holds for a set-up opened from a file too.
 
+#include "ControlTexts.h"
 #include "MainForm.h"
 #include "MirrorPattern.h"
 
@@ -15,7 +16,7 @@ void MainForm::ApplySetup(const SettingsTexts& texts, SourcePoint marker, bool w
     GratingWidthText->setText(show(texts.width));
     GratingSpacingText->setText(show(texts.spacing));
     // As Pattern_Click leaves them: a single mirror has no spacing.
-    Pattern->setText(show(texts.patternCaption));
+    Pattern->setText(ShownPatternCaption(texts.patternCaption));
     const bool spaced = texts.patternCaption != kPatternCaptions.front();
     GratingSpacingText->setEnabled(spaced);
     GratingSpacingLabel->setEnabled(spaced);

@@ -11,6 +11,7 @@
 #include <QShortcut>
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "ArrowsWindow.h"
 #include "FieldWindow.h"
@@ -337,13 +338,20 @@ void MainWindow::PlaceBesideMe(QWidget* side) {
     side->move(placed.side.topLeft());
 }
 
+// The program's line of description, as the package and the About box give it; the About box
+// gives it in the language spoken.
+constexpr const char* kDescription =
+    QT_TRANSLATE_NOOP("pathsum::MainWindow", "Light at mirrors and slits as a sum over paths");
+static_assert(std::string_view(kDescription) == PATHSUM_DESCRIPTION,
+              "the description the translators see is the project's");
+
 void MainWindow::About_Click() {
     QMessageBox::about(
         this, tr("About pathsum"),
         tr("<p><b>pathsum</b> %1</p><p>%2: a point source, a row of mirrors or slits "
            "and ten screens, every path an arrow turned by its length in "
            "wavelengths.</p><p>Free software under the MIT licence.</p>")
-            .arg(QStringLiteral(PATHSUM_VERSION), QStringLiteral(PATHSUM_DESCRIPTION)));
+            .arg(QStringLiteral(PATHSUM_VERSION), tr(kDescription)));
 }
 
 std::optional<double> MainWindow::ScaleToFit(QSize available) const {

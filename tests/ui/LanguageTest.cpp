@@ -9,8 +9,11 @@
 
 #include "CommandLine.h"
 #include "ControlTexts.h"
+#include "Examples.h"
+#include "GuideWindow.h"
 #include "Language.h"
 #include "MainForm.h"
+#include "MirrorPattern.h"
 #include "Refusal.h"
 #include "SetupFile.h"
 
@@ -66,6 +69,11 @@ TEST_F(InLanguage, GermanCaptionsMenusAndRefusalsAreGermanAndEnglishComesBackExa
         EXPECT_EQ(form.Calculate->text(), QStringLiteral("RECHNEN UND ZEICHNEN"));
         EXPECT_EQ(form.WavelengthLabel->text(), QStringLiteral("Wellen- länge"));
         EXPECT_EQ(MenuText(Command::FieldOfLight), QStringLiteral("&Lichtfeld"));
+        // The button speaks German; the run and the set-up file read the pattern's own name.
+        EXPECT_EQ(form.Pattern->text(), QStringLiteral("Spiegel: einer"));
+        form.Pattern_Click();
+        EXPECT_EQ(form.Pattern->text(), QStringLiteral("Spiegel: zwei"));
+        EXPECT_EQ(form.TextsOfControls().patternCaption, "Mirror Number Double");
     }
     // A refusal formed in core, with the value as typed and what it read as; the number keeps
     // the program's own form.
@@ -114,6 +122,17 @@ TEST_F(InLanguage, EveryCaptionFitsItsControl) {
         MainForm form;
         form.show();
         QApplication::processEvents();
+        // Every caption of the Pattern button, the last one standing for them all below.
+        for (std::size_t pattern = 1; pattern < kPatternCaptions.size(); ++pattern) {
+            int flags = 0;
+            const QRect area = TextArea(form.Pattern, &flags);
+            const QRect needed =
+                QFontMetrics(form.Pattern->font()).boundingRect(area, flags, form.Pattern->text());
+            EXPECT_TRUE(needed.width() <= area.width() && needed.height() <= area.height())
+                << "language \"" << language.toStdString() << "\": \""
+                << form.Pattern->text().toStdString() << "\"";
+            form.Pattern_Click();
+        }
         for (QWidget* widget : form.findChildren<QWidget*>()) {
             const bool captioned = qobject_cast<QPushButton*>(widget) != nullptr ||
                                    qobject_cast<QLabel*>(widget) != nullptr;
@@ -133,6 +152,23 @@ TEST_F(InLanguage, EveryCaptionFitsItsControl) {
                 << area.width() << " x " << area.height();
         }
     }
+}
+
+// A lesson is a set-up file, the same in every language; the menu shows its description, and
+// the guide, in the language spoken.
+TEST_F(InLanguage, EveryLessonAndTheGuideSpeakEveryLanguage) {
+    const std::vector<Example> lessons = ExamplesIn(QStringLiteral(PATHSUM_EXAMPLES_DIR));
+    ASSERT_FALSE(lessons.empty());
+    const QUrl english = GuideSource(QString());
+    for (const QString& language : AvailableTranslations()) {
+        ASSERT_TRUE(UseLanguage(language));
+        for (const Example& lesson : ExamplesIn(QStringLiteral(PATHSUM_EXAMPLES_DIR))) {
+            EXPECT_NE(lesson.shown, lesson.description)
+                << language.toStdString() << ": " << lesson.path.toStdString();
+        }
+        EXPECT_NE(GuideSource(language), english) << language.toStdString();
+    }
+    EXPECT_EQ(GuideSource(QStringLiteral("sv")), english);
 }
 
 TEST_F(InLanguage, ASetUpSavedInOneLanguageOpensInAnotherWithTheSameValues) {
@@ -161,6 +197,7 @@ TEST_F(InLanguage, ASetUpSavedInOneLanguageOpensInAnotherWithTheSameValues) {
     EXPECT_EQ(form.TextsOfControls().wavelength, typed.wavelength);
     EXPECT_EQ(form.TextsOfControls().gain, typed.gain);
     EXPECT_EQ(form.TextsOfControls().patternCaption, typed.patternCaption);
+    EXPECT_EQ(form.Pattern->text(), QStringLiteral("Miroirs : réseau"));
     EXPECT_EQ(form.MarkerPosition().x, marker.x);
     EXPECT_EQ(form.MarkerPosition().y, marker.y);
 }
