@@ -7,9 +7,12 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include "ArrowsWindow.h"
 #include "CommandLine.h"
 #include "ControlTexts.h"
+#include "Controls.h"
 #include "Examples.h"
+#include "FieldWindow.h"
 #include "GuideWindow.h"
 #include "Language.h"
 #include "MainForm.h"
@@ -107,7 +110,9 @@ QRect TextArea(QWidget* widget, int* flags) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.rect = button->rect();
-        *flags = Qt::AlignCenter | Qt::TextWordWrap;
+        // The main window's buttons wrap their captions; the others keep them on one line.
+        *flags = Qt::AlignCenter | Qt::TextShowMnemonic |
+                 (qobject_cast<WrapButton*>(button) != nullptr ? Qt::TextWordWrap : 0);
         return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     }
     auto* label = qobject_cast<QLabel*>(widget);
@@ -116,40 +121,49 @@ QRect TextArea(QWidget* widget, int* flags) {
                                           -label->margin());
 }
 
+// Whether the caption of a button or a label fits the area it is drawn in.
+::testing::AssertionResult CaptionFits(QWidget* widget, const QString& text) {
+    int flags = 0;
+    const QRect area = TextArea(widget, &flags);
+    const QRect needed = QFontMetrics(widget->font()).boundingRect(area, flags, text);
+    if (needed.width() <= area.width() && needed.height() <= area.height()) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << widget->objectName().toStdString() << " \"" << text.toStdString() << "\" needs "
+           << needed.width() << " x " << needed.height() << " pixels, has " << area.width() << " x "
+           << area.height();
+}
+
+// The main window's captions, and those of the windows beside it (laid out by their layouts,
+// at the size they open at).
 TEST_F(InLanguage, EveryCaptionFitsItsControl) {
     for (const QString& language : QStringList{QString()} + AvailableTranslations()) {
+        SCOPED_TRACE("language \"" + language.toStdString() + "\"");
         ASSERT_TRUE(UseLanguage(language));
         MainForm form;
         form.show();
+        ArrowsWindow arrows(&form);
+        FieldWindow field(&form);
+        arrows.show();
+        field.show();
         QApplication::processEvents();
         // Every caption of the Pattern button, the last one standing for them all below.
         for (std::size_t pattern = 1; pattern < kPatternCaptions.size(); ++pattern) {
-            int flags = 0;
-            const QRect area = TextArea(form.Pattern, &flags);
-            const QRect needed =
-                QFontMetrics(form.Pattern->font()).boundingRect(area, flags, form.Pattern->text());
-            EXPECT_TRUE(needed.width() <= area.width() && needed.height() <= area.height())
-                << "language \"" << language.toStdString() << "\": \""
-                << form.Pattern->text().toStdString() << "\"";
+            EXPECT_TRUE(CaptionFits(form.Pattern, form.Pattern->text()));
             form.Pattern_Click();
         }
-        for (QWidget* widget : form.findChildren<QWidget*>()) {
-            const bool captioned = qobject_cast<QPushButton*>(widget) != nullptr ||
-                                   qobject_cast<QLabel*>(widget) != nullptr;
-            if (!captioned || !widget->isVisible()) {
-                continue;
+        for (QWidget* window : {static_cast<QWidget*>(&form), static_cast<QWidget*>(&arrows),
+                                static_cast<QWidget*>(&field)}) {
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                auto* button = qobject_cast<QPushButton*>(widget);
+                auto* label = qobject_cast<QLabel*>(widget);
+                if ((button == nullptr && label == nullptr) || !widget->isVisible()) {
+                    continue;
+                }
+                EXPECT_TRUE(
+                    CaptionFits(widget, button != nullptr ? button->text() : label->text()));
             }
-            const QString text = qobject_cast<QPushButton*>(widget) != nullptr
-                                     ? qobject_cast<QPushButton*>(widget)->text()
-                                     : qobject_cast<QLabel*>(widget)->text();
-            int flags = 0;
-            const QRect area = TextArea(widget, &flags);
-            const QRect needed = QFontMetrics(widget->font()).boundingRect(area, flags, text);
-            EXPECT_TRUE(needed.width() <= area.width() && needed.height() <= area.height())
-                << "language \"" << language.toStdString()
-                << "\": " << widget->objectName().toStdString() << " \"" << text.toStdString()
-                << "\" needs " << needed.width() << " x " << needed.height() << " pixels, has "
-                << area.width() << " x " << area.height();
         }
     }
 }
