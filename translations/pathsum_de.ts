@@ -72,10 +72,6 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <translation>Eine Aufbau-Datei (.pathsum) zum Öffnen oder Exportieren.</translation>
     </message>
     <message>
-        <source>Performs the run without a window and writes FILE, a picture or the numbers by its name&apos;s end: .png, .svg, .pdf or .csv. May be given more than once.</source>
-        <translation>Führt die Rechnung ohne Fenster aus und schreibt FILE, ein Bild oder die Zahlen, je nach Endung des Namens: .png, .svg, .pdf oder .csv. Darf mehrmals angegeben werden.</translation>
-    </message>
-    <message>
         <source>Draws the pictures with the plot dark on white, as Print on White.</source>
         <translation>Zeichnet die Bilder dunkel auf Weiß, wie beim Drucken auf Weiß.</translation>
     </message>
@@ -96,8 +92,8 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <translation>ohne Fenster gibt es nichts zu tun: --export angeben</translation>
     </message>
     <message>
-        <source>cannot tell what to write to “%1”: its name must end in .png, .svg, .pdf or .csv</source>
-        <translation>unklar, was nach „%1“ geschrieben werden soll: Der Name muss auf .png, .svg, .pdf oder .csv enden</translation>
+        <source>cannot tell what to write to “%1”: its name must end in .png, .svg, .pdf, .csv or .wav</source>
+        <translation>unklar, was nach „%1“ geschrieben werden soll: Der Name muss auf .png, .svg, .pdf, .csv oder .wav enden</translation>
     </message>
     <message>
         <source>--scale may be given once, not %1 times</source>
@@ -126,6 +122,10 @@ Siehe &quot;pathsum --help&quot;.</translation>
     <message>
         <source>--screen says which screen a .wav plays: give --export with a name ending in .wav</source>
         <translation>--screen sagt, welchen Schirm eine .wav spielt: Gib --export mit einem Namen an, der auf .wav endet</translation>
+    </message>
+    <message>
+        <source>Performs the run without a window and writes FILE, a picture, the numbers or a sound by its name&apos;s end: .png, .svg, .pdf, .csv or .wav. May be given more than once.</source>
+        <translation>Führt die Rechnung ohne Fenster aus und schreibt FILE, ein Bild, die Zahlen oder einen Klang, je nach Endung des Namens: .png, .svg, .pdf, .csv oder .wav. Darf mehrmals angegeben werden.</translation>
     </message>
 </context>
 <context>
@@ -566,8 +566,8 @@ Siehe &quot;pathsum --help&quot;.</translation>
         <translation>Noch ist kein Schirm berechnet, also gibt es keine Zahlen zu exportieren: Berechne zuerst.</translation>
     </message>
     <message>
-        <source>The file “%1” was not written: its name must end in .png, .svg, .pdf or .csv, which says what kind of file to write.</source>
-        <translation>Die Datei „%1“ wurde nicht geschrieben: Ihr Name muss auf .png, .svg, .pdf oder .csv enden; die Endung sagt, welche Art von Datei entsteht.</translation>
+        <source>The file “%1” was not written: its name must end in .png, .svg, .pdf, .csv or .wav, which says what kind of file to write.</source>
+        <translation>Die Datei „%1“ wurde nicht geschrieben: Ihr Name muss auf .png, .svg, .pdf, .csv oder .wav enden; die Endung sagt, welche Art von Datei entsteht.</translation>
     </message>
     <message>
         <source>The file “%1” was not written: %2</source>

@@ -72,10 +72,6 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <translation>Un archivo de montaje (.pathsum) para abrir o exportar.</translation>
     </message>
     <message>
-        <source>Performs the run without a window and writes FILE, a picture or the numbers by its name&apos;s end: .png, .svg, .pdf or .csv. May be given more than once.</source>
-        <translation>Hace el cálculo sin ventana y escribe FILE, una imagen o los números según el final de su nombre: .png, .svg, .pdf o .csv. Se puede dar más de una vez.</translation>
-    </message>
-    <message>
         <source>Draws the pictures with the plot dark on white, as Print on White.</source>
         <translation>Dibuja las imágenes con el gráfico oscuro sobre blanco, como Imprimir sobre blanco.</translation>
     </message>
@@ -96,8 +92,8 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <translation>nada que hacer sin ventana: indica --export</translation>
     </message>
     <message>
-        <source>cannot tell what to write to “%1”: its name must end in .png, .svg, .pdf or .csv</source>
-        <translation>no se sabe qué escribir en «%1»: su nombre debe terminar en .png, .svg, .pdf o .csv</translation>
+        <source>cannot tell what to write to “%1”: its name must end in .png, .svg, .pdf, .csv or .wav</source>
+        <translation>no se sabe qué escribir en «%1»: su nombre debe terminar en .png, .svg, .pdf, .csv o .wav</translation>
     </message>
     <message>
         <source>--scale may be given once, not %1 times</source>
@@ -126,6 +122,10 @@ Prueba &quot;pathsum --help&quot;.</translation>
     <message>
         <source>--screen says which screen a .wav plays: give --export with a name ending in .wav</source>
         <translation>--screen dice qué pantalla reproduce un .wav: da --export con un nombre que termine en .wav</translation>
+    </message>
+    <message>
+        <source>Performs the run without a window and writes FILE, a picture, the numbers or a sound by its name&apos;s end: .png, .svg, .pdf, .csv or .wav. May be given more than once.</source>
+        <translation>Hace el cálculo sin ventana y escribe FILE, una imagen, los números o un sonido según el final de su nombre: .png, .svg, .pdf, .csv o .wav. Se puede dar más de una vez.</translation>
     </message>
 </context>
 <context>
@@ -566,8 +566,8 @@ Prueba &quot;pathsum --help&quot;.</translation>
         <translation>Todavía no se ha calculado ninguna pantalla, así que no hay números que exportar: calcula primero.</translation>
     </message>
     <message>
-        <source>The file “%1” was not written: its name must end in .png, .svg, .pdf or .csv, which says what kind of file to write.</source>
-        <translation>El archivo «%1» no se escribió: su nombre debe terminar en .png, .svg, .pdf o .csv, que indica qué tipo de archivo escribir.</translation>
+        <source>The file “%1” was not written: its name must end in .png, .svg, .pdf, .csv or .wav, which says what kind of file to write.</source>
+        <translation>El archivo «%1» no se escribió: su nombre debe terminar en .png, .svg, .pdf, .csv o .wav, que indica qué tipo de archivo escribir.</translation>
     </message>
     <message>
         <source>The file “%1” was not written: %2</source>

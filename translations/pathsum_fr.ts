@@ -72,10 +72,6 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <translation>Un fichier de montage (.pathsum) à ouvrir ou à exporter.</translation>
     </message>
     <message>
-        <source>Performs the run without a window and writes FILE, a picture or the numbers by its name&apos;s end: .png, .svg, .pdf or .csv. May be given more than once.</source>
-        <translation>Fait le calcul sans fenêtre et écrit FILE, une image ou les nombres selon la fin de son nom : .png, .svg, .pdf ou .csv. Peut être donné plusieurs fois.</translation>
-    </message>
-    <message>
         <source>Draws the pictures with the plot dark on white, as Print on White.</source>
         <translation>Dessine les images avec le graphique foncé sur blanc, comme Imprimer sur blanc.</translation>
     </message>
@@ -96,8 +92,8 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <translation>rien à faire sans fenêtre : donne --export</translation>
     </message>
     <message>
-        <source>cannot tell what to write to “%1”: its name must end in .png, .svg, .pdf or .csv</source>
-        <translation>impossible de savoir quoi écrire dans « %1 » : son nom doit finir par .png, .svg, .pdf ou .csv</translation>
+        <source>cannot tell what to write to “%1”: its name must end in .png, .svg, .pdf, .csv or .wav</source>
+        <translation>impossible de savoir quoi écrire dans « %1 » : son nom doit finir par .png, .svg, .pdf, .csv ou .wav</translation>
     </message>
     <message>
         <source>--scale may be given once, not %1 times</source>
@@ -126,6 +122,10 @@ Essaie &quot;pathsum --help&quot;.</translation>
     <message>
         <source>--screen says which screen a .wav plays: give --export with a name ending in .wav</source>
         <translation>--screen dit quel écran un .wav joue : donne --export avec un nom qui finit par .wav</translation>
+    </message>
+    <message>
+        <source>Performs the run without a window and writes FILE, a picture, the numbers or a sound by its name&apos;s end: .png, .svg, .pdf, .csv or .wav. May be given more than once.</source>
+        <translation>Fait le calcul sans fenêtre et écrit FILE, une image, les nombres ou un son selon la fin de son nom : .png, .svg, .pdf, .csv ou .wav. Peut être donné plusieurs fois.</translation>
     </message>
 </context>
 <context>
@@ -566,8 +566,8 @@ Essaie &quot;pathsum --help&quot;.</translation>
         <translation>Aucun écran n&apos;a encore été calculé, il n&apos;y a donc pas de nombres à exporter : calcule d&apos;abord.</translation>
     </message>
     <message>
-        <source>The file “%1” was not written: its name must end in .png, .svg, .pdf or .csv, which says what kind of file to write.</source>
-        <translation>Le fichier « %1 » n&apos;a pas été écrit : son nom doit finir par .png, .svg, .pdf ou .csv, ce qui indique le type de fichier à écrire.</translation>
+        <source>The file “%1” was not written: its name must end in .png, .svg, .pdf, .csv or .wav, which says what kind of file to write.</source>
+        <translation>Le fichier « %1 » n&apos;a pas été écrit : son nom doit finir par .png, .svg, .pdf, .csv ou .wav, ce qui indique le type de fichier à écrire.</translation>
     </message>
     <message>
         <source>The file “%1” was not written: %2</source>

@@ -72,10 +72,6 @@ Tente &quot;pathsum --help&quot;.</translation>
         <translation>Um arquivo de montagem (.pathsum) para abrir ou exportar.</translation>
     </message>
     <message>
-        <source>Performs the run without a window and writes FILE, a picture or the numbers by its name&apos;s end: .png, .svg, .pdf or .csv. May be given more than once.</source>
-        <translation>Faz o cálculo sem janela e grava FILE, uma imagem ou os números conforme o final do nome: .png, .svg, .pdf ou .csv. Pode ser dado mais de uma vez.</translation>
-    </message>
-    <message>
         <source>Draws the pictures with the plot dark on white, as Print on White.</source>
         <translation>Desenha as imagens com o gráfico escuro sobre branco, como Imprimir em branco.</translation>
     </message>
@@ -96,8 +92,8 @@ Tente &quot;pathsum --help&quot;.</translation>
         <translation>nada a fazer sem janela: dê --export</translation>
     </message>
     <message>
-        <source>cannot tell what to write to “%1”: its name must end in .png, .svg, .pdf or .csv</source>
-        <translation>não dá para saber o que gravar em “%1”: o nome deve terminar em .png, .svg, .pdf ou .csv</translation>
+        <source>cannot tell what to write to “%1”: its name must end in .png, .svg, .pdf, .csv or .wav</source>
+        <translation>não dá para saber o que gravar em “%1”: o nome deve terminar em .png, .svg, .pdf, .csv ou .wav</translation>
     </message>
     <message>
         <source>--scale may be given once, not %1 times</source>
@@ -126,6 +122,10 @@ Tente &quot;pathsum --help&quot;.</translation>
     <message>
         <source>--screen says which screen a .wav plays: give --export with a name ending in .wav</source>
         <translation>--screen diz qual anteparo um .wav toca: dê --export com um nome terminado em .wav</translation>
+    </message>
+    <message>
+        <source>Performs the run without a window and writes FILE, a picture, the numbers or a sound by its name&apos;s end: .png, .svg, .pdf, .csv or .wav. May be given more than once.</source>
+        <translation>Faz o cálculo sem janela e grava FILE, uma imagem, os números ou um som conforme o final do nome: .png, .svg, .pdf, .csv ou .wav. Pode ser dado mais de uma vez.</translation>
     </message>
 </context>
 <context>
@@ -566,8 +566,8 @@ Tente &quot;pathsum --help&quot;.</translation>
         <translation>Nenhum anteparo foi calculado ainda, então não há números para exportar: calcule primeiro.</translation>
     </message>
     <message>
-        <source>The file “%1” was not written: its name must end in .png, .svg, .pdf or .csv, which says what kind of file to write.</source>
-        <translation>O arquivo “%1” não foi gravado: seu nome deve terminar em .png, .svg, .pdf ou .csv, que diz que tipo de arquivo gravar.</translation>
+        <source>The file “%1” was not written: its name must end in .png, .svg, .pdf, .csv or .wav, which says what kind of file to write.</source>
+        <translation>O arquivo “%1” não foi gravado: seu nome deve terminar em .png, .svg, .pdf, .csv ou .wav, que diz que tipo de arquivo gravar.</translation>
     </message>
     <message>
         <source>The file “%1” was not written: %2</source>

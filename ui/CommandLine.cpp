@@ -114,9 +114,9 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAv
         QStringLiteral("export"),
         QCoreApplication::translate(
             "CommandLine",
-            "Performs the run without a window and writes FILE, a picture or the "
-            "numbers by its name's end: .png, .svg, .pdf or .csv. May be given "
-            "more than once."),
+            "Performs the run without a window and writes FILE, a picture, the "
+            "numbers or a sound by its name's end: .png, .svg, .pdf, .csv or .wav. May "
+            "be given more than once."),
         QStringLiteral("FILE"));
     const QCommandLineOption onWhiteOption(
         QStringLiteral("on-white"),
@@ -183,7 +183,7 @@ CommandLineOutcome HandleCommandLine(const QStringList& arguments, bool windowAv
             return {Misused(QCoreApplication::translate(
                                 "CommandLine",
                                 "cannot tell what to write to \u201c%1\u201d: its "
-                                "name must end in .png, .svg, .pdf or .csv")
+                                "name must end in .png, .svg, .pdf, .csv or .wav")
                                 .arg(file)),
                     {}};
         }

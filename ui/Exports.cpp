@@ -150,7 +150,7 @@ std::optional<QString> ExportFile(MainForm& form, const QString& path,
         return QCoreApplication::translate(
                    "Exports",
                    "The file \u201c%1\u201d was not written: its name must end in .png, "
-                   ".svg, .pdf or .csv, which says what kind of file to write.")
+                   ".svg, .pdf, .csv or .wav, which says what kind of file to write.")
             .arg(path);
     }
     const auto bytes = ExportBytes(form, *kind, options);

@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Chosen for no display like the others, it must not open an unseen window.
         StatusCase{"HelpAll", {"--help-all"}, 0, "--export <FILE>"},
         StatusCase{"UnknownOption", {"--bogus"}, 2, "bogus"},
-        StatusCase{"UnknownKind", {"--export", "@/x.txt"}, 2, "x.txt"},
+        StatusCase{"UnknownKind", {"--export", "@/x.txt"}, 2, ".csv or .wav"},
         StatusCase{"TwoSetups", {"a.pathsum", "b.pathsum", "--export", "@/x.png"}, 2, "one set-up"},
         StatusCase{"ScaleNotOffered", {"--scale", "3", "--export", "@/x.png"}, 2, "--scale"},
         StatusCase{"ScaleTwice",
