@@ -460,7 +460,7 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>With View &gt; Theory on, after a run: the Fresnel number F of the screen above and whether it is far (F below 0.3), where the textbook&apos;s far-field pattern holds, near (F above 3) or between.</source>
-        <translation>Mit Ansicht &gt; Theorie an, nach einer Rechnung: die Fresnel-Zahl F des Schirms darüber und ob er fern ist (F unter 0,3), wo das Fernfeldmuster des Lehrbuchs gilt, nah (F über 3) oder dazwischen.</translation>
+        <translation>Mit Ansicht &gt; Theorie an, nach einer Rechnung: die Fresnel-Zahl F des Schirms darüber und ob er fern ist (F unter 0.3), wo das Fernfeldmuster des Lehrbuchs gilt, nah (F über 3) oder dazwischen.</translation>
     </message>
     <message>
         <source>Ruler</source>
@@ -476,7 +476,7 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, below 0.3, so the screen is far: the textbook&apos;s far-field pattern (the coloured curve) should match the band here.</source>
-        <translation>Schirm %1, %2 unter den Spiegeln: Fresnel-Zahl F = %3, unter 0,3, also ist der Schirm fern: Das Fernfeldmuster des Lehrbuchs (die farbige Kurve) sollte hier zum Band passen.</translation>
+        <translation>Schirm %1, %2 unter den Spiegeln: Fresnel-Zahl F = %3, unter 0.3, also ist der Schirm fern: Das Fernfeldmuster des Lehrbuchs (die farbige Kurve) sollte hier zum Band passen.</translation>
     </message>
     <message>
         <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, above 3, so the screen is near: the band still has the shape of the mirrors and the textbook&apos;s far-field pattern (the coloured curve) does not hold.</source>
@@ -484,7 +484,7 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, between 0.3 and 3, so the screen is neither near nor far: the band is on its way to the textbook&apos;s far-field pattern (the coloured curve).</source>
-        <translation>Schirm %1, %2 unter den Spiegeln: Fresnel-Zahl F = %3, zwischen 0,3 und 3, also ist der Schirm weder nah noch fern: Das Band ist auf dem Weg zum Fernfeldmuster des Lehrbuchs (die farbige Kurve).</translation>
+        <translation>Schirm %1, %2 unter den Spiegeln: Fresnel-Zahl F = %3, zwischen 0.3 und 3, also ist der Schirm weder nah noch fern: Das Band ist auf dem Weg zum Fernfeldmuster des Lehrbuchs (die farbige Kurve).</translation>
     </message>
     <message>
         <source>Textbook p / N² (far field)</source>
@@ -1601,7 +1601,7 @@ Ein Y über 100 setzt die Markierung unter das Bild: eine ferne Quelle.</transla
     </message>
     <message>
         <source>The sound device cannot play 16-bit stereo at 44,100 Hz: the sound is off.</source>
-        <translation>Das Audiogerät kann kein 16-Bit-Stereo mit 44.100 Hz abspielen: Der Ton ist aus.</translation>
+        <translation>Das Audiogerät kann kein 16-Bit-Stereo mit 44 100 Hz abspielen: Der Ton ist aus.</translation>
     </message>
     <message>
         <source>The sound device could not be opened (another program may hold it): the sound is off.</source>

@@ -460,7 +460,7 @@ Prueba &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>With View &gt; Theory on, after a run: the Fresnel number F of the screen above and whether it is far (F below 0.3), where the textbook&apos;s far-field pattern holds, near (F above 3) or between.</source>
-        <translation>Con Ver &gt; Teoría activada, tras un cálculo: el número de Fresnel F de la pantalla de arriba y si está lejos (F menor que 0,3), donde vale el patrón de campo lejano del libro de texto, cerca (F mayor que 3) o en medio.</translation>
+        <translation>Con Ver &gt; Teoría activada, tras un cálculo: el número de Fresnel F de la pantalla de arriba y si está lejos (F menor que 0.3), donde vale el patrón de campo lejano del libro de texto, cerca (F mayor que 3) o en medio.</translation>
     </message>
     <message>
         <source>Ruler</source>
@@ -476,7 +476,7 @@ Prueba &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, below 0.3, so the screen is far: the textbook&apos;s far-field pattern (the coloured curve) should match the band here.</source>
-        <translation>Pantalla %1, a %2 bajo los espejos: número de Fresnel F = %3, menor que 0,3, así que la pantalla está lejos: el patrón de campo lejano del libro de texto (la curva de color) debería coincidir aquí con la banda.</translation>
+        <translation>Pantalla %1, a %2 bajo los espejos: número de Fresnel F = %3, menor que 0.3, así que la pantalla está lejos: el patrón de campo lejano del libro de texto (la curva de color) debería coincidir aquí con la banda.</translation>
     </message>
     <message>
         <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, above 3, so the screen is near: the band still has the shape of the mirrors and the textbook&apos;s far-field pattern (the coloured curve) does not hold.</source>
@@ -484,7 +484,7 @@ Prueba &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, between 0.3 and 3, so the screen is neither near nor far: the band is on its way to the textbook&apos;s far-field pattern (the coloured curve).</source>
-        <translation>Pantalla %1, a %2 bajo los espejos: número de Fresnel F = %3, entre 0,3 y 3, así que la pantalla no está ni cerca ni lejos: la banda va camino del patrón de campo lejano del libro de texto (la curva de color).</translation>
+        <translation>Pantalla %1, a %2 bajo los espejos: número de Fresnel F = %3, entre 0.3 y 3, así que la pantalla no está ni cerca ni lejos: la banda va camino del patrón de campo lejano del libro de texto (la curva de color).</translation>
     </message>
     <message>
         <source>Textbook p / N² (far field)</source>
@@ -1601,7 +1601,7 @@ Una Y mayor que 100 pone el marcador bajo el gráfico: una fuente lejana.</trans
     </message>
     <message>
         <source>The sound device cannot play 16-bit stereo at 44,100 Hz: the sound is off.</source>
-        <translation>El dispositivo de sonido no puede reproducir estéreo de 16 bits a 44.100 Hz: el sonido está apagado.</translation>
+        <translation>El dispositivo de sonido no puede reproducir estéreo de 16 bits a 44 100 Hz: el sonido está apagado.</translation>
     </message>
     <message>
         <source>The sound device could not be opened (another program may hold it): the sound is off.</source>

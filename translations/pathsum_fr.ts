@@ -460,7 +460,7 @@ Essaie &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>With View &gt; Theory on, after a run: the Fresnel number F of the screen above and whether it is far (F below 0.3), where the textbook&apos;s far-field pattern holds, near (F above 3) or between.</source>
-        <translation>Avec Affichage &gt; Théorie activé, après un calcul : le nombre de Fresnel F de l&apos;écran au-dessus et s&apos;il est loin (F inférieur à 0,3), là où vaut la figure de champ lointain du manuel, proche (F supérieur à 3) ou entre les deux.</translation>
+        <translation>Avec Affichage &gt; Théorie activé, après un calcul : le nombre de Fresnel F de l&apos;écran au-dessus et s&apos;il est loin (F inférieur à 0.3), là où vaut la figure de champ lointain du manuel, proche (F supérieur à 3) ou entre les deux.</translation>
     </message>
     <message>
         <source>Ruler</source>
@@ -476,7 +476,7 @@ Essaie &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, below 0.3, so the screen is far: the textbook&apos;s far-field pattern (the coloured curve) should match the band here.</source>
-        <translation>Écran %1, à %2 sous les miroirs : nombre de Fresnel F = %3, inférieur à 0,3, donc l&apos;écran est loin : la figure de champ lointain du manuel (la courbe en couleur) devrait coïncider avec la bande ici.</translation>
+        <translation>Écran %1, à %2 sous les miroirs : nombre de Fresnel F = %3, inférieur à 0.3, donc l&apos;écran est loin : la figure de champ lointain du manuel (la courbe en couleur) devrait coïncider avec la bande ici.</translation>
     </message>
     <message>
         <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, above 3, so the screen is near: the band still has the shape of the mirrors and the textbook&apos;s far-field pattern (the coloured curve) does not hold.</source>
@@ -484,7 +484,7 @@ Essaie &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, between 0.3 and 3, so the screen is neither near nor far: the band is on its way to the textbook&apos;s far-field pattern (the coloured curve).</source>
-        <translation>Écran %1, à %2 sous les miroirs : nombre de Fresnel F = %3, entre 0,3 et 3, donc l&apos;écran n&apos;est ni proche ni loin : la bande est en chemin vers la figure de champ lointain du manuel (la courbe en couleur).</translation>
+        <translation>Écran %1, à %2 sous les miroirs : nombre de Fresnel F = %3, entre 0.3 et 3, donc l&apos;écran n&apos;est ni proche ni loin : la bande est en chemin vers la figure de champ lointain du manuel (la courbe en couleur).</translation>
     </message>
     <message>
         <source>Textbook p / N² (far field)</source>

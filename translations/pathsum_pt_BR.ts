@@ -460,7 +460,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>With View &gt; Theory on, after a run: the Fresnel number F of the screen above and whether it is far (F below 0.3), where the textbook&apos;s far-field pattern holds, near (F above 3) or between.</source>
-        <translation>Com Exibir &gt; Teoria ligada, após um cálculo: o número de Fresnel F do anteparo acima e se ele está longe (F abaixo de 0,3), onde vale o padrão de campo distante do livro didático, perto (F acima de 3) ou no meio.</translation>
+        <translation>Com Exibir &gt; Teoria ligada, após um cálculo: o número de Fresnel F do anteparo acima e se ele está longe (F abaixo de 0.3), onde vale o padrão de campo distante do livro didático, perto (F acima de 3) ou no meio.</translation>
     </message>
     <message>
         <source>Ruler</source>
@@ -476,7 +476,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, below 0.3, so the screen is far: the textbook&apos;s far-field pattern (the coloured curve) should match the band here.</source>
-        <translation>Anteparo %1, %2 abaixo dos espelhos: número de Fresnel F = %3, abaixo de 0,3, então o anteparo está longe: o padrão de campo distante do livro didático (a curva colorida) deve coincidir aqui com a faixa.</translation>
+        <translation>Anteparo %1, %2 abaixo dos espelhos: número de Fresnel F = %3, abaixo de 0.3, então o anteparo está longe: o padrão de campo distante do livro didático (a curva colorida) deve coincidir aqui com a faixa.</translation>
     </message>
     <message>
         <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, above 3, so the screen is near: the band still has the shape of the mirrors and the textbook&apos;s far-field pattern (the coloured curve) does not hold.</source>
@@ -484,7 +484,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, between 0.3 and 3, so the screen is neither near nor far: the band is on its way to the textbook&apos;s far-field pattern (the coloured curve).</source>
-        <translation>Anteparo %1, %2 abaixo dos espelhos: número de Fresnel F = %3, entre 0,3 e 3, então o anteparo não está nem perto nem longe: a faixa está a caminho do padrão de campo distante do livro didático (a curva colorida).</translation>
+        <translation>Anteparo %1, %2 abaixo dos espelhos: número de Fresnel F = %3, entre 0.3 e 3, então o anteparo não está nem perto nem longe: a faixa está a caminho do padrão de campo distante do livro didático (a curva colorida).</translation>
     </message>
     <message>
         <source>Textbook p / N² (far field)</source>
@@ -1601,7 +1601,7 @@ Um Y acima de 100 põe o marcador abaixo do gráfico: uma fonte distante.</trans
     </message>
     <message>
         <source>The sound device cannot play 16-bit stereo at 44,100 Hz: the sound is off.</source>
-        <translation>O dispositivo de som não consegue tocar estéreo de 16 bits a 44.100 Hz: o som está desligado.</translation>
+        <translation>O dispositivo de som não consegue tocar estéreo de 16 bits a 44 100 Hz: o som está desligado.</translation>
     </message>
     <message>
         <source>The sound device could not be opened (another program may hold it): the sound is off.</source>
