@@ -89,7 +89,7 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>nothing to do without a window: give --export</source>
-        <translation>ohne Fenster gibt es nichts zu tun: --export angeben</translation>
+        <translation>ohne Fenster gibt es nichts zu tun: Gib --export an</translation>
     </message>
     <message>
         <source>cannot tell what to write to “%1”: its name must end in .png, .svg, .pdf, .csv or .wav</source>
@@ -168,7 +168,7 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Where the pointer is, as the source labels give a point: X across from the centre of the row, Y the distance below the row; and the value there.</source>
-        <translation>Wo der Mauszeiger ist, so angegeben wie bei der Quelle: X quer von der Mitte der Reihe, Y der Abstand unter der Reihe; und der Wert dort.</translation>
+        <translation>Wo der Mauszeiger ist, so angegeben wie bei der Quelle: X quer von der Mitte der Reihe, Y die Entfernung unter der Reihe; und der Wert dort.</translation>
     </message>
     <message>
         <source>Fringes finer than the pixels</source>
@@ -364,7 +364,7 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>What the last run read from a box whose text is not a plain number, or that no path reached the mirrors; in the live mode also whether the picture is coarse while the source moves, or why the last change cannot be calculated.</source>
-        <translation>Was die letzte Rechnung aus einem Feld gelesen hat, dessen Text keine reine Zahl ist, oder dass kein Weg die Spiegel erreicht hat; im Live-Modus auch, ob das Bild grob ist, solange sich die Quelle bewegt, oder warum sich die letzte Änderung nicht berechnen lässt.</translation>
+        <translation>Was die letzte Rechnung aus einem Eingabefeld gelesen hat, dessen Text keine reine Zahl ist, oder dass kein Weg die Spiegel erreicht hat; im Live-Modus auch, ob das Bild grob ist, solange sich die Quelle bewegt, oder warum sich die letzte Änderung nicht berechnen lässt.</translation>
     </message>
     <message>
         <source>Probed point</source>
@@ -384,11 +384,11 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Screen %1 distance</source>
-        <translation>Schirm %1 Abstand</translation>
+        <translation>Schirm %1 Entfernung</translation>
     </message>
     <message>
         <source>The distance of the screen below from the mirrors, in plot units.</source>
-        <translation>Der Abstand des Schirms darunter von den Spiegeln, in Einheiten des Bildes.</translation>
+        <translation>Die Entfernung des Schirms darunter von den Spiegeln, in Einheiten des Bildes.</translation>
     </message>
     <message>
         <source>Screen %1 paths</source>
@@ -436,7 +436,7 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>How much light arrives at every point of the plot: p / N² of the last run&apos;s paths as a colour (every arrow has the same length, so compare points at one distance from the row, not at different distances). The wheel zooms about the pointer, a drag with the left button moves the view, + and - zoom, Home shows the whole square, Shift and a drag measure. With Arrows at a Point open, the pointer chooses the point whose arrows it shows.</source>
-        <translation>Wie viel Licht an jedem Punkt des Bildes ankommt: p / N² der Wege der letzten Rechnung als Farbe (jeder Zeiger hat dieselbe Länge, also vergleiche Punkte in gleichem Abstand von der Reihe, nicht in verschiedenen Abständen). Das Mausrad zoomt um den Zeiger, Ziehen mit der linken Maustaste verschiebt die Ansicht, + und - zoomen, Pos1 zeigt das ganze Quadrat, Umschalt und Ziehen misst. Ist „Zeiger an einem Punkt“ offen, wählt der Mauszeiger den Punkt, dessen Zeiger es zeigt.</translation>
+        <translation>Wie viel Licht an jedem Punkt des Bildes ankommt: p / N² der Wege der letzten Rechnung als Farbe (jeder Zeiger hat dieselbe Länge, also vergleiche Punkte in gleichem Abstand von der Reihe, nicht in verschiedenen Abständen). Das Mausrad zoomt um den Mauszeiger, Ziehen mit der linken Maustaste verschiebt die Ansicht, + und - zoomen, Pos1 zeigt das ganze Quadrat, Umschalt und Ziehen misst. Ist „Zeiger an einem Punkt“ offen, wählt der Mauszeiger den Punkt, dessen Zeiger es zeigt.</translation>
     </message>
     <message>
         <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none). The period, from one element&apos;s centre to the next, is the width plus the spacing.</source>
@@ -460,7 +460,7 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>With View &gt; Theory on, after a run: the Fresnel number F of the screen above and whether it is far (F below 0.3), where the textbook&apos;s far-field pattern holds, near (F above 3) or between.</source>
-        <translation>Mit Ansicht &gt; Theorie an, nach einer Rechnung: die Fresnel-Zahl F des Schirms darüber und ob er fern ist (F unter 0.3), wo das Fernfeldmuster des Lehrbuchs gilt, nah (F über 3) oder dazwischen.</translation>
+        <translation>Bei eingeschalteter Ansicht &gt; Theorie, nach einer Rechnung: die Fresnel-Zahl F des Schirms darüber und ob er fern ist (F unter 0.3), wo das Fernfeldmuster des Lehrbuchs gilt, nah (F über 3) oder dazwischen.</translation>
     </message>
     <message>
         <source>Ruler</source>
@@ -468,7 +468,7 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>The line Shift and a drag measure: its X and Y differences, its length and its angle from the vertical, in plot units, and with View &gt; Theory on the textbook&apos;s fringe spacing. Esc takes it away.</source>
-        <translation>Die Strecke, die Umschalt und Ziehen messen: ihre Unterschiede in X und Y, ihre Länge und ihr Winkel zur Senkrechten, in Einheiten des Bildes, und mit Ansicht &gt; Theorie an der Streifenabstand des Lehrbuchs. Esc nimmt sie weg.</translation>
+        <translation>Die Strecke, die Umschalt und Ziehen messen: ihre Unterschiede in X und Y, ihre Länge und ihr Winkel zur Senkrechten, in Einheiten des Bildes, und bei eingeschalteter Ansicht &gt; Theorie der Streifenabstand des Lehrbuchs. Esc nimmt sie weg.</translation>
     </message>
     <message>
         <source>Screen %1 Fresnel number %2</source>
@@ -500,15 +500,15 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>The value of p / N² each colour stands for. Full colour is where a curve&apos;s band in the main window would reach the next screen. With Waves, the value of Re S / N each colour stands for: the horizontal part of the pixel&apos;s sum of arrows at that instant, divided by N. A crest is full colour where p / N² is.</source>
-        <translation>Der Wert von p / N², für den jede Farbe steht. Volle Farbe heißt: Das Band einer Kurve im Hauptfenster würde bis zum nächsten Schirm reichen. Bei Wellen der Wert von Re S / N, für den jede Farbe steht: der waagrechte Teil der Summe der Pfeile des Pixels in diesem Augenblick, geteilt durch N. Ein Wellenberg hat volle Farbe, wo p / N² sie hat.</translation>
+        <translation>Der Wert von p / N², für den jede Farbe steht. Volle Farbe heißt: Das Band einer Kurve im Hauptfenster würde bis zum nächsten Schirm reichen. Bei Wellen der Wert von Re S / N, für den jede Farbe steht: der waagerechte Teil der Summe der Zeiger des Pixels in diesem Augenblick, geteilt durch N. Ein Wellenberg hat volle Farbe, wo p / N² sie hat.</translation>
     </message>
     <message>
         <source>The colours of the field: from dark violet through red to pale yellow, or grey, which prints as it shows. In both, brighter is more light. Waves shows the light as it moves: every arrow turned as time passes, a crest in one colour, a trough in another, dark where the wave is zero.</source>
-        <translation>Die Farben des Feldes: von dunklem Violett über Rot zu hellem Gelb, oder Grau, das gedruckt so aussieht wie am Bildschirm. In beiden heißt heller mehr Licht. Wellen zeigt das Licht, wie es sich bewegt: Jeder Pfeil dreht sich mit der Zeit, ein Wellenberg in einer Farbe, ein Wellental in einer anderen, dunkel, wo die Welle null ist.</translation>
+        <translation>Die Farben des Feldes: von dunklem Violett über Rot zu hellem Gelb, oder Grau, das gedruckt so aussieht wie am Bildschirm. In beiden heißt heller mehr Licht. Wellen zeigt das Licht, wie es sich bewegt: Jeder Zeiger dreht sich mit der Zeit, ein Wellenberg in einer Farbe, ein Wellental in einer anderen, dunkel, wo die Welle null ist.</translation>
     </message>
     <message>
         <source>Saves X (from the centre of the row), Y (below the row), the paths, p / N² and the sum of the arrows (its horizontal and vertical parts) of every pixel as comma-separated values with every digit, after lines starting with # that name the settings, once every pixel is computed.</source>
-        <translation>Speichert X (von der Mitte der Reihe), Y (unter der Reihe), die Wege, p / N² und die Summe der Pfeile (ihren waagrechten und senkrechten Teil) jedes Pixels als kommagetrennte Werte mit allen Stellen, nach Zeilen mit #, die die Einstellungen nennen, sobald jedes Pixel berechnet ist.</translation>
+        <translation>Speichert X (von der Mitte der Reihe), Y (unter der Reihe), die Wege, p / N² und die Summe der Zeiger (ihren waagerechten und senkrechten Teil) jedes Pixels als kommagetrennte Werte mit allen Stellen, nach Zeilen mit #, die die Einstellungen nennen, sobald jedes Pixel berechnet ist.</translation>
     </message>
     <message>
         <source>Speed of the waves</source>
@@ -623,7 +623,7 @@ Siehe &quot;pathsum --help&quot;.</translation>
     <name>HelpText</name>
     <message>
         <source>Simulates various slit/mirror configurations for different wavelengths and point light-source locations. <byte value="xd"/><byte value="xd"/>Click Calculate to see probability distributions appear on ten equally-spaced graphs.<byte value="xd"/><byte value="xd"/>For the theory behind the arrows, read a physicist&apos;s popular book on light and electrons: &quot;Little Arrows: How Light Finds Its Way&quot;<byte value="xd"/><byte value="xd"/>The plot area is 100 by 100. If Wavelength = 1 then the area is 100 by 100 wavelengths. <byte value="xd"/><byte value="xd"/>To change point light source location: Click anywhere on screen. Note coordinates are shown at bottom right. <byte value="xd"/>Clicking below Y=-100 multiplies X,Y by 100 enabling distant almost parallel light source.<byte value="xd"/><byte value="xd"/>The number of paths analyzed is on the right of the graphs.<byte value="xd"/>If too few paths produce eroneous results, use finer angular resolution to get more paths as measured from point source. <byte value="xd"/><byte value="xd"/>Curves are not normalized but are divided by number of paths squared.<byte value="xd"/><byte value="xd"/>Select Mirror Number, Mirror/Slit Width and Spacing, and Wavelength, Resolution, Gain, to conduct different experiments. <byte value="xd"/></source>
-        <translation>Simuliert verschiedene Anordnungen von Spalten und Spiegeln für verschiedene Wellenlängen und Orte einer punktförmigen Lichtquelle.<byte value="xd"/><byte value="xd"/>Klicke auf Berechnen, und auf zehn gleich weit voneinander entfernten Schirmen erscheinen die Wahrscheinlichkeitsverteilungen.<byte value="xd"/><byte value="xd"/>Die Theorie hinter den Zeigern erklärt das populäre Buch eines Physikers über Licht und Elektronen: &quot;Little Arrows: How Light Finds Its Way&quot;<byte value="xd"/><byte value="xd"/>Das Bild ist 100 mal 100 groß. Ist die Wellenlänge 1, so ist es 100 mal 100 Wellenlängen groß.<byte value="xd"/><byte value="xd"/>Um die Lichtquelle zu versetzen: irgendwo ins Fenster klicken. Die Koordinaten stehen unten rechts.<byte value="xd"/>Ein Klick unterhalb von Y=-100 multipliziert X und Y mit 100: eine ferne, fast parallele Lichtquelle.<byte value="xd"/><byte value="xd"/>Die Zahl der untersuchten Wege steht rechts neben den Schirmen.<byte value="xd"/>Geben zu wenige Wege falsche Ergebnisse, wähle eine feinere Winkelauflösung: von der Quelle aus gemessen gibt es dann mehr Wege.<byte value="xd"/><byte value="xd"/>Die Kurven sind nicht normiert, sondern durch das Quadrat der Zahl der Wege geteilt.<byte value="xd"/><byte value="xd"/>Wähle die Zahl der Spiegel, Breite und Abstand der Spiegel oder Spalte sowie Wellenlänge, Auflösung und Verstärkung für verschiedene Versuche.<byte value="xd"/></translation>
+        <translation>Simuliert verschiedene Anordnungen von Spalten und Spiegeln für verschiedene Wellenlängen und Orte einer punktförmigen Lichtquelle. </translation>
     </message>
     <message>
         <source>Light as a sum over paths, A. N. Arrowsmith, Pathsum Teaching Workshop, 2016</source>
@@ -662,7 +662,7 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>A small grating in parallel light: five strips one unit apart send beams along the orders, sine = m times wavelength / (width + spacing)</source>
-        <translation>Ein kleines Gitter in parallelem Licht: fünf Streifen mit einer Einheit Abstand senden Bündel entlang der Ordnungen, Sinus = m mal Wellenlänge / (Breite + Abstand)</translation>
+        <translation>Ein kleines Gitter in parallelem Licht: fünf Spiegelstreifen, von Mitte zu Mitte eine Einheit auseinander, senden Bündel entlang der Ordnungen, Sinus = m mal Wellenlänge / (Breite + Abstand)</translation>
     </message>
     <message>
         <source>White light through the two slits: a white fringe in the middle, and beside it fringes blue on their inner edge and red on their outer one</source>
@@ -866,19 +866,19 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>The grating of Width %1 and Spacing %2 would hold more than %3 elements. Width plus Spacing must be at least%4.</source>
-        <translation>Das Gitter mit Breite %1 und Abstand %2 hätte mehr als %3 Spalte. Breite plus Abstand muss mindestens%4 sein.</translation>
+        <translation>Das Gitter mit Breite %1 und Abstand %2 hätte mehr als %3 Elemente. Breite plus Abstand muss mindestens%4 sein.</translation>
     </message>
     <message>
         <source>Resolution Radians %1 cannot be used with this source and these elements: the sweep of rays from the source would try more than %2 rays. Use a coarser resolution (a larger number of radians), or move the source or change the elements.</source>
-        <translation>Auflösung Radiant %1 ist mit dieser Quelle und diesen Spalten nicht verwendbar: Der Fächer der Strahlen von der Quelle würde mehr als %2 Strahlen versuchen. Wähle eine gröbere Auflösung (mehr Radiant), verschiebe die Quelle oder ändere die Spalte.</translation>
+        <translation>Auflösung Radiant %1 ist mit dieser Quelle und diesen Elementen nicht verwendbar: Der Fächer der Strahlen von der Quelle würde mehr als %2 Strahlen versuchen. Wähle eine gröbere Auflösung (mehr Radiant), verschiebe die Quelle oder ändere die Elemente.</translation>
     </message>
     <message>
         <source>Width %1 and Spacing %2 cannot be used with this source: they put an element at x =%3, where no ray from the source reaches, so the sweep of rays would never find it. Change the width or the spacing, or move the source.</source>
-        <translation>Breite %1 und Abstand %2 sind mit dieser Quelle nicht verwendbar: Sie setzen ein Element bei x =%3, wohin kein Strahl der Quelle reicht; der Fächer der Strahlen fände es nie. Ändere Breite oder Abstand oder verschiebe die Quelle.</translation>
+        <translation>Breite %1 und Abstand %2 sind mit dieser Quelle nicht verwendbar: Damit liegt ein Element bei x =%3, wohin kein Strahl der Quelle reicht; der Fächer der Strahlen fände es nie. Ändere Breite oder Abstand oder verschiebe die Quelle.</translation>
     </message>
     <message>
         <source>Width %1 cannot be used with this source: it puts an element at x =%2, where no ray from the source reaches, so the sweep of rays would never find it. Change the width or the spacing, or move the source.</source>
-        <translation>Breite %1 ist mit dieser Quelle nicht verwendbar: Sie setzt ein Element bei x =%2, wohin kein Strahl der Quelle reicht; der Fächer der Strahlen fände es nie. Ändere Breite oder Abstand oder verschiebe die Quelle.</translation>
+        <translation>Breite %1 ist mit dieser Quelle nicht verwendbar: Damit liegt ein Element bei x =%2, wohin kein Strahl der Quelle reicht; der Fächer der Strahlen fände es nie. Ändere Breite oder Abstand oder verschiebe die Quelle.</translation>
     </message>
     <message>
         <source>Wavelength</source>
@@ -983,7 +983,7 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>%1 must be a text in quotes, as its box holds it (for example &quot;%2&quot;: &quot;1&quot;)</source>
-        <translation>%1 muss ein Text in Anführungszeichen sein, wie ihn sein Feld enthält (zum Beispiel &quot;%2&quot;: &quot;1&quot;)</translation>
+        <translation>%1 muss ein Text in Anführungszeichen sein, wie ihn sein Eingabefeld enthält (zum Beispiel &quot;%2&quot;: &quot;1&quot;)</translation>
     </message>
     <message>
         <source>%1 is longer than %2 characters</source>
@@ -991,11 +991,11 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>%1 holds a line break or another control character, which a box cannot hold</source>
-        <translation>%1 enthält einen Zeilenumbruch oder ein anderes Steuerzeichen, das ein Feld nicht enthalten kann</translation>
+        <translation>%1 enthält einen Zeilenumbruch oder ein anderes Steuerzeichen, das ein Eingabefeld nicht enthalten kann</translation>
     </message>
     <message>
         <source>%1 is %2, which is none of the patterns (%3)</source>
-        <translation>%1 ist %2, und das ist keines der Muster (%3)</translation>
+        <translation>%1 ist %2, und das ist keine der Anordnungen (%3)</translation>
     </message>
     <message>
         <source>the source&apos;s %1 must be a number</source>
@@ -1192,7 +1192,7 @@ Siehe &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>&amp;Choose...</source>
-        <translation>&amp;Wählen...</translation>
+        <translation>Wä&amp;hlen...</translation>
     </message>
     <message>
         <source>PNG size</source>
@@ -1313,7 +1313,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Refining: %1% of %2 pixels.</source>
-        <translation>Verfeinern: %1 % von %2 Pixeln.</translation>
+        <translation>Verfeinern: %1% von %2 Pixeln.</translation>
     </message>
     <message>
         <source>Every one of %1 pixels computed, by the interpolated sum: within %2 of the sum over every path in p / N².</source>

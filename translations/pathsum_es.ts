@@ -440,11 +440,11 @@ Prueba &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none). The period, from one element&apos;s centre to the next, is the width plus the spacing.</source>
-        <translation>La separación entre un espejo o rendija y el siguiente, en unidades del gráfico (un espejo solo no tiene). El periodo, del centro de un elemento al centro del siguiente, es el ancho más la separación.</translation>
+        <translation>La separación entre un espejo o rendija y el siguiente, en unidades del gráfico (un espejo solo no tiene). El periodo, del centro de un elemento al centro del siguiente, es la anchura más la separación.</translation>
     </message>
     <message>
         <source>Click with the left button anywhere in the window to move the light source there. A click in the strip below the plot makes a far source, a hundred times as far below the plot&apos;s bottom edge as the click: a few pixels below the plot it stands only 150 to 200 below the row, at the bottom of the strip 1900 below, where its light is almost parallel. %1 places it from the keyboard.</source>
-        <translation>Haz clic con el botón izquierdo en cualquier parte de la ventana para llevar allí la fuente de luz. Un clic en la franja bajo el gráfico da una fuente lejana, cien veces más lejos bajo el borde inferior del gráfico que el clic: unos píxeles bajo el gráfico queda solo de 150 a 200 bajo la fila, al fondo de la franja a 1900, donde su luz es casi paralela. %1 la coloca desde el teclado.</translation>
+        <translation>Haz clic con el botón izquierdo en cualquier parte de la ventana para llevar allí la fuente de luz. Un clic en la zona bajo el gráfico da una fuente lejana, cien veces más lejos bajo el borde inferior del gráfico que el clic: unos píxeles bajo el gráfico queda solo de 150 a 200 bajo la fila, al fondo de esa zona, a 1900 bajo la fila, donde su luz es casi paralela. %1 la coloca desde el teclado.</translation>
     </message>
     <message>
         <source>The mirrors or slits of the next run. Click to step through one to five mirrors and a grating that fills the row. The elements reflect: the screens show the pattern that slits would let through, mirrored across the row.</source>
@@ -548,7 +548,7 @@ Prueba &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Screen %1, X %2: %3 of the screen&apos;s brightest</source>
-        <translation>Pantalla %1, X %2: %3 de lo más brillante de la pantalla</translation>
+        <translation>Pantalla %1, X %2: %3 del punto más brillante de la pantalla</translation>
     </message>
     <message>
         <source>Screen %1 is not computed yet: press %2 (CALC AND PLOT), then play it.</source>
@@ -866,7 +866,7 @@ Prueba &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>The grating of Width %1 and Spacing %2 would hold more than %3 elements. Width plus Spacing must be at least%4.</source>
-        <translation>La red de difracción de anchura %1 y separación %2 tendría más de %3 rendijas. Anchura más separación debe ser al menos%4.</translation>
+        <translation>La red de difracción de anchura %1 y separación %2 tendría más de %3 elementos. Anchura más separación debe ser al menos%4.</translation>
     </message>
     <message>
         <source>Resolution Radians %1 cannot be used with this source and these elements: the sweep of rays from the source would try more than %2 rays. Use a coarser resolution (a larger number of radians), or move the source or change the elements.</source>
@@ -1031,7 +1031,7 @@ Prueba &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>it nests deeper than %1 levels (%2); a set-up nests two deep</source>
-        <translation>se anida más de %1 niveles (%2); un montaje tiene dos</translation>
+        <translation>tiene más de %1 niveles de anidamiento (%2); un montaje tiene dos</translation>
     </message>
     <message>
         <source>it is not text in UTF-8</source>
@@ -1192,7 +1192,7 @@ Prueba &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>&amp;Choose...</source>
-        <translation>&amp;Elegir...</translation>
+        <translation>E&amp;legir...</translation>
     </message>
     <message>
         <source>PNG size</source>
@@ -1309,11 +1309,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>The field follows once the run in the main window has ended.</source>
-        <translation>El campo sigue cuando termine el cálculo de la ventana principal.</translation>
+        <translation>El campo aparecerá cuando termine el cálculo de la ventana principal.</translation>
     </message>
     <message>
         <source>Refining: %1% of %2 pixels.</source>
-        <translation>Refinando: %1 % de %2 píxeles.</translation>
+        <translation>Refinando: %1% de %2 píxeles.</translation>
     </message>
     <message>
         <source>Every one of %1 pixels computed, by the interpolated sum: within %2 of the sum over every path in p / N².</source>
@@ -1353,7 +1353,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>The last run: %1 in white light, the wavelength %2 standing for 550 nm, %3 paths, gain %4. Each pixel shows the colour of the light arriving there.</source>
-        <translation>El último cálculo: %1 con luz blanca, la longitud de onda %2 en lugar de 550 nm, %3 caminos, ganancia %4. Cada píxel muestra el color de la luz que llega allí.</translation>
+        <translation>El último cálculo: %1 con luz blanca, la longitud de onda %2 representa los 550 nm, %3 caminos, ganancia %4. Cada píxel muestra el color de la luz que llega allí.</translation>
     </message>
     <message>
         <source>Waves</source>

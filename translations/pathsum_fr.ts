@@ -105,7 +105,7 @@ Essaie &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>The screen a .wav plays from left to right in three seconds, by its number: 1, the nearest the mirrors, to 10, the farthest (10 unless told).</source>
-        <translation>L&apos;écran qu&apos;un .wav joue de gauche à droite en trois secondes, par son numéro : 1, le plus proche des miroirs, à 10, le plus loin (10 si rien n&apos;est dit).</translation>
+        <translation>L&apos;écran qu&apos;un .wav joue de gauche à droite en trois secondes, par son numéro : 1, le plus proche des miroirs, à 10, le plus loin (10 par défaut).</translation>
     </message>
     <message>
         <source>--screen goes with --export</source>
@@ -168,7 +168,7 @@ Essaie &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Where the pointer is, as the source labels give a point: X across from the centre of the row, Y the distance below the row; and the value there.</source>
-        <translation>Où est le pointeur, comme les étiquettes de la source donnent un point : X en travers depuis le centre de la rangée, Y la distance sous la rangée ; et la valeur en ce point.</translation>
+        <translation>Où est le pointeur, comme les étiquettes de la source donnent un point : X horizontalement depuis le centre de la rangée, Y la distance sous la rangée ; et la valeur en ce point.</translation>
     </message>
     <message>
         <source>Fringes finer than the pixels</source>
@@ -436,11 +436,11 @@ Essaie &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>How much light arrives at every point of the plot: p / N² of the last run&apos;s paths as a colour (every arrow has the same length, so compare points at one distance from the row, not at different distances). The wheel zooms about the pointer, a drag with the left button moves the view, + and - zoom, Home shows the whole square, Shift and a drag measure. With Arrows at a Point open, the pointer chooses the point whose arrows it shows.</source>
-        <translation>La quantité de lumière qui arrive en chaque point du graphique : p / N² des chemins du dernier calcul, en couleur (chaque flèche a la même longueur : compare donc des points à une même distance de la rangée, pas à des distances différentes). La molette zoome autour du pointeur, un glisser avec le bouton gauche déplace la vue, + et - zooment, Origine montre tout le carré, Maj et un glisser mesurent. Avec Flèches en un point ouvert, le pointeur choisit le point dont il montre les flèches.</translation>
+        <translation>La quantité de lumière qui arrive en chaque point du graphique : p / N² des chemins du dernier calcul, en couleur (chaque flèche a la même longueur : compare donc des points à une même distance de la rangée, pas à des distances différentes). La molette zoome autour du pointeur, un glisser avec le bouton gauche déplace la vue, + et - zooment, Origine montre tout le carré, Maj et un glisser mesurent. Avec Flèches en un point ouvert, le pointeur choisit le point dont cette fenêtre montre les flèches.</translation>
     </message>
     <message>
         <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none). The period, from one element&apos;s centre to the next, is the width plus the spacing.</source>
-        <translation>L&apos;écart entre un miroir ou une fente et le suivant, en unités du graphique (un miroir seul n&apos;en a pas). Le pas, du centre d&apos;un élément au centre du suivant, est la largeur plus l&apos;écart.</translation>
+        <translation>L&apos;écart entre un miroir ou une fente et le suivant, en unités du graphique (un miroir seul n&apos;en a pas). Le pas, du centre d&apos;un élément au centre du suivant, est la largeur plus l&apos;espacement.</translation>
     </message>
     <message>
         <source>Click with the left button anywhere in the window to move the light source there. A click in the strip below the plot makes a far source, a hundred times as far below the plot&apos;s bottom edge as the click: a few pixels below the plot it stands only 150 to 200 below the row, at the bottom of the strip 1900 below, where its light is almost parallel. %1 places it from the keyboard.</source>
@@ -575,7 +575,7 @@ Essaie &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>screen %1 has not been calculated, so there is no sound of it to export.</source>
-        <translation>l&apos;écran %1 n&apos;a pas été calculé, il n&apos;y a donc pas de son de lui à exporter.</translation>
+        <translation>l&apos;écran %1 n&apos;a pas été calculé, il n&apos;y a donc aucun son de cet écran à exporter.</translation>
     </message>
 </context>
 <context>
@@ -646,7 +646,7 @@ Essaie &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Five slits in parallel light: sharp bright lines, with three faint ones between each pair</source>
-        <translation>Cinq fentes en lumière parallèle : des lignes brillantes et fines, avec trois faibles entre chaque paire</translation>
+        <translation>Cinq fentes en lumière parallèle : des raies brillantes fines, avec trois raies faibles entre deux voisines</translation>
     </message>
     <message>
         <source>Parallel light from a far source: the mirror returns a beam about as wide as itself</source>
@@ -654,7 +654,7 @@ Essaie &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Two slits at half the wavelength: the fringes stand twice as close</source>
-        <translation>Deux fentes à la moitié de la longueur d&apos;onde : les franges sont deux fois plus serrées</translation>
+        <translation>Deux fentes avec une longueur d&apos;onde deux fois plus petite : les franges sont deux fois plus serrées</translation>
     </message>
     <message>
         <source>One slit, 10 wide, in parallel light: on the nearest screen (F=2.5, between) a low rippled top about as wide as the slit, nothing like the textbook&apos;s narrow hump; on the two farthest (F below 0.3, far) one hump with faint side lobes, within 8% of the textbook&apos;s curve</source>
@@ -662,7 +662,7 @@ Essaie &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>A small grating in parallel light: five strips one unit apart send beams along the orders, sine = m times wavelength / (width + spacing)</source>
-        <translation>Un petit réseau en lumière parallèle : cinq lamelles espacées d&apos;une unité envoient des faisceaux selon les ordres, sinus = m fois longueur d&apos;onde / (largeur + espacement)</translation>
+        <translation>Un petit réseau en lumière parallèle : cinq lamelles distantes d&apos;une unité envoient des faisceaux selon les ordres, sinus = m fois longueur d&apos;onde / (largeur + espacement)</translation>
     </message>
     <message>
         <source>White light through the two slits: a white fringe in the middle, and beside it fringes blue on their inner edge and red on their outer one</source>
@@ -866,7 +866,7 @@ Essaie &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>The grating of Width %1 and Spacing %2 would hold more than %3 elements. Width plus Spacing must be at least%4.</source>
-        <translation>Le réseau de largeur %1 et d&apos;espacement %2 aurait plus de %3 fentes. Largeur plus espacement doit valoir au moins%4.</translation>
+        <translation>Le réseau de largeur %1 et d&apos;espacement %2 aurait plus de %3 éléments. Largeur plus espacement doit valoir au moins%4.</translation>
     </message>
     <message>
         <source>Resolution Radians %1 cannot be used with this source and these elements: the sweep of rays from the source would try more than %2 rays. Use a coarser resolution (a larger number of radians), or move the source or change the elements.</source>
@@ -1353,7 +1353,7 @@ Veux-tu le remplacer ?</translation>
     </message>
     <message>
         <source>The last run: %1 in white light, the wavelength %2 standing for 550 nm, %3 paths, gain %4. Each pixel shows the colour of the light arriving there.</source>
-        <translation>Le dernier calcul : %1 en lumière blanche, la longueur d&apos;onde %2 valant 550 nm, %3 chemins, gain %4. Chaque pixel montre la couleur de la lumière qui y arrive.</translation>
+        <translation>Le dernier calcul : %1 en lumière blanche, la longueur d&apos;onde %2 représentant 550 nm, %3 chemins, gain %4. Chaque pixel montre la couleur de la lumière qui y arrive.</translation>
     </message>
     <message>
         <source>Waves</source>
@@ -1545,7 +1545,7 @@ Veux-tu le remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>About pathsum</source>
@@ -1578,7 +1578,7 @@ Veux-tu le remplacer ?</translation>
         <source>X is measured right of the centre of the row, Y down from the row.
 A Y above 100 puts the marker below the plot: a far source.</source>
         <translation>X se mesure à droite du centre de la rangée, Y vers le bas depuis la rangée.
-Un Y au-dessus de 100 place le repère sous le graphique : une source lointaine.</translation>
+Un Y supérieur à 100 place le repère sous le graphique : une source lointaine.</translation>
     </message>
     <message>
         <source>&amp;X:</source>

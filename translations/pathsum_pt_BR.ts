@@ -232,7 +232,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Wavelength label</source>
-        <translation>Rótulo comprimento de onda</translation>
+        <translation>Rótulo do comprimento de onda</translation>
     </message>
     <message>
         <source>Wavelength</source>
@@ -240,7 +240,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Resolution label</source>
-        <translation>Rótulo resolução</translation>
+        <translation>Rótulo da resolução</translation>
     </message>
     <message>
         <source>Resolution in radians</source>
@@ -248,7 +248,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Resolution X label</source>
-        <translation>Rótulo resolução X</translation>
+        <translation>Rótulo da resolução X</translation>
     </message>
     <message>
         <source>%1 Click to step it: 1, .5, .25, .1, then 1 again.</source>
@@ -264,7 +264,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Gain label</source>
-        <translation>Rótulo ganho</translation>
+        <translation>Rótulo do ganho</translation>
     </message>
     <message>
         <source>Gain</source>
@@ -272,7 +272,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Width label</source>
-        <translation>Rótulo largura</translation>
+        <translation>Rótulo da largura</translation>
     </message>
     <message>
         <source>Width</source>
@@ -280,7 +280,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Spacing label</source>
-        <translation>Rótulo espaçamento</translation>
+        <translation>Rótulo do espaçamento</translation>
     </message>
     <message>
         <source>Spacing</source>
@@ -384,7 +384,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Screen %1 distance</source>
-        <translation>Anteparo %1 distância</translation>
+        <translation>Distância do anteparo %1</translation>
     </message>
     <message>
         <source>The distance of the screen below from the mirrors, in plot units.</source>
@@ -392,7 +392,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Screen %1 paths</source>
-        <translation>Anteparo %1 caminhos</translation>
+        <translation>Caminhos do anteparo %1</translation>
     </message>
     <message>
         <source>The number of paths summed at every point of the screen below.</source>
@@ -436,7 +436,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>How much light arrives at every point of the plot: p / N² of the last run&apos;s paths as a colour (every arrow has the same length, so compare points at one distance from the row, not at different distances). The wheel zooms about the pointer, a drag with the left button moves the view, + and - zoom, Home shows the whole square, Shift and a drag measure. With Arrows at a Point open, the pointer chooses the point whose arrows it shows.</source>
-        <translation>Quanta luz chega a cada ponto do gráfico: p / N² dos caminhos do último cálculo, como cor (todas as setas têm o mesmo comprimento, então compare pontos a uma mesma distância da fileira, não a distâncias diferentes). A roda amplia em torno do ponteiro, arrastar com o botão esquerdo move a vista, + e - ampliam e reduzem, Home mostra o quadrado inteiro, Shift e arrastar medem. Com Setas em um ponto aberto, o ponteiro escolhe o ponto cujas setas ele mostra.</translation>
+        <translation>Quanta luz chega a cada ponto do gráfico: p / N² dos caminhos do último cálculo, como cor (todas as setas têm o mesmo comprimento, então compare pontos a uma mesma distância da fileira, não a distâncias diferentes). A roda amplia em torno do ponteiro, arrastar com o botão esquerdo move a vista, + e - ampliam e reduzem, Home mostra o quadrado inteiro, Shift e arrastar medem. Com a janela Setas em um ponto aberta, o ponteiro escolhe o ponto cujas setas ele mostra.</translation>
     </message>
     <message>
         <source>The gap between one mirror or slit and the next, in plot units (a single mirror has none). The period, from one element&apos;s centre to the next, is the width plus the spacing.</source>
@@ -456,11 +456,11 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Screen %1 Fresnel number</source>
-        <translation>Anteparo %1 número de Fresnel</translation>
+        <translation>Número de Fresnel do anteparo %1</translation>
     </message>
     <message>
         <source>With View &gt; Theory on, after a run: the Fresnel number F of the screen above and whether it is far (F below 0.3), where the textbook&apos;s far-field pattern holds, near (F above 3) or between.</source>
-        <translation>Com Exibir &gt; Teoria ligada, após um cálculo: o número de Fresnel F do anteparo acima e se ele está longe (F abaixo de 0.3), onde vale o padrão de campo distante do livro didático, perto (F acima de 3) ou no meio.</translation>
+        <translation>Com Exibir &gt; Teoria ligada, após um cálculo: o número de Fresnel F do anteparo acima e se ele está longe (F abaixo de 0.3), onde vale o padrão de campo distante do livro didático, perto (F acima de 3) ou intermediário.</translation>
     </message>
     <message>
         <source>Ruler</source>
@@ -472,7 +472,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Screen %1 Fresnel number %2</source>
-        <translation>Anteparo %1 número de Fresnel %2</translation>
+        <translation>Anteparo %1, número de Fresnel %2</translation>
     </message>
     <message>
         <source>Screen %1, %2 below the mirrors: Fresnel number F = %3, below 0.3, so the screen is far: the textbook&apos;s far-field pattern (the coloured curve) should match the band here.</source>
@@ -792,11 +792,11 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>Too few paths for this wavelength: neighbouring rays meet the mirrors up to %1 apart, more than half a wavelength (%2), so the screens may show beams that the light does not have. A resolution of %3 radians or finer is fine enough.</source>
-        <translation>Poucos caminhos para este comprimento de onda: raios vizinhos atingem os espelhos até %1 afastados, mais de meio comprimento de onda (%2), então os anteparos podem mostrar feixes que a luz não tem. Uma resolução de %3 radianos ou mais fina basta.</translation>
+        <translation>Poucos caminhos para este comprimento de onda: raios vizinhos atingem os espelhos a até %1 um do outro, mais de meio comprimento de onda (%2), então os anteparos podem mostrar feixes que a luz não tem. Uma resolução de %3 radianos ou mais fina basta.</translation>
     </message>
     <message>
         <source>Too few paths for this wavelength: neighbouring rays meet the mirrors up to %1 apart, more than half a wavelength (%2), so the screens may show beams that the light does not have. A resolution of %3 radians would be fine enough, but needs more rays than a run may try: choose a longer wavelength, or a source nearer the mirrors.</source>
-        <translation>Poucos caminhos para este comprimento de onda: raios vizinhos atingem os espelhos até %1 afastados, mais de meio comprimento de onda (%2), então os anteparos podem mostrar feixes que a luz não tem. Uma resolução de %3 radianos bastaria, mas precisa de mais raios do que um cálculo pode tentar: escolha um comprimento de onda maior ou uma fonte mais perto dos espelhos.</translation>
+        <translation>Poucos caminhos para este comprimento de onda: raios vizinhos atingem os espelhos a até %1 um do outro, mais de meio comprimento de onda (%2), então os anteparos podem mostrar feixes que a luz não tem. Uma resolução de %3 radianos bastaria, mas precisa de mais raios do que um cálculo pode tentar: escolha um comprimento de onda maior ou uma fonte mais perto dos espelhos.</translation>
     </message>
 </context>
 <context>
@@ -866,7 +866,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>The grating of Width %1 and Spacing %2 would hold more than %3 elements. Width plus Spacing must be at least%4.</source>
-        <translation>A rede de difração de largura %1 e espaçamento %2 teria mais de %3 fendas. Largura mais espaçamento deve ser pelo menos%4.</translation>
+        <translation>A rede de difração de largura %1 e espaçamento %2 teria mais de %3 elementos. Largura mais espaçamento deve ser pelo menos%4.</translation>
     </message>
     <message>
         <source>Resolution Radians %1 cannot be used with this source and these elements: the sweep of rays from the source would try more than %2 rays. Use a coarser resolution (a larger number of radians), or move the source or change the elements.</source>
@@ -1031,7 +1031,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>it nests deeper than %1 levels (%2); a set-up nests two deep</source>
-        <translation>ele se aninha mais de %1 níveis (%2); uma montagem tem dois</translation>
+        <translation>ele se aninha em mais de %1 níveis (%2); uma montagem tem dois</translation>
     </message>
     <message>
         <source>it is not text in UTF-8</source>
@@ -1192,7 +1192,7 @@ Tente &quot;pathsum --help&quot;.</translation>
     </message>
     <message>
         <source>&amp;Choose...</source>
-        <translation>&amp;Escolher...</translation>
+        <translation>Esc&amp;olher...</translation>
     </message>
     <message>
         <source>PNG size</source>
@@ -1297,7 +1297,7 @@ Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>Within %1 of the row the fringes are finer than two pixels (down to %2 apart; a pixel is %3 across): there each pixel is a sample, and the picture may show patterns that are not there. Zoom in (the wheel) to see them.</source>
-        <translation>A menos de %1 da fileira, as franjas são mais finas que dois pixels (até %2 de distância; um pixel mede %3): ali cada pixel é uma amostra, e a imagem pode mostrar padrões que não existem. Amplie (a roda) para vê-las.</translation>
+        <translation>A menos de %1 da fileira, as franjas são mais finas que dois pixels (separadas por apenas %2; um pixel mede %3): ali cada pixel é uma amostra, e a imagem pode mostrar padrões que não existem. Amplie (a roda) para vê-las.</translation>
     </message>
     <message>
         <source>Click CALC AND PLOT in the main window: the field of the run&apos;s paths appears here.</source>
@@ -1353,7 +1353,7 @@ Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>The last run: %1 in white light, the wavelength %2 standing for 550 nm, %3 paths, gain %4. Each pixel shows the colour of the light arriving there.</source>
-        <translation>O último cálculo: %1 com luz branca, o comprimento de onda %2 valendo 550 nm, %3 caminhos, ganho %4. Cada pixel mostra a cor da luz que chega ali.</translation>
+        <translation>O último cálculo: %1 com luz branca, o comprimento de onda %2 representando 550 nm, %3 caminhos, ganho %4. Cada pixel mostra a cor da luz que chega ali.</translation>
     </message>
     <message>
         <source>Waves</source>

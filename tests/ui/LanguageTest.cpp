@@ -3,7 +3,11 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMap>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -16,6 +20,7 @@
 #include "GuideWindow.h"
 #include "Language.h"
 #include "MainForm.h"
+#include "MainWindow.h"
 #include "MirrorPattern.h"
 #include "Refusal.h"
 #include "SetupFile.h"
@@ -163,6 +168,37 @@ TEST_F(InLanguage, EveryCaptionFitsItsControl) {
                 }
                 EXPECT_TRUE(
                     CaptionFits(widget, button != nullptr ? button->text() : label->text()));
+            }
+        }
+    }
+}
+
+// Alt and a letter reach one entry of the menu bar, and one entry of an open menu, in every
+// language.
+TEST_F(InLanguage, EveryMenuKeepsItsAccessKeysApart) {
+    const auto letter = [](const QString& text) {
+        const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+        return at < 0 ? QString() : text.mid(at + 1, 1).toLower();
+    };
+    for (const QString& language : QStringList{QString()} + AvailableTranslations()) {
+        ASSERT_TRUE(UseLanguage(language));
+        MainWindow window;
+        QList<QList<QAction*>> menus = {window.menuBar()->actions()};
+        for (QAction* title : window.menuBar()->actions()) {
+            menus.append(title->menu()->actions());
+        }
+        for (const QList<QAction*>& entries : menus) {
+            QMap<QString, QString> taken;
+            for (const QAction* entry : entries) {
+                const QString key = letter(entry->text());
+                if (key.isEmpty()) {
+                    continue;
+                }
+                EXPECT_FALSE(taken.contains(key))
+                    << "language \"" << language.toStdString() << "\": \""
+                    << entry->text().toStdString() << "\" and \"" << taken[key].toStdString()
+                    << "\"";
+                taken[key] = entry->text();
             }
         }
     }
