@@ -19,8 +19,10 @@
 #include <QWheelEvent>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <functional>
 #include <random>
+#include <string>
 
 #include "MainForm.h"
 #include "MainWindow.h"
@@ -40,6 +42,13 @@ class Monkey {
 
     // Acts until the time is up; returns the process's exit status.
     int Run() {
+        // What ends the program is noted in the trail, with the moves before it.
+        QObject::connect(window_.Form()->Exit, &QPushButton::clicked,
+                         [this] { Note("the Exit button was pressed"); });
+        QObject::connect(window_.Action(Command::Exit), &QAction::triggered,
+                         [this] { Note("File > Exit was chosen"); });
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit,
+                         [this] { Note("the program is about to quit"); });
         clock_.start();
         lastProbe_.start();
         QTimer probe;
@@ -52,6 +61,10 @@ class Monkey {
         if (clock_.elapsed() < seconds_ * 1000LL) {
             std::printf("the program left its event loop %lld ms in, after: %s\n",
                         static_cast<long long>(clock_.elapsed()), lastMove_.c_str());
+            std::printf("the moves before:\n");
+            for (const std::string& line : trail_) {
+                std::printf("  %s\n", line.c_str());
+            }
             return 1;
         }
         std::printf("%d moves in %d s; the longest the window did not answer: %lld ms\n", moves_,
@@ -87,6 +100,7 @@ class Monkey {
         ++moves_;
         // The next move is due even if this one waits inside a run or a dialog.
         ScheduleNext();
+        Note(lastMove_);
         if (std::getenv("PATHSUM_MONKEY_TRACE") != nullptr) {
             std::printf("%lld ms: %s\n", static_cast<long long>(clock_.elapsed()),
                         lastMove_.c_str());
@@ -98,6 +112,14 @@ class Monkey {
             InDialog(modal);
         } else {
             InWindow();
+        }
+    }
+
+    // The last moves and events, with the time they came.
+    void Note(const std::string& what) {
+        trail_.push_back(std::to_string(clock_.elapsed()) + " ms: " + what);
+        if (trail_.size() > kTrail) {
+            trail_.pop_front();
         }
     }
 
@@ -336,6 +358,8 @@ class Monkey {
     bool reported_ = false;
     int moves_ = 0;
     std::string lastMove_ = "start";
+    static constexpr std::size_t kTrail = 16;
+    std::deque<std::string> trail_;
 };
 
 }  // namespace
